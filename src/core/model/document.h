@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "model/document_settings.h"
+#include "model/element_table.h"
+#include "settings/message_table.h"
+
+class QTextDocument;
+
+namespace kinvarro {
+
+/// The one open document: its elements, display settings, information text
+/// and the state every command shares. Commands receive it; nothing is global.
+class Document {
+  public:
+    Document();
+    ~Document();
+    Document(const Document &) = delete;
+    Document &operator=(const Document &) = delete;
+
+    ElementTable NodeTable;
+    DocumentSettings settings;
+
+    std::int32_t ViewOriginX = 0;
+    std::int32_t ViewOriginY = 0;
+    std::int32_t LastMouseX = -1;
+    std::int32_t LastMouseY = -1;
+    int CurrentNode = -1;
+    bool DocumentModified = false;
+    QString CurrentFileName;
+
+    /// The information text, held as rich text while the document is open.
+    QTextDocument &info() { return *info_; }
+    const QTextDocument &info() const { return *info_; }
+
+    /// Texts for new elements' names; defaults to the built-in messages.
+    void setMessages(const MessageTable *messages) { messages_ = messages; }
+    const MessageTable &messages() const { return *messages_; }
+
+    /// Appends a new element at the last mouse position; nullopt when the table is full.
+    std::optional<int> AddNode(ElementKind kind);
+    void DeleteNode(int d);
+    /// Brings element a to the top of the painting order; -1 does nothing.
+    void MoveNodeToEnd(int a);
+    void MeasureNameExtent(int i);
+    void MeasureAllNames();
+    void ClearTable();
+    void ResetSettings();
+    void MarkModified() { DocumentModified = true; }
+
+    /// Takes over the elements, settings and information text of a freshly
+    /// loaded document and resets the view; the file name and the modified
+    /// flag stay with the caller.
+    void adoptLoaded(Document &loaded);
+
+  private:
+    std::int32_t drawUniqueId();
+
+    std::unique_ptr<QTextDocument> info_;
+    const MessageTable *messages_;
+};
+
+/// "BaseCaption - name" for a file (folder and extension dropped), or the base alone.
+QString TitleFor(const QString &baseCaption, const QString &fileName);
+/// The zoom item caption: "<mMashtab> (<percent>%)".
+QString ScaleCaption(const MessageTable &messages, std::uint32_t percent);
+
+}  // namespace kinvarro

@@ -1,0 +1,99 @@
+#include "render/view_geometry.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "model/document.h"
+#include "text/cp1251.h"
+
+namespace kinvarro {
+namespace {
+
+std::int32_t saturate(double value) {
+    constexpr double lo = std::numeric_limits<std::int32_t>::min();
+    constexpr double hi = std::numeric_limits<std::int32_t>::max();
+    if (std::isnan(value))
+        return 0;
+    return std::int32_t(std::clamp(value, lo, hi));
+}
+
+std::int32_t keepNonZero(std::int32_t result, std::int32_t v) {
+    if (result == 0 && v != 0)
+        return v > 0 ? 1 : -1;
+    return result;
+}
+
+// Points to pixels as a 96-dpi screen does it.
+int pointsToPixels(std::int32_t points) {
+    constexpr int kLargest = 4096;
+    const std::int64_t clamped = std::clamp<std::int64_t>(points, 1, kLargest);
+    return int((clamped * 96 + 36) / 72);
+}
+
+}  // namespace
+
+std::int32_t ToScreen(std::int32_t v, float scale) {
+    return keepNonZero(saturate(std::trunc(double(v) * double(scale))), v);
+}
+
+std::int32_t ToScreenRounded(std::int32_t v, float scale) {
+    return keepNonZero(saturate(std::nearbyint(double(v) * double(scale))), v);
+}
+
+std::int32_t ToChart(std::int32_t v, float scale) {
+    return keepNonZero(saturate(std::trunc(double(v) / double(scale))), v);
+}
+
+NameExtent MeasureMultiLineText(std::string_view text, const QFont &font) {
+    // Measured against a 96-dpi image so that the editor, the tool and the
+    // tests agree whatever the screen.
+    static const QImage metricDevice(1, 1, QImage::Format_RGB32);
+    const QFontMetrics metrics(font, &metricDevice);
+    const int lineHeight = metrics.height();
+    NameExtent extent;
+    std::string line;
+    auto endLine = [&] {
+        extent.width = std::max(extent.width, metrics.horizontalAdvance(fromCp1251(line)));
+        extent.height += lineHeight;
+        line.clear();
+    };
+    for (char c : text) {
+        if (c == '\r') {
+            endLine();
+        } else if (c != '\n') {
+            line.push_back(c);
+        }
+    }
+    endLine();
+    return extent;
+}
+
+QFont fontForRecord(const tmyfont &record) {
+    QFont font(fromCp1251(record.name));
+    font.setPixelSize(pointsToPixels(record.size));
+    font.setBold(record.style & kStyleBold);
+    font.setUnderline(record.style & kStyleUnderline);
+    font.setItalic(record.style & kStyleItalic);
+    return font;
+}
+
+void AlignToGrid(Document &doc, int index) {
+    tnode &node = doc.NodeTable[index];
+    const NameExtent extent = doc.NodeTable.nameExtent(index);
+    auto snap = [](std::int32_t position, std::int32_t size, std::int32_t interval) {
+        const std::int64_t centre = std::int64_t(position) + size / 2;
+        std::int64_t cell = (centre / interval) * interval;
+        cell += centre >= 0 ? interval / 2 : -(interval / 2);
+        return saturate(double(cell - size / 2));
+    };
+    const DocumentSettings &s = doc.settings;
+    if (s.hGridInterval > 1)
+        node.y = snap(node.y, extent.height, s.hGridInterval);
+    if (s.vGridInterval > 1)
+        node.x = snap(node.x, extent.width, s.vGridInterval);
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace kinvarro {
+
+/// The localisable program messages, in the order a language file is read.
+enum class Msg {
+    mMashtab,
+    mNewElement,
+    mUnknown,
+    mTimeLine,
+    mSaveChanges,
+    mDocWasChanged,
+    mKinvarro,
+    mWrongFileSize,
+    mWrongFileVersion,
+    mSavedInHtml,
+    mSaveDid,
+    mSearchFromStart,
+    mEndOfSearch,
+    mRemoveRequest,
+    mRemove,
+    mElements,
+    mElement,
+    mReadOnlyRequest,
+    mReadOnly,
+    mError,
+    mFileNotFound,
+    mStartColoringRequest,
+    mStartColoring,
+    mSuccess,
+    mEndOfOpperation,
+    mPathGenerationFail,
+    mPathWarning,
+    mFileinListWarning,
+    mDuplicationWarning,
+    mCommentFor,
+    mFather,
+    mMother,
+    mChildren,
+    mDateOfBirth,
+    mDateOfDeath,
+    mBaptized,
+    mDateOfEndowment,
+    mPlaceOfBirth,
+    mPlaceOfDeath,
+};
+
+inline constexpr int kMessageCount = int(Msg::mPlaceOfDeath) + 1;
+
+/// Message texts. It starts with the built-in Russian defaults so that no
+/// message is ever empty; a language file overrides them key by key.
+class MessageTable {
+  public:
+    MessageTable();
+
+    const QString &text(Msg key) const { return texts_[std::size_t(key)]; }
+    void setText(Msg key, const QString &text) { texts_[std::size_t(key)] = text; }
+
+    /// The key as it appears in section APP_MSG of a language file.
+    static const char *key(Msg key);
+    static QString defaultText(Msg key);
+
+  private:
+    std::array<QString, kMessageCount> texts_;
+};
+
+}  // namespace kinvarro

@@ -1,0 +1,24 @@
+#include "test_support.h"
+
+#include "text/cp1251.h"
+
+namespace kinvarro::test {
+
+std::string cp(const char *utf8) {
+    return toCp1251(QString::fromUtf8(utf8));
+}
+
+int addPerson(Document &doc, int x, int y, int mother, int father, const std::string &name) {
+    tnode node;
+    node.id = 0x100 + doc.NodeTable.NodeCount();
+    node.x = x;
+    node.y = y;
+    node.motherIndex = mother;
+    node.fatherIndex = father;
+    node.name = name;
+    const int index = doc.NodeTable.append(std::move(node));
+    doc.MeasureNameExtent(index);
+    return index;
+}
+
+}  // namespace kinvarro::test
