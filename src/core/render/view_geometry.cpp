@@ -47,11 +47,16 @@ std::int32_t ToChart(std::int32_t v, float scale) {
     return keepNonZero(saturate(std::trunc(double(v) / double(scale))), v);
 }
 
-NameExtent MeasureMultiLineText(std::string_view text, const QFont &font) {
-    // Measured against a 96-dpi image so that the editor, the tool and the
-    // tests agree whatever the screen.
+QFontMetrics chartFontMetrics(const QFont &font) {
     static const QImage metricDevice(1, 1, QImage::Format_RGB32);
-    const QFontMetrics metrics(font, &metricDevice);
+    return QFontMetrics(font, &metricDevice);
+}
+
+NameExtent MeasureMultiLineText(std::string_view text, const QFont &font) {
+    return MeasureMultiLineText(text, chartFontMetrics(font));
+}
+
+NameExtent MeasureMultiLineText(std::string_view text, const QFontMetrics &metrics) {
     const int lineHeight = metrics.height();
     NameExtent extent;
     std::string line;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+
+#include "common/prompts.h"
+
+namespace kinvarro::test {
+
+/// Answers questions and file dialogs from queues and records every message shown.
+class ScriptedPrompts : public Prompts {
+public:
+    std::deque<Answer> answers;
+    std::deque<std::optional<FileChoice>> files;
+    QStringList asked;  ///< "caption|text" of each question
+    QStringList told;   ///< "caption|text" of each message
+    int fileDialogs = 0;
+
+    Answer ask(const QString &caption, const QString &text, bool) override {
+        asked << caption + '|' + text;
+        return take(answers, Answer::Cancel);
+    }
+    void tell(MessageIcon, const QString &caption, const QString &text) override { told << caption + '|' + text; }
+    std::optional<FileChoice> chooseFileToOpen(const QString &, const QString &, const QString &) override {
+        ++fileDialogs;
+        return take(files, std::optional<FileChoice>());
+    }
+    std::optional<FileChoice> chooseFileToSave(const QString &, const QString &, const QString &, int) override {
+        ++fileDialogs;
+        return take(files, std::optional<FileChoice>());
+    }
+
+private:
+    template <typename T>
+    static T take(std::deque<T> &queue, T fallback) {
+        if (queue.empty()) return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+}  // namespace kinvarro::test
