@@ -11,7 +11,7 @@ namespace kinvarro::test {
 class ScriptedPrompts : public Prompts {
 public:
     std::deque<Answer> answers;
-    std::deque<std::optional<FileChoice>> files;
+    std::deque<FileChoice> files;  ///< an empty path cancels the dialog
     QStringList asked;  ///< "caption|text" of each question
     QStringList told;   ///< "caption|text" of each message
     int fileDialogs = 0;
@@ -22,15 +22,20 @@ public:
     }
     void tell(MessageIcon, const QString &caption, const QString &text) override { told << caption + '|' + text; }
     std::optional<FileChoice> chooseFileToOpen(const QString &, const QString &, const QString &) override {
-        ++fileDialogs;
-        return take(files, std::optional<FileChoice>());
+        return nextFile();
     }
     std::optional<FileChoice> chooseFileToSave(const QString &, const QString &, const QString &, int) override {
-        ++fileDialogs;
-        return take(files, std::optional<FileChoice>());
+        return nextFile();
     }
 
 private:
+    std::optional<FileChoice> nextFile() {
+        ++fileDialogs;
+        const FileChoice choice = take(files, FileChoice{});
+        if (choice.path.isEmpty()) return std::nullopt;
+        return choice;
+    }
+
     template <typename T>
     static T take(std::deque<T> &queue, T fallback) {
         if (queue.empty()) return fallback;

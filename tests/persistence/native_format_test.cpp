@@ -67,6 +67,7 @@ Document richDocument() {
     c.fatherImportance = 4;
     c.motherImportance = 0;
     c.media = {"photo.jpg", "", cp("письма\\note.txt")};
+    doc.MeasureNameExtent(child);
     doc.NodeTable[father].kind = kHistoricalEvent;
     doc.NodeTable[mother].media = {"a.png"};
     doc.settings.lineWidth = 3;
@@ -172,7 +173,7 @@ TEST(NativeFormat, HeaderValuesAreReadByTheirRules) {
 }
 
 TEST(NativeFormat, EarlierSignaturesAreAccepted) {
-    for (const QByteArray signature : {QByteArray("KVR\x01"), QByteArray("\x01\0\0\0", 4)}) {
+    for (const QByteArray &signature : {QByteArray("KVR\x01"), QByteArray("\x01\0\0\0", 4)}) {
         QByteArray bytes = encode(richDocument());
         bytes.replace(0, 4, signature);
         Document loaded;

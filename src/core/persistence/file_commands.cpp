@@ -138,8 +138,8 @@ void FileCommands::save() {
     saveFileName_ = name;
     const QString file = name + QStringLiteral(".kvr");
     addRecentFile(file);
-    QFileInfo info(file);
-    if (info.exists() && !info.isWritable()) {
+    // The owner's write bit plays the part of the read-only attribute.
+    if (QFileInfo::exists(file) && !(QFile::permissions(file) & QFileDevice::WriteOwner)) {
         const MessageTable &m = doc_.messages();
         if (prompts_.ask(m.text(Msg::mReadOnlyRequest), m.text(Msg::mReadOnly), false) != Answer::Yes) return;
         QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOwner | QFileDevice::WriteUser);

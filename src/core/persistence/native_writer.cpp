@@ -120,7 +120,7 @@ void writeElement(ByteWriter &out, FieldWriter &f, const tnode &node) {
     out.byte(node.motherImportance);
 }
 
-void writeMediaTrailer(ByteWriter &out, FieldWriter &f, const ElementTable &table) {
+void writeMediaTrailer(FieldWriter &f, const ElementTable &table) {
     for (int i = 0; i < table.NodeCount(); ++i) {
         const tnode &node = table[i];
         f.setPart(QStringLiteral("Element %1").arg(i + 1));
@@ -163,7 +163,7 @@ Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
         f.setPart(QStringLiteral("Element %1").arg(i + 1));
         writeElement(out, f, table[i]);
     }
-    writeMediaTrailer(out, f, table);
+    writeMediaTrailer(f, table);
     if (Status st = f.status(); !st) return st;
     bytes = std::move(out.bytes());
     return Status::success();
