@@ -14,7 +14,8 @@ using namespace kinvarro;
 using namespace kinvarro::bench;
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     installFontSubstitutes();
 
@@ -28,11 +29,13 @@ int main(int argc, char **argv) {
     QTemporaryDir dir;
     const QString chartPath = dir.filePath("chart.kvr");
     const QString plainPath = dir.filePath("plain.bin");
-    if (!WriteDocument(chartPath, doc).ok()) return 1;
+    if (!WriteDocument(chartPath, doc).ok())
+        return 1;
     QFile chart(chartPath);
     chart.open(QIODevice::ReadOnly);
     const QByteArray bytes = chart.readAll();
-    std::printf("document: %d elements, %lld bytes\n", doc.NodeTable.NodeCount(), qlonglong(bytes.size()));
+    std::printf("document: %d elements, %lld bytes\n", doc.NodeTable.NodeCount(),
+                qlonglong(bytes.size()));
 
     constexpr int kRuns = 7;
     const double plainWrite = fastestMs(kRuns, [&] {

@@ -25,18 +25,22 @@ int fail(const QString &message) {
     return 1;
 }
 
-QString extensionOf(const QString &path) { return path.right(4).toUpper(); }
+QString extensionOf(const QString &path) {
+    return path.right(4).toUpper();
+}
 
 Status load(const QString &path, Document &doc) {
     QStringList warnings;
     Status status = ReadDocument(path, doc, &warnings);
-    for (const QString &warning : warnings) std::fprintf(stderr, "kvrtool: warning: %s\n", qPrintable(warning));
+    for (const QString &warning : warnings)
+        std::fprintf(stderr, "kvrtool: warning: %s\n", qPrintable(warning));
     return status;
 }
 
 int info(const QString &path) {
     Document doc;
-    if (Status st = load(path, doc); !st) return fail(st.message());
+    if (Status st = load(path, doc); !st)
+        return fail(st.message());
     const QByteArray json = documentToJson(doc);
     std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
     std::fputc('\n', stdout);
@@ -45,9 +49,11 @@ int info(const QString &path) {
 
 int convert(const QString &in, const QString &out) {
     Document doc;
-    if (Status st = load(in, doc); !st) return fail(st.message());
+    if (Status st = load(in, doc); !st)
+        return fail(st.message());
     if (extensionOf(out) == QLatin1String(".KVR")) {
-        if (Status st = WriteDocument(out, doc); !st) return fail(st.message());
+        if (Status st = WriteDocument(out, doc); !st)
+            return fail(st.message());
         return 0;
     }
     return fail(QStringLiteral("Cannot write \"%1\": unknown file type.").arg(out));
@@ -57,11 +63,14 @@ int convert(const QString &in, const QString &out) {
 
 int main(int argc, char **argv) {
     // A command-line tool must run without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     installFontSubstitutes();
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("info")) return info(args[2]);
-    if (args.size() == 4 && args[1] == QLatin1String("convert")) return convert(args[2], args[3]);
+    if (args.size() == 3 && args[1] == QLatin1String("info"))
+        return info(args[2]);
+    if (args.size() == 4 && args[1] == QLatin1String("convert"))
+        return convert(args[2], args[3]);
     return usage();
 }

@@ -44,7 +44,8 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     baseCaption_ = windowTitle();
     files_.setBaseCaption(baseCaption_);
     files_.setFlushPendingRedraw([this] {
-        if (redraw_.isPending()) paintNow();
+        if (redraw_.isPending())
+            paintNow();
     });
     doc_.ResetSettings();
     menus_.Nmashtab->setText(ScaleCaption(messages_, doc_.settings.scalePercent()));
@@ -124,14 +125,14 @@ void TForm1::wireFileMenu() {
     }
     connect(menus_.N1, &QAction::triggered, this, [this] {
         // Ends at once, without storing the window placement.
-        if (confirmExit()) QCoreApplication::exit(0);
+        if (confirmExit())
+            QCoreApplication::exit(0);
     });
     connect(menus_.N7, &QAction::triggered, this, &TForm1::aboutRequested);
     connect(menus_.NLanguage, &QAction::triggered, this, &TForm1::languageSwitchRequested);
 
-    connect(&files_, &FileCommands::titleChanged, this, [this](const QString &title) {
-        setWindowTitle(title);
-    });
+    connect(&files_, &FileCommands::titleChanged, this,
+            [this](const QString &title) { setWindowTitle(title); });
     connect(&files_, &FileCommands::documentReplaced, this, [this] {
         menus_.Nmashtab->setText(ScaleCaption(messages_, doc_.settings.scalePercent()));
         UpdateScrollBars();
@@ -139,7 +140,8 @@ void TForm1::wireFileMenu() {
     });
     connect(&files_, &FileCommands::recentFilesChanged, this, [this](const QStringList &entries) {
         std::array<QString, MachineStore::kHistorySize> history;
-        for (std::size_t i = 0; i < history.size(); ++i) history[i] = entries.value(qsizetype(i));
+        for (std::size_t i = 0; i < history.size(); ++i)
+            history[i] = entries.value(qsizetype(i));
         store_.setHistory(history);
         showRecentFiles(entries);
     });
@@ -154,12 +156,17 @@ void TForm1::showRecentFiles(const QStringList &entries) {
     menus_.NPlaceHolders->setEnabled(files_.recentFiles().anyVisible());
 }
 
-QSize TForm1::chartAreaSize() const { return chartArea_->size(); }
+QSize TForm1::chartAreaSize() const {
+    return chartArea_->size();
+}
 
-void TForm1::RequestRedraw() { redraw_.RequestRedraw(); }
+void TForm1::RequestRedraw() {
+    redraw_.RequestRedraw();
+}
 
 void TForm1::paintNow() {
-    if (canvas_.size() != chartArea_->size()) canvas_.resize(chartArea_->size());
+    if (canvas_.size() != chartArea_->size())
+        canvas_.resize(chartArea_->size());
     SceneInputs inputs;
     inputs.pointer = chartArea_->mapFromGlobal(QCursor::pos());
     PaintScene(canvas_, doc_, inputs);
@@ -187,7 +194,8 @@ void TForm1::mirrorScrollBars() {
 }
 
 void TForm1::scrollBarMoved() {
-    if (mirroring_) return;
+    if (mirroring_)
+        return;
     bars_.ScrollBarH.setPosition(scrollBarH_->value());
     bars_.ScrollBarV.setPosition(scrollBarV_->value());
     doc_.ViewOriginX = -bars_.ScrollBarH.Position();
@@ -198,21 +206,28 @@ void TForm1::scrollBarMoved() {
 void TForm1::restorePlacement() {
     const StoredPlacement placement = store_.placement();
     QRect frame = geometry();
-    if (placement.x) frame.moveLeft(*placement.x);
-    if (placement.y) frame.moveTop(*placement.y);
-    if (placement.width) frame.setWidth(*placement.width);
-    if (placement.height) frame.setHeight(*placement.height);
+    if (placement.x)
+        frame.moveLeft(*placement.x);
+    if (placement.y)
+        frame.moveTop(*placement.y);
+    if (placement.width)
+        frame.setWidth(*placement.width);
+    if (placement.height)
+        frame.setHeight(*placement.height);
     frame.moveTopLeft(QPoint(std::max(frame.left(), -4), std::max(frame.top(), -4)));
     setGeometry(frame);
 }
 
 void TForm1::savePlacement() {
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
     const QRect frame = geometry();
     store_.setPlacement(frame.left(), frame.top(), frame.width(), frame.height());
 }
 
-bool TForm1::confirmExit() { return files_.confirmDiscardChanges(); }
+bool TForm1::confirmExit() {
+    return files_.confirmDiscardChanges();
+}
 
 void TForm1::closeEvent(QCloseEvent *event) {
     if (!files_.confirmDiscardChanges()) {

@@ -22,12 +22,13 @@ class TForm10;
 /// and the search bar's place. Commands work on the document it owns.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     static constexpr QSize kMaximumSize{1584, 1151};
     static constexpr QSize kMinimumSize{450, 170};
     static constexpr QSize kStartSize{700, 500};
 
-    TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts, QWidget *parent = nullptr);
+    TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts,
+           QWidget *parent = nullptr);
     ~TForm1() override;
 
     Document &document() { return doc_; }
@@ -49,15 +50,15 @@ public:
     /// "Выход": asks about changes; returns false when the user cancels.
     bool confirmExit();
 
-signals:
+  signals:
     /// "О программе.." and "  Do you speak..  " are handled by the application.
     void aboutRequested();
     void languageSwitchRequested();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     void buildChartArea();
     void wireFileMenu();
     void showRecentFiles(const QStringList &entries);

@@ -7,18 +7,23 @@
 namespace kinvarro {
 namespace {
 
-std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
-                                        const QString &folder, const QString &fileName, int typeIndex) {
+std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode,
+                                        const QString &filter, const QString &folder,
+                                        const QString &fileName, int typeIndex) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
     const QStringList filters = toQtNameFilters(filter);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(typeIndex - 1));
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
-    if (!fileName.isEmpty()) dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return FileChoice{dialog.selectedFiles().first(), int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return FileChoice{dialog.selectedFiles().first(),
+                      int(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
 }  // namespace
@@ -39,7 +44,8 @@ QStringList toQtNameFilters(const QString &filter) {
 
 Answer QtPrompts::ask(const QString &caption, const QString &text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
-    if (withCancel) buttons |= QMessageBox::Cancel;
+    if (withCancel)
+        buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, caption, text, buttons, parent_);
     switch (box.exec()) {
         case QMessageBox::Yes:

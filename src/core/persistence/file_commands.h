@@ -17,7 +17,7 @@ class Document;
 /// `Prompts` and hand reading and writing to the file formats.
 class FileCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     /// A writer or reader of another format; unset ones are reported as not available.
     using Exporter = std::function<Status(const QString &path)>;
 
@@ -32,7 +32,9 @@ public:
     void setGedcomExporter(Exporter exporter) { exportGedcom_ = std::move(exporter); }
     void setGedcomImporter(Exporter importer) { importGedcom_ = std::move(importer); }
     /// Called before a document is read, so that a pending repaint happens first.
-    void setFlushPendingRedraw(std::function<void()> flush) { flushPendingRedraw_ = std::move(flush); }
+    void setFlushPendingRedraw(std::function<void()> flush) {
+        flushPendingRedraw_ = std::move(flush);
+    }
 
     RecentFiles &recentFiles() { return recent_; }
     const QString &saveFileName() const { return saveFileName_; }
@@ -50,13 +52,13 @@ public:
     void save();
     void saveAs();
 
-signals:
+  signals:
     void titleChanged(const QString &title);
     /// The chart was replaced or reset: scroll bars and picture need updating.
     void documentReplaced();
     void recentFilesChanged(const QStringList &entries);
 
-private:
+  private:
     /// Returns whether a chart was loaded.
     bool open(const QString &path);
     void addRecentFile(const QString &path);
