@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/document.h"
+
+namespace kinvarro::bench {
+
+/// Fills `doc` with `count` persons in generations, 90 units apart: each
+/// couple's children stand side by side below it and the next generation's
+/// couples are neighbours, so every person after the first generation has a
+/// father and a mother close above. Names have two lines, a name and dates.
+void generateFamilyTree(Document &doc, int count);
+
+}  // namespace kinvarro::bench

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace kinvarro {
+
+/// The progress window of long operations: a caption over a gauge. The editor
+/// shows it as a small always-on-top window; tools may print or ignore it.
+class ProgressDisplay {
+  public:
+    virtual ~ProgressDisplay() = default;
+    /// Shows the window (again) with a caption and the gauge's range.
+    virtual void show(const QString &caption, int minimum, int maximum) = 0;
+    virtual void setPosition(int position) = 0;
+    virtual void hide() = 0;
+};
+
+}  // namespace kinvarro

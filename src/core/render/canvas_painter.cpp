@@ -1,0 +1,237 @@
+#include "render/canvas_painter.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+
+#include "render/thin_line.h"
+#include "render/view_geometry.h"
+
+namespace kinvarro {
+namespace {
+
+// On-off lengths of the patterned pens, continued from segment to segment.
+struct DashPattern {
+    int on;
+    int off;
+};
+constexpr DashPattern kDotted{3, 3};
+constexpr DashPattern kDashed{18, 6};
+
+QFontMetrics metricsFor(const QFont &font) {
+    // Measured against a 96-dpi image, as names are, so that the painted box
+    // matches the measured one whatever the screen.
+    static const QImage metricDevice(1, 1, QImage::Format_RGB32);
+    return QFontMetrics(font, &metricDevice);
+}
+
+// Cuts the segment to the rectangle [left, right] x [top, bottom]
+// (Liang-Barsky); false when nothing of it lies inside.
+bool clipSegment(double &x0, double &y0, double &x1, double &y1, double left, double top,
+                 double right, double bottom) {
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double dx = x1 - x0;
+    const double dy = y1 - y0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - left, right - x0, y0 - top, bottom - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1)
+            return false;
+    }
+    const double sx = x0;
+    const double sy = y0;
+    x0 = sx + t0 * dx;
+    y0 = sy + t0 * dy;
+    x1 = sx + t1 * dx;
+    y1 = sy + t1 * dy;
+    return true;
+}
+
+}  // namespace
+
+CanvasPainter::CanvasPainter(ChartCanvas &canvas)
+    : painter_(&canvas.image()),
+      measureCache_(canvas.measureCache()),
+      bits_(reinterpret_cast<QRgb *>(canvas.image().bits())),
+      pixelsPerLine_(canvas.image().bytesPerLine() / qsizetype(sizeof(QRgb))),
+      width_(canvas.width()),
+      height_(canvas.height()),
+      ratio_(canvas.devicePixelRatio()),
+      qfont_(fontForRecord(font_)),
+      metrics_(metricsFor(qfont_)) {
+    painter_.setFont(qfont_);
+}
+
+CanvasPainter::~CanvasPainter() = default;
+
+void CanvasPainter::setFont(const tmyfont &font) {
+    const bool sameFace =
+        font.name == font_.name && font.size == font_.size && font.style == font_.style;
+    font_ = font;
+    if (sameFace)
+        return;
+    qfont_ = fontForRecord(font_);
+    metrics_ = metricsFor(qfont_);
+    painter_.setFont(qfont_);
+}
+
+const MeasuredText &CanvasPainter::measureLines(std::string_view text) {
+    return measureCache_.measure(font_, metrics_, text);
+}
+
+QSize CanvasPainter::textExtent(const QString &line) const {
+    return QSize(metrics_.horizontalAdvance(line), metrics_.height());
+}
+
+void CanvasPainter::textOut(Coord x, Coord y, const QString &line) {
+    textOut(x, y, line, metrics_.horizontalAdvance(line));
+}
+
+void CanvasPainter::textOut(Coord x, Coord y, const QString &line, int lineWidth) {
+    const int lineHeight = metrics_.height();
+    if (textBackground_)
+        fillRect(x, y, x + lineWidth, y + lineHeight, *textBackground_);
+    // Glyphs may overhang their cell a little; a line height of margin is ample.
+    if (x >= width_ || y >= height_ || x + lineWidth + lineHeight <= 0 || y + 2 * lineHeight <= 0)
+        return;
+    applyQtPen(QPen(QColor(toQRgb(font_.color))));
+    painter_.drawText(QPointF(double(x), double(y + metrics_.ascent())), line);
+}
+
+void CanvasPainter::moveTo(Coord x, Coord y) {
+    penX_ = x;
+    penY_ = y;
+    patternPhase_ = 0;
+}
+
+void CanvasPainter::lineTo(Coord x, Coord y) {
+    if (penStyle_ == PenStyle::Solid && penWidth_ > 1) {
+        wideLineTo(x, y);
+    } else {
+        thinLineTo(x, y);
+    }
+    penX_ = x;
+    penY_ = y;
+}
+
+void CanvasPainter::thinLineTo(Coord x, Coord y) {
+    const QRgb color = toQRgb(penColor_);
+    if (penStyle_ == PenStyle::Solid) {
+        WalkThinLine(penX_, penY_, x, y, width_, height_,
+                     [&](Coord px, Coord py, std::int64_t) { plot(px, py, color); });
+        return;
+    }
+    const DashPattern pattern = penStyle_ == PenStyle::Dotted ? kDotted : kDashed;
+    const std::int64_t period = pattern.on + pattern.off;
+    const bool fillGaps = penGapColor_.has_value();
+    const QRgb gap = toQRgb(penGapColor_.value_or(0));
+    const std::int64_t phase = patternPhase_;
+    WalkThinLine(penX_, penY_, x, y, width_, height_, [&](Coord px, Coord py, std::int64_t step) {
+        if ((phase + step) % period < pattern.on) {
+            plot(px, py, color);
+        } else if (fillGaps) {
+            plot(px, py, gap);
+        }
+    });
+    patternPhase_ = (phase + std::max(std::abs(x - penX_), std::abs(y - penY_))) % period;
+}
+
+void CanvasPainter::wideLineTo(Coord x, Coord y) {
+    if (x == penX_ && y == penY_)
+        return;
+    double x0 = double(penX_);
+    double y0 = double(penY_);
+    double x1 = double(x);
+    double y1 = double(y);
+    // Beyond a pen width outside the canvas nothing of the stroke shows, and
+    // Qt's rasteriser stays within the coordinates it handles exactly.
+    const double margin = penWidth_;
+    if (!clipSegment(x0, y0, x1, y1, -margin, -margin, width_ + margin, height_ + margin))
+        return;
+    applyQtPen(
+        QPen(QColor(toQRgb(penColor_)), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter_.drawLine(QLineF(x0, y0, x1, y1));
+}
+
+void CanvasPainter::rectangle(Coord left, Coord top, Coord right, Coord bottom) {
+    if (right <= left || bottom <= top)
+        return;
+    fillRect(left, top, right, bottom, brushColor_);
+    if (penStyle_ != PenStyle::Solid) {
+        const Coord x = penX_;
+        const Coord y = penY_;
+        moveTo(left, top);
+        lineTo(right - 1, top);
+        lineTo(right - 1, bottom - 1);
+        lineTo(left, bottom - 1);
+        lineTo(left, top);
+        moveTo(x, y);
+        return;
+    }
+    const Coord before = penWidth_ / 2;
+    const Coord outerLeft = left - before;
+    const Coord outerTop = top - before;
+    const Coord outerRight = right - 1 - before + penWidth_;
+    const Coord outerBottom = bottom - 1 - before + penWidth_;
+    fillRect(outerLeft, outerTop, outerRight, outerTop + penWidth_, penColor_);
+    fillRect(outerLeft, outerBottom - penWidth_, outerRight, outerBottom, penColor_);
+    fillRect(outerLeft, outerTop, outerLeft + penWidth_, outerBottom, penColor_);
+    fillRect(outerRight - penWidth_, outerTop, outerRight, outerBottom, penColor_);
+}
+
+void CanvasPainter::fillRect(Coord left, Coord top, Coord right, Coord bottom, TColor color) {
+    left = std::max<Coord>(left, 0);
+    top = std::max<Coord>(top, 0);
+    right = std::min<Coord>(right, width_);
+    bottom = std::min<Coord>(bottom, height_);
+    if (left >= right || top >= bottom)
+        return;
+    const QRgb rgb = toQRgb(color);
+    if (ratio_ == 1.0) {
+        for (Coord row = top; row < bottom; ++row)
+            std::fill_n(bits_ + row * pixelsPerLine_ + left, right - left, rgb);
+        return;
+    }
+    auto device = [this](Coord v) { return qsizetype(std::ceil(double(v) * ratio_ - 0.5)); };
+    for (qsizetype row = device(top); row < device(bottom); ++row)
+        std::fill_n(bits_ + row * pixelsPerLine_ + device(left), device(right) - device(left), rgb);
+}
+
+void CanvasPainter::plot(Coord x, Coord y, QRgb color) {
+    if (ratio_ == 1.0) {
+        bits_[y * pixelsPerLine_ + x] = color;
+    } else {
+        fillRect(x, y, x + 1, y + 1, fromQRgb(color));
+    }
+}
+
+void CanvasPainter::drawTiledImage(const QImage &image) {
+    painter_.fillRect(QRect(0, 0, width_, height_), QBrush(image));
+}
+
+void CanvasPainter::drawStretchedImage(const QImage &image) {
+    painter_.drawImage(QRect(0, 0, width_, height_), image);
+}
+
+void CanvasPainter::drawImageAtOrigin(const QImage &image) {
+    painter_.drawImage(QPoint(0, 0), image);
+}
+
+void CanvasPainter::applyQtPen(const QPen &pen) {
+    if (painter_.pen() != pen)
+        painter_.setPen(pen);
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "model/tnode.h"
+#include "render/chart_canvas.h"
+#include "render/text_lines.h"
+
+namespace kinvarro {
+
+/// Canvas coordinates in logical pixels. They are 64-bit so that sums of
+/// saturated screen values cannot overflow; every operation clips.
+using Coord = std::int64_t;
+
+enum class PenStyle { Solid, Dotted, Dashed };
+
+/// A wider pen already covers any canvas a screen can show; the cap keeps an
+/// absurd importance or scale from a file from stalling the paint.
+inline constexpr int kMaxPenWidth = 16384;
+
+/// Draws on a ChartCanvas with the conventions in which the chart's pixel
+/// positions are defined: a rectangle from (l, t) to (r, b) covers columns
+/// l..r-1 and rows t..b-1, a line leaves out its end point, and a pen w pixels
+/// wide covers w/2 pixels before its centre line and the rest after it.
+/// Dotted and dashed pens are always one pixel wide. One painter serves one
+/// paint; its pen, brush and font are plain state, as on the original canvas.
+class CanvasPainter {
+  public:
+    explicit CanvasPainter(ChartCanvas &canvas);
+    ~CanvasPainter();
+    CanvasPainter(const CanvasPainter &) = delete;
+    CanvasPainter &operator=(const CanvasPainter &) = delete;
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    void setPenColor(TColor color) { penColor_ = color; }
+    TColor penColor() const { return penColor_; }
+    /// Widths below 1 draw 1 pixel wide, widths above kMaxPenWidth that wide.
+    void setPenWidth(int width) { penWidth_ = std::clamp(width, 1, kMaxPenWidth); }
+    int penWidth() const { return penWidth_; }
+    void setPenStyle(PenStyle style) { penStyle_ = style; }
+    PenStyle penStyle() const { return penStyle_; }
+    /// Colour of the gaps of a dotted or dashed pen; none leaves them transparent.
+    void setPenGapColor(std::optional<TColor> color) { penGapColor_ = color; }
+    /// Fill of rectangle().
+    void setBrushColor(TColor color) { brushColor_ = color; }
+    TColor brushColor() const { return brushColor_; }
+    /// Background of text cells; none draws text transparently.
+    void setTextBackground(std::optional<TColor> color) { textBackground_ = color; }
+
+    /// The font text is written and measured in.
+    void setFont(const tmyfont &font);
+    const tmyfont &font() const { return font_; }
+    const QFontMetrics &fontMetrics() const { return metrics_; }
+    /// The lines of a multi-line name measured in the current font.
+    const MeasuredText &measureLines(std::string_view text);
+    /// Width and height of one line of text in the current font.
+    QSize textExtent(const QString &line) const;
+    /// Writes one line in the font's colour with its cell's top-left corner at
+    /// (x, y), on the text background when one is set.
+    void textOut(Coord x, Coord y, const QString &line);
+    /// As textOut, when the line's width is already known.
+    void textOut(Coord x, Coord y, const QString &line, int lineWidth);
+
+    void moveTo(Coord x, Coord y);
+    /// Draws from the current position to (x, y), which becomes the current one.
+    void lineTo(Coord x, Coord y);
+    /// A rectangle outlined with the pen and filled with the brush.
+    void rectangle(Coord left, Coord top, Coord right, Coord bottom);
+    /// Fills columns left..right-1 and rows top..bottom-1 without an outline.
+    void fillRect(Coord left, Coord top, Coord right, Coord bottom, TColor color);
+
+    /// Covers the canvas with copies of `image` from its top-left corner.
+    void drawTiledImage(const QImage &image);
+    /// Stretches `image` over the whole canvas.
+    void drawStretchedImage(const QImage &image);
+    /// Draws `image` unscaled at the top-left corner.
+    void drawImageAtOrigin(const QImage &image);
+
+  private:
+    void plot(Coord x, Coord y, QRgb color);
+    void thinLineTo(Coord x, Coord y);
+    void wideLineTo(Coord x, Coord y);
+    void applyQtPen(const QPen &pen);
+
+    QPainter painter_;
+    MeasureCache &measureCache_;
+    QRgb *bits_;
+    qsizetype pixelsPerLine_;
+    int width_;
+    int height_;
+    qreal ratio_;
+
+    TColor penColor_ = 0;
+    int penWidth_ = 1;
+    PenStyle penStyle_ = PenStyle::Solid;
+    std::optional<TColor> penGapColor_;
+    TColor brushColor_ = 0xFFFFFF;
+    std::optional<TColor> textBackground_;
+    tmyfont font_;
+    QFont qfont_;
+    QFontMetrics metrics_;
+
+    Coord penX_ = 0;
+    Coord penY_ = 0;
+    std::int64_t patternPhase_ = 0;
+};
+
+}  // namespace kinvarro

@@ -1,0 +1,148 @@
+#include "render/diagram_export.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+#include <QTemporaryFile>
+#include <limits>
+
+#include "common/progress_display.h"
+#include "model/document.h"
+#include "render/chart_canvas.h"
+#include "render/diagram_bitmap.h"
+#include "render/diagram_tiles.h"
+
+namespace kinvarro {
+namespace {
+
+class ViewOriginRestorer {
+  public:
+    explicit ViewOriginRestorer(Document &doc)
+        : doc_(doc), x_(doc.ViewOriginX), y_(doc.ViewOriginY) {}
+    ~ViewOriginRestorer() {
+        doc_.ViewOriginX = x_;
+        doc_.ViewOriginY = y_;
+    }
+    ViewOriginRestorer(const ViewOriginRestorer &) = delete;
+    ViewOriginRestorer &operator=(const ViewOriginRestorer &) = delete;
+
+  private:
+    Document &doc_;
+    std::int32_t x_;
+    std::int32_t y_;
+};
+
+class ProgressHider {
+  public:
+    explicit ProgressHider(ProgressDisplay *display) : display_(display) {}
+    ~ProgressHider() {
+        if (display_)
+            display_->hide();
+    }
+    ProgressHider(const ProgressHider &) = delete;
+    ProgressHider &operator=(const ProgressHider &) = delete;
+
+  private:
+    ProgressDisplay *display_;
+};
+
+QString megabytes(std::int64_t bytes) {
+    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1);
+}
+
+// Free space where the tile file and the bitmap go; a volume holding both
+// must hold their sum. Unknown free space is not held against the export.
+Status checkDiskSpace(const QString &tileFolder, std::int64_t tileBytes, const QString &destination,
+                      std::int64_t bitmapBytes) {
+    const QStorageInfo tileVolume(tileFolder);
+    const QStorageInfo bitmapVolume(QFileInfo(destination).absolutePath());
+    const bool shared = tileVolume.isValid() && bitmapVolume.isValid() &&
+                        tileVolume.rootPath() == bitmapVolume.rootPath() &&
+                        tileVolume.device() == bitmapVolume.device();
+    auto check = [](const QStorageInfo &volume, std::int64_t needed, const QString &what) {
+        const qint64 free = volume.isValid() ? volume.bytesAvailable() : -1;
+        if (free >= 0 && needed > free)
+            return Status::failure(
+                QStringLiteral("The diagram needs %1 MB for %2 on %3, but only "
+                               "%4 MB are free.")
+                    .arg(megabytes(needed), what, volume.rootPath(), megabytes(free)));
+        return Status::success();
+    };
+    if (shared)
+        return check(tileVolume, tileBytes + bitmapBytes,
+                     QStringLiteral("its tiles and the bitmap"));
+    if (Status status = check(tileVolume, tileBytes, QStringLiteral("its temporary tiles"));
+        !status)
+        return status;
+    return check(bitmapVolume, bitmapBytes, QStringLiteral("the bitmap"));
+}
+
+Status checkSize(const TileGrid &grid) {
+    if (grid.columns == 0)
+        return Status::failure(QStringLiteral("The chart area has no size to paint tiles with."));
+    const std::int64_t bitmapBytes = BitmapFileSize(grid.imageWidth(), grid.imageHeight());
+    if (bitmapBytes > std::numeric_limits<std::uint32_t>::max())
+        return Status::failure(QStringLiteral("The diagram would be %1 x %2 pixels, %3 MB; a BMP "
+                                              "file holds at most 4096 MB. Zoom out and try again.")
+                                   .arg(grid.imageWidth())
+                                   .arg(grid.imageHeight())
+                                   .arg(megabytes(bitmapBytes)));
+    return Status::success();
+}
+
+}  // namespace
+
+Status ExportDiagram(Document &doc, QSize chartArea, const ScrollBars &bars,
+                     const SceneInputs &inputs, const QString &destination,
+                     ProgressDisplay *progress) {
+    const TileGrid grid = DiagramTileGrid(bars, chartArea);
+    if (Status status = checkSize(grid); !status)
+        return status;
+    // Past checkSize every tile position and image size fits in 32 bits.
+    const auto width = std::int32_t(grid.imageWidth());
+    const auto height = std::int32_t(grid.imageHeight());
+    if (Status status = checkDiskSpace(QDir::tempPath(), grid.tileFileSize(), destination,
+                                       BitmapFileSize(width, height));
+        !status)
+        return status;
+
+    QTemporaryFile tileFile(QDir::tempPath() + QStringLiteral("/kinvarro-diagram-XXXXXX.tiles"));
+    if (!tileFile.open())
+        return Status::failure(
+            QStringLiteral("Cannot create a temporary tile file: %1").arg(tileFile.errorString()));
+
+    const ViewOriginRestorer restorer(doc);
+    const ProgressHider hider(progress);
+    const ExportGauge gauge{progress, bars.ScrollBarV.Min(), bars.ScrollBarV.Max()};
+    if (progress)
+        progress->show(QStringLiteral("Создание диаграммы.."), gauge.minimum, gauge.maximum);
+
+    ChartCanvas canvas(chartArea);
+    std::vector<char> rowBuffer;
+    for (std::int64_t row = 0; row < grid.rows; ++row) {
+        const auto tileY = std::int32_t(grid.rowStart(row));
+        if (progress)
+            progress->setPosition(tileY);
+        for (std::int64_t column = 0; column < grid.columns; ++column) {
+            const auto tileX = std::int32_t(grid.columnStart(column));
+            doc.ViewOriginX = -tileX;
+            doc.ViewOriginY = -tileY;
+            PaintScene(canvas, doc, inputs);
+            if (Status status = AppendTile(tileFile, tileX, tileY, canvas.image(), rowBuffer);
+                !status)
+                return status;
+        }
+    }
+    if (!tileFile.flush())
+        return Status::failure(QStringLiteral("The temporary tile file cannot be written: %1")
+                                   .arg(tileFile.errorString()));
+
+    // Runs are read from all over the file; unbuffered reads fetch just them.
+    QFile tiles(tileFile.fileName());
+    if (!tiles.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Status::failure(
+            QStringLiteral("The temporary tile file cannot be read: %1").arg(tiles.errorString()));
+    return WriteDiagramBitmap(tiles, destination, width, height, gauge);
+}
+
+}  // namespace kinvarro

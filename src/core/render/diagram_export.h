@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include "common/status.h"
+#include "render/scene.h"
+#include "render/scroll_bars.h"
+
+namespace kinvarro {
+
+class Document;
+class ProgressDisplay;
+
+/// Writes the whole chart to `destination` as one 24-bit BMP: the scene is
+/// painted tile by tile, each of the chart area's size, over the scroll
+/// ranges of `bars`, through a temporary tile file, so memory stays one tile
+/// and one pixel row whatever the image size. Refuses, before writing
+/// anything, an image too large for the BMP size fields or for the free disk
+/// space. The view origin is restored in every case; on failure no partial
+/// file is left. The caller repaints the view afterwards.
+Status ExportDiagram(Document &doc, QSize chartArea, const ScrollBars &bars,
+                     const SceneInputs &inputs, const QString &destination,
+                     ProgressDisplay *progress = nullptr);
+
+}  // namespace kinvarro

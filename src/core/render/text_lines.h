@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+#include <vector>
+
+#include "model/tnode.h"
+
+class QFontMetrics;
+
+namespace kinvarro {
+
+/// The lines of a multi-line name: CR ends a line, LF is skipped and the end of
+/// the text ends the last line, so "A\r\n" has two lines, the second empty.
+std::vector<QString> SplitLines(std::string_view text);
+
+/// Number of lines SplitLines gives, without building them.
+int CountLines(std::string_view text);
+
+/// A name split into lines, each with its width in the font it was measured in.
+struct MeasuredText {
+    struct Line {
+        QString text;
+        int width = 0;
+    };
+    std::vector<Line> lines;
+    int lineHeight = 0;
+
+    /// Widest line and the sum of the line heights.
+    NameExtent extent() const;
+};
+
+MeasuredText MeasureLines(std::string_view text, const QFontMetrics &metrics);
+
+}  // namespace kinvarro
