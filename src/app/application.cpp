@@ -73,18 +73,18 @@ void KinvarroApplication::switchLanguage() {
 }
 
 void KinvarroApplication::show(const QString &document) {
-    const bool hasDocument = !document.isEmpty() && QFileInfo(document).isFile();
-    if (hasDocument) {
+    main_->restorePlacement();
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+    if (!document.isEmpty() && QFileInfo(document).isFile()) {
         about_->show();
+        about_->raise();
         about_->repaint();
         QApplication::processEvents();
         main_->fileCommands().openPath(document);
         QTimer::singleShot(kSplashMs, about_, &QWidget::hide);
     }
-    main_->restorePlacement();
-    main_->show();
-    main_->raise();
-    main_->activateWindow();
     main_->UpdateScrollBars();
 }
 

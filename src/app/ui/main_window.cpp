@@ -80,6 +80,7 @@ void TForm1::buildChartArea() {
     auto *grid = new QGridLayout;
     grid->setSpacing(0);
     auto *area = new ChartArea(canvas_, central);
+    area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     area->setCursor(cursors_.handflat);
     chartArea_ = area;
     grid->addWidget(area, 0, 0);
@@ -101,7 +102,9 @@ void TForm1::buildChartArea() {
     strip->addWidget(scrollBarH_);
     strip->addSpacing(kFillerWidth);
     grid->addWidget(stripH_, 1, 0, 1, 2);
-    column->addLayout(grid);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
+    column->addLayout(grid, 1);
     setCentralWidget(central);
 
     connect(area, &ChartArea::resized, this, [this](QSize size) {

@@ -1,5 +1,7 @@
 #include "ui/qt_prompts.h"
 
+#include "ui/file_dialog_filter.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -14,7 +16,7 @@ std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    const QStringList filters = toQtNameFilters(filter);
+    const QStringList filters = QtNameFilters(filter);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(typeIndex - 1));
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
@@ -27,20 +29,6 @@ std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode
 }
 
 }  // namespace
-
-QStringList toQtNameFilters(const QString &filter) {
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Qt takes the patterns from the last parentheses of the description.
-        filters << (parts[i].endsWith(QStringLiteral("(%1)").arg(patterns))
-                        ? parts[i]
-                        : QStringLiteral("%1 (%2)").arg(parts[i], patterns));
-    }
-    return filters;
-}
 
 Answer QtPrompts::ask(const QString &caption, const QString &text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;

@@ -24,7 +24,4 @@ class QtPrompts : public Prompts {
     QWidget *parent_;
 };
 
-/// "Text (*.kvr)|*.kvr|..." as Qt's list of name filters.
-QStringList toQtNameFilters(const QString &filter);
-
 }  // namespace kinvarro
