@@ -61,6 +61,15 @@ void Document::DeleteNode(int d) {
     MarkModified();
 }
 
+int Document::DeleteSelectedNodes() {
+    const int removed = NodeTable.removeSelected();
+    if (removed > 0) {
+        CurrentNode = -1;
+        MarkModified();
+    }
+    return removed;
+}
+
 void Document::MoveNodeToEnd(int a) {
     if (a < 0)
         return;

@@ -45,6 +45,9 @@ class Document {
     /// Appends a new element at the last mouse position; nullopt when the table is full.
     std::optional<int> AddNode(ElementKind kind);
     void DeleteNode(int d);
+    /// Deletes every selected element as repeated DeleteNode calls would, in
+    /// one pass; returns how many were deleted.
+    int DeleteSelectedNodes();
     /// Brings element a to the top of the painting order; -1 does nothing.
     void MoveNodeToEnd(int a);
     void MeasureNameExtent(int i);

@@ -12,6 +12,7 @@ int ElementTable::append(tnode node) {
 }
 
 void ElementTable::remove(int d) {
+    selectedListValid_ = false;
     nodes_.erase(nodes_.begin() + d);
     extents_.erase(extents_.begin() + d);
     selected_.erase(selected_.begin() + d);
@@ -28,7 +29,55 @@ void ElementTable::remove(int d) {
     }
 }
 
+int ElementTable::removeSelected() {
+    selectedListValid_ = false;
+    const int count = NodeCount();
+    // Where each element ends up; -1 for the removed ones.
+    std::vector<int> newIndex(std::size_t(count), -1);
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        if (selected_[std::size_t(i)])
+            continue;
+        newIndex[std::size_t(i)] = kept;
+        if (kept != i) {
+            nodes_[std::size_t(kept)] = std::move(nodes_[std::size_t(i)]);
+            extents_[std::size_t(kept)] = extents_[std::size_t(i)];
+        }
+        selected_[std::size_t(kept)] = 0;
+        ++kept;
+    }
+    nodes_.resize(std::size_t(kept));
+    extents_.resize(std::size_t(kept));
+    selected_.resize(std::size_t(kept));
+    const int removed = count - kept;
+    // Removing one at a time leaves negative links alone and moves links past
+    // the end down once per removal.
+    auto renumber = [&](std::int32_t &link) {
+        if (link < 0)
+            return;
+        link = link < count ? newIndex[std::size_t(link)] : link - removed;
+    };
+    for (tnode &node : nodes_) {
+        renumber(node.motherIndex);
+        renumber(node.fatherIndex);
+    }
+    return removed;
+}
+
+const std::vector<int> &ElementTable::selectedIndexes() const {
+    if (!selectedListValid_) {
+        selectedList_.clear();
+        for (int i = 0; i < NodeCount(); ++i) {
+            if (selected_[std::size_t(i)])
+                selectedList_.push_back(i);
+        }
+        selectedListValid_ = true;
+    }
+    return selectedList_;
+}
+
 void ElementTable::moveToEnd(int a) {
+    selectedListValid_ = false;
     const int last = NodeCount() - 1;
     std::rotate(nodes_.begin() + a, nodes_.begin() + a + 1, nodes_.end());
     std::rotate(extents_.begin() + a, extents_.begin() + a + 1, extents_.end());
@@ -47,12 +96,14 @@ void ElementTable::moveToEnd(int a) {
 }
 
 void ElementTable::clear() {
+    selectedListValid_ = false;
     nodes_.clear();
     extents_.clear();
     selected_.clear();
 }
 
 void ElementTable::clearSelection() {
+    selectedListValid_ = false;
     std::fill(selected_.begin(), selected_.end(), 0);
 }
 

@@ -20,12 +20,21 @@ class ElementTable {
     NameExtent &nameExtent(int i) { return extents_[std::size_t(i)]; }
     const NameExtent &nameExtent(int i) const { return extents_[std::size_t(i)]; }
     bool selected(int i) const { return selected_[std::size_t(i)] != 0; }
-    void setSelected(int i, bool on) { selected_[std::size_t(i)] = on ? 1 : 0; }
+    void setSelected(int i, bool on) {
+        selected_[std::size_t(i)] = on ? 1 : 0;
+        selectedListValid_ = false;
+    }
+    /// Indexes of the selected elements in ascending order. Kept between
+    /// changes, so that a drag step costs only as much as the selection.
+    const std::vector<int> &selectedIndexes() const;
 
     /// Appends an element (not selected, empty extent); the caller checks isFull().
     int append(tnode node);
     /// Removes element d; links to d become -1, links above d move down by one.
     void remove(int d);
+    /// Removes every selected element in one pass, with the same result as
+    /// removing them one by one; returns how many were removed.
+    int removeSelected();
     /// Moves element a to the last place and renumbers the links.
     void moveToEnd(int a);
     /// Empties the table.
@@ -39,6 +48,8 @@ class ElementTable {
     std::vector<tnode> nodes_;
     std::vector<NameExtent> extents_;
     std::vector<std::uint8_t> selected_;
+    mutable std::vector<int> selectedList_;
+    mutable bool selectedListValid_ = false;
 };
 
 }  // namespace kinvarro

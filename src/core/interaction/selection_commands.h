@@ -1,0 +1,18 @@
+#pragma once
+
+namespace kinvarro {
+
+class ChartHost;
+class Document;
+
+/// Sides of the point where the context menu was opened.
+enum class ChartSide { Below, Above, Right, Left };
+
+/// `N35Click`, "Выделить все элементы": selects every element.
+void SelectAllElements(Document &doc, ChartHost &host);
+
+/// "Выделить.." submenu: adds to the selection every element whose top-left
+/// corner lies strictly on `side` of the last press.
+void SelectSide(Document &doc, ChartHost &host, ChartSide side);
+
+}  // namespace kinvarro
