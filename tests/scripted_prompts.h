@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 #include "common/prompts.h"
 
@@ -14,6 +15,9 @@ class ScriptedPrompts : public Prompts {
     std::deque<FileChoice> files;  ///< an empty path cancels the dialog
     QStringList asked;             ///< "caption|text" of each question
     QStringList told;              ///< "caption|text" of each message
+    /// Answers of the interval dialog; nullopt closes it without applying.
+    std::deque<std::optional<std::int32_t>> intervals;
+    std::vector<std::int32_t> intervalsShown;  ///< the value each interval dialog opened with
     int fileDialogs = 0;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
@@ -30,6 +34,11 @@ class ScriptedPrompts : public Prompts {
     std::optional<FileChoice> chooseFileToSave(const QString &, const QString &, const QString &,
                                                int) override {
         return nextFile();
+    }
+
+    std::optional<std::int32_t> askInterval(std::int32_t current) override {
+        intervalsShown.push_back(current);
+        return take(intervals, std::optional<std::int32_t>());
     }
 
   private:

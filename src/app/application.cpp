@@ -6,11 +6,14 @@
 
 #include "settings/language_files.h"
 #include "ui/about_box.h"
+#include "ui/chart_input.h"
 #include "ui/file_type_registration.h"
+#include "ui/interval_dialog.h"
 #include "ui/language_dialog.h"
 #include "ui/main_window.h"
 #include "ui/progress_window.h"
 #include "ui/translate_form.h"
+#include "ui/zoom_window.h"
 
 namespace kinvarro {
 namespace {
@@ -43,7 +46,8 @@ bool KinvarroApplication::start() {
     QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });
     QObject::connect(main_.get(), &TForm1::languageSwitchRequested, main_.get(),
                      [this] { switchLanguage(); });
-    translate({main_.get(), about_, &main_->progressWindow()});
+    translate({main_.get(), about_, &prompts_->intervalDialog(), &main_->chartInput().zoomWindow(),
+               &main_->progressWindow()});
     return true;
 }
 
@@ -69,7 +73,8 @@ void KinvarroApplication::switchLanguage() {
     if (!choice_->switchLanguage())
         return;
     loadLanguage();
-    translate({main_.get(), about_, &main_->progressWindow()});
+    translate({main_.get(), about_, &prompts_->intervalDialog(), &main_->chartInput().zoomWindow(),
+               &main_->progressWindow()});
 }
 
 void KinvarroApplication::show(const QString &document) {

@@ -13,14 +13,15 @@
 #include "render/scene.h"
 #include "settings/machine_store.h"
 #include "ui/chart_area.h"
+#include "ui/chart_input.h"
 #include "ui/progress_window.h"
+#include "ui/search_bar.h"
 
 namespace kinvarro {
 namespace {
 
 constexpr int kStripWidth = 16;
 constexpr int kFillerWidth = 14;
-constexpr int kSearchBarHeight = 33;
 
 }  // namespace
 
@@ -37,6 +38,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     menus_ = buildMainMenus(menuBar(), this);
     buildChartArea();
     progress_ = new TForm10(this);
+    input_ = new ChartInput(*this, prompts, messages_);
 
     setMaximumSize(kMaximumSize);
     setMinimumSize(kMinimumSize);
@@ -70,10 +72,7 @@ void TForm1::buildChartArea() {
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(0);
 
-    // The search bar's place; the search command shows it.
-    panelSearch_ = new QWidget(central);
-    panelSearch_->setObjectName(QStringLiteral("PanelSearch"));
-    panelSearch_->setFixedHeight(kSearchBarHeight);
+    panelSearch_ = new SearchBar(central);
     panelSearch_->hide();
     column->addWidget(panelSearch_);
 
@@ -170,7 +169,7 @@ void TForm1::RequestRedraw() {
 void TForm1::paintNow() {
     if (canvas_.size() != chartArea_->size())
         canvas_.resize(chartArea_->size());
-    SceneInputs inputs;
+    SceneInputs inputs = input_->mouse().sceneInputs();
     inputs.pointer = chartArea_->mapFromGlobal(QCursor::pos());
     PaintScene(canvas_, doc_, inputs);
     chartArea_->update();
@@ -178,6 +177,11 @@ void TForm1::paintNow() {
 
 void TForm1::UpdateScrollBars() {
     kinvarro::UpdateScrollBars(doc_, chartArea_->size(), bars_);
+    mirrorScrollBars();
+}
+
+void TForm1::SyncScrollBarPositions() {
+    kinvarro::SyncScrollBarPositions(doc_, bars_);
     mirrorScrollBars();
 }
 

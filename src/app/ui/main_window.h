@@ -15,7 +15,10 @@ class QScrollBar;
 
 namespace kinvarro {
 
+class ChartArea;
+class ChartInput;
 class MachineStore;
+class SearchBar;
 class TForm10;
 
 /// `TForm1`: the main window with the chart area, its scroll bars, the menus
@@ -35,13 +38,21 @@ class TForm1 : public QMainWindow {
     FileCommands &fileCommands() { return files_; }
     MainMenus &menus() { return menus_; }
     const ScrollBars &scrollBars() const { return bars_; }
+    ScrollBars &scrollBars() { return bars_; }
     QSize chartAreaSize() const;
+    ChartArea &chartArea() { return *chartArea_; }
+    SearchBar &searchBar() { return *panelSearch_; }
+    const ChartCursors &cursors() const { return cursors_; }
+    /// Mouse, keyboard, search and zoom on the chart.
+    ChartInput &chartInput() { return *input_; }
     /// The caption at start-up, before any language file is applied.
     const QString &baseCaption() const { return baseCaption_; }
     TForm10 &progressWindow() { return *progress_; }
 
     void RequestRedraw();
+    bool redrawPending() const { return redraw_.isPending(); }
     void UpdateScrollBars();
+    void SyncScrollBarPositions();
     /// Paints at once (what the redraw timer does when it runs out).
     void paintNow();
 
@@ -76,13 +87,14 @@ class TForm1 : public QMainWindow {
     ChartCursors cursors_;
     MainMenus menus_;
     QString baseCaption_;
-    QWidget *chartArea_ = nullptr;
-    QWidget *panelSearch_ = nullptr;
+    ChartArea *chartArea_ = nullptr;
+    SearchBar *panelSearch_ = nullptr;
     QScrollBar *scrollBarH_ = nullptr;
     QScrollBar *scrollBarV_ = nullptr;
     QWidget *stripH_ = nullptr;
     QWidget *stripV_ = nullptr;
     TForm10 *progress_ = nullptr;
+    ChartInput *input_ = nullptr;
     bool mirroring_ = false;
 };
 

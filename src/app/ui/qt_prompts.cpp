@@ -1,6 +1,7 @@
 #include "ui/qt_prompts.h"
 
 #include "ui/file_dialog_filter.h"
+#include "ui/interval_dialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -60,6 +61,16 @@ std::optional<FileChoice> QtPrompts::chooseFileToOpen(const QString &filter, con
 std::optional<FileChoice> QtPrompts::chooseFileToSave(const QString &filter, const QString &folder,
                                                       const QString &fileName, int typeIndex) {
     return runFileDialog(parent_, QFileDialog::AcceptSave, filter, folder, fileName, typeIndex);
+}
+
+TForm4 &QtPrompts::intervalDialog() {
+    if (!intervalDialog_)
+        intervalDialog_ = new TForm4(parent_);
+    return *intervalDialog_;
+}
+
+std::optional<std::int32_t> QtPrompts::askInterval(std::int32_t current) {
+    return intervalDialog().askInterval(current);
 }
 
 }  // namespace kinvarro

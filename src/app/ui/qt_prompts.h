@@ -6,12 +6,16 @@ class QWidget;
 
 namespace kinvarro {
 
+class TForm4;
+
 /// The editor's answers to commands' questions: Qt message boxes and file dialogs.
 class QtPrompts : public Prompts {
   public:
     explicit QtPrompts(QWidget *parent) : parent_(parent) {}
     /// The window the dialogs belong to.
     void setParentWidget(QWidget *parent) { parent_ = parent; }
+    /// The grid-interval dialog, created on first use as a child of the parent widget.
+    TForm4 &intervalDialog();
 
     Answer ask(const QString &caption, const QString &text, bool withCancel) override;
     void tell(MessageIcon icon, const QString &caption, const QString &text) override;
@@ -19,9 +23,11 @@ class QtPrompts : public Prompts {
                                                const QString &fileName) override;
     std::optional<FileChoice> chooseFileToSave(const QString &filter, const QString &folder,
                                                const QString &fileName, int typeIndex) override;
+    std::optional<std::int32_t> askInterval(std::int32_t current) override;
 
   private:
     QWidget *parent_;
+    TForm4 *intervalDialog_ = nullptr;
 };
 
 }  // namespace kinvarro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 namespace kinvarro {
@@ -29,6 +30,9 @@ class Prompts {
                                                        const QString &fileName) = 0;
     virtual std::optional<FileChoice> chooseFileToSave(const QString &filter, const QString &folder,
                                                        const QString &fileName, int typeIndex) = 0;
+    /// The grid-interval dialog opened with `current`: the value entered, or
+    /// nullopt when it was closed without applying.
+    virtual std::optional<std::int32_t> askInterval(std::int32_t current) = 0;
 };
 
 }  // namespace kinvarro

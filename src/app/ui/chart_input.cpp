@@ -1,0 +1,194 @@
+#include "ui/chart_input.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "interaction/selection_commands.h"
+#include "ui/chart_area.h"
+#include "ui/main_window.h"
+#include "ui/search_bar.h"
+#include "ui/zoom_window.h"
+
+namespace kinvarro {
+namespace {
+
+ChartKey chartKey(int key) {
+    switch (key) {
+        case Qt::Key_Delete:
+            return ChartKey::Delete;
+        case Qt::Key_PageUp:
+            return ChartKey::PageUp;
+        case Qt::Key_PageDown:
+            return ChartKey::PageDown;
+        case Qt::Key_Left:
+            return ChartKey::Left;
+        case Qt::Key_Right:
+            return ChartKey::Right;
+        case Qt::Key_Up:
+            return ChartKey::Up;
+        case Qt::Key_Down:
+            return ChartKey::Down;
+        default:
+            return ChartKey::Other;
+    }
+}
+
+// While Shift itself goes down or up the modifiers may still show the old state.
+bool shiftHeld(const QKeyEvent &event) {
+    if (event.key() == Qt::Key_Shift)
+        return event.type() == QEvent::KeyPress;
+    return event.modifiers() & Qt::ShiftModifier;
+}
+
+ChartMouseEvent toChartEvent(const QMouseEvent &event, bool doubleClick) {
+    ChartMouseEvent e;
+    const QPoint at = event.position().toPoint();
+    e.X = at.x();
+    e.Y = at.y();
+    switch (event.button()) {
+        case Qt::LeftButton:
+            e.button = MouseButton::Left;
+            break;
+        case Qt::RightButton:
+            e.button = MouseButton::Right;
+            break;
+        default:
+            e.button = MouseButton::Other;
+            break;
+    }
+    e.leftHeld = event.buttons() & Qt::LeftButton;
+    e.shift = event.modifiers() & Qt::ShiftModifier;
+    e.ctrl = event.modifiers() & Qt::ControlModifier;
+    e.doubleClick = doubleClick;
+    return e;
+}
+
+}  // namespace
+
+ChartInput::ChartInput(TForm1 &form, Prompts &prompts, const MessageTable &messages)
+    : QObject(&form),
+      form_(form),
+      BitBtn1_(new QPushButton(form.centralWidget())),
+      host_(form, *BitBtn1_),
+      mouse_(form.document(), host_, host_),
+      commands_(form.document(), host_, prompts),
+      keyboard_(form.document(), host_, commands_),
+      search_(form.document(), host_, prompts),
+      zoom_(form.document(), host_),
+      zoomWindow_(new Tfmash(zoom_, messages, form.menus().Nmashtab, &form)) {
+    // Zero-sized but shown, so that it can hold the focus.
+    BitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1_->setFixedSize(0, 0);
+    BitBtn1_->setFocusPolicy(Qt::StrongFocus);
+    BitBtn1_->setAutoDefault(true);
+    BitBtn1_->installEventFilter(this);
+    BitBtn1_->setFocus();
+    connect(BitBtn1_, &QPushButton::clicked, &host_, &ChartWindowHost::RequestRedraw);
+
+    form.chartArea().installEventFilter(this);
+    for (QScrollBar *bar : form.centralWidget()->findChildren<QScrollBar *>()) {
+        bar->installEventFilter(this);
+        connect(bar, &QScrollBar::actionTriggered, BitBtn1_, [this] { BitBtn1_->setFocus(); });
+    }
+    wireMenus();
+    wireSearchBar();
+}
+
+ChartInput::~ChartInput() = default;
+
+void ChartInput::wireMenus() {
+    const MainMenus &menus = form_.menus();
+    Document &doc = form_.document();
+    auto on = [&](const char *name, auto command) {
+        connect(menus.item(name), &QAction::triggered, this, command);
+    };
+    on("N35", [this, &doc] { SelectAllElements(doc, host_); });
+    on("N37", [this, &doc] { SelectSide(doc, host_, ChartSide::Below); });
+    on("N39", [this, &doc] { SelectSide(doc, host_, ChartSide::Above); });
+    on("N40", [this, &doc] { SelectSide(doc, host_, ChartSide::Right); });
+    on("N41", [this, &doc] { SelectSide(doc, host_, ChartSide::Left); });
+    on("NAdd", [this] { commands_.addElement(kPerson); });
+    on("Naddhistorical", [this] { commands_.addElement(kHistoricalEvent); });
+    on("NModify", [this] { commands_.NModifyClick(); });
+    on("NDel", [this] { commands_.NDelClick(); });
+    on("NdelSelected", [this] { commands_.NdelSelectedClick(); });
+    on("Nmashtab", [this] { zoomWindow_->open(); });
+    on("Nsearch", [this] {
+        form_.searchBar().open();
+        form_.UpdateScrollBars();
+        search_.restart();
+    });
+
+    menus.item("NdelSelected")->setVisible(false);
+    connect(menus.PopupMenu1, &QMenu::aboutToShow, this, [this, &menus, &doc] {
+        const PopupMenuItems shown = PopupMenu1Popup(doc);
+        menus.item("NAdd")->setVisible(shown.NAdd);
+        menus.item("Naddhistorical")->setVisible(shown.Naddhistorical);
+        menus.item("NModify")->setVisible(shown.NModify);
+        menus.item("NDel")->setVisible(shown.NDel);
+        menus.item("Nselect")->setVisible(shown.Nselect);
+    });
+}
+
+void ChartInput::wireSearchBar() {
+    SearchBar &bar = form_.searchBar();
+    connect(&bar, &SearchBar::queryChanged, this, [this] { search_.restart(); });
+    connect(&bar, &SearchBar::searchRequested, this,
+            [this, &bar] { search_.sbSearchClick(bar.query(), bar.extended()); });
+}
+
+bool ChartInput::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Wheel) {
+        const int steps = static_cast<QWheelEvent *>(event)->angleDelta().y();
+        if (steps != 0)
+            keyboard_.FormMouseWheel(steps < 0);
+        return true;
+    }
+    if (watched == &form_.chartArea())
+        return chartMouseEvent(event);
+    if (watched == BitBtn1_)
+        return focusSinkKeyEvent(event);
+    return QObject::eventFilter(watched, event);
+}
+
+bool ChartInput::chartMouseEvent(QEvent *event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            mouse_.press(toChartEvent(*static_cast<QMouseEvent *>(event), false));
+            return true;
+        case QEvent::MouseButtonDblClick:
+            mouse_.press(toChartEvent(*static_cast<QMouseEvent *>(event), true));
+            return true;
+        case QEvent::MouseMove:
+            mouse_.move(toChartEvent(*static_cast<QMouseEvent *>(event), false));
+            return true;
+        case QEvent::MouseButtonRelease:
+            mouse_.release(toChartEvent(*static_cast<QMouseEvent *>(event), false));
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ChartInput::focusSinkKeyEvent(QEvent *event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const auto &key = *static_cast<QKeyEvent *>(event);
+    const ChartKey chart = chartKey(key.key());
+    if (event->type() == QEvent::KeyPress) {
+        keyboard_.FormKeyDown(chart, shiftHeld(key));
+        if (!key.text().isEmpty())
+            keyboard_.FormKeyPress(key.text().front());
+    } else if (!key.isAutoRepeat()) {
+        keyboard_.FormKeyUp(chart, shiftHeld(key));
+    }
+    // The button would move the focus on arrow keys; Enter and Space still click it.
+    return chart != ChartKey::Other;
+}
+
+}  // namespace kinvarro

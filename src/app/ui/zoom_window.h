@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QSlider;
+
+namespace kinvarro {
+
+class ChartZoom;
+class MessageTable;
+
+/// `Tfmash`, "Масштаб": a track bar from 1 % to 200 % that zooms the chart
+/// about the centre of the view. It does not block the main window.
+class Tfmash : public QWidget {
+    Q_OBJECT
+  public:
+    /// `Nmashtab` is the menu item whose caption shows the scale.
+    Tfmash(ChartZoom &zoom, const MessageTable &messages, QAction *Nmashtab, QWidget *parent);
+
+    /// `NmashtabClick`: shows the window set to the current scale.
+    void open();
+
+    QSlider *TrackBar1 = nullptr;
+    QLabel *Lmash = nullptr;
+
+  private:
+    void TrackBar1Change(int position);
+
+    ChartZoom &zoom_;
+    const MessageTable &messages_;
+    QAction *Nmashtab_;
+};
+
+}  // namespace kinvarro

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+#include "scripted_prompts.h"
+#include "settings/machine_store.h"
+#include "settings/store_fixture.h"
+#include "test_support.h"
+#include "ui/chart_area.h"
+#include "ui/chart_input.h"
+#include "ui/interval_dialog.h"
+#include "ui/main_window.h"
+#include "ui/search_bar.h"
+#include "ui/zoom_window.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::ScriptedPrompts;
+
+namespace {
+
+class ChartInputTest : public kinvarro::test::TemporaryConfigHome {
+  protected:
+    void SetUp() override {
+        TemporaryConfigHome::SetUp();
+        store = std::make_unique<MachineStore>();
+        window = std::make_unique<TForm1>(messages, *store, prompts);
+        window->show();
+        QApplication::processEvents();
+    }
+
+    Document &doc() { return window->document(); }
+    ChartArea &area() { return window->chartArea(); }
+    QAction *item(const char *name) { return window->menus().item(name); }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        Qt::MouseButtons held = heldButtons_;
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            held |= button;
+        if (type == QEvent::MouseButtonRelease)
+            held &= ~button;
+        heldButtons_ = held;
+        QMouseEvent event(type, at, area().mapToGlobal(at), button, held, modifiers);
+        QApplication::sendEvent(&area(), &event);
+    }
+
+    void key(QEvent::Type type, int code, const QString &text = {},
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(type, code, modifiers, text);
+        QApplication::sendEvent(&window->chartInput().focusSink(), &event);
+    }
+
+    // Runs `inMenu` while the context menu opened by a right press at `at` is up.
+    void rightClick(QPoint at, std::function<void(QMenu &)> inMenu) {
+        QTimer::singleShot(0, [inMenu] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            inMenu(*menu);
+            menu->close();
+        });
+        mouse(QEvent::MouseButtonPress, at, Qt::RightButton);
+        heldButtons_ = Qt::NoButton;  // the menu takes the release
+    }
+
+    MessageTable messages;
+    ScriptedPrompts prompts;
+    std::unique_ptr<MachineStore> store;
+    std::unique_ptr<TForm1> window;
+
+  private:
+    Qt::MouseButtons heldButtons_;
+};
+
+}  // namespace
+
+TEST_F(ChartInputTest, MouseOnTheChartAreaDragsTheElementWithTheSelection) {
+    addPerson(doc(), 100, 100);
+    addPerson(doc(), 300, 100);
+    doc().NodeTable.setSelected(1, true);
+    mouse(QEvent::MouseButtonPress, {105, 105}, Qt::LeftButton);
+    EXPECT_EQ(doc().CurrentNode, 1) << "the pressed element went to the end";
+    mouse(QEvent::MouseMove, {125, 95}, Qt::NoButton);
+    mouse(QEvent::MouseButtonRelease, {125, 95}, Qt::LeftButton);
+    EXPECT_EQ(QPoint(doc().NodeTable[1].x, doc().NodeTable[1].y), QPoint(120, 90));
+    EXPECT_EQ(QPoint(doc().NodeTable[0].x, doc().NodeTable[0].y), QPoint(320, 90));
+    EXPECT_EQ(doc().CurrentNode, -1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ChartInputTest, ContextMenuShowsItsItemsForThePlaceAndAddsWhereItWasOpened) {
+    addPerson(doc(), 100, 100);
+    QStringList shownOverEmpty;
+    rightClick({400, 300}, [&](QMenu &menu) {
+        for (QAction *action : menu.actions()) {
+            if (action->isVisible() && !action->isSeparator())
+                shownOverEmpty << action->objectName();
+        }
+        item("NAdd")->trigger();
+    });
+    EXPECT_EQ(shownOverEmpty, (QStringList{"NAdd", "Naddhistorical", "Nselect"}));
+    ASSERT_EQ(doc().NodeTable.NodeCount(), 2);
+    EXPECT_EQ(QPoint(doc().NodeTable[1].x, doc().NodeTable[1].y), QPoint(400, 300));
+
+    QStringList shownOverElement;
+    rightClick({105, 105}, [&](QMenu &menu) {
+        for (QAction *action : menu.actions()) {
+            if (action->isVisible() && !action->isSeparator())
+                shownOverElement << action->objectName();
+        }
+    });
+    EXPECT_EQ(shownOverElement, (QStringList{"NModify", "NDel"}));
+    // The element stays current for the parent keys after the menu closed.
+    key(QEvent::KeyPress, Qt::Key_F, "f");
+    EXPECT_EQ(doc().NodeTable[doc().CurrentNode].fatherIndex, 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ChartInputTest, TheElementEditorHookDecidesWhetherAnAddedElementStays) {
+    std::vector<std::pair<int, bool>> opened;
+    window->chartInput().host().setElementEditor([&](int index, bool justAdded) {
+        opened.push_back({index, justAdded});
+        return false;
+    });
+    rightClick({50, 50}, [&](QMenu &) { item("Naddhistorical")->trigger(); });
+    EXPECT_EQ(doc().NodeTable.NodeCount(), 0);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], std::make_pair(0, true));
+
+    addPerson(doc(), 100, 100);
+    mouse(QEvent::MouseButtonPress, {105, 105}, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {105, 105}, Qt::LeftButton);
+    mouse(QEvent::MouseButtonDblClick, {105, 105}, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {105, 105}, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1], std::make_pair(0, false));
+}
+
+TEST_F(ChartInputTest, FocusSinkKeysDeleteTheSelectionAndScrollOnRelease) {
+    addPerson(doc(), 0, 0);
+    addPerson(doc(), 0, 5000);
+    window->UpdateScrollBars();
+    item("N35")->trigger();
+    EXPECT_TRUE(item("NdelSelected")->isVisible());
+
+    prompts.answers = {Answer::No};
+    key(QEvent::KeyPress, Qt::Key_Delete);
+    EXPECT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(doc().NodeTable.NodeCount(), 2);
+
+    key(QEvent::KeyPress, Qt::Key_Down);
+    EXPECT_EQ(doc().ViewOriginY, 0) << "arrows act when released";
+    key(QEvent::KeyRelease, Qt::Key_Down);
+    EXPECT_EQ(doc().ViewOriginY, -30);
+    EXPECT_TRUE(window->chartInput().focusSink().hasFocus());
+}
+
+TEST_F(ChartInputTest, TheZoomWindowScalesAboutTheCentreAndCaptionsTheMenu) {
+    item("Nmashtab")->trigger();
+    Tfmash &zoom = window->chartInput().zoomWindow();
+    EXPECT_TRUE(zoom.isVisible());
+    EXPECT_EQ(zoom.TrackBar1->value(), 100);
+    const QSize area = window->chartAreaSize();
+    zoom.TrackBar1->setValue(200);
+    EXPECT_FLOAT_EQ(doc().settings.scale, 2.0f);
+    EXPECT_EQ(QPoint(doc().ViewOriginX, doc().ViewOriginY),
+              QPoint(-(area.width() / 2), -(area.height() / 2)));
+    EXPECT_EQ(zoom.Lmash->text(), "200%");
+    EXPECT_EQ(item("Nmashtab")->text(), ScaleCaption(messages, 200));
+    EXPECT_FALSE(doc().DocumentModified);
+}
+
+TEST_F(ChartInputTest, TheSearchBarFindsAndAPressOnTheChartHidesIt) {
+    addPerson(doc(), 0, 0, -1, -1, "Anna");
+    addPerson(doc(), 500, 500, -1, -1, "Hanna");
+    item("Nsearch")->trigger();
+    SearchBar &bar = window->searchBar();
+    EXPECT_TRUE(bar.isVisible());
+    EXPECT_TRUE(bar.eSearch->hasFocus());
+
+    bar.eSearch->setText("ANNA");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(bar.eSearch, &enter);
+    EXPECT_EQ(doc().NodeTable.selectedIndexes(), std::vector<int>{0});
+    bar.sbSearch->click();
+    EXPECT_EQ(doc().NodeTable.selectedIndexes(), std::vector<int>{1});
+    bar.eSearch->setText("anna");
+    bar.sbSearch->click();
+    EXPECT_EQ(doc().NodeTable.selectedIndexes(), std::vector<int>{0}) << "editing starts over";
+    EXPECT_TRUE(prompts.asked.isEmpty());
+
+    mouse(QEvent::MouseButtonPress, {700, 20}, Qt::LeftButton);
+    EXPECT_FALSE(bar.isVisible());
+}
+
+TEST_F(ChartInputTest, HoverOverADescribedElementStartsTheHintTimer) {
+    const int described = addPerson(doc(), 100, 100);
+    doc().NodeTable[described].description = "text";
+    const QTimer &timer = window->chartInput().host().TimerHint();
+    mouse(QEvent::MouseMove, {105, 105}, Qt::NoButton);
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(window->chartInput().mouse().hover().HintNode, described);
+    mouse(QEvent::MouseMove, {600, 400}, Qt::NoButton);
+    EXPECT_FALSE(timer.isActive());
+}
+
+TEST(IntervalDialog, ReadsAWholeNumberOrZero) {
+    TForm4 dialog;
+    auto *text = dialog.SpinEdit1->findChild<QLineEdit *>();
+    ASSERT_NE(text, nullptr);
+    for (const auto &[typed, value] :
+         {std::pair{"-40", -40}, std::pair{"0", 0}, std::pair{"abc", 0}, std::pair{"", 0}}) {
+        text->setText(typed);
+        EXPECT_EQ(dialog.enteredValue(), value) << typed;
+    }
+}
+
+TEST(IntervalDialog, ApplyAndEnterCloseWithTheValueAndClosingCancels) {
+    TForm4 dialog;
+    QTimer::singleShot(0, [&] { dialog.BitBtn1->click(); });
+    EXPECT_EQ(dialog.askInterval(25), 25);
+
+    QTimer::singleShot(0, [&] {
+        dialog.SpinEdit1->setValue(7);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(dialog.SpinEdit1, &release);
+    });
+    EXPECT_EQ(dialog.askInterval(25), 7);
+
+    QTimer::singleShot(0, [&] { dialog.close(); });
+    EXPECT_EQ(dialog.askInterval(25), std::nullopt);
+}
