@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "interaction/hit_test.h"
 #include "interaction_support.h"
+#include "render/view_geometry.h"
 
 using namespace kinvarro;
 using namespace kinvarro::test;
@@ -66,4 +69,63 @@ TEST(HitTest, RightPressUsesTheEventsWholeNameHeight) {
     EXPECT_EQ(HitTest(doc, 0, secondLine, EventBand::StoredHeight), event);
     EXPECT_EQ(HitTest(doc, 0, 200 + line + 1, EventBand::OneLine), event);
     EXPECT_EQ(HitTest(doc, 0, 200 + line + 2, EventBand::OneLine), -1);
+}
+
+namespace {
+
+// The hit test as the rules state it, element by element.
+int referenceHitTest(const Document &doc, int X, int Y, EventBand band) {
+    const float scale = doc.settings.scale;
+    auto S = [scale](std::int64_t v) { return std::int64_t(ToScreen(std::int32_t(v), scale)); };
+    const std::int64_t mx = std::int64_t(X) - doc.ViewOriginX;
+    const std::int64_t my = std::int64_t(Y) - doc.ViewOriginY;
+    auto within = [](std::int64_t from, std::int64_t value, std::int64_t to) {
+        return from < value && value < to;
+    };
+    const ElementTable &table = doc.NodeTable;
+    for (int i = table.NodeCount() - 1; i >= 0; --i) {
+        const tnode &node = table[i];
+        const NameExtent e = table.nameExtent(i);
+        if (node.isPerson() && within(S(node.x - 2), mx, S(node.x + e.width + 2)) &&
+            within(S(node.y - 2), my, S(node.y + e.height + 2)))
+            return i;
+    }
+    for (int i = table.NodeCount() - 1; i >= 0; --i) {
+        const tnode &node = table[i];
+        const int height =
+            band == EventBand::OneLine ? chartLineHeight(doc) : table.nameExtent(i).height;
+        if (node.isHistoricalEvent() && within(S(node.y - 2), my, S(node.y + height + 2)))
+            return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST(HitTest, AgreesWithTheRulesOnRandomChartsAtAnyScale) {
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> coordinate(-400, 400);
+    std::uniform_int_distribution<int> size(0, 60);
+    std::uniform_int_distribution<int> percent(1, 200);
+    for (int chart = 0; chart < 40; ++chart) {
+        Document doc;
+        for (int i = 0; i < 30; ++i) {
+            if (i % 7 == 0) {
+                addEvent(doc, coordinate(random), 1 + i % 3);
+            } else {
+                addBox(doc, coordinate(random), coordinate(random), size(random), size(random));
+            }
+        }
+        doc.settings.scale = chart == 0 ? 0.29f : float(percent(random)) / 100;
+        doc.ViewOriginX = coordinate(random);
+        doc.ViewOriginY = coordinate(random);
+        for (int point = 0; point < 300; ++point) {
+            const int X = coordinate(random) + 200;
+            const int Y = coordinate(random) + 200;
+            for (EventBand band : {EventBand::OneLine, EventBand::StoredHeight}) {
+                ASSERT_EQ(HitTest(doc, X, Y, band), referenceHitTest(doc, X, Y, band))
+                    << "scale " << doc.settings.scale << " at " << X << "," << Y;
+            }
+        }
+    }
 }

@@ -11,14 +11,53 @@ int oneLineHeight(const Document &doc) {
     return chartFontMetrics(fontForRecord(doc.settings.chartFont)).height();
 }
 
+// ToScreen never decreases as its argument grows, so "S(v) < p" holds exactly
+// for v below the first v with S(v) >= p. Finding that v once per pointer
+// position turns the test of each element into integer comparisons.
+class ScreenThreshold {
+  public:
+    explicit ScreenThreshold(const ViewMapping &map) : map_(map) {}
+
+    /// The smallest chart value v with S(v) >= pixel.
+    Coord firstReaching(Coord pixel) const {
+        // Every chart value of an element and its frame lies well inside this range.
+        Coord low = -(Coord(1) << 40);
+        Coord high = Coord(1) << 40;
+        while (low < high) {
+            const Coord middle = low + (high - low) / 2;
+            if (map_.S(middle) >= pixel) {
+                high = middle;
+            } else {
+                low = middle + 1;
+            }
+        }
+        return low;
+    }
+
+  private:
+    const ViewMapping &map_;
+};
+
+// S(from) < pixel < S(to), from the thresholds of pixel and pixel + 1.
+struct OpenSpan {
+    Coord belowPixel;  ///< S(from) < pixel  <=>  from < belowPixel
+    Coord abovePixel;  ///< pixel < S(to)    <=>  to >= abovePixel
+
+    OpenSpan(const ScreenThreshold &threshold, Coord pixel)
+        : belowPixel(threshold.firstReaching(pixel)),
+          abovePixel(threshold.firstReaching(pixel + 1)) {}
+
+    bool contains(Coord from, Coord to) const { return from < belowPixel && to >= abovePixel; }
+};
+
 }  // namespace
 
 int HitTest(const Document &doc, int X, int Y, EventBand band) {
     const ViewMapping map(doc);
-    const Coord mx = Coord(X) - map.originX();
-    const Coord my = Coord(Y) - map.originY();
+    const ScreenThreshold threshold(map);
+    const OpenSpan across(threshold, Coord(X) - map.originX());
+    const OpenSpan down(threshold, Coord(Y) - map.originY());
     const int lineHeight = band == EventBand::OneLine ? oneLineHeight(doc) : 0;
-    auto inside = [](Coord from, Coord value, Coord to) { return from < value && value < to; };
 
     const ElementTable &table = doc.NodeTable;
     int event = -1;
@@ -26,12 +65,12 @@ int HitTest(const Document &doc, int X, int Y, EventBand band) {
         const tnode &node = table[i];
         const NameExtent extent = table.nameExtent(i);
         if (node.isPerson()) {
-            if (inside(map.S(Coord(node.y) - 2), my, map.S(Coord(node.y) + extent.height + 2)) &&
-                inside(map.S(Coord(node.x) - 2), mx, map.S(Coord(node.x) + extent.width + 2)))
+            if (down.contains(Coord(node.y) - 2, Coord(node.y) + extent.height + 2) &&
+                across.contains(Coord(node.x) - 2, Coord(node.x) + extent.width + 2))
                 return i;
         } else if (event == -1) {
             const int height = band == EventBand::OneLine ? lineHeight : extent.height;
-            if (inside(map.S(Coord(node.y) - 2), my, map.S(Coord(node.y) + height + 2)))
+            if (down.contains(Coord(node.y) - 2, Coord(node.y) + height + 2))
                 event = i;
         }
     }

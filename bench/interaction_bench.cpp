@@ -1,0 +1,151 @@
+// Times the chart's pointer handling on a 10000-element chart against one
+// PaintScene of the same chart in the same view: a hover step (the hit test
+// over every element), a drag step with a small and with a full selection,
+// and the deletion of half the chart at once against one element at a time.
+
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "bench_support.h"
+#include "chart_generator.h"
+#include "interaction/chart_host.h"
+#include "interaction/chart_mouse.h"
+#include "interaction/hit_test.h"
+#include "render/font_substitutes.h"
+#include "render/scene.h"
+#include "render/scroll_bars.h"
+
+using namespace kinvarro;
+using namespace kinvarro::bench;
+
+namespace {
+
+const QSize kChartArea(800, 600);
+constexpr int kRuns = 7;
+constexpr int kStepsPerRun = 200;
+
+// A window that does nothing, so that only the interaction is timed.
+class QuietHost : public ChartHost, public HintHooks {
+  public:
+    QSize chartAreaSize() const override { return kChartArea; }
+    ChartCursor chartCursor() const override { return ChartCursor::HandFlat; }
+    void setChartCursor(ChartCursor) override {}
+    void setScreenCursor(std::optional<ChartCursor>) override {}
+    void RequestRedraw() override {}
+    bool redrawPending() const override { return true; }
+    void PaintScene() override {}
+    ScrollBars &scrollBars() override { return bars_; }
+    void UpdateScrollBars() override {}
+    void SyncScrollBarPositions() override {}
+    void setDelSelectedVisible(bool) override {}
+    void openContextMenu() override {}
+    bool NModifyClick(bool) override { return true; }
+    void hideSearchBar() override {}
+    void focusMainWindow() override {}
+    bool progressShown() const override { return false; }
+    void startHintTimer() override {}
+    void stopHintTimer() override {}
+    void hideTextHint() override {}
+    void hideHints() override {}
+    void PrepareHintWindows() override {}
+    void LoadPictureComment(const QString &) override {}
+
+  private:
+    ScrollBars bars_;
+};
+
+// Milliseconds per pointer event of `steps` events sent by `send`.
+double perStepMs(const std::function<void(int)> &send) {
+    return fastestMs(kRuns,
+                     [&] {
+                         for (int i = 0; i < kStepsPerRun; ++i)
+                             send(i);
+                     }) /
+           kStepsPerRun;
+}
+
+void printShare(const char *what, double ms, double paintMs) {
+    std::printf("%-32s %9.2f us = %6.3f %% of one PaintScene (%.2f ms)\n", what, ms * 1000,
+                100.0 * ms / paintMs, paintMs);
+}
+
+ChartMouseEvent hoverAt(int x, int y) {
+    return {x, y, MouseButton::Left, false, false, false, false};
+}
+
+ChartMouseEvent dragTo(int x, int y) {
+    return {x, y, MouseButton::Left, true, false, false, false};
+}
+
+void benchDrag(Document &doc, ChartMouse &mouse, int selected, double paintMs) {
+    doc.NodeTable.clearSelection();
+    for (int i = 0; i < selected; ++i)
+        doc.NodeTable.setSelected(i * (doc.NodeTable.NodeCount() / selected), true);
+    // Press the first person of the top generation, then wiggle it.
+    mouse.press({5, 5, MouseButton::Left, true, false, false, false});
+    const double stepMs = perStepMs([&](int i) { mouse.move(dragTo(5 + i % 2, 5)); });
+    mouse.release({5, 5, MouseButton::Left, false, false, false, false});
+    char what[64];
+    std::snprintf(what, sizeof what, "drag step, %d selected", selected);
+    printShare(what, stepMs, paintMs);
+}
+
+void benchDeleteSelected(const Document &doc) {
+    auto halfSelected = [&](Document &copy) {
+        copy.NodeTable = doc.NodeTable;
+        for (int i = 0; i < copy.NodeTable.NodeCount(); i += 2)
+            copy.NodeTable.setSelected(i, true);
+    };
+    Document copy;
+    halfSelected(copy);
+    const double oneByOneMs = fastestMs(1, [&] {
+        while (!copy.NodeTable.selectedIndexes().empty())
+            copy.DeleteNode(copy.NodeTable.selectedIndexes().front());
+    });
+    const int left = copy.NodeTable.NodeCount();
+    halfSelected(copy);
+    const double onceMs = fastestMs(1, [&] { copy.DeleteSelectedNodes(); });
+    if (copy.NodeTable.NodeCount() != left)
+        std::printf("  the two deletions disagree!\n");
+    std::printf("%-32s %9.2f ms = 1/%.0f of one DeleteNode at a time (%.2f ms)\n",
+                "delete half the chart at once", onceMs, oneByOneMs / onceMs, oneByOneMs);
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutes();
+
+    Document doc;
+    generateFamilyChart(doc, kMaxNodes, 1);
+    ChartCanvas canvas(kChartArea);
+    PaintScene(canvas, doc);  // measures the visible names once, as a running editor has
+    const double paintMs = fastestMs(kRuns, [&] { PaintScene(canvas, doc); });
+    std::printf("%d elements, chart area %d x %d, scale %.2f\n", doc.NodeTable.NodeCount(),
+                kChartArea.width(), kChartArea.height(), double(doc.settings.scale));
+
+    QuietHost host;
+    ChartMouse mouse(doc, host, host);
+    if (HitTest(doc, 5, 5, EventBand::OneLine) != 0)
+        std::printf("the first element is not where the hover expects it\n");
+    // The search runs from the last element down: between elements and over
+    // the first one it tests them all, over the last one it stops at once.
+    const ElementTable &table = doc.NodeTable;
+    const tnode &last = table[table.NodeCount() - 1];
+    const int gap = table.nameExtent(0).width + 8;
+    const double emptyMs = perStepMs([&](int i) { mouse.move(hoverAt(gap + i % 3, 5)); });
+    const double firstMs = perStepMs([&](int i) { mouse.move(hoverAt(5 + i % 3, 5)); });
+    const double lastMs =
+        perStepMs([&](int i) { mouse.move(hoverAt(last.x + 5 + i % 3, last.y + 5)); });
+    printShare("hover between elements", emptyMs, paintMs);
+    printShare("hover over the first element", firstMs, paintMs);
+    printShare("hover over the last element", lastMs, paintMs);
+
+    for (int selected : {1, 100, kMaxNodes})
+        benchDrag(doc, mouse, selected, paintMs);
+    benchDeleteSelected(doc);
+    return 0;
+}
