@@ -203,6 +203,18 @@ TEST_F(ChartInputTest, TheSearchBarFindsAndAPressOnTheChartHidesIt) {
     EXPECT_FALSE(bar.isVisible());
 }
 
+TEST_F(ChartInputTest, DecliningToSearchAgainHandsTheKeyboardBackToTheChart) {
+    // With the scroll bars shown Qt would pass the focus on to one of them.
+    addPerson(doc(), 5000, 5000, -1, -1, "Anna");
+    item("Nsearch")->trigger();
+    SearchBar &bar = window->searchBar();
+    bar.eSearch->setText("Boris");
+    prompts.answers = {Answer::No};
+    bar.sbSearch->click();
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_TRUE(window->chartInput().focusSink().hasFocus());
+}
+
 TEST_F(ChartInputTest, HoverOverADescribedElementStartsTheHintTimer) {
     const int described = addPerson(doc(), 100, 100);
     doc().NodeTable[described].description = "text";

@@ -101,7 +101,12 @@ bool ChartWindowHost::NModifyClick(bool justAdded) {
 }
 
 void ChartWindowHost::hideSearchBar() {
+    // Qt would pass the focus of the hidden query on to some other control;
+    // the window's own record counts, as a question box may still be active.
+    const bool hadFocus = form_.searchBar().isAncestorOf(form_.focusWidget());
     form_.searchBar().hide();
+    if (hadFocus)
+        focusSink_.setFocus();
 }
 
 void ChartWindowHost::focusMainWindow() {

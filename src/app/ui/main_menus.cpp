@@ -107,6 +107,7 @@ QMenu *buildPopupMenu(MenuBuilder &b, QWidget *window) {
     b.item(popup, "NModify", "Изменить");
     b.item(popup, "NDel", "Удалить");
     b.item(popup, "NdelSelected", "Удалить выделенные элементы", QKeySequence(Qt::Key_Delete));
+    popup->addSeparator();
     QMenu *select = b.submenu(popup, "Nselect", "Выделить..");
     b.item(select, "N37", "..всё что ниже");
     b.item(select, "N39", "..всё что выше");
