@@ -1,1 +1,67 @@
-int main() { return 0; }
+// kvrtool: headless access to charts (inspect, convert) for scripts and tests.
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "document_json.h"
+#include "model/document.h"
+#include "persistence/native_format.h"
+#include "render/font_substitutes.h"
+
+using namespace kinvarro;
+
+namespace {
+
+int usage() {
+    std::fputs(
+        "usage: kvrtool info FILE.kvr\n"
+        "       kvrtool convert IN.kvr OUT.kvr\n",
+        stderr);
+    return 2;
+}
+
+int fail(const QString &message) {
+    std::fprintf(stderr, "kvrtool: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+QString extensionOf(const QString &path) { return path.right(4).toUpper(); }
+
+Status load(const QString &path, Document &doc) {
+    QStringList warnings;
+    Status status = ReadDocument(path, doc, &warnings);
+    for (const QString &warning : warnings) std::fprintf(stderr, "kvrtool: warning: %s\n", qPrintable(warning));
+    return status;
+}
+
+int info(const QString &path) {
+    Document doc;
+    if (Status st = load(path, doc); !st) return fail(st.message());
+    const QByteArray json = documentToJson(doc);
+    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+    std::fputc('\n', stdout);
+    return 0;
+}
+
+int convert(const QString &in, const QString &out) {
+    Document doc;
+    if (Status st = load(in, doc); !st) return fail(st.message());
+    if (extensionOf(out) == QLatin1String(".KVR")) {
+        if (Status st = WriteDocument(out, doc); !st) return fail(st.message());
+        return 0;
+    }
+    return fail(QStringLiteral("Cannot write \"%1\": unknown file type.").arg(out));
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    // A command-line tool must run without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutes();
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("info")) return info(args[2]);
+    if (args.size() == 4 && args[1] == QLatin1String("convert")) return convert(args[2], args[3]);
+    return usage();
+}

@@ -20,6 +20,8 @@ const MessageTable &builtInMessages() {
 Document::Document() : info_(std::make_unique<QTextDocument>()), messages_(&builtInMessages()) {}
 
 Document::~Document() = default;
+Document::Document(Document &&) noexcept = default;
+Document &Document::operator=(Document &&) noexcept = default;
 
 std::int32_t Document::drawUniqueId() {
     static std::mt19937 generator{std::random_device{}()};

@@ -20,6 +20,8 @@ class Document {
     ~Document();
     Document(const Document &) = delete;
     Document &operator=(const Document &) = delete;
+    Document(Document &&) noexcept;
+    Document &operator=(Document &&) noexcept;
 
     ElementTable NodeTable;
     DocumentSettings settings;

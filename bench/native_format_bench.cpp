@@ -1,0 +1,57 @@
+// Times reading and writing a 10000-element chart against plain file I/O of
+// the same number of bytes.
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "bench_support.h"
+#include "chart_generator.h"
+#include "persistence/native_format.h"
+#include "render/font_substitutes.h"
+
+using namespace kinvarro;
+using namespace kinvarro::bench;
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutes();
+
+    Document doc;
+    generateFamilyChart(doc, kMaxNodes, 5);
+    QImage picture(640, 480, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 220, 240));
+    doc.settings.backgroundPicture = picture;
+    doc.settings.pictureMode = PictureMode::Tile;
+
+    QTemporaryDir dir;
+    const QString chartPath = dir.filePath("chart.kvr");
+    const QString plainPath = dir.filePath("plain.bin");
+    if (!WriteDocument(chartPath, doc).ok()) return 1;
+    QFile chart(chartPath);
+    chart.open(QIODevice::ReadOnly);
+    const QByteArray bytes = chart.readAll();
+    std::printf("document: %d elements, %lld bytes\n", doc.NodeTable.NodeCount(), qlonglong(bytes.size()));
+
+    constexpr int kRuns = 7;
+    const double plainWrite = fastestMs(kRuns, [&] {
+        QFile f(plainPath);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    });
+    const double plainRead = fastestMs(kRuns, [&] {
+        QFile f(plainPath);
+        f.open(QIODevice::ReadOnly);
+        volatile qsizetype size = f.readAll().size();
+        (void)size;
+    });
+    const double write = fastestMs(kRuns, [&] { (void)WriteDocument(chartPath, doc); });
+    const double read = fastestMs(kRuns, [&] {
+        Document loaded;
+        (void)ReadDocument(chartPath, loaded);
+    });
+    printRatio("WriteDocument", write, "plain write", plainWrite);
+    printRatio("ReadDocument (with name measuring)", read, "plain read", plainRead);
+    return 0;
+}

@@ -1,0 +1,8 @@
+# Copies the shipped language files and their flags next to `target`'s binary, the
+# program directory where they are looked for.
+function(kinvarro_copy_languages target)
+  file(GLOB language_files CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/languages/*")
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${language_files} $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()

@@ -1,0 +1,65 @@
+// Feeds arbitrary bytes to the markup reader, the writer and the HTML
+// conversion (Parts 5.1, 5.2) and checks what must hold for any input.
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QTextDocument>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "markup/markup_html.h"
+#include "markup/markup_reader.h"
+#include "markup/markup_writer.h"
+
+using namespace kinvarro;
+
+namespace {
+
+void check(bool condition, const char *what) {
+    if (!condition) {
+        std::fprintf(stderr, "markup_reader_fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt keeps argc and argv; give it its own copy without libFuzzer's flags.
+    static int qtArgc = 1;
+    static char *qtArgv[] = {(*argv)[0], nullptr};
+    static QGuiApplication *app = new QGuiApplication(qtArgc, qtArgv);  // lives for the run
+    (void)app;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::string_view markup(reinterpret_cast<const char *>(data), size);
+
+    QTextDocument qdoc;
+    RichTextDocument doc(qdoc);
+    (void)MarkupToRichText(markup, doc);  // a failure keeps the runs placed so far
+    check(doc.plainText().size() == doc.length(), "length() matches plainText()");
+
+    QString unmappable;
+    const std::string written = RichTextToMarkup(doc, &unmappable);
+    check(unmappable.isEmpty(), "rich text read from Windows-1251 is all Windows-1251");
+
+    std::string html;
+    (void)MarkupToHtml(markup, html);
+
+    // Text holding "<" may form tags once written (the markup has no escapes);
+    // anything else must come back as it was written.
+    if (!doc.plainText().contains(u'<')) {
+        QTextDocument againQ;
+        RichTextDocument again(againQ);
+        check(MarkupToRichText(written, again).ok(), "written markup reads back");
+        check(again.plainText() == doc.plainText(), "written markup keeps the text");
+        check(RichTextToMarkup(again) == written, "written markup is stable");
+        check(MarkupToHtml(written, html).ok(), "written markup converts to HTML");
+    }
+    return 0;
+}

@@ -1,0 +1,84 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "settings/language_files.h"
+#include "ui/about_box.h"
+#include "ui/file_type_registration.h"
+#include "ui/language_dialog.h"
+#include "ui/main_window.h"
+#include "ui/progress_window.h"
+#include "ui/translate_form.h"
+
+namespace kinvarro {
+namespace {
+
+constexpr int kSplashMs = 2000;
+
+}  // namespace
+
+KinvarroApplication::KinvarroApplication(const QString &programFolder, MachineStore &store)
+    : programFolder_(programFolder), store_(store) {}
+
+KinvarroApplication::~KinvarroApplication() = default;
+
+bool KinvarroApplication::start() {
+    const std::vector<LanguageEntry> languages = FillLanguageList(programFolder_);
+    languageDialog_ = std::make_unique<Tflanguage>(languages);
+    choice_ = std::make_unique<LanguageChoice>(languages, store_, *languageDialog_);
+    if (!choice_->chooseAtStartup()) return false;
+    loadLanguage();
+    RegisterFileType(QCoreApplication::applicationFilePath());
+
+    prompts_ = std::make_unique<QtPrompts>(nullptr);
+    main_ = std::make_unique<TForm1>(messages_, store_, *prompts_);
+    prompts_->setParentWidget(main_.get());
+    main_->menus().NLanguage->setVisible(choice_->languageMenuVisible());
+    main_->fileCommands().setStartFolder(programFolder_);
+    about_ = new TForm2(main_.get());
+
+    QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });
+    QObject::connect(main_.get(), &TForm1::languageSwitchRequested, main_.get(), [this] { switchLanguage(); });
+    translate({main_.get(), about_, &main_->progressWindow()});
+    return true;
+}
+
+void KinvarroApplication::loadLanguage() {
+    languageFile_ = IniFile();
+    const QString path = choice_->currentLanguageFile();
+    if (path.isEmpty()) return;
+    (void)languageFile_.load(path);  // a missing or unreadable file leaves every default
+    LoadMessages(messages_, languageFile_);
+}
+
+void KinvarroApplication::translate(const std::vector<QWidget *> &windows) {
+    if (choice_->currentLanguage().isEmpty()) return;
+    for (QWidget *window : windows) TranslateForm(window, languageFile_);
+    main_->menus().Nmashtab->setText(ScaleCaption(messages_, main_->document().settings.scalePercent()));
+}
+
+void KinvarroApplication::switchLanguage() {
+    if (!choice_->switchLanguage()) return;
+    loadLanguage();
+    translate({main_.get(), about_, &main_->progressWindow()});
+}
+
+void KinvarroApplication::show(const QString &document) {
+    const bool hasDocument = !document.isEmpty() && QFileInfo(document).isFile();
+    if (hasDocument) {
+        about_->show();
+        about_->repaint();
+        QApplication::processEvents();
+        main_->fileCommands().openPath(document);
+        QTimer::singleShot(kSplashMs, about_, &QWidget::hide);
+    }
+    main_->restorePlacement();
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+    main_->UpdateScrollBars();
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "settings/ini_file.h"
+#include "settings/language_choice.h"
+#include "settings/machine_store.h"
+#include "settings/message_table.h"
+#include "ui/qt_prompts.h"
+
+class QWidget;
+
+namespace kinvarro {
+
+class TForm1;
+class TForm2;
+class Tflanguage;
+
+/// The program's life cycle around the main window: language, windows and
+/// their texts, the command-line document with the splash, the placement.
+class KinvarroApplication {
+public:
+    /// `programFolder` holds the language files; `store` the per-machine values.
+    KinvarroApplication(const QString &programFolder, MachineStore &store);
+    ~KinvarroApplication();
+
+    /// Chooses the language and creates the windows. Returns false when the
+    /// user cancelled the language choice and the program must end.
+    [[nodiscard]] bool start();
+    /// Shows the main window, opening `document` (if it names a file) behind the splash.
+    void show(const QString &document);
+
+    TForm1 &mainWindow() { return *main_; }
+    TForm2 &aboutBox() { return *about_; }
+    const MessageTable &messages() const { return messages_; }
+    const LanguageChoice &language() const { return *choice_; }
+
+private:
+    void loadLanguage();
+    void translate(const std::vector<QWidget *> &windows);
+    void switchLanguage();
+
+    QString programFolder_;
+    MachineStore &store_;
+    MessageTable messages_;
+    IniFile languageFile_;
+    std::unique_ptr<Tflanguage> languageDialog_;
+    std::unique_ptr<LanguageChoice> choice_;
+    std::unique_ptr<QtPrompts> prompts_;
+    std::unique_ptr<TForm1> main_;
+    TForm2 *about_ = nullptr;
+};
+
+}  // namespace kinvarro

@@ -1,0 +1,226 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "render/scene.h"
+#include "settings/machine_store.h"
+#include "ui/chart_area.h"
+#include "ui/progress_window.h"
+
+namespace kinvarro {
+namespace {
+
+constexpr int kStripWidth = 16;
+constexpr int kFillerWidth = 14;
+constexpr int kSearchBarHeight = 33;
+
+}  // namespace
+
+TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts, QWidget *parent)
+    : QMainWindow(parent),
+      messages_(messages),
+      store_(store),
+      files_(doc_, prompts),
+      redraw_([this] { paintNow(); }),
+      cursors_(ChartCursors::load()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kinvarro"));
+    doc_.setMessages(&messages_);
+    menus_ = buildMainMenus(menuBar(), this);
+    buildChartArea();
+    progress_ = new TForm10(this);
+
+    setMaximumSize(kMaximumSize);
+    setMinimumSize(kMinimumSize);
+    doc_.DocumentModified = false;
+    baseCaption_ = windowTitle();
+    files_.setBaseCaption(baseCaption_);
+    files_.setFlushPendingRedraw([this] {
+        if (redraw_.isPending()) paintNow();
+    });
+    doc_.ResetSettings();
+    menus_.Nmashtab->setText(ScaleCaption(messages_, doc_.settings.scalePercent()));
+
+    resize(kStartSize);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize s = screen->size();
+        move(s.width() / 2 - kStartSize.width() / 2, s.height() / 2 - kStartSize.height() / 2);
+    }
+    const auto history = store_.history();
+    files_.recentFiles().load(QStringList(history.begin(), history.end()));
+    showRecentFiles(files_.recentFiles().entries());
+    wireFileMenu();
+    RequestRedraw();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildChartArea() {
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(0);
+
+    // The search bar's place; the search command shows it.
+    panelSearch_ = new QWidget(central);
+    panelSearch_->setObjectName(QStringLiteral("PanelSearch"));
+    panelSearch_->setFixedHeight(kSearchBarHeight);
+    panelSearch_->hide();
+    column->addWidget(panelSearch_);
+
+    auto *grid = new QGridLayout;
+    grid->setSpacing(0);
+    auto *area = new ChartArea(canvas_, central);
+    area->setCursor(cursors_.handflat);
+    chartArea_ = area;
+    grid->addWidget(area, 0, 0);
+
+    scrollBarV_ = new QScrollBar(Qt::Vertical, central);
+    scrollBarV_->setObjectName(QStringLiteral("ScrollBarV"));
+    stripV_ = scrollBarV_;
+    stripV_->setFixedWidth(kStripWidth);
+    grid->addWidget(stripV_, 0, 1);
+
+    stripH_ = new QWidget(central);
+    stripH_->setObjectName(QStringLiteral("PanelScrollH"));
+    stripH_->setFixedHeight(kStripWidth);
+    auto *strip = new QHBoxLayout(stripH_);
+    strip->setContentsMargins(0, 0, 0, 0);
+    strip->setSpacing(0);
+    scrollBarH_ = new QScrollBar(Qt::Horizontal, stripH_);
+    scrollBarH_->setObjectName(QStringLiteral("ScrollBarH"));
+    strip->addWidget(scrollBarH_);
+    strip->addSpacing(kFillerWidth);
+    grid->addWidget(stripH_, 1, 0, 1, 2);
+    column->addLayout(grid);
+    setCentralWidget(central);
+
+    connect(area, &ChartArea::resized, this, [this](QSize size) {
+        canvas_.resize(size);
+        UpdateScrollBars();
+        paintNow();
+    });
+    for (QScrollBar *bar : {scrollBarH_, scrollBarV_}) {
+        connect(bar, &QScrollBar::valueChanged, this, &TForm1::scrollBarMoved);
+    }
+}
+
+void TForm1::wireFileMenu() {
+    connect(menus_.N24, &QAction::triggered, &files_, &FileCommands::newDocument);
+    connect(menus_.N4, &QAction::triggered, &files_, &FileCommands::openFromMenu);
+    connect(menus_.N2, &QAction::triggered, &files_, &FileCommands::save);
+    connect(menus_.N3, &QAction::triggered, &files_, &FileCommands::saveAs);
+    for (int i = 0; i < int(menus_.PlaceHolders.size()); ++i) {
+        connect(menus_.PlaceHolders[std::size_t(i)], &QAction::triggered, &files_,
+                [this, i] { files_.openRecent(i); });
+    }
+    connect(menus_.N1, &QAction::triggered, this, [this] {
+        // Ends at once, without storing the window placement.
+        if (confirmExit()) QCoreApplication::exit(0);
+    });
+    connect(menus_.N7, &QAction::triggered, this, &TForm1::aboutRequested);
+    connect(menus_.NLanguage, &QAction::triggered, this, &TForm1::languageSwitchRequested);
+
+    connect(&files_, &FileCommands::titleChanged, this, [this](const QString &title) {
+        setWindowTitle(title);
+    });
+    connect(&files_, &FileCommands::documentReplaced, this, [this] {
+        menus_.Nmashtab->setText(ScaleCaption(messages_, doc_.settings.scalePercent()));
+        UpdateScrollBars();
+        RequestRedraw();
+    });
+    connect(&files_, &FileCommands::recentFilesChanged, this, [this](const QStringList &entries) {
+        std::array<QString, MachineStore::kHistorySize> history;
+        for (std::size_t i = 0; i < history.size(); ++i) history[i] = entries.value(qsizetype(i));
+        store_.setHistory(history);
+        showRecentFiles(entries);
+    });
+}
+
+void TForm1::showRecentFiles(const QStringList &entries) {
+    for (std::size_t i = 0; i < menus_.PlaceHolders.size(); ++i) {
+        QAction *item = menus_.PlaceHolders[i];
+        item->setText(entries.value(qsizetype(i)));
+        item->setVisible(!item->text().isEmpty());
+    }
+    menus_.NPlaceHolders->setEnabled(files_.recentFiles().anyVisible());
+}
+
+QSize TForm1::chartAreaSize() const { return chartArea_->size(); }
+
+void TForm1::RequestRedraw() { redraw_.RequestRedraw(); }
+
+void TForm1::paintNow() {
+    if (canvas_.size() != chartArea_->size()) canvas_.resize(chartArea_->size());
+    SceneInputs inputs;
+    inputs.pointer = chartArea_->mapFromGlobal(QCursor::pos());
+    PaintScene(canvas_, doc_, inputs);
+    chartArea_->update();
+}
+
+void TForm1::UpdateScrollBars() {
+    kinvarro::UpdateScrollBars(doc_, chartArea_->size(), bars_);
+    mirrorScrollBars();
+}
+
+// The Qt scroll bars show the model; setting them must not move the view.
+void TForm1::mirrorScrollBars() {
+    mirroring_ = true;
+    auto mirror = [](const ScrollBarModel &model, QScrollBar *bar, QWidget *strip) {
+        bar->setRange(model.Min(), model.Max());
+        bar->setValue(model.Position());
+        bar->setSingleStep(model.SmallChange);
+        bar->setPageStep(model.LargeChange);
+        strip->setVisible(model.Visible);
+    };
+    mirror(bars_.ScrollBarH, scrollBarH_, stripH_);
+    mirror(bars_.ScrollBarV, scrollBarV_, stripV_);
+    mirroring_ = false;
+}
+
+void TForm1::scrollBarMoved() {
+    if (mirroring_) return;
+    bars_.ScrollBarH.setPosition(scrollBarH_->value());
+    bars_.ScrollBarV.setPosition(scrollBarV_->value());
+    doc_.ViewOriginX = -bars_.ScrollBarH.Position();
+    doc_.ViewOriginY = -bars_.ScrollBarV.Position();
+    RequestRedraw();
+}
+
+void TForm1::restorePlacement() {
+    const StoredPlacement placement = store_.placement();
+    QRect frame = geometry();
+    if (placement.x) frame.moveLeft(*placement.x);
+    if (placement.y) frame.moveTop(*placement.y);
+    if (placement.width) frame.setWidth(*placement.width);
+    if (placement.height) frame.setHeight(*placement.height);
+    frame.moveTopLeft(QPoint(std::max(frame.left(), -4), std::max(frame.top(), -4)));
+    setGeometry(frame);
+}
+
+void TForm1::savePlacement() {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    const QRect frame = geometry();
+    store_.setPlacement(frame.left(), frame.top(), frame.width(), frame.height());
+}
+
+bool TForm1::confirmExit() { return files_.confirmDiscardChanges(); }
+
+void TForm1::closeEvent(QCloseEvent *event) {
+    if (!files_.confirmDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    savePlacement();
+    event->accept();
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "model/document.h"
+#include "persistence/file_commands.h"
+#include "render/chart_canvas.h"
+#include "render/redraw_timer.h"
+#include "render/scroll_bars.h"
+#include "ui/chart_cursors.h"
+#include "ui/main_menus.h"
+
+class QScrollBar;
+
+namespace kinvarro {
+
+class MachineStore;
+class TForm10;
+
+/// `TForm1`: the main window with the chart area, its scroll bars, the menus
+/// and the search bar's place. Commands work on the document it owns.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize kMaximumSize{1584, 1151};
+    static constexpr QSize kMinimumSize{450, 170};
+    static constexpr QSize kStartSize{700, 500};
+
+    TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    Document &document() { return doc_; }
+    FileCommands &fileCommands() { return files_; }
+    MainMenus &menus() { return menus_; }
+    const ScrollBars &scrollBars() const { return bars_; }
+    QSize chartAreaSize() const;
+    /// The caption at start-up, before any language file is applied.
+    const QString &baseCaption() const { return baseCaption_; }
+    TForm10 &progressWindow() { return *progress_; }
+
+    void RequestRedraw();
+    void UpdateScrollBars();
+    /// Paints at once (what the redraw timer does when it runs out).
+    void paintNow();
+
+    /// Puts the window where the store says (missing values keep the current ones).
+    void restorePlacement();
+    /// "Выход": asks about changes; returns false when the user cancels.
+    bool confirmExit();
+
+signals:
+    /// "О программе.." and "  Do you speak..  " are handled by the application.
+    void aboutRequested();
+    void languageSwitchRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildChartArea();
+    void wireFileMenu();
+    void showRecentFiles(const QStringList &entries);
+    void mirrorScrollBars();
+    void scrollBarMoved();
+    void savePlacement();
+
+    const MessageTable &messages_;
+    MachineStore &store_;
+    Document doc_;
+    FileCommands files_;
+    ChartCanvas canvas_;
+    ScrollBars bars_;
+    RedrawTimer redraw_;
+    ChartCursors cursors_;
+    MainMenus menus_;
+    QString baseCaption_;
+    QWidget *chartArea_ = nullptr;
+    QWidget *panelSearch_ = nullptr;
+    QScrollBar *scrollBarH_ = nullptr;
+    QScrollBar *scrollBarV_ = nullptr;
+    QWidget *stripH_ = nullptr;
+    QWidget *stripV_ = nullptr;
+    TForm10 *progress_ = nullptr;
+    bool mirroring_ = false;
+};
+
+}  // namespace kinvarro

@@ -1,0 +1,71 @@
+#include "ui/qt_prompts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kinvarro {
+namespace {
+
+std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
+                                        const QString &folder, const QString &fileName, int typeIndex) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = toQtNameFilters(filter);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(typeIndex - 1));
+    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+    if (!fileName.isEmpty()) dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return FileChoice{dialog.selectedFiles().first(), int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+}  // namespace
+
+QStringList toQtNameFilters(const QString &filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt takes the patterns from the last parentheses of the description.
+        filters << (parts[i].endsWith(QStringLiteral("(%1)").arg(patterns))
+                        ? parts[i]
+                        : QStringLiteral("%1 (%2)").arg(parts[i], patterns));
+    }
+    return filters;
+}
+
+Answer QtPrompts::ask(const QString &caption, const QString &text, bool withCancel) {
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (withCancel) buttons |= QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, caption, text, buttons, parent_);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return withCancel ? Answer::Cancel : Answer::No;
+    }
+}
+
+void QtPrompts::tell(MessageIcon icon, const QString &caption, const QString &text) {
+    static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::Information, QMessageBox::Warning,
+                                                   QMessageBox::Critical, QMessageBox::Question};
+    QMessageBox box(kIcons[int(icon)], caption, text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+std::optional<FileChoice> QtPrompts::chooseFileToOpen(const QString &filter, const QString &folder,
+                                                      const QString &fileName) {
+    return runFileDialog(parent_, QFileDialog::AcceptOpen, filter, folder, fileName, 1);
+}
+
+std::optional<FileChoice> QtPrompts::chooseFileToSave(const QString &filter, const QString &folder,
+                                                      const QString &fileName, int typeIndex) {
+    return runFileDialog(parent_, QFileDialog::AcceptSave, filter, folder, fileName, typeIndex);
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "common/prompts.h"
+
+class QWidget;
+
+namespace kinvarro {
+
+/// The editor's answers to commands' questions: Qt message boxes and file dialogs.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget *parent) : parent_(parent) {}
+    /// The window the dialogs belong to.
+    void setParentWidget(QWidget *parent) { parent_ = parent; }
+
+    Answer ask(const QString &caption, const QString &text, bool withCancel) override;
+    void tell(MessageIcon icon, const QString &caption, const QString &text) override;
+    std::optional<FileChoice> chooseFileToOpen(const QString &filter, const QString &folder,
+                                               const QString &fileName) override;
+    std::optional<FileChoice> chooseFileToSave(const QString &filter, const QString &folder,
+                                               const QString &fileName, int typeIndex) override;
+
+private:
+    QWidget *parent_;
+};
+
+/// "Text (*.kvr)|*.kvr|..." as Qt's list of name filters.
+QStringList toQtNameFilters(const QString &filter);
+
+}  // namespace kinvarro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace kinvarro {
+
+enum class Answer { Yes, No, Cancel };
+enum class MessageIcon { Information, Warning, Error, Question };
+
+/// A file chosen in a file dialog with the 1-based index of its file type.
+struct FileChoice {
+    QString path;
+    int typeIndex = 1;
+};
+
+/// Every question, message and file dialog a command needs. The editor answers
+/// with real dialogs; tests answer from a script.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    /// A question with the question icon: Yes/No, or Yes/No/Cancel when `withCancel`.
+    virtual Answer ask(const QString &caption, const QString &text, bool withCancel) = 0;
+    /// A message box with an OK button.
+    virtual void tell(MessageIcon icon, const QString &caption, const QString &text) = 0;
+    /// `filter` lists "description|pattern" pairs joined by "|".
+    virtual std::optional<FileChoice> chooseFileToOpen(const QString &filter, const QString &folder,
+                                                       const QString &fileName) = 0;
+    virtual std::optional<FileChoice> chooseFileToSave(const QString &filter, const QString &folder,
+                                                       const QString &fileName, int typeIndex) = 0;
+};
+
+}  // namespace kinvarro

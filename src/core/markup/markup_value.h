@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "common/status.h"
+
+namespace kinvarro {
+
+/// Reads the integer of a size or colour tag (shared by Parts 5.1 and 5.2):
+/// an optional "+" or "-", then either decimal digits giving a value in the
+/// signed 32-bit range, or "$" and hexadecimal digits (either case) giving at
+/// most 0xFFFFFFFF, taken as a 32-bit pattern ("$FFFFFFFF" is -1; a "-" in
+/// front negates modulo 2^32). Nothing else is accepted: no blanks, no "0x".
+std::optional<std::int32_t> parseMarkupInteger(std::string_view value);
+
+/// The conversion error for a value that is not an integer; names the value.
+Status notAnIntegerError(std::string_view value);
+
+}  // namespace kinvarro

@@ -1,0 +1,107 @@
+#include "markup/markup_writer.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "text/cp1251.h"
+
+namespace kinvarro {
+namespace {
+
+// Appends `text` as Windows-1251, one '?' for each character it cannot hold.
+void appendCp1251(std::string &out, QStringView text, QString *unmappable) {
+    qsizetype spanStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isSurrogate())
+            continue;
+        out += toCp1251(text.mid(spanStart, i - spanStart), unmappable);
+        const qsizetype width =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        const QStringView character = text.mid(i, width);
+        if (unmappable && !unmappable->contains(character))
+            unmappable->append(character);
+        out += '?';
+        i += width - 1;
+        spanStart = i + 1;
+    }
+    out += toCp1251(text.mid(spanStart), unmappable);
+}
+
+// The writer state of Part 5.1; unset size, face and colour stand for the marker.
+struct WriterState {
+    Alignment alignment = Alignment::Left;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    std::optional<std::int32_t> size;
+    std::optional<QString> face;
+    std::optional<TColor> colour;
+};
+
+void switchStyle(std::string &out, bool &state, bool value, const char *on, const char *off) {
+    if (value == state)
+        return;
+    out += value ? on : off;
+    state = value;
+}
+
+// Steps 2.1 to 2.7: the tags in front of a character with `at`.
+void appendTags(std::string &out, WriterState &state, const PositionAttributes &at,
+                QString *unmappable) {
+    if (at.alignment != state.alignment) {
+        switch (at.alignment) {
+            case Alignment::Left:
+                out += "<L>";
+                break;
+            case Alignment::Right:
+                out += "<R>";
+                break;
+            case Alignment::Centre:
+                out += "<C>";
+                break;
+            case Alignment::Other:
+                break;
+        }
+        state.alignment = at.alignment;
+    }
+    const CharAttributes &a = at.character;
+    switchStyle(out, state.bold, a.bold, "<B>", "</B>");
+    switchStyle(out, state.italic, a.italic, "<I>", "</I>");
+    switchStyle(out, state.underline, a.underline, "<U>", "</U>");
+    if (state.size != a.size) {
+        out += "<`S=" + std::to_string(a.size) + '>';
+        state.size = a.size;
+    }
+    if (state.face != a.face) {
+        out += "<`F=";
+        appendCp1251(out, a.face, unmappable);
+        out += '>';
+        state.face = a.face;
+    }
+    if (state.colour != a.colour) {
+        out += "<`C=" + std::to_string(a.colour) + '>';
+        state.colour = a.colour;
+    }
+}
+
+}  // namespace
+
+std::string RichTextToMarkup(const RichTextDocument &doc, QString *unmappable) {
+    const QString text = doc.plainText();
+    std::string out;
+    out.reserve(std::size_t(text.size()) + std::size_t(text.size() / 8) + 64);
+    WriterState state;
+    // A run reports the same attributes at every position, so the tags of
+    // its first position are the only ones the per-position steps produce.
+    for (qsizetype i = 0; i < text.size();) {
+        const PositionAttributes at = doc.attributesAt(i);
+        const qsizetype end = std::clamp(at.runEnd, i + 1, text.size());
+        appendTags(out, state, at, unmappable);
+        appendCp1251(out, QStringView(text).mid(i, end - i), unmappable);
+        i = end;
+    }
+    return out;
+}
+
+}  // namespace kinvarro

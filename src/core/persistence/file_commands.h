@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "common/prompts.h"
+#include "common/status.h"
+#include "persistence/recent_files.h"
+
+namespace kinvarro {
+
+class Document;
+
+/// The commands of the "Файл" menu: New, Open, Save, Save As and the recent
+/// documents. They decide names and extensions, ask their questions through
+/// `Prompts` and hand reading and writing to the file formats.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    /// A writer or reader of another format; unset ones are reported as not available.
+    using Exporter = std::function<Status(const QString &path)>;
+
+    FileCommands(Document &doc, Prompts &prompts, QObject *parent = nullptr);
+
+    /// The first half of every title, taken from the main window at start-up.
+    void setBaseCaption(const QString &caption) { baseCaption_ = caption; }
+    /// Where the file dialogs start.
+    void setStartFolder(const QString &folder) { startFolder_ = folder; }
+    void setDiagramExporter(Exporter exporter) { exportDiagram_ = std::move(exporter); }
+    void setHtmlExporter(Exporter exporter) { exportHtml_ = std::move(exporter); }
+    void setGedcomExporter(Exporter exporter) { exportGedcom_ = std::move(exporter); }
+    void setGedcomImporter(Exporter importer) { importGedcom_ = std::move(importer); }
+    /// Called before a document is read, so that a pending repaint happens first.
+    void setFlushPendingRedraw(std::function<void()> flush) { flushPendingRedraw_ = std::move(flush); }
+
+    RecentFiles &recentFiles() { return recent_; }
+    const QString &saveFileName() const { return saveFileName_; }
+    QString title() const;
+
+    /// Asks whether to save a changed document. Returns false when the user cancels.
+    bool confirmDiscardChanges();
+
+    void newDocument();
+    /// Open from the menu: asks about changes, then shows the open dialog.
+    void openFromMenu();
+    /// Open without questions (recent list, command line).
+    void openPath(const QString &path);
+    void openRecent(int index);
+    void save();
+    void saveAs();
+
+signals:
+    void titleChanged(const QString &title);
+    /// The chart was replaced or reset: scroll bars and picture need updating.
+    void documentReplaced();
+    void recentFilesChanged(const QStringList &entries);
+
+private:
+    /// Returns whether a chart was loaded.
+    bool open(const QString &path);
+    void addRecentFile(const QString &path);
+    bool writeNative(const QString &path);
+    void runExporter(const Exporter &exporter, const QString &path, const QString &what);
+    void reportError(const QString &text);
+    void setTitle(const QString &fileName);
+
+    Document &doc_;
+    Prompts &prompts_;
+    RecentFiles recent_;
+    QString saveFileName_;
+    QString baseCaption_ = QStringLiteral("Kinvarro");
+    QString startFolder_;
+    Exporter exportDiagram_;
+    Exporter exportHtml_;
+    Exporter exportGedcom_;
+    Exporter importGedcom_;
+    std::function<void()> flushPendingRedraw_;
+};
+
+/// True when `name` ends with `extension` (".KVR" ...) in any letter case.
+bool hasExtension(const QString &name, const char *extension);
+
+}  // namespace kinvarro

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "common/status.h"
+
+namespace kinvarro {
+
+class Document;
+
+/// The smallest well-formed document file: an empty chart with the default settings.
+inline constexpr qsizetype kMinimumDocumentSize = 110;
+
+/// Reads a whole .kvr file image into `doc`, which the caller has just reset
+/// (settings a file does not carry keep their reset values). Problems the
+/// reader repaired, such as links that point outside the chart, are added to
+/// `warnings`. On failure `doc` is partly filled and must be discarded.
+Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *warnings = nullptr);
+
+/// Encodes `doc` as a .kvr file image. Fails, producing nothing, on a value the
+/// format cannot hold (a negative colour or size, a media path with ";").
+Status writeNativeDocument(const Document &doc, QByteArray &bytes);
+
+/// Opens `path` into `doc`. The file is read into a fresh document that takes
+/// `doc`'s place only on success, so a failed load leaves `doc` exactly as it was.
+/// The caller sets the file name, the title and the modified flag.
+Status ReadDocument(const QString &path, Document &doc, QStringList *warnings = nullptr);
+
+/// Saves `doc` to `path` through a temporary file renamed over the target, so a
+/// failed save leaves the previous file intact.
+Status WriteDocument(const QString &path, const Document &doc);
+
+}  // namespace kinvarro

@@ -1,0 +1,109 @@
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "document_json.h"
+#include "persistence/native_format.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::cp;
+
+namespace {
+
+struct ToolRun {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun kvrtool(const QStringList &args) {
+    QProcess process;
+    process.start(QStringLiteral(KVRTOOL_PATH), args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+Document sampleDocument() {
+    Document doc;
+    const int mother = addPerson(doc, 10, 20, -1, -1, cp("Анна"));
+    const int child = addPerson(doc, 30, 140, mother, -1, "Tom\r\nSmith");
+    doc.NodeTable[child].id = 0xAB12;
+    doc.NodeTable[child].media = {"", "b.jpg"};
+    doc.NodeTable[child].font = {"Arial", 12, 204, 255, kStyleItalic};
+    doc.settings.showHGrid = true;
+    return doc;
+}
+
+}  // namespace
+
+TEST(DocumentJson, HoldsSettingsAndElementsWithTheirKeys) {
+    const Document doc = sampleDocument();
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(documentToJson(doc), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    EXPECT_EQ(json.keys(), (QStringList{"elements", "info", "settings"}));
+
+    const QJsonObject settings = json["settings"].toObject();
+    QStringList settingKeys{"backgroundColor", "pictureMode", "hasPicture", "pictureWidth", "pictureHeight",
+                            "fatherLineColor", "motherLineColor", "selectedLineColor", "timeLineColor",
+                            "showTimeLines", "lineWidth", "otherBackColor", "manBackColor", "womanBackColor",
+                            "chartFont", "showShadow", "shadowColor", "showGuides", "showHGrid", "hGridInterval",
+                            "showVGrid", "vGridInterval", "gridColor", "alignToGrid", "scalePercent"};
+    settingKeys.sort();
+    EXPECT_EQ(settings.keys(), settingKeys);
+    EXPECT_EQ(settings["pictureMode"].toString(), "none");
+    EXPECT_EQ(settings["backgroundColor"].toInt(), 0xE6E6E6);
+    EXPECT_TRUE(settings["showHGrid"].toBool());
+    EXPECT_EQ(settings["chartFont"].toObject()["name"].toString(), "Arial Cyr");
+    EXPECT_EQ(settings["scalePercent"].toInt(), 100);
+
+    const QJsonArray elements = json["elements"].toArray();
+    ASSERT_EQ(elements.size(), 2);
+    EXPECT_EQ(elements[0].toObject()["name"].toString(), QString::fromUtf8("Анна"));
+    const QJsonObject child = elements[1].toObject();
+    QStringList elementKeys{"id", "kind", "reserved", "motherIndex", "fatherIndex", "sex", "ownColor", "font",
+                            "name", "description", "x", "y", "fatherImportance", "motherImportance", "media",
+                            "nameExtent"};
+    elementKeys.sort();
+    EXPECT_EQ(child.keys(), elementKeys);
+    EXPECT_EQ(child["id"].toString(), "0000AB12");
+    EXPECT_EQ(child["motherIndex"].toInt(), 0);
+    EXPECT_EQ(child["name"].toString(), "Tom\r\nSmith");
+    EXPECT_EQ(child["media"].toArray(), (QJsonArray{"b.jpg"}));
+    EXPECT_EQ(child["font"].toObject()["style"].toInt(), kStyleItalic);
+    const QJsonArray extent = child["nameExtent"].toArray();
+    EXPECT_EQ(extent[0].toInt(), doc.NodeTable.nameExtent(1).width);
+    EXPECT_EQ(extent[1].toInt(), doc.NodeTable.nameExtent(1).height);
+}
+
+TEST(Kvrtool, InfoAndConvertReportSuccessAndFailureByExitCode) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sample.kvr");
+    ASSERT_TRUE(WriteDocument(path, sampleDocument()).ok());
+
+    const ToolRun info = kvrtool({"info", path});
+    EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(info.out).object()["elements"].toArray().size(), 2);
+
+    const QString copy = dir.filePath("copy.kvr");
+    EXPECT_EQ(kvrtool({"convert", path, copy}).exitCode, 0);
+    QFile a(path), b(copy);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+
+    QFile shortFile(dir.filePath("short.kvr"));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write("KVR\x02");
+    shortFile.close();
+    const ToolRun bad = kvrtool({"info", shortFile.fileName()});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_TRUE(QString::fromLocal8Bit(bad.err).contains(QString::fromUtf8("Неверный размер файла")));
+    EXPECT_EQ(kvrtool({"frobnicate"}).exitCode, 2);
+}

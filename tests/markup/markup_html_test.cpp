@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <random>
+
+#include "markup/markup_html.h"
+#include "markup/markup_value.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using kinvarro::test::cp;
+
+namespace {
+
+std::string html(std::string_view markup) {
+    std::string out = "(not set)";
+    const Status status = MarkupToHtml(markup, out);
+    EXPECT_TRUE(status.ok()) << status.message().toStdString();
+    return out;
+}
+
+TEST(MarkupToHtml, SpecificationTable) {
+    EXPECT_EQ(html(""), "<p align=left>");
+    EXPECT_EQ(html("<`S=10><`F=Arial><`C=0>Hi"), "<p align=left><font color=$000000>Hi</font>");
+    EXPECT_EQ(html("<`C=255>a<`C=16711680>b"),
+              "<p align=left><font color=$FF0000>a</font><font color=$0000FF>b</font>");
+    EXPECT_EQ(html("<`C=-2147483640>x"), "<p align=left><font color=$080000>x</font>");
+    EXPECT_EQ(html("<C>x"), "<p align=left><CENTER>x");
+    EXPECT_EQ(html("<R>x<L>y"), "<p align=left><p align=right>x<p align=left>y");
+    EXPECT_EQ(html("<B>b</B>"), "<p align=left><B>b</B>");
+}
+
+TEST(MarkupToHtml, LineBreaksAndOtherTextPassUnchanged) {
+    EXPECT_EQ(html("a\r\nb\nc\rd"), "<p align=left>a\r\nb\nc\rd");
+    EXPECT_EQ(html("<I>i</I><U>u</U><b>x<X>"), "<p align=left><I>i</I><U>u</U><b>x<X>");
+    EXPECT_EQ(html(cp("Иван\r\n<`F=Arial Cyr>Пётр")), cp("<p align=left>Иван\r\nПётр"));
+    EXPECT_EQ(html(std::string("a\0<C>b", 6)), std::string("<p align=left>a\0<CENTER>b", 25));
+}
+
+TEST(MarkupToHtml, EveryColourButTheFirstClosesTheOneBefore) {
+    EXPECT_EQ(html("<`C=65280>a<`C=$FF>b\r\n<`C=16777215>c<`C=-1>"),
+              "<p align=left><font color=$00FF00>a</font><font color=$FF0000>b\r\n"
+              "</font><font color=$FFFFFF>c</font><font color=$FFFFFF></font>");
+    EXPECT_EQ(html("<`C=1193046>x"), "<p align=left><font color=$563412>x</font>");
+}
+
+TEST(MarkupToHtml, TagWithoutClosingReachesTheEnd) {
+    EXPECT_EQ(html("a<`F=Times"), "<p align=left>a");
+    EXPECT_EQ(html("a<`S=12\r\n<C"), "<p align=left>a");
+    EXPECT_EQ(html("a<`S=12<C>b"), "<p align=left>ab");  // the first ">" closes it
+    EXPECT_EQ(html("<`C=255>a<`C=65280"),
+              "<p align=left><font color=$FF0000>a</font><font color=$00FF00></font>");
+    std::string out = "kept";
+    const Status status = MarkupToHtml("a<`C=25 5\r\n", out);
+    EXPECT_EQ(status.message(), QStringLiteral("'25 5\r\n' is not a valid integer value"));
+    EXPECT_EQ(out, "kept");
+}
+
+TEST(MarkupToHtml, RemovalsThatFormNewTagsAreSearchedAgain) {
+    EXPECT_EQ(html("<`<`F=x>F=y>z"), "<p align=left>z");
+    EXPECT_EQ(html("<`<`F=a>S=1>b"), "<p align=left>b");
+    EXPECT_EQ(html("<<`S=1>`C=255>x"), "<p align=left><font color=$FF0000>x</font>");
+    EXPECT_EQ(html("<<`F=f>C>x<<`S=2>L>"), "<p align=left><CENTER>x<p align=left>");
+    EXPECT_EQ(html("<`C=1<`F=>2>x"), "<p align=left><font color=$0C0000>x</font>");
+    EXPECT_EQ(html("<`F=<`F=a>b>c"), "<p align=left>b>c");
+}
+
+TEST(MarkupToHtml, ColourThatIsNotAnIntegerFails) {
+    std::string out = "kept";
+    const Status status = MarkupToHtml("<`C=0>a<`C=red>b", out);
+    EXPECT_EQ(status.message(), QStringLiteral("'red' is not a valid integer value"));
+    EXPECT_EQ(out, "kept");
+    EXPECT_FALSE(MarkupToHtml("<`C=>", out).ok());
+    // Face and size values are dropped unread.
+    EXPECT_EQ(html("<`S=big><`F=>x"), "<p align=left>x");
+}
+
+// Part 5.2 as written: repeated first-occurrence searches from the start.
+Status referenceHtml(std::string_view markup, std::string &out) {
+    std::string t = "<p align=left>" + std::string(markup);
+    for (const char *tag : {"<`F=", "<`S="}) {
+        for (std::size_t p; (p = t.find(tag)) != std::string::npos;) {
+            const std::size_t close = t.find('>', p);
+            t.erase(p, close == std::string::npos ? std::string::npos : close + 1 - p);
+        }
+    }
+    int converted = 0;
+    for (std::size_t p; (p = t.find("<`C=")) != std::string::npos;) {
+        const std::size_t close = t.find('>', p);
+        const std::string value =
+            t.substr(p + 4, close == std::string::npos ? std::string::npos : close - p - 4);
+        const std::optional<std::int32_t> colour = parseMarkupInteger(value);
+        if (!colour)
+            return notAnIntegerError(value);
+        const unsigned bgr = unsigned(*colour) & 0xFFFFFF;
+        char element[32];
+        std::snprintf(element, sizeof element, "<font color=$%.6X>",
+                      ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | (bgr >> 16));
+        t.replace(p, close == std::string::npos ? std::string::npos : close + 1 - p,
+                  (converted > 0 ? "</font>" : "") + std::string(element));
+        ++converted;
+    }
+    const std::pair<const char *, const char *> alignments[] = {
+        {"<C>", "<CENTER>"}, {"<L>", "<p align=left>"}, {"<R>", "<p align=right>"}};
+    for (const auto &[from, to] : alignments) {
+        for (std::size_t p; (p = t.find(from)) != std::string::npos;)
+            t.replace(p, 3, to);
+    }
+    if (converted > 0)
+        t += "</font>";
+    out = t;
+    return Status::success();
+}
+
+TEST(MarkupToHtml, SameAsTheRepeatedSearchOnGeneratedMarkup) {
+    const std::vector<std::string> pieces = {
+        "<",          "`",       "F",     "S",    "C",    "L",    "R",
+        "=",          ">",       ">",     "<`",   "<`F=", "<`S=", "<`C=",
+        "<`C=",       "12",      "-5",    "$A0",  "255>", "x",    " ",
+        "<C>",        "<L>",     "<R>",   "\r\n", "<B>",  "</B>", "<`C=16711680>",
+        "<`F=Arial>", "<`S=10>", cp("Ж"),
+    };
+    std::mt19937 random(5);
+    int failures = 0;
+    for (int n = 0; n < 20000; ++n) {
+        std::string markup;
+        const int count = std::uniform_int_distribution<int>(0, 30)(random);
+        for (int i = 0; i < count; ++i)
+            markup +=
+                pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+        std::string expected = "unset", actual = "unset";
+        const Status expectedStatus = referenceHtml(markup, expected);
+        const Status actualStatus = MarkupToHtml(markup, actual);
+        ASSERT_EQ(actualStatus.message(), expectedStatus.message()) << markup;
+        ASSERT_EQ(actual, expected) << markup;
+        failures += expectedStatus.ok() ? 0 : 1;
+    }
+    // Both outcomes were exercised.
+    EXPECT_GT(failures, 1000);
+    EXPECT_LT(failures, 19000);
+}
+
+TEST(MarkupToHtml, LongTextIsConvertedInOnePass) {
+    std::string markup, expected = "<p align=left>";
+    for (int i = 0; i < 50000; ++i) {
+        markup += "<`S=10><`F=Arial><`C=255>word <C>";
+        expected += i == 0 ? "" : "</font>";
+        expected += "<font color=$FF0000>word <CENTER>";
+    }
+    expected += "</font>";
+    EXPECT_EQ(html(markup), expected);
+}
+
+}  // namespace

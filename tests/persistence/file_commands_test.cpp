@@ -1,0 +1,175 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "persistence/file_commands.h"
+#include "persistence/native_format.h"
+#include "scripted_prompts.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::ScriptedPrompts;
+
+namespace {
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    FileCommandsTest() : commands(doc, prompts) {
+        QObject::connect(&commands, &FileCommands::titleChanged, [this](const QString &t) { title = t; });
+    }
+
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    // Writes a chart of `count` persons to `name`.
+    void writeChart(const char *name, int count) {
+        Document other;
+        for (int i = 0; i < count; ++i) addPerson(other, i * 10, 0);
+        ASSERT_TRUE(WriteDocument(path(name), other).ok());
+    }
+
+    void changeDocument() {
+        addPerson(doc, 0, 0);
+        doc.MarkModified();
+    }
+
+    QTemporaryDir dir;
+    Document doc;
+    ScriptedPrompts prompts;
+    FileCommands commands;
+    QString title;
+};
+
+}  // namespace
+
+TEST_F(FileCommandsTest, NewAsksAboutChangesAndHonoursEachAnswer) {
+    changeDocument();
+    prompts.answers = {Answer::Cancel};
+    commands.newDocument();
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0], QString::fromUtf8("Текущий документ был изменён|Сохранить изменения"));
+
+    // Yes on a never-saved document opens the save dialog; cancelling it still goes on.
+    prompts.answers = {Answer::Yes};
+    commands.newDocument();
+    EXPECT_EQ(prompts.fileDialogs, 1);
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 0);
+    EXPECT_FALSE(doc.DocumentModified);
+    EXPECT_EQ(title, "Kinvarro");
+
+    changeDocument();
+    prompts.answers = {Answer::No};
+    commands.newDocument();
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 0);
+    EXPECT_EQ(prompts.fileDialogs, 1);
+}
+
+TEST_F(FileCommandsTest, OpenFindsTheChartWithOrWithoutItsExtension) {
+    writeChart("family.kvr", 3);
+    for (const char *name : {"family", "family.kvr", "family.KVR"}) {
+        Document fresh;
+        FileCommands open(fresh, prompts);
+        QString shownTitle;
+        QObject::connect(&open, &FileCommands::titleChanged, [&](const QString &t) { shownTitle = t; });
+        open.openPath(path(name));
+        EXPECT_EQ(fresh.NodeTable.NodeCount(), 3) << name;
+        EXPECT_EQ(shownTitle, "Kinvarro - family") << name;
+        EXPECT_EQ(open.saveFileName(), path("family")) << name;
+    }
+    EXPECT_TRUE(prompts.told.isEmpty());
+}
+
+TEST_F(FileCommandsTest, FailedOpensKeepTheDocumentItsNameAndItsChanges) {
+    writeChart("good.kvr", 2);
+    commands.openPath(path("good"));
+    changeDocument();
+    QFile bad(path("bad.kvr"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("KVR\x02 too short");
+    bad.close();
+
+    prompts.answers = {Answer::No};
+    prompts.files = {FileChoice{path("bad.kvr"), 1}};
+    commands.openFromMenu();
+    commands.openPath(path("missing"));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 3);
+    EXPECT_TRUE(doc.DocumentModified);
+    EXPECT_EQ(commands.saveFileName(), path("good"));
+    ASSERT_EQ(prompts.told.size(), 2);
+    EXPECT_TRUE(prompts.told[0].contains(QString::fromUtf8("Неверный размер файла")));
+    EXPECT_EQ(prompts.told[1], QString::fromUtf8("Ошибка|Файл не найден"));
+
+    // No to the question, then cancelling the dialog: unchanged chart, no longer "modified".
+    prompts.answers = {Answer::No};
+    commands.openFromMenu();
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 3);
+    EXPECT_FALSE(doc.DocumentModified);
+}
+
+TEST_F(FileCommandsTest, SaveAsStripsEndingsAndOnlyTheNativeTypeRenamesTheDocument) {
+    changeDocument();
+    prompts.files = {FileChoice{path("tree.KVR.htm"), 1}};
+    commands.saveAs();
+    EXPECT_TRUE(QFile::exists(path("tree.kvr")));
+    EXPECT_EQ(title, "Kinvarro - tree");
+    EXPECT_FALSE(doc.DocumentModified);
+
+    QString exported;
+    commands.setHtmlExporter([&](const QString &p) {
+        exported = p;
+        return Status::success();
+    });
+    changeDocument();
+    prompts.files = {FileChoice{path("report.htm"), 2}};
+    commands.saveAs();
+    EXPECT_EQ(exported, path("report.htm"));
+    EXPECT_EQ(title, "Kinvarro - tree");
+    EXPECT_TRUE(doc.DocumentModified);
+
+    // Save then writes next to the report without a dialog.
+    commands.save();
+    EXPECT_TRUE(QFile::exists(path("report.kvr")));
+    EXPECT_EQ(title, "Kinvarro - report");
+    EXPECT_EQ(prompts.fileDialogs, 2);
+
+    prompts.files = {FileChoice{path("chart.bmp"), 3}};
+    commands.saveAs();
+    EXPECT_EQ(prompts.told.size(), 1);  // no diagram writer connected
+}
+
+TEST_F(FileCommandsTest, SavingOverAReadOnlyFileAsksFirst) {
+    writeChart("locked.kvr", 1);
+    commands.openPath(path("locked"));
+    changeDocument();
+    QFile::setPermissions(path("locked.kvr"), QFileDevice::ReadOwner);
+
+    prompts.answers = {Answer::No};
+    commands.save();
+    EXPECT_TRUE(doc.DocumentModified);
+    EXPECT_EQ(prompts.asked.last(),
+              QString::fromUtf8("Файл имеет атрибут \"Только чтение\"|Вы действительно хотите изменить его?"));
+    prompts.answers = {Answer::Yes};
+    commands.save();
+    EXPECT_FALSE(doc.DocumentModified);
+    Document reread;
+    ASSERT_TRUE(ReadDocument(path("locked.kvr"), reread).ok());
+    EXPECT_EQ(reread.NodeTable.NodeCount(), 2);
+}
+
+TEST(RecentFiles, MoveToFrontKeepsFiveEntries) {
+    RecentFiles recent;
+    recent.load({"a", "b", "c", "d", "e", "ignored"});
+    EXPECT_FALSE(recent.add("a"));
+    EXPECT_TRUE(recent.add("e"));
+    EXPECT_EQ(recent.entries(), (QStringList{"e", "a", "b", "c", "d"}));
+    EXPECT_TRUE(recent.add("c"));
+    EXPECT_EQ(recent.entries(), (QStringList{"c", "e", "a", "b", "d"}));
+    EXPECT_TRUE(recent.add("new"));
+    EXPECT_EQ(recent.entries(), (QStringList{"new", "c", "e", "a", "b"}));
+
+    RecentFiles empty;
+    empty.load({});
+    EXPECT_FALSE(empty.anyVisible());
+    EXPECT_EQ(empty.entries().size(), 5);
+}

@@ -1,0 +1,323 @@
+#include <QFile>
+#include <functional>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include "markup/markup_reader.h"
+#include "markup/rich_text_document.h"
+#include "persistence/native_format.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using namespace std::string_literals;
+using kinvarro::test::addPerson;
+using kinvarro::test::cp;
+
+namespace {
+
+QByteArray encode(const Document &doc) {
+    QByteArray bytes;
+    const Status st = writeNativeDocument(doc, bytes);
+    EXPECT_TRUE(st.ok()) << st.message().toStdString();
+    return bytes;
+}
+
+Status decode(const QByteArray &bytes, Document &doc, QStringList *warnings = nullptr) {
+    doc.ResetSettings();
+    return readNativeDocument(bytes, doc, warnings);
+}
+
+void putInt32(QByteArray &bytes, int offset, std::int32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[offset + i] = char(std::uint32_t(value) >> (8 * i));
+}
+
+std::int32_t int32At(const QByteArray &bytes, int offset) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value |= std::uint32_t(std::uint8_t(bytes[offset + i])) << (8 * i);
+    return std::int32_t(value);
+}
+
+// Offsets in a file whose chart font is "Arial Cyr".
+constexpr int kCountOffset = 8;
+constexpr int kBackgroundColorOffset = 24;
+constexpr int kPictureFlagsOffset = 28;
+constexpr int kLineWidthOffset = 49;
+constexpr int kFontNameOffset = 66;
+constexpr int kScaleOffset = 105;
+constexpr int kFirstRecordOffset = 110;
+
+// Replaces the media list of the element with id 0x0001E240 by `trailer`.
+QByteArray withTrailer(const QByteArray &bytes, const std::string &trailer) {
+    return bytes.left(bytes.indexOf("0001E240;photo")) + QByteArray::fromStdString(trailer) + '\0';
+}
+
+Document richDocument() {
+    Document doc;
+    const int mother = addPerson(doc, -40, 7, -1, -1, cp("Мария\r\nИвановна"));
+    const int father = addPerson(doc, 200, 0, -1, -1, "Ivan");
+    const int child = addPerson(doc, 150, 100, mother, father, cp("Пётр"));
+    tnode &c = doc.NodeTable[child];
+    c.id = 0x0001E240;
+    c.sex = kSexUnknown;
+    c.reserved = 77;
+    c.ownColor = 0x123456;
+    c.font = {"Times New Roman", 12, 204, 0x0000FF, kStyleBold | kStyleItalic};
+    c.description = "<B>born</B> 1901";
+    c.fatherImportance = 4;
+    c.motherImportance = 0;
+    c.media = {"photo.jpg", "", cp("письма\\note.txt")};
+    doc.MeasureNameExtent(child);
+    doc.NodeTable[father].kind = kHistoricalEvent;
+    doc.NodeTable[mother].media = {"a.png"};
+    doc.settings.lineWidth = 3;
+    doc.settings.scale = 0.75f;
+    return doc;
+}
+
+}  // namespace
+
+TEST(NativeFormat, AnEmptyDocumentIs110BytesAndReadsBackUnchanged) {
+    Document doc;
+    const QByteArray bytes = encode(doc);
+    ASSERT_EQ(bytes.size(), 110);
+    EXPECT_EQ(bytes.left(4), QByteArray("KVR\x02"));
+    EXPECT_EQ(int32At(bytes, kCountOffset), 0);
+    EXPECT_EQ(int32At(bytes, kBackgroundColorOffset), 0xE6E6E6);
+    EXPECT_EQ(bytes.mid(kPictureFlagsOffset, 4), QByteArray("\0\0\0\1", 4));
+    EXPECT_EQ(bytes[kLineWidthOffset], 1);
+    EXPECT_EQ(bytes.mid(kFontNameOffset, 10), QByteArray("Arial Cyr\0", 10));
+    EXPECT_EQ(int32At(bytes, kScaleOffset), 100);
+    EXPECT_EQ(bytes[109], '\0');
+
+    Document loaded;
+    loaded.settings.lineWidth = 3;
+    ASSERT_TRUE(decode(bytes, loaded).ok());
+    EXPECT_EQ(loaded.NodeTable.NodeCount(), 0);
+    EXPECT_EQ(encode(loaded), bytes);
+}
+
+TEST(NativeFormat, ElementsSettingsAndMediaRoundTrip) {
+    Document doc = richDocument();
+    RichTextDocument info(doc.info());
+    ASSERT_TRUE(MarkupToRichText(cp("<B>Семья</B>\r\n<C>since 1900"), info).ok());
+    const QByteArray bytes = encode(doc);
+
+    Document loaded;
+    ASSERT_TRUE(decode(bytes, loaded).ok());
+    ASSERT_EQ(loaded.NodeTable.NodeCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        tnode expected = doc.NodeTable[i];
+        std::erase(expected.media, std::string());  // a save packs the media list
+        EXPECT_EQ(loaded.NodeTable[i], expected) << "element " << i;
+        EXPECT_EQ(loaded.NodeTable.nameExtent(i), doc.NodeTable.nameExtent(i));
+    }
+    EXPECT_EQ(loaded.settings.lineWidth, 3);
+    EXPECT_EQ(loaded.settings.scale, 0.75f);
+    EXPECT_EQ(loaded.info().toPlainText(), doc.info().toPlainText());
+    EXPECT_EQ(encode(loaded), bytes);
+}
+
+TEST(NativeFormat, MediaTrailerFormat) {
+    Document doc = richDocument();
+    const QByteArray bytes = encode(doc);
+    EXPECT_TRUE(bytes.endsWith(QByteArray("0001E240;photo.jpg;") + QByteArray::fromStdString(cp("письма\\note.txt")) +
+                               QByteArray(1, '\0')));
+
+    struct Case {
+        std::string trailer;
+        std::vector<std::string> media;  // of the element with id 0x0001E240
+    } cases[] = {
+        {"0001e240;x.jpg"s, {"x.jpg"}},                  // either letter case
+        {"0001E241;x.jpg"s, {}},                         // no such element
+        {"1E240;x"s, {}},                                // 8 characters or fewer: ignored
+        {"0001E240"s, {}},                               // id alone
+        {"0001E240;a;;b"s, {"a", "", "b"}},              // an empty entry between two ";"
+        {"0001E240;a;b\0" "0001E240;c"s, {"c", "b"}},  // a later list overwrites from entry 0
+    };
+    for (const Case &c : cases) {
+        const QByteArray patched = withTrailer(bytes, c.trailer);
+        Document loaded;
+        ASSERT_TRUE(decode(patched, loaded).ok()) << c.trailer;
+        EXPECT_EQ(loaded.NodeTable[2].media, c.media) << c.trailer;
+    }
+}
+
+TEST(NativeFormat, HeaderValuesAreReadByTheirRules) {
+    const QByteArray bytes = encode(Document());
+    struct Case {
+        const char *what;
+        int offset;
+        QByteArray patch;
+        std::function<void(const Document &)> check;
+    } cases[] = {
+        {"line width 7 keeps the reset width", kLineWidthOffset, QByteArray(1, 7),
+         [](const Document &d) { EXPECT_EQ(d.settings.lineWidth, 1); }},
+        {"line width 0 means no lines", kLineWidthOffset, QByteArray(1, 0),
+         [](const Document &d) { EXPECT_EQ(d.settings.lineWidth, 0); }},
+        {"scale 12 percent", kScaleOffset, QByteArray("\x0c\0\0\0", 4),
+         [](const Document &d) { EXPECT_EQ(d.settings.scale, 0.12f); }},
+        {"any non-zero byte is true", kPictureFlagsOffset, QByteArray("\0\0\0\x7f", 4),
+         [](const Document &d) { EXPECT_EQ(d.settings.pictureMode, PictureMode::None); }},
+    };
+    for (const Case &c : cases) {
+        QByteArray patched = bytes;
+        patched.replace(c.offset, c.patch.size(), c.patch);
+        Document loaded;
+        ASSERT_TRUE(decode(patched, loaded).ok()) << c.what;
+        c.check(loaded);
+    }
+    Document quarter;
+    quarter.settings.scale = 0.125f;  // 12.5 rounds to the even neighbour
+    EXPECT_EQ(int32At(encode(quarter), kScaleOffset), 12);
+}
+
+TEST(NativeFormat, EarlierSignaturesAreAccepted) {
+    for (const QByteArray &signature : {QByteArray("KVR\x01"), QByteArray("\x01\0\0\0", 4)}) {
+        QByteArray bytes = encode(richDocument());
+        bytes.replace(0, 4, signature);
+        Document loaded;
+        EXPECT_TRUE(decode(bytes, loaded).ok());
+        EXPECT_EQ(loaded.NodeTable.NodeCount(), 3);
+    }
+}
+
+TEST(NativeFormat, BackgroundPicturesTravelAsBmp) {
+    struct Case {
+        QImage::Format format;
+        int bitsPerPixel;
+    } cases[] = {{QImage::Format_ARGB32, 24}, {QImage::Format_Indexed8, 24}, {QImage::Format_Mono, 1}};
+    for (const Case &c : cases) {
+        Document doc;
+        QImage picture(37, 5, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.setPixel(3, 2, qRgb(0, 0, 0));
+        doc.settings.backgroundPicture = picture.convertToFormat(c.format);
+        doc.settings.pictureMode = PictureMode::Tile;
+        const QByteArray bytes = encode(doc);
+        const int length = int32At(bytes, kFirstRecordOffset);
+        const QByteArray bmp = bytes.mid(kFirstRecordOffset + 4, length);
+        EXPECT_TRUE(bmp.startsWith("BM"));
+        EXPECT_EQ(bmp[28], c.bitsPerPixel);
+
+        Document loaded;
+        ASSERT_TRUE(decode(bytes, loaded).ok());
+        EXPECT_EQ(loaded.settings.pictureMode, PictureMode::Tile);
+        const QImage back = loaded.settings.backgroundPicture;
+        ASSERT_EQ(back.size(), QSize(37, 5));
+        EXPECT_EQ(back.pixel(3, 2) & 0xFFFFFF, 0u);
+        EXPECT_EQ(back.pixel(4, 2) & 0xFFFFFF, 0xFFFFFFu);
+    }
+    // No picture to show: stored without one, so the file stays readable.
+    Document empty;
+    empty.settings.pictureMode = PictureMode::Stretch;
+    EXPECT_EQ(encode(empty).size(), 110);
+}
+
+TEST(NativeFormat, BadFilesGiveClearErrors) {
+    const QByteArray good = encode(richDocument());
+    QByteArray withPicture;
+    {
+        Document doc;
+        doc.settings.backgroundPicture = QImage(4, 4, QImage::Format_RGB32);
+        doc.settings.pictureMode = PictureMode::AsIs;
+        withPicture = encode(doc);
+    }
+    auto patched = [](QByteArray bytes, int offset, std::int32_t value) {
+        putInt32(bytes, offset, value);
+        return bytes;
+    };
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+        const char *message;  // part of the error text
+    } cases[] = {
+        {"109 bytes", good.left(109), "Неверный размер файла"},
+        {"wrong signature", patched(good, 0, 0x0352564B), "Неверная версия файла"},
+        {"count above 10000", patched(good, kCountOffset, 10001), "at most 10000"},
+        {"negative count", patched(good, kCountOffset, -1), "Range check error"},
+        {"negative colour", patched(good, kBackgroundColorOffset, -5), "background colour is -5"},
+        {"truncated record", good.left(good.indexOf("Ivan") + 2), "ends inside element 2"},
+        {"unterminated trailer", good.left(good.size() - 1), "not terminated"},
+        {"non-hex trailer id", withTrailer(good, "0001X240;a.jpg"), "not a hexadecimal"},
+        {"picture length 0", patched(withPicture, kFirstRecordOffset, 0), "length of 0"},
+        {"picture past the end", patched(withPicture, kFirstRecordOffset, 1 << 30), "runs past"},
+        {"picture not a BMP", patched(withPicture, kFirstRecordOffset + 4, 0x12345678), "not a readable BMP"},
+    };
+    for (const Case &c : cases) {
+        Document loaded;
+        const Status st = decode(c.bytes, loaded);
+        EXPECT_FALSE(st.ok()) << c.what;
+        EXPECT_TRUE(st.message().contains(QString::fromUtf8(c.message))) << c.what << ": " << st.message().toStdString();
+    }
+}
+
+TEST(NativeFormat, LinksOutsideTheChartAreRemovedWithAWarning) {
+    Document doc = richDocument();
+    doc.NodeTable[0].fatherIndex = 3;
+    doc.NodeTable[1].motherIndex = -7;
+    QStringList warnings;
+    Document loaded;
+    ASSERT_TRUE(decode(encode(doc), loaded, &warnings).ok());
+    EXPECT_EQ(loaded.NodeTable[0].fatherIndex, -1);
+    EXPECT_EQ(loaded.NodeTable[1].motherIndex, -1);
+    EXPECT_EQ(loaded.NodeTable[2].fatherIndex, 1);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].startsWith("2 "));
+}
+
+TEST(NativeFormat, WriterRefusesValuesTheFormatCannotHold) {
+    struct Case {
+        const char *what;
+        std::function<void(Document &)> spoil;
+        const char *message;
+    } cases[] = {
+        {"negative font size", [](Document &d) { d.NodeTable[1].font.size = -1; }, "Element 2: Range check error"},
+        {"negative grid colour", [](Document &d) { d.settings.gridColor = -2; }, "grid colour is -2"},
+        {"semicolon in a media path", [](Document &d) { d.NodeTable[0].media = {"a;b.jpg"}; }, "contains \";\""},
+        {"NUL in a name", [](Document &d) { d.NodeTable[2].name = std::string("a\0b", 3); }, "NUL"},
+    };
+    for (const Case &c : cases) {
+        Document doc = richDocument();
+        c.spoil(doc);
+        QByteArray bytes = "untouched";
+        const Status st = writeNativeDocument(doc, bytes);
+        EXPECT_FALSE(st.ok()) << c.what;
+        EXPECT_TRUE(st.message().contains(c.message)) << c.what << ": " << st.message().toStdString();
+        EXPECT_EQ(bytes, "untouched");
+    }
+}
+
+TEST(NativeFile, FailedLoadsAndSavesLeaveDocumentAndFileAsTheyWere) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("family.kvr");
+    Document doc = richDocument();
+    ASSERT_TRUE(WriteDocument(path, doc).ok());
+
+    Document open;
+    open.DocumentModified = true;
+    ASSERT_TRUE(ReadDocument(path, open).ok());
+    EXPECT_EQ(open.NodeTable.NodeCount(), 3);
+    EXPECT_TRUE(open.DocumentModified);  // the caller decides
+
+    QFile bad(dir.filePath("bad.kvr"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(encode(richDocument()).left(150));
+    bad.close();
+    open.CurrentNode = 2;
+    EXPECT_FALSE(ReadDocument(bad.fileName(), open).ok());
+    EXPECT_FALSE(ReadDocument(dir.filePath("missing.kvr"), open).ok());
+    EXPECT_EQ(open.NodeTable.NodeCount(), 3);
+    EXPECT_EQ(open.CurrentNode, 2);
+
+    const QByteArray before = [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    open.settings.shadowColor = -1;
+    EXPECT_FALSE(WriteDocument(path, open).ok());
+    QFile after(path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+}
