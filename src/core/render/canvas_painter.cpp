@@ -18,13 +18,6 @@ struct DashPattern {
 constexpr DashPattern kDotted{3, 3};
 constexpr DashPattern kDashed{18, 6};
 
-QFontMetrics metricsFor(const QFont &font) {
-    // Measured against a 96-dpi image, as names are, so that the painted box
-    // matches the measured one whatever the screen.
-    static const QImage metricDevice(1, 1, QImage::Format_RGB32);
-    return QFontMetrics(font, &metricDevice);
-}
-
 // Cuts the segment to the rectangle [left, right] x [top, bottom]
 // (Liang-Barsky); false when nothing of it lies inside.
 bool clipSegment(double &x0, double &y0, double &x1, double &y1, double left, double top,
@@ -70,7 +63,7 @@ CanvasPainter::CanvasPainter(ChartCanvas &canvas)
       height_(canvas.height()),
       ratio_(canvas.devicePixelRatio()),
       qfont_(fontForRecord(font_)),
-      metrics_(metricsFor(qfont_)) {
+      metrics_(chartFontMetrics(qfont_)) {
     painter_.setFont(qfont_);
 }
 
@@ -83,7 +76,7 @@ void CanvasPainter::setFont(const tmyfont &font) {
     if (sameFace)
         return;
     qfont_ = fontForRecord(font_);
-    metrics_ = metricsFor(qfont_);
+    metrics_ = chartFontMetrics(qfont_);
     painter_.setFont(qfont_);
 }
 

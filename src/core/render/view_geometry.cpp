@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "model/document.h"
+#include "render/text_lines.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -47,28 +48,17 @@ std::int32_t ToChart(std::int32_t v, float scale) {
     return keepNonZero(saturate(std::trunc(double(v) / double(scale))), v);
 }
 
-NameExtent MeasureMultiLineText(std::string_view text, const QFont &font) {
-    // Measured against a 96-dpi image so that the editor, the tool and the
-    // tests agree whatever the screen.
+QFontMetrics chartFontMetrics(const QFont &font) {
     static const QImage metricDevice(1, 1, QImage::Format_RGB32);
-    const QFontMetrics metrics(font, &metricDevice);
-    const int lineHeight = metrics.height();
-    NameExtent extent;
-    std::string line;
-    auto endLine = [&] {
-        extent.width = std::max(extent.width, metrics.horizontalAdvance(fromCp1251(line)));
-        extent.height += lineHeight;
-        line.clear();
-    };
-    for (char c : text) {
-        if (c == '\r') {
-            endLine();
-        } else if (c != '\n') {
-            line.push_back(c);
-        }
-    }
-    endLine();
-    return extent;
+    return QFontMetrics(font, &metricDevice);
+}
+
+NameExtent MeasureMultiLineText(std::string_view text, const QFont &font) {
+    return MeasureMultiLineText(text, chartFontMetrics(font));
+}
+
+NameExtent MeasureMultiLineText(std::string_view text, const QFontMetrics &metrics) {
+    return MeasureLines(text, metrics).extent();
 }
 
 QFont fontForRecord(const tmyfont &record) {
