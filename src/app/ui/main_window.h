@@ -15,6 +15,7 @@ class QScrollBar;
 
 namespace kinvarro {
 
+class FileDialogFilter;
 class MachineStore;
 class TForm10;
 
@@ -65,6 +66,9 @@ class TForm1 : public QMainWindow {
     void mirrorScrollBars();
     void scrollBarMoved();
     void savePlacement();
+    /// Runs a file command with the dialogs' current (possibly translated) filters.
+    void runFileCommand(void (FileCommands::*command)());
+    Status exportDiagram(const QString &path);
 
     const MessageTable &messages_;
     MachineStore &store_;
@@ -83,6 +87,8 @@ class TForm1 : public QMainWindow {
     QWidget *stripH_ = nullptr;
     QWidget *stripV_ = nullptr;
     TForm10 *progress_ = nullptr;
+    FileDialogFilter *openDialog_ = nullptr;
+    FileDialogFilter *saveDialog_ = nullptr;
     bool mirroring_ = false;
 };
 
