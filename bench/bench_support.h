@@ -22,7 +22,8 @@ inline double fastestMs(int runs, const std::function<void()> &work) {
 }
 
 inline void printRatio(const char *what, double ms, const char *baseline, double baselineMs) {
-    std::printf("%-40s %9.2f ms  = %7.2fx %s (%.2f ms)\n", what, ms, ms / baselineMs, baseline, baselineMs);
+    std::printf("%-40s %9.2f ms  = %7.2fx %s (%.2f ms)\n", what, ms, ms / baselineMs, baseline,
+                baselineMs);
 }
 
 }  // namespace kinvarro::bench

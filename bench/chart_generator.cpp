@@ -19,8 +19,8 @@ void generateFamilyChart(Document &doc, int count, int mediaPerElement) {
         node.id = i + 1;
         node.sex = (slot % 2) ? kSexWoman : kSexMan;
         node.name = surname + "\r\nPerson " + std::to_string(i);
-        node.description = "<`S=10><`F=Arial><`C=0>Born <B>" + std::to_string(1700 + generation * 25) +
-                           "</B> in a village.\r\nFarmer.";
+        node.description = "<`S=10><`F=Arial><`C=0>Born <B>" +
+                           std::to_string(1700 + generation * 25) + "</B> in a village.\r\nFarmer.";
         node.x = slot * 90;
         node.y = generation * 80;
         if (generation > 0) {
@@ -30,7 +30,8 @@ void generateFamilyChart(Document &doc, int count, int mediaPerElement) {
             node.motherIndex = node.fatherIndex + 1;
         }
         for (int m = 0; m < mediaPerElement; ++m) {
-            node.media.push_back("photos\\person" + std::to_string(i) + "_" + std::to_string(m) + ".jpg");
+            node.media.push_back("photos\\person" + std::to_string(i) + "_" + std::to_string(m) +
+                                 ".jpg");
         }
         doc.NodeTable.append(std::move(node));
     }

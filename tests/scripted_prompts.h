@@ -9,36 +9,42 @@ namespace kinvarro::test {
 
 /// Answers questions and file dialogs from queues and records every message shown.
 class ScriptedPrompts : public Prompts {
-public:
+  public:
     std::deque<Answer> answers;
     std::deque<FileChoice> files;  ///< an empty path cancels the dialog
-    QStringList asked;  ///< "caption|text" of each question
-    QStringList told;   ///< "caption|text" of each message
+    QStringList asked;             ///< "caption|text" of each question
+    QStringList told;              ///< "caption|text" of each message
     int fileDialogs = 0;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
         asked << caption + '|' + text;
         return take(answers, Answer::Cancel);
     }
-    void tell(MessageIcon, const QString &caption, const QString &text) override { told << caption + '|' + text; }
-    std::optional<FileChoice> chooseFileToOpen(const QString &, const QString &, const QString &) override {
+    void tell(MessageIcon, const QString &caption, const QString &text) override {
+        told << caption + '|' + text;
+    }
+    std::optional<FileChoice> chooseFileToOpen(const QString &, const QString &,
+                                               const QString &) override {
         return nextFile();
     }
-    std::optional<FileChoice> chooseFileToSave(const QString &, const QString &, const QString &, int) override {
+    std::optional<FileChoice> chooseFileToSave(const QString &, const QString &, const QString &,
+                                               int) override {
         return nextFile();
     }
 
-private:
+  private:
     std::optional<FileChoice> nextFile() {
         ++fileDialogs;
         const FileChoice choice = take(files, FileChoice{});
-        if (choice.path.isEmpty()) return std::nullopt;
+        if (choice.path.isEmpty())
+            return std::nullopt;
         return choice;
     }
 
     template <typename T>
     static T take(std::deque<T> &queue, T fallback) {
-        if (queue.empty()) return fallback;
+        if (queue.empty())
+            return fallback;
         T value = queue.front();
         queue.pop_front();
         return value;

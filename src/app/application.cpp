@@ -28,7 +28,8 @@ bool KinvarroApplication::start() {
     const std::vector<LanguageEntry> languages = FillLanguageList(programFolder_);
     languageDialog_ = std::make_unique<Tflanguage>(languages);
     choice_ = std::make_unique<LanguageChoice>(languages, store_, *languageDialog_);
-    if (!choice_->chooseAtStartup()) return false;
+    if (!choice_->chooseAtStartup())
+        return false;
     loadLanguage();
     RegisterFileType(QCoreApplication::applicationFilePath());
 
@@ -40,7 +41,8 @@ bool KinvarroApplication::start() {
     about_ = new TForm2(main_.get());
 
     QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });
-    QObject::connect(main_.get(), &TForm1::languageSwitchRequested, main_.get(), [this] { switchLanguage(); });
+    QObject::connect(main_.get(), &TForm1::languageSwitchRequested, main_.get(),
+                     [this] { switchLanguage(); });
     translate({main_.get(), about_, &main_->progressWindow()});
     return true;
 }
@@ -48,36 +50,41 @@ bool KinvarroApplication::start() {
 void KinvarroApplication::loadLanguage() {
     languageFile_ = IniFile();
     const QString path = choice_->currentLanguageFile();
-    if (path.isEmpty()) return;
+    if (path.isEmpty())
+        return;
     (void)languageFile_.load(path);  // a missing or unreadable file leaves every default
     LoadMessages(messages_, languageFile_);
 }
 
 void KinvarroApplication::translate(const std::vector<QWidget *> &windows) {
-    if (choice_->currentLanguage().isEmpty()) return;
-    for (QWidget *window : windows) TranslateForm(window, languageFile_);
-    main_->menus().Nmashtab->setText(ScaleCaption(messages_, main_->document().settings.scalePercent()));
+    if (choice_->currentLanguage().isEmpty())
+        return;
+    for (QWidget *window : windows)
+        TranslateForm(window, languageFile_);
+    main_->menus().Nmashtab->setText(
+        ScaleCaption(messages_, main_->document().settings.scalePercent()));
 }
 
 void KinvarroApplication::switchLanguage() {
-    if (!choice_->switchLanguage()) return;
+    if (!choice_->switchLanguage())
+        return;
     loadLanguage();
     translate({main_.get(), about_, &main_->progressWindow()});
 }
 
 void KinvarroApplication::show(const QString &document) {
-    const bool hasDocument = !document.isEmpty() && QFileInfo(document).isFile();
-    if (hasDocument) {
+    main_->restorePlacement();
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+    if (!document.isEmpty() && QFileInfo(document).isFile()) {
         about_->show();
+        about_->raise();
         about_->repaint();
         QApplication::processEvents();
         main_->fileCommands().openPath(document);
         QTimer::singleShot(kSplashMs, about_, &QWidget::hide);
     }
-    main_->restorePlacement();
-    main_->show();
-    main_->raise();
-    main_->activateWindow();
     main_->UpdateScrollBars();
 }
 

@@ -21,7 +21,7 @@ class Tflanguage;
 /// The program's life cycle around the main window: language, windows and
 /// their texts, the command-line document with the splash, the placement.
 class KinvarroApplication {
-public:
+  public:
     /// `programFolder` holds the language files; `store` the per-machine values.
     KinvarroApplication(const QString &programFolder, MachineStore &store);
     ~KinvarroApplication();
@@ -37,7 +37,7 @@ public:
     const MessageTable &messages() const { return messages_; }
     const LanguageChoice &language() const { return *choice_; }
 
-private:
+  private:
     void loadLanguage();
     void translate(const std::vector<QWidget *> &windows);
     void switchLanguage();

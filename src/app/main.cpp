@@ -11,7 +11,8 @@ int main(int argc, char **argv) {
 
     kinvarro::MachineStore store;
     kinvarro::KinvarroApplication kinvarro(QCoreApplication::applicationDirPath(), store);
-    if (!kinvarro.start()) return 0;
+    if (!kinvarro.start())
+        return 0;
     const QStringList args = QCoreApplication::arguments();
     kinvarro.show(args.value(1));
     return QApplication::exec();

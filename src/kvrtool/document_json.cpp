@@ -105,7 +105,8 @@ void writeElement(JsonWriter &json, const tnode &node, const NameExtent &extent)
     json.key("media");
     json.beginArray();
     for (const std::string &entry : node.media) {
-        if (!entry.empty()) json.value(fromCp1251(entry));
+        if (!entry.empty())
+            json.value(fromCp1251(entry));
     }
     json.endArray();
     json.key("nameExtent");

@@ -7,7 +7,8 @@ void JsonWriter::separate() {
         afterKey_ = false;
         return;
     }
-    if (!first_) out_.append(',');
+    if (!first_)
+        out_.append(',');
     first_ = false;
 }
 
@@ -67,7 +68,8 @@ void JsonWriter::appendString(const QString &text) {
                 break;
             default:
                 if (c.unicode() < 0x20) {
-                    escaped.append(QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0')));
+                    escaped.append(
+                        QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0')));
                 } else {
                     escaped.append(c);
                 }

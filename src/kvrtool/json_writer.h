@@ -8,7 +8,7 @@ namespace kinvarro {
 
 /// Builds compact UTF-8 JSON with keys in the order they are written.
 class JsonWriter {
-public:
+  public:
     void beginObject() { open('{'); }
     void endObject() { close('}'); }
     void beginArray() { open('['); }
@@ -21,7 +21,7 @@ public:
 
     const QByteArray &bytes() const { return out_; }
 
-private:
+  private:
     void open(char bracket);
     void close(char bracket);
     void separate();

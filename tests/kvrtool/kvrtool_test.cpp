@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "document_json.h"
 #include "persistence/native_format.h"
@@ -50,11 +50,14 @@ TEST(DocumentJson, HoldsSettingsAndElementsWithTheirKeys) {
     EXPECT_EQ(json.keys(), (QStringList{"elements", "info", "settings"}));
 
     const QJsonObject settings = json["settings"].toObject();
-    QStringList settingKeys{"backgroundColor", "pictureMode", "hasPicture", "pictureWidth", "pictureHeight",
-                            "fatherLineColor", "motherLineColor", "selectedLineColor", "timeLineColor",
-                            "showTimeLines", "lineWidth", "otherBackColor", "manBackColor", "womanBackColor",
-                            "chartFont", "showShadow", "shadowColor", "showGuides", "showHGrid", "hGridInterval",
-                            "showVGrid", "vGridInterval", "gridColor", "alignToGrid", "scalePercent"};
+    QStringList settingKeys{
+        "backgroundColor", "pictureMode",     "hasPicture",      "pictureWidth",
+        "pictureHeight",   "fatherLineColor", "motherLineColor", "selectedLineColor",
+        "timeLineColor",   "showTimeLines",   "lineWidth",       "otherBackColor",
+        "manBackColor",    "womanBackColor",  "chartFont",       "showShadow",
+        "shadowColor",     "showGuides",      "showHGrid",       "hGridInterval",
+        "showVGrid",       "vGridInterval",   "gridColor",       "alignToGrid",
+        "scalePercent"};
     settingKeys.sort();
     EXPECT_EQ(settings.keys(), settingKeys);
     EXPECT_EQ(settings["pictureMode"].toString(), "none");
@@ -67,8 +70,21 @@ TEST(DocumentJson, HoldsSettingsAndElementsWithTheirKeys) {
     ASSERT_EQ(elements.size(), 2);
     EXPECT_EQ(elements[0].toObject()["name"].toString(), QString::fromUtf8("Анна"));
     const QJsonObject child = elements[1].toObject();
-    QStringList elementKeys{"id", "kind", "reserved", "motherIndex", "fatherIndex", "sex", "ownColor", "font",
-                            "name", "description", "x", "y", "fatherImportance", "motherImportance", "media",
+    QStringList elementKeys{"id",
+                            "kind",
+                            "reserved",
+                            "motherIndex",
+                            "fatherIndex",
+                            "sex",
+                            "ownColor",
+                            "font",
+                            "name",
+                            "description",
+                            "x",
+                            "y",
+                            "fatherImportance",
+                            "motherImportance",
+                            "media",
                             "nameExtent"};
     elementKeys.sort();
     EXPECT_EQ(child.keys(), elementKeys);
@@ -104,6 +120,7 @@ TEST(Kvrtool, InfoAndConvertReportSuccessAndFailureByExitCode) {
     const ToolRun bad = kvrtool({"info", shortFile.fileName()});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.out.isEmpty());
-    EXPECT_TRUE(QString::fromLocal8Bit(bad.err).contains(QString::fromUtf8("Неверный размер файла")));
+    EXPECT_TRUE(
+        QString::fromLocal8Bit(bad.err).contains(QString::fromUtf8("Неверный размер файла")));
     EXPECT_EQ(kvrtool({"frobnicate"}).exitCode, 2);
 }

@@ -18,7 +18,7 @@ std::string html(std::string_view markup) {
     return out;
 }
 
-TEST(MarkupToHtml, SpecificationTable) {
+TEST(MarkupToHtml, DocumentedCases) {
     EXPECT_EQ(html(""), "<p align=left>");
     EXPECT_EQ(html("<`S=10><`F=Arial><`C=0>Hi"), "<p align=left><font color=$000000>Hi</font>");
     EXPECT_EQ(html("<`C=255>a<`C=16711680>b"),
@@ -74,7 +74,7 @@ TEST(MarkupToHtml, ColourThatIsNotAnIntegerFails) {
     EXPECT_EQ(html("<`S=big><`F=>x"), "<p align=left>x");
 }
 
-// Part 5.2 as written: repeated first-occurrence searches from the start.
+// The plain way: repeated first-occurrence searches from the start.
 Status referenceHtml(std::string_view markup, std::string &out) {
     std::string t = "<p align=left>" + std::string(markup);
     for (const char *tag : {"<`F=", "<`S="}) {

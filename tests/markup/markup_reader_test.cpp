@@ -30,7 +30,7 @@ void expectReads(RichTextDocument &doc, QTextDocument &qdoc, const std::vector<R
     }
 }
 
-TEST_F(MarkupReaderTest, SpecificationTable) {
+TEST_F(MarkupReaderTest, DocumentedCases) {
     expectReads(doc, qdoc,
                 {
                     {"", {}},
@@ -145,7 +145,7 @@ TEST_F(MarkupReaderTest, CharactersThatFormNoTagStayText) {
 }
 
 TEST_F(MarkupReaderTest, LineBreakInsideATagCandidateLeavesTheCandidate) {
-    // As specified: CR LF goes to the pending run and the candidate goes on,
+    // By design: CR LF goes to the pending run and the candidate goes on,
     // so a tag may span a line break and a candidate's "<" moves behind it.
     expectReads(doc, qdoc,
                 {

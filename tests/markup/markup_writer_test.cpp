@@ -14,7 +14,7 @@ namespace {
 using MarkupWriterTest = MarkupTest;
 using A = Alignment;
 
-TEST_F(MarkupWriterTest, SpecificationTable) {
+TEST_F(MarkupWriterTest, DocumentedCases) {
     EXPECT_EQ(RichTextToMarkup(doc), "");
 
     doc.appendRun(A::Left, u"Hi", plain());

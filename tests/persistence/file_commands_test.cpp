@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "persistence/file_commands.h"
 #include "persistence/native_format.h"
@@ -14,9 +14,10 @@ using kinvarro::test::ScriptedPrompts;
 namespace {
 
 class FileCommandsTest : public ::testing::Test {
-protected:
+  protected:
     FileCommandsTest() : commands(doc, prompts) {
-        QObject::connect(&commands, &FileCommands::titleChanged, [this](const QString &t) { title = t; });
+        QObject::connect(&commands, &FileCommands::titleChanged,
+                         [this](const QString &t) { title = t; });
     }
 
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -24,7 +25,8 @@ protected:
     // Writes a chart of `count` persons to `name`.
     void writeChart(const char *name, int count) {
         Document other;
-        for (int i = 0; i < count; ++i) addPerson(other, i * 10, 0);
+        for (int i = 0; i < count; ++i)
+            addPerson(other, i * 10, 0);
         ASSERT_TRUE(WriteDocument(path(name), other).ok());
     }
 
@@ -48,7 +50,8 @@ TEST_F(FileCommandsTest, NewAsksAboutChangesAndHonoursEachAnswer) {
     commands.newDocument();
     EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
     ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0], QString::fromUtf8("Текущий документ был изменён|Сохранить изменения"));
+    EXPECT_EQ(prompts.asked[0],
+              QString::fromUtf8("Текущий документ был изменён|Сохранить изменения"));
 
     // Yes on a never-saved document opens the save dialog; cancelling it still goes on.
     prompts.answers = {Answer::Yes};
@@ -71,7 +74,8 @@ TEST_F(FileCommandsTest, OpenFindsTheChartWithOrWithoutItsExtension) {
         Document fresh;
         FileCommands open(fresh, prompts);
         QString shownTitle;
-        QObject::connect(&open, &FileCommands::titleChanged, [&](const QString &t) { shownTitle = t; });
+        QObject::connect(&open, &FileCommands::titleChanged,
+                         [&](const QString &t) { shownTitle = t; });
         open.openPath(path(name));
         EXPECT_EQ(fresh.NodeTable.NodeCount(), 3) << name;
         EXPECT_EQ(shownTitle, "Kinvarro - family") << name;
@@ -148,7 +152,8 @@ TEST_F(FileCommandsTest, SavingOverAReadOnlyFileAsksFirst) {
     commands.save();
     EXPECT_TRUE(doc.DocumentModified);
     EXPECT_EQ(prompts.asked.last(),
-              QString::fromUtf8("Файл имеет атрибут \"Только чтение\"|Вы действительно хотите изменить его?"));
+              QString::fromUtf8(
+                  "Файл имеет атрибут \"Только чтение\"|Вы действительно хотите изменить его?"));
     prompts.answers = {Answer::Yes};
     commands.save();
     EXPECT_FALSE(doc.DocumentModified);

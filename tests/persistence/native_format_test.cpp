@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QFile>
-#include <functional>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <gtest/gtest.h>
+#include <functional>
 
 #include "markup/markup_reader.h"
 #include "markup/rich_text_document.h"
@@ -29,12 +29,14 @@ Status decode(const QByteArray &bytes, Document &doc, QStringList *warnings = nu
 }
 
 void putInt32(QByteArray &bytes, int offset, std::int32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[offset + i] = char(std::uint32_t(value) >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char(std::uint32_t(value) >> (8 * i));
 }
 
 std::int32_t int32At(const QByteArray &bytes, int offset) {
     std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value |= std::uint32_t(std::uint8_t(bytes[offset + i])) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        value |= std::uint32_t(std::uint8_t(bytes[offset + i])) << (8 * i);
     return std::int32_t(value);
 }
 
@@ -121,19 +123,22 @@ TEST(NativeFormat, ElementsSettingsAndMediaRoundTrip) {
 TEST(NativeFormat, MediaTrailerFormat) {
     Document doc = richDocument();
     const QByteArray bytes = encode(doc);
-    EXPECT_TRUE(bytes.endsWith(QByteArray("0001E240;photo.jpg;") + QByteArray::fromStdString(cp("письма\\note.txt")) +
+    EXPECT_TRUE(bytes.endsWith(QByteArray("0001E240;photo.jpg;") +
+                               QByteArray::fromStdString(cp("письма\\note.txt")) +
                                QByteArray(1, '\0')));
 
     struct Case {
         std::string trailer;
         std::vector<std::string> media;  // of the element with id 0x0001E240
     } cases[] = {
-        {"0001e240;x.jpg"s, {"x.jpg"}},                  // either letter case
-        {"0001E241;x.jpg"s, {}},                         // no such element
-        {"1E240;x"s, {}},                                // 8 characters or fewer: ignored
-        {"0001E240"s, {}},                               // id alone
-        {"0001E240;a;;b"s, {"a", "", "b"}},              // an empty entry between two ";"
-        {"0001E240;a;b\0" "0001E240;c"s, {"c", "b"}},  // a later list overwrites from entry 0
+        {"0001e240;x.jpg"s, {"x.jpg"}},      // either letter case
+        {"0001E241;x.jpg"s, {}},             // no such element
+        {"1E240;x"s, {}},                    // 8 characters or fewer: ignored
+        {"0001E240"s, {}},                   // id alone
+        {"0001E240;a;;b"s, {"a", "", "b"}},  // an empty entry between two ";"
+        {"0001E240;a;b\0"
+         "0001E240;c"s,
+         {"c", "b"}},  // a later list overwrites from entry 0
     };
     for (const Case &c : cases) {
         const QByteArray patched = withTrailer(bytes, c.trailer);
@@ -186,7 +191,8 @@ TEST(NativeFormat, BackgroundPicturesTravelAsBmp) {
     struct Case {
         QImage::Format format;
         int bitsPerPixel;
-    } cases[] = {{QImage::Format_ARGB32, 24}, {QImage::Format_Indexed8, 24}, {QImage::Format_Mono, 1}};
+    } cases[] = {
+        {QImage::Format_ARGB32, 24}, {QImage::Format_Indexed8, 24}, {QImage::Format_Mono, 1}};
     for (const Case &c : cases) {
         Document doc;
         QImage picture(37, 5, QImage::Format_RGB32);
@@ -242,13 +248,15 @@ TEST(NativeFormat, BadFilesGiveClearErrors) {
         {"non-hex trailer id", withTrailer(good, "0001X240;a.jpg"), "not a hexadecimal"},
         {"picture length 0", patched(withPicture, kFirstRecordOffset, 0), "length of 0"},
         {"picture past the end", patched(withPicture, kFirstRecordOffset, 1 << 30), "runs past"},
-        {"picture not a BMP", patched(withPicture, kFirstRecordOffset + 4, 0x12345678), "not a readable BMP"},
+        {"picture not a BMP", patched(withPicture, kFirstRecordOffset + 4, 0x12345678),
+         "not a readable BMP"},
     };
     for (const Case &c : cases) {
         Document loaded;
         const Status st = decode(c.bytes, loaded);
         EXPECT_FALSE(st.ok()) << c.what;
-        EXPECT_TRUE(st.message().contains(QString::fromUtf8(c.message))) << c.what << ": " << st.message().toStdString();
+        EXPECT_TRUE(st.message().contains(QString::fromUtf8(c.message)))
+            << c.what << ": " << st.message().toStdString();
     }
 }
 
@@ -272,9 +280,12 @@ TEST(NativeFormat, WriterRefusesValuesTheFormatCannotHold) {
         std::function<void(Document &)> spoil;
         const char *message;
     } cases[] = {
-        {"negative font size", [](Document &d) { d.NodeTable[1].font.size = -1; }, "Element 2: Range check error"},
-        {"negative grid colour", [](Document &d) { d.settings.gridColor = -2; }, "grid colour is -2"},
-        {"semicolon in a media path", [](Document &d) { d.NodeTable[0].media = {"a;b.jpg"}; }, "contains \";\""},
+        {"negative font size", [](Document &d) { d.NodeTable[1].font.size = -1; },
+         "Element 2: Range check error"},
+        {"negative grid colour", [](Document &d) { d.settings.gridColor = -2; },
+         "grid colour is -2"},
+        {"semicolon in a media path", [](Document &d) { d.NodeTable[0].media = {"a;b.jpg"}; },
+         "contains \";\""},
         {"NUL in a name", [](Document &d) { d.NodeTable[2].name = std::string("a\0b", 3); }, "NUL"},
     };
     for (const Case &c : cases) {
@@ -283,7 +294,8 @@ TEST(NativeFormat, WriterRefusesValuesTheFormatCannotHold) {
         QByteArray bytes = "untouched";
         const Status st = writeNativeDocument(doc, bytes);
         EXPECT_FALSE(st.ok()) << c.what;
-        EXPECT_TRUE(st.message().contains(c.message)) << c.what << ": " << st.message().toStdString();
+        EXPECT_TRUE(st.message().contains(c.message))
+            << c.what << ": " << st.message().toStdString();
         EXPECT_EQ(bytes, "untouched");
     }
 }

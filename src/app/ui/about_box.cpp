@@ -22,8 +22,10 @@ void drawTreePicture(QPainter &p, const QRect &area) {
     p.fillRect(area, sky);
     p.setRenderHint(QPainter::Antialiasing);
     const QPoint top(area.width() - 110, 40);
-    const QRect boxes[] = {{top.x() - 50, top.y(), 40, 16}, {top.x() + 10, top.y(), 40, 16},
-                           {top.x() - 20, top.y() + 60, 40, 16}, {top.x() - 70, top.y() + 120, 40, 16},
+    const QRect boxes[] = {{top.x() - 50, top.y(), 40, 16},
+                           {top.x() + 10, top.y(), 40, 16},
+                           {top.x() - 20, top.y() + 60, 40, 16},
+                           {top.x() - 70, top.y() + 120, 40, 16},
                            {top.x() + 30, top.y() + 120, 40, 16}};
     p.setPen(QPen(QColor(0x40, 0x40, 0x80), 1.5));
     auto join = [&p](const QRect &parent, const QRect &child) {
@@ -33,8 +35,9 @@ void drawTreePicture(QPainter &p, const QRect &area) {
     join(boxes[1], boxes[2]);
     join(boxes[2], boxes[3]);
     join(boxes[2], boxes[4]);
-    const QColor fills[] = {QColor(0xD9, 0xD9, 0xFF), QColor(0xFF, 0xE1, 0xE1), QColor(0xD9, 0xD9, 0xFF),
-                            QColor(0xFF, 0xE1, 0xE1), QColor(0xD9, 0xD9, 0xFF)};
+    const QColor fills[] = {QColor(0xD9, 0xD9, 0xFF), QColor(0xFF, 0xE1, 0xE1),
+                            QColor(0xD9, 0xD9, 0xFF), QColor(0xFF, 0xE1, 0xE1),
+                            QColor(0xD9, 0xD9, 0xFF)};
     for (int i = 0; i < 5; ++i) {
         p.fillRect(boxes[i].translated(4, 4), QColor(0, 0, 0, 40));
         p.fillRect(boxes[i], fills[i]);
@@ -44,13 +47,15 @@ void drawTreePicture(QPainter &p, const QRect &area) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget *parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+TForm2::TForm2(QWidget *parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("О программе .."));
     setFixedSize(kSize);
     addLabel("Label1", QStringLiteral("Kinvarro"), 28, kShadowGrey, {25, 31});
     addLabel("Label2", QStringLiteral("Kinvarro"), 28, Qt::black, {24, 30});
-    addLabel("Label3", QStringLiteral("Версия %1").arg(QStringLiteral(KINVARRO_VERSION)), 10, Qt::black, {26, 90});
+    addLabel("Label3", QStringLiteral("Версия %1").arg(QStringLiteral(KINVARRO_VERSION)), 10,
+             Qt::black, {26, 90});
     linkShadow_ = addLabel("Label5", webAddress(), 10, kShadowGrey, {27, 221});
     link_ = addLabel("Label4", webAddress(), 10, Qt::blue, {26, 220});
     for (QLabel *label : {link_, linkShadow_}) {
@@ -61,9 +66,12 @@ TForm2::TForm2(QWidget *parent) : QDialog(parent, Qt::FramelessWindowHint | Qt::
     }
 }
 
-QString TForm2::webAddress() { return QStringLiteral("https://kinvarro.example.org"); }
+QString TForm2::webAddress() {
+    return QStringLiteral("https://kinvarro.example.org");
+}
 
-QLabel *TForm2::addLabel(const char *name, const QString &text, int pointSize, QColor color, QPoint at) {
+QLabel *TForm2::addLabel(const char *name, const QString &text, int pointSize, QColor color,
+                         QPoint at) {
     auto *label = new QLabel(text, this);
     label->setObjectName(QLatin1String(name));
     QFont font = label->font();
@@ -86,12 +94,17 @@ void TForm2::paintEvent(QPaintEvent *) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void TForm2::mousePressEvent(QMouseEvent *) { close(); }
+void TForm2::mousePressEvent(QMouseEvent *) {
+    close();
+}
 
-void TForm2::keyPressEvent(QKeyEvent *) { close(); }
+void TForm2::keyPressEvent(QKeyEvent *) {
+    close();
+}
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::MouseButtonPress) return QDialog::eventFilter(watched, event);
+    if (event->type() != QEvent::MouseButtonPress)
+        return QDialog::eventFilter(watched, event);
     if (watched == link_ || watched == linkShadow_) {
         QDesktopServices::openUrl(QUrl(static_cast<QLabel *>(watched)->text()));
     } else {

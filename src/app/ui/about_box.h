@@ -10,19 +10,19 @@ namespace kinvarro {
 /// click or key closes it; a click on the web link opens the maker's page.
 class TForm2 : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TForm2(QWidget *parent = nullptr);
 
     /// The maker's web page the link opens.
     static QString webAddress();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     QLabel *addLabel(const char *name, const QString &text, int pointSize, QColor color, QPoint at);
 
     QLabel *link_;

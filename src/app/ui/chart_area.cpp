@@ -21,6 +21,8 @@ void ChartArea::paintEvent(QPaintEvent *event) {
                              event->rect().size() * canvas_.devicePixelRatio()));
 }
 
-void ChartArea::resizeEvent(QResizeEvent *event) { emit resized(event->size()); }
+void ChartArea::resizeEvent(QResizeEvent *event) {
+    emit resized(event->size());
+}
 
 }  // namespace kinvarro

@@ -10,17 +10,17 @@ class ChartCanvas;
 /// reports its size; it never paints the chart itself.
 class ChartArea : public QWidget {
     Q_OBJECT
-public:
+  public:
     ChartArea(ChartCanvas &canvas, QWidget *parent = nullptr);
 
-signals:
+  signals:
     void resized(QSize size);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
-private:
+  private:
     ChartCanvas &canvas_;
 };
 

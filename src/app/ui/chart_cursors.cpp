@@ -26,16 +26,19 @@ QPixmap drawHand(HandShape shape) {
     };
     switch (shape) {
         case HandShape::Flat:
-            for (int i = 0; i < 4; ++i) finger(10 + i * 3.7, 4 + (i == 0 || i == 3 ? 3 : 0), 16);
+            for (int i = 0; i < 4; ++i)
+                finger(10 + i * 3.7, 4 + (i == 0 || i == 3 ? 3 : 0), 16);
             finger(6, 13, 20);  // thumb
             break;
         case HandShape::Grab:
-            for (int i = 0; i < 4; ++i) finger(10 + i * 3.7, 11, 16);
+            for (int i = 0; i < 4; ++i)
+                finger(10 + i * 3.7, 11, 16);
             finger(7, 15, 19);
             break;
         case HandShape::Point:
             finger(10, 2, 16);  // the index finger points up
-            for (int i = 1; i < 4; ++i) finger(10 + i * 3.7, 12, 16);
+            for (int i = 1; i < 4; ++i)
+                finger(10 + i * 3.7, 12, 16);
             finger(6, 14, 20);
             break;
     }

@@ -8,16 +8,19 @@ namespace kinvarro {
 namespace {
 
 bool writeFile(const QString &path, const QByteArray &content) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+           file.commit();
 }
 
 }  // namespace
 
 bool RegisterFileType(const QString &program) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty()) return false;
+    if (data.isEmpty())
+        return false;
     const QByteArray mime =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
@@ -28,15 +31,19 @@ bool RegisterFileType(const QString &program) {
         "</mime-info>\n";
     QString quoted = program;
     quoted.replace(QLatin1Char('"'), QLatin1String("\\\""));
-    const QByteArray desktop = "[Desktop Entry]\n"
-                               "Type=Application\n"
-                               "Name=Kinvarro\n"
-                               "Comment=Family-tree chart editor\n"
-                               "Exec=\"" + quoted.toUtf8() + "\" %f\n"
-                               "MimeType=application/x-kinvarro;\n"
-                               "Categories=Office;\n";
+    const QByteArray desktop =
+        "[Desktop Entry]\n"
+        "Type=Application\n"
+        "Name=Kinvarro\n"
+        "Comment=Family-tree chart editor\n"
+        "Exec=\"" +
+        quoted.toUtf8() +
+        "\" %f\n"
+        "MimeType=application/x-kinvarro;\n"
+        "Categories=Office;\n";
     const bool mimeWritten = writeFile(data + QStringLiteral("/mime/packages/kinvarro.xml"), mime);
-    const bool entryWritten = writeFile(data + QStringLiteral("/applications/kinvarro.desktop"), desktop);
+    const bool entryWritten =
+        writeFile(data + QStringLiteral("/applications/kinvarro.desktop"), desktop);
     return mimeWritten && entryWritten;
 }
 

@@ -8,7 +8,7 @@ namespace kinvarro {
 namespace {
 
 class MenuBuilder {
-public:
+  public:
     explicit MenuBuilder(QWidget *owner) : owner_(owner) {}
 
     QMenu *submenu(QMenu *parent, const char *name, const char *caption) {
@@ -25,16 +25,18 @@ public:
         return action;
     }
 
-    QAction *check(QMenu *menu, const char *name, const char *caption, QActionGroup *group = nullptr) {
+    QAction *check(QMenu *menu, const char *name, const char *caption,
+                   QActionGroup *group = nullptr) {
         QAction *action = item(menu, name, caption);
         action->setCheckable(true);
-        if (group) group->addAction(action);
+        if (group)
+            group->addAction(action);
         return action;
     }
 
     QActionGroup *group() { return new QActionGroup(owner_); }
 
-private:
+  private:
     QWidget *owner_;
 };
 

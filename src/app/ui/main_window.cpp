@@ -10,9 +10,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "render/diagram_export.h"
 #include "render/scene.h"
 #include "settings/machine_store.h"
 #include "ui/chart_area.h"
+#include "ui/file_dialog_filter.h"
 #include "ui/progress_window.h"
 
 namespace kinvarro {
@@ -44,7 +46,8 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     baseCaption_ = windowTitle();
     files_.setBaseCaption(baseCaption_);
     files_.setFlushPendingRedraw([this] {
-        if (redraw_.isPending()) paintNow();
+        if (redraw_.isPending())
+            paintNow();
     });
     doc_.ResetSettings();
     menus_.Nmashtab->setText(ScaleCaption(messages_, doc_.settings.scalePercent()));
@@ -79,6 +82,7 @@ void TForm1::buildChartArea() {
     auto *grid = new QGridLayout;
     grid->setSpacing(0);
     auto *area = new ChartArea(canvas_, central);
+    area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     area->setCursor(cursors_.handflat);
     chartArea_ = area;
     grid->addWidget(area, 0, 0);
@@ -100,7 +104,9 @@ void TForm1::buildChartArea() {
     strip->addWidget(scrollBarH_);
     strip->addSpacing(kFillerWidth);
     grid->addWidget(stripH_, 1, 0, 1, 2);
-    column->addLayout(grid);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(0, 1);
+    column->addLayout(grid, 1);
     setCentralWidget(central);
 
     connect(area, &ChartArea::resized, this, [this](QSize size) {
@@ -114,24 +120,27 @@ void TForm1::buildChartArea() {
 }
 
 void TForm1::wireFileMenu() {
-    connect(menus_.N24, &QAction::triggered, &files_, &FileCommands::newDocument);
-    connect(menus_.N4, &QAction::triggered, &files_, &FileCommands::openFromMenu);
-    connect(menus_.N2, &QAction::triggered, &files_, &FileCommands::save);
-    connect(menus_.N3, &QAction::triggered, &files_, &FileCommands::saveAs);
+    openDialog_ = new FileDialogFilter(QStringLiteral("OpenDialog1"), FileCommands::kOpenFilter, this);
+    saveDialog_ = new FileDialogFilter(QStringLiteral("SaveDialog1"), FileCommands::kSaveFilter, this);
+    files_.setDiagramExporter([this](const QString &path) { return exportDiagram(path); });
+    connect(menus_.N24, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::newDocument); });
+    connect(menus_.N4, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::openFromMenu); });
+    connect(menus_.N2, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::save); });
+    connect(menus_.N3, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::saveAs); });
     for (int i = 0; i < int(menus_.PlaceHolders.size()); ++i) {
         connect(menus_.PlaceHolders[std::size_t(i)], &QAction::triggered, &files_,
                 [this, i] { files_.openRecent(i); });
     }
     connect(menus_.N1, &QAction::triggered, this, [this] {
         // Ends at once, without storing the window placement.
-        if (confirmExit()) QCoreApplication::exit(0);
+        if (confirmExit())
+            QCoreApplication::exit(0);
     });
     connect(menus_.N7, &QAction::triggered, this, &TForm1::aboutRequested);
     connect(menus_.NLanguage, &QAction::triggered, this, &TForm1::languageSwitchRequested);
 
-    connect(&files_, &FileCommands::titleChanged, this, [this](const QString &title) {
-        setWindowTitle(title);
-    });
+    connect(&files_, &FileCommands::titleChanged, this,
+            [this](const QString &title) { setWindowTitle(title); });
     connect(&files_, &FileCommands::documentReplaced, this, [this] {
         menus_.Nmashtab->setText(ScaleCaption(messages_, doc_.settings.scalePercent()));
         UpdateScrollBars();
@@ -139,10 +148,24 @@ void TForm1::wireFileMenu() {
     });
     connect(&files_, &FileCommands::recentFilesChanged, this, [this](const QStringList &entries) {
         std::array<QString, MachineStore::kHistorySize> history;
-        for (std::size_t i = 0; i < history.size(); ++i) history[i] = entries.value(qsizetype(i));
+        for (std::size_t i = 0; i < history.size(); ++i)
+            history[i] = entries.value(qsizetype(i));
         store_.setHistory(history);
         showRecentFiles(entries);
     });
+}
+
+void TForm1::runFileCommand(void (FileCommands::*command)()) {
+    files_.setDialogFilters(openDialog_->filter(), saveDialog_->filter());
+    (files_.*command)();
+}
+
+Status TForm1::exportDiagram(const QString &path) {
+    SceneInputs inputs;
+    inputs.pointer = chartArea_->mapFromGlobal(QCursor::pos());
+    const Status status = ExportDiagram(doc_, chartArea_->size(), bars_, inputs, path, progress_);
+    RequestRedraw();
+    return status;
 }
 
 void TForm1::showRecentFiles(const QStringList &entries) {
@@ -154,12 +177,17 @@ void TForm1::showRecentFiles(const QStringList &entries) {
     menus_.NPlaceHolders->setEnabled(files_.recentFiles().anyVisible());
 }
 
-QSize TForm1::chartAreaSize() const { return chartArea_->size(); }
+QSize TForm1::chartAreaSize() const {
+    return chartArea_->size();
+}
 
-void TForm1::RequestRedraw() { redraw_.RequestRedraw(); }
+void TForm1::RequestRedraw() {
+    redraw_.RequestRedraw();
+}
 
 void TForm1::paintNow() {
-    if (canvas_.size() != chartArea_->size()) canvas_.resize(chartArea_->size());
+    if (canvas_.size() != chartArea_->size())
+        canvas_.resize(chartArea_->size());
     SceneInputs inputs;
     inputs.pointer = chartArea_->mapFromGlobal(QCursor::pos());
     PaintScene(canvas_, doc_, inputs);
@@ -187,7 +215,8 @@ void TForm1::mirrorScrollBars() {
 }
 
 void TForm1::scrollBarMoved() {
-    if (mirroring_) return;
+    if (mirroring_)
+        return;
     bars_.ScrollBarH.setPosition(scrollBarH_->value());
     bars_.ScrollBarV.setPosition(scrollBarV_->value());
     doc_.ViewOriginX = -bars_.ScrollBarH.Position();
@@ -198,21 +227,28 @@ void TForm1::scrollBarMoved() {
 void TForm1::restorePlacement() {
     const StoredPlacement placement = store_.placement();
     QRect frame = geometry();
-    if (placement.x) frame.moveLeft(*placement.x);
-    if (placement.y) frame.moveTop(*placement.y);
-    if (placement.width) frame.setWidth(*placement.width);
-    if (placement.height) frame.setHeight(*placement.height);
+    if (placement.x)
+        frame.moveLeft(*placement.x);
+    if (placement.y)
+        frame.moveTop(*placement.y);
+    if (placement.width)
+        frame.setWidth(*placement.width);
+    if (placement.height)
+        frame.setHeight(*placement.height);
     frame.moveTopLeft(QPoint(std::max(frame.left(), -4), std::max(frame.top(), -4)));
     setGeometry(frame);
 }
 
 void TForm1::savePlacement() {
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
     const QRect frame = geometry();
     store_.setPlacement(frame.left(), frame.top(), frame.width(), frame.height());
 }
 
-bool TForm1::confirmExit() { return files_.confirmDiscardChanges(); }
+bool TForm1::confirmExit() {
+    return files_.confirmDiscardChanges();
+}
 
 void TForm1::closeEvent(QCloseEvent *event) {
     if (!files_.confirmDiscardChanges()) {

@@ -15,6 +15,7 @@ class QScrollBar;
 
 namespace kinvarro {
 
+class FileDialogFilter;
 class MachineStore;
 class TForm10;
 
@@ -22,12 +23,13 @@ class TForm10;
 /// and the search bar's place. Commands work on the document it owns.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     static constexpr QSize kMaximumSize{1584, 1151};
     static constexpr QSize kMinimumSize{450, 170};
     static constexpr QSize kStartSize{700, 500};
 
-    TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts, QWidget *parent = nullptr);
+    TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts,
+           QWidget *parent = nullptr);
     ~TForm1() override;
 
     Document &document() { return doc_; }
@@ -49,21 +51,24 @@ public:
     /// "Выход": asks about changes; returns false when the user cancels.
     bool confirmExit();
 
-signals:
+  signals:
     /// "О программе.." and "  Do you speak..  " are handled by the application.
     void aboutRequested();
     void languageSwitchRequested();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     void buildChartArea();
     void wireFileMenu();
     void showRecentFiles(const QStringList &entries);
     void mirrorScrollBars();
     void scrollBarMoved();
     void savePlacement();
+    /// Runs a file command with the dialogs' current (possibly translated) filters.
+    void runFileCommand(void (FileCommands::*command)());
+    Status exportDiagram(const QString &path);
 
     const MessageTable &messages_;
     MachineStore &store_;
@@ -82,6 +87,8 @@ private:
     QWidget *stripH_ = nullptr;
     QWidget *stripV_ = nullptr;
     TForm10 *progress_ = nullptr;
+    FileDialogFilter *openDialog_ = nullptr;
+    FileDialogFilter *saveDialog_ = nullptr;
     bool mirroring_ = false;
 };
 

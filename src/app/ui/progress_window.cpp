@@ -8,7 +8,8 @@
 namespace kinvarro {
 
 TForm10::TForm10(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QWidget(parent,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       gauge_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("Form10"));
     gauge_->setObjectName(QStringLiteral("Gauge1"));
@@ -36,6 +37,8 @@ void TForm10::setPosition(int position) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TForm10::hide() { QWidget::hide(); }
+void TForm10::hide() {
+    QWidget::hide();
+}
 
 }  // namespace kinvarro

@@ -12,14 +12,14 @@ namespace kinvarro {
 /// long operations show.
 class TForm10 : public QWidget, public ProgressDisplay {
     Q_OBJECT
-public:
+  public:
     explicit TForm10(QWidget *parent = nullptr);
 
     void show(const QString &caption, int minimum, int maximum) override;
     void setPosition(int position) override;
     void hide() override;
 
-private:
+  private:
     QProgressBar *gauge_;
 };
 

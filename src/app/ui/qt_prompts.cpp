@@ -1,5 +1,7 @@
 #include "ui/qt_prompts.h"
 
+#include "ui/file_dialog_filter.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -7,39 +9,31 @@
 namespace kinvarro {
 namespace {
 
-std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
-                                        const QString &folder, const QString &fileName, int typeIndex) {
+std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode,
+                                        const QString &filter, const QString &folder,
+                                        const QString &fileName, int typeIndex) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    const QStringList filters = toQtNameFilters(filter);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    const QStringList filters = QtNameFilters(filter);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(typeIndex - 1));
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
-    if (!fileName.isEmpty()) dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return FileChoice{dialog.selectedFiles().first(), int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return FileChoice{dialog.selectedFiles().first(),
+                      int(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
 }  // namespace
 
-QStringList toQtNameFilters(const QString &filter) {
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        // Qt takes the patterns from the last parentheses of the description.
-        filters << (parts[i].endsWith(QStringLiteral("(%1)").arg(patterns))
-                        ? parts[i]
-                        : QStringLiteral("%1 (%2)").arg(parts[i], patterns));
-    }
-    return filters;
-}
-
 Answer QtPrompts::ask(const QString &caption, const QString &text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
-    if (withCancel) buttons |= QMessageBox::Cancel;
+    if (withCancel)
+        buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, caption, text, buttons, parent_);
     switch (box.exec()) {
         case QMessageBox::Yes:

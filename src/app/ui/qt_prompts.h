@@ -8,7 +8,7 @@ namespace kinvarro {
 
 /// The editor's answers to commands' questions: Qt message boxes and file dialogs.
 class QtPrompts : public Prompts {
-public:
+  public:
     explicit QtPrompts(QWidget *parent) : parent_(parent) {}
     /// The window the dialogs belong to.
     void setParentWidget(QWidget *parent) { parent_ = parent; }
@@ -20,11 +20,8 @@ public:
     std::optional<FileChoice> chooseFileToSave(const QString &filter, const QString &folder,
                                                const QString &fileName, int typeIndex) override;
 
-private:
+  private:
     QWidget *parent_;
 };
-
-/// "Text (*.kvr)|*.kvr|..." as Qt's list of name filters.
-QStringList toQtNameFilters(const QString &filter);
 
 }  // namespace kinvarro

@@ -17,7 +17,7 @@ struct FileChoice {
 /// Every question, message and file dialog a command needs. The editor answers
 /// with real dialogs; tests answer from a script.
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
 
     /// A question with the question icon: Yes/No, or Yes/No/Cancel when `withCancel`.

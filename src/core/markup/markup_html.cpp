@@ -17,7 +17,7 @@ bool endsWith(const std::string &text, std::string_view tail) {
 }
 
 // Calls `onTag(value)` for every occurrence of `tagStart` (ending in '=') in
-// the text as the repeated first-occurrence search of Part 5.2 meets them, and
+// the text as the repeated first-occurrence search meets them, and
 // returns the text with each tag (through its closing ">", or to the end of the
 // text) replaced by what `onTag` appended to `out`.
 //

@@ -8,7 +8,7 @@
 namespace kinvarro {
 namespace {
 
-// The reader state of Part 5.1: attributes, pending run and tag candidate.
+// The reader state: attributes, pending run and tag candidate.
 class Reader {
   public:
     explicit Reader(RichTextDocument &doc) : doc_(doc) {}

@@ -7,10 +7,10 @@
 
 namespace kinvarro {
 
-/// Part 5.1 reader: clears `doc` and fills it from the Windows-1251 tag
+/// Markup reader: clears `doc` and fills it from the Windows-1251 tag
 /// markup `markup`, which ends at its end or at its first NUL.
 ///
-/// Choices the specification leaves open:
+/// Rules for the unusual cases:
 /// - A value tag ("<`S=", "<`F=", "<`C=") with no ">" after it takes the rest
 ///   of the markup as its value (the tag ends with the text), so for "S" and
 ///   "C" that rest must be an integer.

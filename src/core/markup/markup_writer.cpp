@@ -28,7 +28,7 @@ void appendCp1251(std::string &out, QStringView text, QString *unmappable) {
     out += toCp1251(text.mid(spanStart), unmappable);
 }
 
-// The writer state of Part 5.1; unset size, face and colour stand for the marker.
+// The writer state; unset size, face and colour stand for the marker.
 struct WriterState {
     Alignment alignment = Alignment::Left;
     bool bold = false;

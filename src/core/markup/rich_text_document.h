@@ -16,7 +16,7 @@ namespace kinvarro {
 /// markup has no tag for (justified, ...).
 enum class Alignment { Left, Right, Centre, Other };
 
-/// The character attributes of the markup (Part 5.1). The face is Unicode:
+/// The character attributes of the markup. The face is Unicode:
 /// this is the Qt boundary; the markup writer converts it to Windows-1251.
 /// Size and colour are the raw markup values (any 32-bit integer).
 struct CharAttributes {
@@ -39,7 +39,7 @@ struct PositionAttributes {
     qsizetype runEnd = 0;
 };
 
-/// The rich text of an editing control as Part 5.1 sees it, over a
+/// The rich text of an editing control as the markup sees it, over a
 /// `QTextDocument` it does not own. Positions count a paragraph break as the
 /// two characters CR LF; a line break inside a paragraph (U+2028, what
 /// Shift+Enter inserts) is the one character LF.

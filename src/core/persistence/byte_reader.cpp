@@ -16,7 +16,8 @@ bool ByteReader::take(qsizetype count, const char *&data) {
 
 bool ByteReader::readUInt32(std::uint32_t &value) {
     const char *data;
-    if (!take(4, data)) return false;
+    if (!take(4, data))
+        return false;
     const auto *b = reinterpret_cast<const unsigned char *>(data);
     value = std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
             std::uint32_t(b[3]) << 24;
@@ -25,27 +26,31 @@ bool ByteReader::readUInt32(std::uint32_t &value) {
 
 bool ByteReader::readInt32(std::int32_t &value) {
     std::uint32_t raw;
-    if (!readUInt32(raw)) return false;
+    if (!readUInt32(raw))
+        return false;
     value = std::int32_t(raw);
     return true;
 }
 
 bool ByteReader::readByte(std::uint8_t &value) {
     const char *data;
-    if (!take(1, data)) return false;
+    if (!take(1, data))
+        return false;
     value = std::uint8_t(*data);
     return true;
 }
 
 bool ByteReader::readBool(bool &value) {
     std::uint8_t byte;
-    if (!readByte(byte)) return false;
+    if (!readByte(byte))
+        return false;
     value = byte != 0;
     return true;
 }
 
 bool ByteReader::readZString(std::string &value) {
-    if (failed_) return false;
+    if (failed_)
+        return false;
     const char *start = bytes_.constData() + offset_;
     const void *nul = std::memchr(start, 0, std::size_t(remaining()));
     if (!nul) {
@@ -60,7 +65,8 @@ bool ByteReader::readZString(std::string &value) {
 
 bool ByteReader::readBytes(qsizetype count, QByteArray &value) {
     const char *data;
-    if (!take(count, data)) return false;
+    if (!take(count, data))
+        return false;
     value = QByteArray(data, count);
     return true;
 }

@@ -10,7 +10,7 @@ namespace kinvarro {
 /// Reads little-endian fields from a byte buffer, never past its end. After
 /// the first failure every read fails, so a caller may check once per group.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(const QByteArray &bytes) : bytes_(bytes) {}
 
     bool readInt32(std::int32_t &value);
@@ -27,7 +27,7 @@ public:
     qsizetype offset() const { return offset_; }
     qsizetype remaining() const { return bytes_.size() - offset_; }
 
-private:
+  private:
     bool take(qsizetype count, const char *&data);
 
     const QByteArray &bytes_;

@@ -8,7 +8,7 @@ namespace kinvarro {
 
 /// Appends little-endian fields to a byte buffer.
 class ByteWriter {
-public:
+  public:
     void int32(std::int32_t value) { uint32(std::uint32_t(value)); }
     void uint32(std::uint32_t value) {
         const char b[4] = {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
@@ -26,7 +26,7 @@ public:
     const QByteArray &bytes() const { return bytes_; }
     QByteArray &bytes() { return bytes_; }
 
-private:
+  private:
     QByteArray bytes_;
 };
 

@@ -9,7 +9,8 @@
 namespace kinvarro {
 namespace {
 
-const QString kOpenFilter = QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
+const QString kOpenFilter =
+    QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
 const QString kSaveFilter = QStringLiteral(
     "Файлы Kinvarro (*.kvr)|*.kvr|Текстовый отчёт (*.htm)|*.htm|Диаграмму (*.bmp)|*.bmp|"
     "Формат GEDCOM (*.ged)|*.ged");
@@ -31,6 +32,12 @@ QString stripExtensions(QString name, std::initializer_list<const char *> extens
 
 }  // namespace
 
+const QString FileCommands::kOpenFilter =
+    QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
+const QString FileCommands::kSaveFilter = QStringLiteral(
+    "Файлы Kinvarro (*.kvr)|*.kvr|Текстовый отчёт (*.htm)|*.htm|Диаграмму (*.bmp)|*.bmp|"
+    "Формат GEDCOM (*.ged)|*.ged");
+
 bool hasExtension(const QString &name, const char *extension) {
     return name.right(4).toUpper() == QLatin1String(extension);
 }
@@ -38,10 +45,13 @@ bool hasExtension(const QString &name, const char *extension) {
 FileCommands::FileCommands(Document &doc, Prompts &prompts, QObject *parent)
     : QObject(parent), doc_(doc), prompts_(prompts) {}
 
-QString FileCommands::title() const { return TitleFor(baseCaption_, doc_.CurrentFileName); }
+QString FileCommands::title() const {
+    return TitleFor(baseCaption_, doc_.CurrentFileName);
+}
 
 bool FileCommands::confirmDiscardChanges() {
-    if (!doc_.DocumentModified) return true;
+    if (!doc_.DocumentModified)
+        return true;
     const MessageTable &m = doc_.messages();
     switch (prompts_.ask(m.text(Msg::mDocWasChanged), m.text(Msg::mSaveChanges), true)) {
         case Answer::Cancel:
@@ -56,7 +66,8 @@ bool FileCommands::confirmDiscardChanges() {
 }
 
 void FileCommands::newDocument() {
-    if (!confirmDiscardChanges()) return;
+    if (!confirmDiscardChanges())
+        return;
     doc_.DocumentModified = false;
     doc_.CurrentFileName.clear();
     setTitle({});
@@ -69,26 +80,33 @@ void FileCommands::newDocument() {
 }
 
 void FileCommands::openFromMenu() {
-    if (!confirmDiscardChanges()) return;
+    if (!confirmDiscardChanges())
+        return;
     const bool wasModified = doc_.DocumentModified;
     doc_.DocumentModified = false;
-    const auto choice = prompts_.chooseFileToOpen(kOpenFilter, startFolder_, QString());
-    if (!choice) return;
+    const auto choice = prompts_.chooseFileToOpen(openFilter_, startFolder_, QString());
+    if (!choice)
+        return;
     // A failed load keeps the old chart on screen, so its changes are still unsaved.
-    if (!open(choice->path)) doc_.DocumentModified = wasModified;
+    if (!open(choice->path))
+        doc_.DocumentModified = wasModified;
 }
 
-void FileCommands::openPath(const QString &path) { open(path); }
+void FileCommands::openPath(const QString &path) {
+    open(path);
+}
 
 void FileCommands::openRecent(int index) {
     const QString path = recent_.entries().value(index);
-    if (!path.isEmpty()) open(path);
+    if (!path.isEmpty())
+        open(path);
 }
 
 bool FileCommands::open(const QString &path) {
     doc_.LastMouseX = -1;
     doc_.LastMouseY = -1;
-    if (flushPendingRedraw_) flushPendingRedraw_();
+    if (flushPendingRedraw_)
+        flushPendingRedraw_();
 
     if (hasExtension(path, ".GED")) {
         if (!importGedcom_) {
@@ -99,7 +117,8 @@ bool FileCommands::open(const QString &path) {
         saveFileName_.clear();
         addRecentFile(path.left(path.size() - 4) + QStringLiteral(".ged"));
         const Status st = importGedcom_(path);
-        if (!st) reportError(st.message());
+        if (!st)
+            reportError(st.message());
         emit documentReplaced();
         return st.ok();
     }
@@ -122,7 +141,8 @@ bool FileCommands::open(const QString &path) {
     setTitle(file);
     emit documentReplaced();
     if (!warnings.isEmpty()) {
-        prompts_.tell(MessageIcon::Warning, doc_.messages().text(Msg::mKinvarro), warnings.join('\n'));
+        prompts_.tell(MessageIcon::Warning, doc_.messages().text(Msg::mKinvarro),
+                      warnings.join('\n'));
     }
     return true;
 }
@@ -130,8 +150,10 @@ bool FileCommands::open(const QString &path) {
 void FileCommands::save() {
     QString name = saveFileName_;
     if (name.isEmpty()) {
-        const auto choice = prompts_.chooseFileToSave(kSaveFilter, startFolder_, QString(), kNativeType);
-        if (!choice) return;
+        const auto choice =
+            prompts_.chooseFileToSave(saveFilter_, startFolder_, QString(), kNativeType);
+        if (!choice)
+            return;
         name = choice->path;
     }
     name = stripExtensions(name, {".KVR", ".HTM"});
@@ -141,36 +163,46 @@ void FileCommands::save() {
     // The owner's write bit plays the part of the read-only attribute.
     if (QFileInfo::exists(file) && !(QFile::permissions(file) & QFileDevice::WriteOwner)) {
         const MessageTable &m = doc_.messages();
-        if (prompts_.ask(m.text(Msg::mReadOnlyRequest), m.text(Msg::mReadOnly), false) != Answer::Yes) return;
-        QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        if (prompts_.ask(m.text(Msg::mReadOnlyRequest), m.text(Msg::mReadOnly), false) !=
+            Answer::Yes)
+            return;
+        QFile::setPermissions(
+            file, QFile::permissions(file) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     }
-    if (!writeNative(file)) return;
+    if (!writeNative(file))
+        return;
     doc_.CurrentFileName = file;
     setTitle(name);
     doc_.DocumentModified = false;
 }
 
 void FileCommands::saveAs() {
-    const auto choice = prompts_.chooseFileToSave(kSaveFilter, startFolder_, saveFileName_, kNativeType);
-    if (!choice) return;
+    const auto choice =
+        prompts_.chooseFileToSave(saveFilter_, startFolder_, saveFileName_, kNativeType);
+    if (!choice)
+        return;
     const QString name = stripExtensions(choice->path, {".KVR", ".HTM", ".BMP", ".GED"});
     saveFileName_ = name;
     switch (choice->typeIndex) {
         case kHtmlType:
-            runExporter(exportHtml_, name + QStringLiteral(".htm"), QStringLiteral("The HTML report"));
+            runExporter(exportHtml_, name + QStringLiteral(".htm"),
+                        QStringLiteral("The HTML report"));
             return;
         case kDiagramType:
-            runExporter(exportDiagram_, name + QStringLiteral(".bmp"), QStringLiteral("The diagram"));
+            runExporter(exportDiagram_, name + QStringLiteral(".bmp"),
+                        QStringLiteral("The diagram"));
             return;
         case kGedcomType:
-            runExporter(exportGedcom_, name + QStringLiteral(".ged"), QStringLiteral("GEDCOM export"));
+            runExporter(exportGedcom_, name + QStringLiteral(".ged"),
+                        QStringLiteral("GEDCOM export"));
             return;
         default:
             break;
     }
     const QString file = name + QStringLiteral(".kvr");
     addRecentFile(file);
-    if (!writeNative(file)) return;
+    if (!writeNative(file))
+        return;
     doc_.CurrentFileName = file;
     setTitle(name);
     doc_.DocumentModified = false;
@@ -181,7 +213,8 @@ void FileCommands::runExporter(const Exporter &exporter, const QString &path, co
         reportError(QStringLiteral("%1 is not available yet.").arg(what));
         return;
     }
-    if (Status st = exporter(path); !st) reportError(st.message());
+    if (Status st = exporter(path); !st)
+        reportError(st.message());
 }
 
 bool FileCommands::writeNative(const QString &path) {
@@ -193,13 +226,16 @@ bool FileCommands::writeNative(const QString &path) {
 }
 
 void FileCommands::addRecentFile(const QString &path) {
-    if (recent_.add(path)) emit recentFilesChanged(recent_.entries());
+    if (recent_.add(path))
+        emit recentFilesChanged(recent_.entries());
 }
 
 void FileCommands::reportError(const QString &text) {
     prompts_.tell(MessageIcon::Error, doc_.messages().text(Msg::mError), text);
 }
 
-void FileCommands::setTitle(const QString &fileName) { emit titleChanged(TitleFor(baseCaption_, fileName)); }
+void FileCommands::setTitle(const QString &fileName) {
+    emit titleChanged(TitleFor(baseCaption_, fileName));
+}
 
 }  // namespace kinvarro

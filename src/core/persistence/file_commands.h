@@ -17,7 +17,7 @@ class Document;
 /// `Prompts` and hand reading and writing to the file formats.
 class FileCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     /// A writer or reader of another format; unset ones are reported as not available.
     using Exporter = std::function<Status(const QString &path)>;
 
@@ -27,12 +27,22 @@ public:
     void setBaseCaption(const QString &caption) { baseCaption_ = caption; }
     /// Where the file dialogs start.
     void setStartFolder(const QString &folder) { startFolder_ = folder; }
+    /// The file-type filters of the open and save dialogs ("text|pattern|..."),
+    /// which a language file may translate.
+    void setDialogFilters(const QString &open, const QString &save) {
+        openFilter_ = open;
+        saveFilter_ = save;
+    }
+    static const QString kOpenFilter;
+    static const QString kSaveFilter;
     void setDiagramExporter(Exporter exporter) { exportDiagram_ = std::move(exporter); }
     void setHtmlExporter(Exporter exporter) { exportHtml_ = std::move(exporter); }
     void setGedcomExporter(Exporter exporter) { exportGedcom_ = std::move(exporter); }
     void setGedcomImporter(Exporter importer) { importGedcom_ = std::move(importer); }
     /// Called before a document is read, so that a pending repaint happens first.
-    void setFlushPendingRedraw(std::function<void()> flush) { flushPendingRedraw_ = std::move(flush); }
+    void setFlushPendingRedraw(std::function<void()> flush) {
+        flushPendingRedraw_ = std::move(flush);
+    }
 
     RecentFiles &recentFiles() { return recent_; }
     const QString &saveFileName() const { return saveFileName_; }
@@ -50,13 +60,13 @@ public:
     void save();
     void saveAs();
 
-signals:
+  signals:
     void titleChanged(const QString &title);
     /// The chart was replaced or reset: scroll bars and picture need updating.
     void documentReplaced();
     void recentFilesChanged(const QStringList &entries);
 
-private:
+  private:
     /// Returns whether a chart was loaded.
     bool open(const QString &path);
     void addRecentFile(const QString &path);
@@ -71,6 +81,8 @@ private:
     QString saveFileName_;
     QString baseCaption_ = QStringLiteral("Kinvarro");
     QString startFolder_;
+    QString openFilter_ = kOpenFilter;
+    QString saveFilter_ = kSaveFilter;
     Exporter exportDiagram_;
     Exporter exportHtml_;
     Exporter exportGedcom_;

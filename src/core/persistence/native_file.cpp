@@ -15,14 +15,18 @@ constexpr qint64 kLargestDocumentFile = qint64(1) << 30;
 Status ReadDocument(const QString &path, Document &doc, QStringList *warnings) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+        return Status::failure(
+            QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
     }
     if (file.size() > kLargestDocumentFile) {
-        return Status::failure(QStringLiteral("\"%1\" is too large to be a chart (%2 bytes).").arg(path).arg(file.size()));
+        return Status::failure(QStringLiteral("\"%1\" is too large to be a chart (%2 bytes).")
+                                   .arg(path)
+                                   .arg(file.size()));
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return Status::failure(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+        return Status::failure(
+            QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
     }
 
     Document loaded;
@@ -30,21 +34,26 @@ Status ReadDocument(const QString &path, Document &doc, QStringList *warnings) {
     loaded.settings = doc.settings;  // the reset keeps the picture and the font's character set
     loaded.ResetSettings();
     QStringList loadWarnings;
-    if (Status st = readNativeDocument(bytes, loaded, &loadWarnings); !st) return st;
+    if (Status st = readNativeDocument(bytes, loaded, &loadWarnings); !st)
+        return st;
     doc.adoptLoaded(loaded);
-    if (warnings) *warnings += loadWarnings;
+    if (warnings)
+        *warnings += loadWarnings;
     return Status::success();
 }
 
 Status WriteDocument(const QString &path, const Document &doc) {
     QByteArray bytes;
-    if (Status st = writeNativeDocument(doc, bytes); !st) return st;
+    if (Status st = writeNativeDocument(doc, bytes); !st)
+        return st;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Status::failure(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        return Status::failure(
+            QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
     }
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return Status::failure(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        return Status::failure(
+            QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
     }
     return Status::success();
 }

@@ -24,12 +24,13 @@ QString rangeError(const QString &what, std::int32_t value) {
 
 /// Reads the fields of one part of the file and names that part in its errors.
 class FieldReader {
-public:
+  public:
     FieldReader(ByteReader &in, QString part) : in_(in), part_(std::move(part)) {}
 
     void int32(std::int32_t &value) { in_.readInt32(value); }
     void nonNegative(std::int32_t &value, const char *name) {
-        if (!in_.readInt32(value) || !error_.isEmpty() || value >= 0) return;
+        if (!in_.readInt32(value) || !error_.isEmpty() || value >= 0)
+            return;
         error_ = rangeError(part_ + QStringLiteral(": ") + QLatin1String(name), value);
     }
     void byte(std::uint8_t &value) { in_.readByte(value); }
@@ -38,14 +39,16 @@ public:
 
     /// The first problem met, or success.
     Status status() const {
-        if (!error_.isEmpty()) return Status::failure(error_);
+        if (!error_.isEmpty())
+            return Status::failure(error_);
         if (in_.failed()) {
-            return Status::failure(QStringLiteral("The file is damaged: it ends inside %1.").arg(part_));
+            return Status::failure(
+                QStringLiteral("The file is damaged: it ends inside %1.").arg(part_));
         }
         return Status::success();
     }
 
-private:
+  private:
     ByteReader &in_;
     QString part_;
     QString error_;
@@ -77,11 +80,15 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count) {
     std::int32_t ignored;
     f.int32(ignored);
     f.nonNegative(count, "the element count");
-    for (int i = 0; i < 3; ++i) f.int32(ignored);
-    if (Status st = f.status(); !st) return st;
+    for (int i = 0; i < 3; ++i)
+        f.int32(ignored);
+    if (Status st = f.status(); !st)
+        return st;
     if (count > kMaxNodes) {
         return Status::failure(
-            QStringLiteral("The file holds %1 elements; a chart holds at most %2.").arg(count).arg(kMaxNodes));
+            QStringLiteral("The file holds %1 elements; a chart holds at most %2.")
+                .arg(count)
+                .arg(kMaxNodes));
     }
 
     f.nonNegative(s.backgroundColor, "background colour");
@@ -115,10 +122,12 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count) {
     f.boolean(s.alignToGrid);
     std::int32_t percent = 100;
     f.int32(percent);
-    if (Status st = f.status(); !st) return st;
+    if (Status st = f.status(); !st)
+        return st;
 
     s.pictureMode = readPictureMode(stretch, tile, asIs, none);
-    if (lineWidth <= 3) s.lineWidth = lineWidth;
+    if (lineWidth <= 3)
+        s.lineWidth = lineWidth;
     s.scale = float(double(std::uint32_t(percent)) / 100.0);
     return Status::success();
 }
@@ -126,11 +135,13 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count) {
 Status readInformationText(ByteReader &in, Document &doc) {
     std::string markup;
     if (!in.readZString(markup)) {
-        return Status::failure(QStringLiteral("The file is damaged: its information text is not terminated."));
+        return Status::failure(
+            QStringLiteral("The file is damaged: its information text is not terminated."));
     }
     RichTextDocument rich(doc.info());
     if (Status st = MarkupToRichText(markup, rich); !st) {
-        return Status::failure(QStringLiteral("The information text cannot be read: %1").arg(st.message()));
+        return Status::failure(
+            QStringLiteral("The information text cannot be read: %1").arg(st.message()));
     }
     return Status::success();
 }
@@ -139,19 +150,24 @@ Status readPicture(ByteReader &in, Document &doc) {
     std::int32_t length = 0;
     FieldReader f(in, QStringLiteral("the background picture"));
     f.nonNegative(length, "picture length");
-    if (Status st = f.status(); !st) return st;
-    if (length == 0) return Status::failure(QStringLiteral("The background picture has a length of 0 bytes."));
+    if (Status st = f.status(); !st)
+        return st;
+    if (length == 0)
+        return Status::failure(QStringLiteral("The background picture has a length of 0 bytes."));
     QByteArray bmp;
     if (!in.readBytes(length, bmp)) {
         return Status::failure(
-            QStringLiteral("The file is damaged: the background picture of %1 bytes runs past its end.").arg(length));
+            QStringLiteral(
+                "The file is damaged: the background picture of %1 bytes runs past its end.")
+                .arg(length));
     }
     QBuffer buffer(&bmp);
     QImageReader reader(&buffer, "bmp");
     QImage picture;
     if (!reader.read(&picture)) {
         return Status::failure(
-            QStringLiteral("The background picture is not a readable BMP image (%1).").arg(reader.errorString()));
+            QStringLiteral("The background picture is not a readable BMP image (%1).")
+                .arg(reader.errorString()));
     }
     doc.settings.backgroundPicture = std::move(picture);
     return Status::success();
@@ -192,12 +208,15 @@ void repairLinks(ElementTable &table, QStringList *warnings) {
         }
     }
     if (repaired > 0 && warnings) {
-        warnings->append(QStringLiteral("%1 parent link(s) pointed outside the chart and were removed.").arg(repaired));
+        warnings->append(
+            QStringLiteral("%1 parent link(s) pointed outside the chart and were removed.")
+                .arg(repaired));
     }
 }
 
 bool parseHexId(std::string_view text, std::int32_t &id) {
-    if (text.empty() || text.size() > 8) return false;
+    if (text.empty() || text.size() > 8)
+        return false;
     std::uint32_t value = 0;
     for (char c : text) {
         int digit;
@@ -218,32 +237,40 @@ bool parseHexId(std::string_view text, std::int32_t &id) {
 
 Status readMediaTrailer(ByteReader &in, ElementTable &table) {
     QMultiHash<std::int32_t, int> elementsById;
-    for (int i = 0; i < table.NodeCount(); ++i) elementsById.insert(table[i].id, i);
+    for (int i = 0; i < table.NodeCount(); ++i)
+        elementsById.insert(table[i].id, i);
     for (int entry = 1; !in.atEnd(); ++entry) {
         std::string text;
         if (!in.readZString(text)) {
-            return Status::failure(QStringLiteral("The file is damaged: media list %1 is not terminated.").arg(entry));
+            return Status::failure(
+                QStringLiteral("The file is damaged: media list %1 is not terminated.").arg(entry));
         }
-        if (text.size() <= 8) continue;
+        if (text.size() <= 8)
+            continue;
         std::vector<std::string_view> parts;
         std::string_view rest(text);
         while (parts.size() < std::size_t(kMaxMedia) + 1) {
             const std::size_t semicolon = rest.find(';');
             parts.push_back(rest.substr(0, semicolon));
-            if (semicolon == std::string_view::npos) break;
+            if (semicolon == std::string_view::npos)
+                break;
             rest.remove_prefix(semicolon + 1);
         }
-        if (parts.size() == 1) continue;
+        if (parts.size() == 1)
+            continue;
         std::int32_t id;
         if (!parseHexId(parts[0], id)) {
-            return Status::failure(QStringLiteral("Media list %1: \"%2\" is not a hexadecimal element id.")
-                                       .arg(entry)
-                                       .arg(QString::fromLatin1(parts[0].data(), qsizetype(parts[0].size()))));
+            return Status::failure(
+                QStringLiteral("Media list %1: \"%2\" is not a hexadecimal element id.")
+                    .arg(entry)
+                    .arg(QString::fromLatin1(parts[0].data(), qsizetype(parts[0].size()))));
         }
-        for (auto it = elementsById.constFind(id); it != elementsById.cend() && it.key() == id; ++it) {
+        for (auto it = elementsById.constFind(id); it != elementsById.cend() && it.key() == id;
+             ++it) {
             // Entries past this list keep what an earlier list with the same id gave.
             std::vector<std::string> &media = table[it.value()].media;
-            if (media.size() < parts.size() - 1) media.resize(parts.size() - 1);
+            if (media.size() < parts.size() - 1)
+                media.resize(parts.size() - 1);
             std::copy(parts.begin() + 1, parts.end(), media.begin());
         }
     }
@@ -263,25 +290,31 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
         return Status::failure(doc.messages().text(Msg::mWrongFileVersion));
     }
     std::int32_t count = 0;
-    if (Status st = readHeader(in, doc, count); !st) return st;
-    if (Status st = readInformationText(in, doc); !st) return st;
+    if (Status st = readHeader(in, doc, count); !st)
+        return st;
+    if (Status st = readInformationText(in, doc); !st)
+        return st;
     if (doc.settings.pictureMode != PictureMode::None) {
-        if (Status st = readPicture(in, doc); !st) return st;
+        if (Status st = readPicture(in, doc); !st)
+            return st;
     }
     ElementTable &table = doc.NodeTable;
     table.clear();
     table.reserve(count);
     for (int i = 0; i < count; ++i) {
         tnode node;
-        if (Status st = readElement(in, i, node); !st) return st;
+        if (Status st = readElement(in, i, node); !st)
+            return st;
         table.append(std::move(node));
     }
-    if (Status st = readMediaTrailer(in, table); !st) return st;
+    if (Status st = readMediaTrailer(in, table); !st)
+        return st;
     repairLinks(table, warnings);
 
     doc.MeasureAllNames();
     if (doc.settings.alignToGrid) {
-        for (int i = 0; i < table.NodeCount(); ++i) AlignToGrid(doc, i);
+        for (int i = 0; i < table.NodeCount(); ++i)
+            AlignToGrid(doc, i);
     }
     return Status::success();
 }

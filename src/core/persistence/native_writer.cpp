@@ -14,13 +14,15 @@ namespace {
 
 /// Writes fields and remembers the first value the format cannot hold.
 class FieldWriter {
-public:
+  public:
     explicit FieldWriter(ByteWriter &out) : out_(out) {}
 
     void setPart(QString part) { part_ = std::move(part); }
     void nonNegative(std::int32_t value, const char *name) {
         if (value < 0) {
-            fail(QStringLiteral("Range check error: %1 is %2, below zero.").arg(QLatin1String(name)).arg(value));
+            fail(QStringLiteral("Range check error: %1 is %2, below zero.")
+                     .arg(QLatin1String(name))
+                     .arg(value));
         }
         out_.int32(value);
     }
@@ -31,11 +33,12 @@ public:
         out_.zstring(value);
     }
     void fail(const QString &message) {
-        if (error_.isEmpty()) error_ = part_.isEmpty() ? message : part_ + QStringLiteral(": ") + message;
+        if (error_.isEmpty())
+            error_ = part_.isEmpty() ? message : part_ + QStringLiteral(": ") + message;
     }
     Status status() const { return error_.isEmpty() ? Status::success() : Status::failure(error_); }
 
-private:
+  private:
     ByteWriter &out_;
     QString part_;
     QString error_;
@@ -53,7 +56,8 @@ void writeHeader(ByteWriter &out, FieldWriter &f, const Document &doc) {
     out.raw(QByteArrayLiteral("KVR\x02"));
     out.int32(0);
     f.nonNegative(doc.NodeTable.NodeCount(), "the element count");
-    for (int i = 0; i < 3; ++i) out.int32(0);
+    for (int i = 0; i < 3; ++i)
+        out.int32(0);
     f.nonNegative(s.backgroundColor, "background colour");
     out.boolean(pictureMode == PictureMode::Stretch);
     out.boolean(pictureMode == PictureMode::Tile);
@@ -93,8 +97,8 @@ Status encodePicture(const QImage &picture, QByteArray &bmp) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(image)) {
-        return Status::failure(
-            QStringLiteral("The background picture cannot be stored: %1").arg(writer.errorString()));
+        return Status::failure(QStringLiteral("The background picture cannot be stored: %1")
+                                   .arg(writer.errorString()));
     }
     return Status::success();
 }
@@ -124,17 +128,24 @@ void writeMediaTrailer(FieldWriter &f, const ElementTable &table) {
     for (int i = 0; i < table.NodeCount(); ++i) {
         const tnode &node = table[i];
         f.setPart(QStringLiteral("Element %1").arg(i + 1));
-        std::string text = QStringLiteral("%1").arg(quint32(node.id), 8, 16, QLatin1Char('0')).toUpper().toStdString();
+        std::string text = QStringLiteral("%1")
+                               .arg(quint32(node.id), 8, 16, QLatin1Char('0'))
+                               .toUpper()
+                               .toStdString();
         for (const std::string &entry : node.media) {
-            if (entry.empty()) continue;
+            if (entry.empty())
+                continue;
             if (entry.find(';') != std::string::npos) {
-                f.fail(QStringLiteral("the media path \"%1\" contains \";\", which the file format cannot hold.")
-                           .arg(fromCp1251(entry)));
+                f.fail(
+                    QStringLiteral(
+                        "the media path \"%1\" contains \";\", which the file format cannot hold.")
+                        .arg(fromCp1251(entry)));
             }
             text += ';';
             text += entry;
         }
-        if (text.size() > 8) f.text(text, "a media path");
+        if (text.size() > 8)
+            f.text(text, "a media path");
     }
 }
 
@@ -149,12 +160,14 @@ Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
     QString unmappable;
     out.zstring(RichTextToMarkup(info, &unmappable));
     if (!unmappable.isEmpty()) {
-        f.fail(QStringLiteral("The information text holds characters that cannot be stored: %1").arg(unmappable));
+        f.fail(QStringLiteral("The information text holds characters that cannot be stored: %1")
+                   .arg(unmappable));
     }
 
     if (storedPictureMode(doc.settings) != PictureMode::None) {
         QByteArray bmp;
-        if (Status st = encodePicture(doc.settings.backgroundPicture, bmp); !st) return st;
+        if (Status st = encodePicture(doc.settings.backgroundPicture, bmp); !st)
+            return st;
         f.nonNegative(std::int32_t(bmp.size()), "picture length");
         out.raw(bmp);
     }
@@ -164,7 +177,8 @@ Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
         writeElement(out, f, table[i]);
     }
     writeMediaTrailer(f, table);
-    if (Status st = f.status(); !st) return st;
+    if (Status st = f.status(); !st)
+        return st;
     bytes = std::move(out.bytes());
     return Status::success();
 }

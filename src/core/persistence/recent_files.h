@@ -6,7 +6,7 @@ namespace kinvarro {
 
 /// The five most recently opened documents, most recent first; an empty entry is unused.
 class RecentFiles {
-public:
+  public:
     static constexpr int kSize = 5;
     /// Longest path kept from the store.
     static constexpr int kLongestPath = 512;
@@ -21,7 +21,7 @@ public:
     const QStringList &entries() const { return entries_; }
     bool anyVisible() const;
 
-private:
+  private:
     QStringList entries_;
 };
 
