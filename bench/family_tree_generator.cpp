@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kFounders = 60;
 constexpr int kWidestGeneration = 150;
-constexpr int kColumnWidth = 100;
+constexpr int kColumnWidth = 140;
 constexpr int kRowHeight = 90;
 
 const char *const kMen[] = {"Иван", "Пётр", "Сергей", "Алексей", "Николай", "Михаил"};

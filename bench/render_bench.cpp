@@ -13,7 +13,7 @@
 #include <fstream>
 #include <string>
 
-#include "bench_timing.h"
+#include "bench_support.h"
 #include "family_tree_generator.h"
 #include "render/diagram_export.h"
 #include "render/diagram_tiles.h"

@@ -7,6 +7,7 @@
 #include "model/document.h"
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
+#include "render_commands.h"
 
 using namespace kinvarro;
 
@@ -15,7 +16,11 @@ namespace {
 int usage() {
     std::fputs(
         "usage: kvrtool info FILE.kvr\n"
-        "       kvrtool convert IN.kvr OUT.kvr\n",
+        "       kvrtool convert IN.kvr OUT.kvr\n"
+        "       kvrtool convert IN.kvr OUT.bmp [--view WxH]\n"
+        "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
+        "The view is the chart area painted at once (default 800x600); the origin\n"
+        "is where the chart's point (0, 0) appears in it, in pixels.\n",
         stderr);
     return 2;
 }
@@ -47,16 +52,39 @@ int info(const QString &path) {
     return 0;
 }
 
-int convert(const QString &in, const QString &out) {
+int convert(const QString &in, const QString &out, const QStringList &options) {
+    const bool bitmap = extensionOf(out) == QLatin1String(".BMP");
+    RenderOptions renderOptions;
+    if (!bitmap && !options.isEmpty())
+        return usage();
+    if (Status st = parseRenderOptions(options, false, renderOptions); !st)
+        return fail(st.message());
     Document doc;
     if (Status st = load(in, doc); !st)
         return fail(st.message());
+    if (bitmap) {
+        if (Status st = convertToBitmap(doc, out, renderOptions); !st)
+            return fail(st.message());
+        return 0;
+    }
     if (extensionOf(out) == QLatin1String(".KVR")) {
         if (Status st = WriteDocument(out, doc); !st)
             return fail(st.message());
         return 0;
     }
     return fail(QStringLiteral("Cannot write \"%1\": unknown file type.").arg(out));
+}
+
+int render(const QString &in, const QString &out, const QStringList &options) {
+    RenderOptions renderOptions;
+    if (Status st = parseRenderOptions(options, true, renderOptions); !st)
+        return fail(st.message());
+    Document doc;
+    if (Status st = load(in, doc); !st)
+        return fail(st.message());
+    if (Status st = renderScene(doc, out, renderOptions); !st)
+        return fail(st.message());
+    return 0;
 }
 
 }  // namespace
@@ -70,7 +98,9 @@ int main(int argc, char **argv) {
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QLatin1String("info"))
         return info(args[2]);
-    if (args.size() == 4 && args[1] == QLatin1String("convert"))
-        return convert(args[2], args[3]);
+    if (args.size() >= 4 && args[1] == QLatin1String("convert"))
+        return convert(args[2], args[3], args.mid(4));
+    if (args.size() >= 4 && args[1] == QLatin1String("render"))
+        return render(args[2], args[3], args.mid(4));
     return usage();
 }

@@ -218,6 +218,41 @@ TEST(Scene, LayersStackShadowsGridEventsLinesBoxesInThatOrder) {
     EXPECT_EQ(canvas.pixel(column, 99), s.fatherLineColor);
 }
 
+TEST(Scene, BoxesAndLinesAtTheCanvasEdgesKeepEveryPixel) {
+    // Without grid, events and guides the scene only moves with the origin, so
+    // a small canvas must show exactly its part of a larger one, whichever
+    // pixel of a frame, shadow or line falls on its edge.
+    const QSize small(400, 300);
+    const QPoint shift(40, 40);
+    for (int w : {1, 2, 3}) {
+        Document doc;
+        doc.settings.lineWidth = w;
+        const NameExtent box = MeasureMultiLineText("Box", fontForRecord(doc.settings.chartFont));
+        for (int d = -4; d <= 4; ++d) {
+            // The frame's left, right, top and bottom edge d pixels from the canvas edge.
+            const int along = 5 + (d + 4) * 44;
+            const int down = 5 + (d + 4) * 32;
+            addPerson(doc, small.width() + d + w + 1, down, -1, -1, "Box");
+            addPerson(doc, d - w - 3 - box.width, down, -1, -1, "Box");
+            addPerson(doc, along, small.height() + d + w, -1, -1, "Box");
+            addPerson(doc, along, d - w - 2 - box.height, -1, -1, "Box");
+        }
+        // Lines into the canvas from a parent outside it: buses and straight ones.
+        const int parent = addPerson(doc, -150, -300, -1, -1, "Parent");
+        for (const QPoint child : {QPoint(60, 90), QPoint(430, 160), QPoint(200, 330)})
+            addPerson(doc, child.x(), child.y(), parent, parent, "Child");
+        addPerson(doc, 300, -290, parent, -1, "Near");
+        const ChartCanvas part = paintScene(doc, small);
+        doc.ViewOriginX = shift.x();
+        doc.ViewOriginY = shift.y();
+        const ChartCanvas whole = paintScene(doc, small + QSize(80, 80));
+        for (int y = 0; y < small.height(); ++y)
+            for (int x = 0; x < small.width(); ++x)
+                ASSERT_EQ(part.pixel(x, y), whole.pixel(x + shift.x(), y + shift.y()))
+                    << "line width " << w << " at " << x << "," << y;
+    }
+}
+
 TEST(Scene, HiddenTimeLinesAreNeitherPaintedNorShadowed) {
     Document doc;
     tnode event;

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
-#include <gtest/gtest.h>
 
 #include "persistence/native_format.h"
 #include "scripted_prompts.h"
@@ -19,8 +19,10 @@ using kinvarro::test::ScriptedPrompts;
 namespace {
 
 class MainWindowTest : public kinvarro::test::TemporaryConfigHome {
-protected:
-    std::unique_ptr<TForm1> makeWindow() { return std::make_unique<TForm1>(messages, *store, prompts); }
+  protected:
+    std::unique_ptr<TForm1> makeWindow() {
+        return std::make_unique<TForm1>(messages, *store, prompts);
+    }
 
     QString writeChart(const QString &name) {
         Document doc;
@@ -43,7 +45,8 @@ protected:
 QStringList shownRecentFiles(TForm1 &window) {
     QStringList shown;
     for (QAction *item : window.menus().PlaceHolders) {
-        if (item->isVisible()) shown << item->text();
+        if (item->isVisible())
+            shown << item->text();
     }
     return shown;
 }
@@ -119,9 +122,12 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionAndShortcut) {
         const char *caption;
         QKeySequence shortcut;
     } items[] = {
-        {"N24", "Создать", QKeySequence("Ctrl+N")},  {"N4", "Открыть", QKeySequence("Ctrl+O")},
-        {"N2", "Сохранить", QKeySequence("Ctrl+S")}, {"N3", "Сохранить как..", {}},
-        {"N1", "Выход", QKeySequence("Ctrl+X")},     {"Nmashtab", "&Маштаб (100%)", QKeySequence("Ctrl+M")},
+        {"N24", "Создать", QKeySequence("Ctrl+N")},
+        {"N4", "Открыть", QKeySequence("Ctrl+O")},
+        {"N2", "Сохранить", QKeySequence("Ctrl+S")},
+        {"N3", "Сохранить как..", {}},
+        {"N1", "Выход", QKeySequence("Ctrl+X")},
+        {"Nmashtab", "&Маштаб (100%)", QKeySequence("Ctrl+M")},
         {"Nsearch", "Найти элемент..", QKeySequence("Ctrl+F")},
         {"N35", "Выделить все элементы", QKeySequence("Ctrl+A")},
         {"NColorElements", "Раскрасить элементы", {}},

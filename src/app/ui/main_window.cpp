@@ -10,10 +10,12 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "render/diagram_export.h"
 #include "render/scene.h"
 #include "settings/machine_store.h"
 #include "ui/chart_area.h"
 #include "ui/chart_input.h"
+#include "ui/file_dialog_filter.h"
 #include "ui/progress_window.h"
 #include "ui/search_bar.h"
 
@@ -117,10 +119,13 @@ void TForm1::buildChartArea() {
 }
 
 void TForm1::wireFileMenu() {
-    connect(menus_.N24, &QAction::triggered, &files_, &FileCommands::newDocument);
-    connect(menus_.N4, &QAction::triggered, &files_, &FileCommands::openFromMenu);
-    connect(menus_.N2, &QAction::triggered, &files_, &FileCommands::save);
-    connect(menus_.N3, &QAction::triggered, &files_, &FileCommands::saveAs);
+    openDialog_ = new FileDialogFilter(QStringLiteral("OpenDialog1"), FileCommands::kOpenFilter, this);
+    saveDialog_ = new FileDialogFilter(QStringLiteral("SaveDialog1"), FileCommands::kSaveFilter, this);
+    files_.setDiagramExporter([this](const QString &path) { return exportDiagram(path); });
+    connect(menus_.N24, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::newDocument); });
+    connect(menus_.N4, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::openFromMenu); });
+    connect(menus_.N2, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::save); });
+    connect(menus_.N3, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::saveAs); });
     for (int i = 0; i < int(menus_.PlaceHolders.size()); ++i) {
         connect(menus_.PlaceHolders[std::size_t(i)], &QAction::triggered, &files_,
                 [this, i] { files_.openRecent(i); });
@@ -147,6 +152,19 @@ void TForm1::wireFileMenu() {
         store_.setHistory(history);
         showRecentFiles(entries);
     });
+}
+
+void TForm1::runFileCommand(void (FileCommands::*command)()) {
+    files_.setDialogFilters(openDialog_->filter(), saveDialog_->filter());
+    (files_.*command)();
+}
+
+Status TForm1::exportDiagram(const QString &path) {
+    SceneInputs inputs;
+    inputs.pointer = chartArea_->mapFromGlobal(QCursor::pos());
+    const Status status = ExportDiagram(doc_, chartArea_->size(), bars_, inputs, path, progress_);
+    RequestRedraw();
+    return status;
 }
 
 void TForm1::showRecentFiles(const QStringList &entries) {

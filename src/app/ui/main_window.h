@@ -17,6 +17,7 @@ namespace kinvarro {
 
 class ChartArea;
 class ChartInput;
+class FileDialogFilter;
 class MachineStore;
 class SearchBar;
 class TForm10;
@@ -76,6 +77,9 @@ class TForm1 : public QMainWindow {
     void mirrorScrollBars();
     void scrollBarMoved();
     void savePlacement();
+    /// Runs a file command with the dialogs' current (possibly translated) filters.
+    void runFileCommand(void (FileCommands::*command)());
+    Status exportDiagram(const QString &path);
 
     const MessageTable &messages_;
     MachineStore &store_;
@@ -95,6 +99,8 @@ class TForm1 : public QMainWindow {
     QWidget *stripV_ = nullptr;
     TForm10 *progress_ = nullptr;
     ChartInput *input_ = nullptr;
+    FileDialogFilter *openDialog_ = nullptr;
+    FileDialogFilter *saveDialog_ = nullptr;
     bool mirroring_ = false;
 };
 

@@ -32,6 +32,12 @@ QString stripExtensions(QString name, std::initializer_list<const char *> extens
 
 }  // namespace
 
+const QString FileCommands::kOpenFilter =
+    QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
+const QString FileCommands::kSaveFilter = QStringLiteral(
+    "Файлы Kinvarro (*.kvr)|*.kvr|Текстовый отчёт (*.htm)|*.htm|Диаграмму (*.bmp)|*.bmp|"
+    "Формат GEDCOM (*.ged)|*.ged");
+
 bool hasExtension(const QString &name, const char *extension) {
     return name.right(4).toUpper() == QLatin1String(extension);
 }
@@ -78,7 +84,7 @@ void FileCommands::openFromMenu() {
         return;
     const bool wasModified = doc_.DocumentModified;
     doc_.DocumentModified = false;
-    const auto choice = prompts_.chooseFileToOpen(kOpenFilter, startFolder_, QString());
+    const auto choice = prompts_.chooseFileToOpen(openFilter_, startFolder_, QString());
     if (!choice)
         return;
     // A failed load keeps the old chart on screen, so its changes are still unsaved.
@@ -145,7 +151,7 @@ void FileCommands::save() {
     QString name = saveFileName_;
     if (name.isEmpty()) {
         const auto choice =
-            prompts_.chooseFileToSave(kSaveFilter, startFolder_, QString(), kNativeType);
+            prompts_.chooseFileToSave(saveFilter_, startFolder_, QString(), kNativeType);
         if (!choice)
             return;
         name = choice->path;
@@ -172,7 +178,7 @@ void FileCommands::save() {
 
 void FileCommands::saveAs() {
     const auto choice =
-        prompts_.chooseFileToSave(kSaveFilter, startFolder_, saveFileName_, kNativeType);
+        prompts_.chooseFileToSave(saveFilter_, startFolder_, saveFileName_, kNativeType);
     if (!choice)
         return;
     const QString name = stripExtensions(choice->path, {".KVR", ".HTM", ".BMP", ".GED"});

@@ -27,6 +27,14 @@ class FileCommands : public QObject {
     void setBaseCaption(const QString &caption) { baseCaption_ = caption; }
     /// Where the file dialogs start.
     void setStartFolder(const QString &folder) { startFolder_ = folder; }
+    /// The file-type filters of the open and save dialogs ("text|pattern|..."),
+    /// which a language file may translate.
+    void setDialogFilters(const QString &open, const QString &save) {
+        openFilter_ = open;
+        saveFilter_ = save;
+    }
+    static const QString kOpenFilter;
+    static const QString kSaveFilter;
     void setDiagramExporter(Exporter exporter) { exportDiagram_ = std::move(exporter); }
     void setHtmlExporter(Exporter exporter) { exportHtml_ = std::move(exporter); }
     void setGedcomExporter(Exporter exporter) { exportGedcom_ = std::move(exporter); }
@@ -73,6 +81,8 @@ class FileCommands : public QObject {
     QString saveFileName_;
     QString baseCaption_ = QStringLiteral("Kinvarro");
     QString startFolder_;
+    QString openFilter_ = kOpenFilter;
+    QString saveFilter_ = kSaveFilter;
     Exporter exportDiagram_;
     Exporter exportHtml_;
     Exporter exportGedcom_;

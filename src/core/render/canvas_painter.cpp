@@ -18,21 +18,18 @@ struct DashPattern {
 constexpr DashPattern kDotted{3, 3};
 constexpr DashPattern kDashed{18, 6};
 
-QFontMetrics metricsFor(const QFont &font) {
-    // Measured against a 96-dpi image, as names are, so that the painted box
-    // matches the measured one whatever the screen.
-    static const QImage metricDevice(1, 1, QImage::Format_RGB32);
-    return QFontMetrics(font, &metricDevice);
-}
+// Qt's raster engine works in fixed point and cuts paths beyond 2^23 pixels.
+constexpr double kQtExactRange = double(1 << 22);
 
 // Cuts the segment to the rectangle [left, right] x [top, bottom]
 // (Liang-Barsky); false when nothing of it lies inside.
-bool clipSegment(double &x0, double &y0, double &x1, double &y1, double left, double top,
-                 double right, double bottom) {
+bool clipSegment(QLineF &line, double left, double top, double right, double bottom) {
+    const double x0 = line.x1();
+    const double y0 = line.y1();
     double t0 = 0.0;
     double t1 = 1.0;
-    const double dx = x1 - x0;
-    const double dy = y1 - y0;
+    const double dx = line.dx();
+    const double dy = line.dy();
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {x0 - left, right - x0, y0 - top, bottom - y0};
     for (int i = 0; i < 4; ++i) {
@@ -50,12 +47,7 @@ bool clipSegment(double &x0, double &y0, double &x1, double &y1, double left, do
         if (t0 > t1)
             return false;
     }
-    const double sx = x0;
-    const double sy = y0;
-    x0 = sx + t0 * dx;
-    y0 = sy + t0 * dy;
-    x1 = sx + t1 * dx;
-    y1 = sy + t1 * dy;
+    line = QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy);
     return true;
 }
 
@@ -70,7 +62,7 @@ CanvasPainter::CanvasPainter(ChartCanvas &canvas)
       height_(canvas.height()),
       ratio_(canvas.devicePixelRatio()),
       qfont_(fontForRecord(font_)),
-      metrics_(metricsFor(qfont_)) {
+      metrics_(chartFontMetrics(qfont_)) {
     painter_.setFont(qfont_);
 }
 
@@ -83,7 +75,7 @@ void CanvasPainter::setFont(const tmyfont &font) {
     if (sameFace)
         return;
     qfont_ = fontForRecord(font_);
-    metrics_ = metricsFor(qfont_);
+    metrics_ = chartFontMetrics(qfont_);
     painter_.setFont(qfont_);
 }
 
@@ -151,18 +143,19 @@ void CanvasPainter::thinLineTo(Coord x, Coord y) {
 void CanvasPainter::wideLineTo(Coord x, Coord y) {
     if (x == penX_ && y == penY_)
         return;
-    double x0 = double(penX_);
-    double y0 = double(penY_);
-    double x1 = double(x);
-    double y1 = double(y);
-    // Beyond a pen width outside the canvas nothing of the stroke shows, and
-    // Qt's rasteriser stays within the coordinates it handles exactly.
+    const QLineF line{double(penX_), double(penY_), double(x), double(y)};
+    // Beyond a pen width outside the canvas nothing of the stroke shows.
+    QLineF visible = line;
     const double margin = penWidth_;
-    if (!clipSegment(x0, y0, x1, y1, -margin, -margin, width_ + margin, height_ + margin))
+    if (!clipSegment(visible, -margin, -margin, width_ + margin, height_ + margin))
         return;
+    // Cutting a line moves its pixels by rounding, so it is handed to Qt whole
+    // unless it reaches past the coordinates Qt's rasteriser takes exactly.
+    const bool withinQtRange = std::max({std::abs(line.x1()), std::abs(line.y1()),
+                                         std::abs(line.x2()), std::abs(line.y2())}) < kQtExactRange;
     applyQtPen(
         QPen(QColor(toQRgb(penColor_)), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter_.drawLine(QLineF(x0, y0, x1, y1));
+    painter_.drawLine(withinQtRange ? line : visible);
 }
 
 void CanvasPainter::rectangle(Coord left, Coord top, Coord right, Coord bottom) {

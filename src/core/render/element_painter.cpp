@@ -42,9 +42,10 @@ void paintPerson(CanvasPainter &canvas, const Document &doc, int index, PaintPas
     const Coord top = view.y(std::int64_t(node.y) - w + shift);
     const Coord bottomWithoutText = view.y(std::int64_t(node.y) + w + 2 + shift);
     // Every line is as high as the next, so boxes off the canvas are skipped
-    // before their text is measured.
+    // before their text is measured; the frame reaches up to w pixels out.
     const Coord textHeight = Coord(CountLines(node.name)) * canvas.fontMetrics().height();
-    if (left >= canvas.width() || top >= canvas.height() || bottomWithoutText + textHeight <= 0)
+    if (left - w >= canvas.width() || top - w >= canvas.height() ||
+        bottomWithoutText + textHeight + w <= 0)
         return;
 
     const MeasuredText &text = canvas.measureLines(node.name);

@@ -15,7 +15,12 @@ std::size_t MeasureCache::FontKeyHash::operator()(const FontKey &key) const {
 
 const MeasuredText &MeasureCache::measure(const tmyfont &font, const QFontMetrics &metrics,
                                           std::string_view text) {
-    Texts &texts = fonts_[FontKey{font.name, font.size, font.style}];
+    if (!lastTexts_ || font.name != lastFont_.name || font.size != lastFont_.size ||
+        font.style != lastFont_.style) {
+        lastFont_ = FontKey{font.name, font.size, font.style};
+        lastTexts_ = &fonts_[lastFont_];
+    }
+    Texts &texts = *lastTexts_;
     if (const auto found = texts.find(text); found != texts.end())
         return found->second;
     if (entries_ >= kMaxEntries) {

@@ -41,6 +41,9 @@ class MeasureCache {
 
     std::unordered_map<FontKey, Texts, FontKeyHash> fonts_;
     std::size_t entries_ = 0;
+    // A paint measures mostly in one font: its texts are kept at hand.
+    FontKey lastFont_{"", 0, 0};
+    Texts *lastTexts_ = nullptr;
 };
 
 }  // namespace kinvarro

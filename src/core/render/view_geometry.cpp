@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "model/document.h"
+#include "render/text_lines.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -57,23 +58,7 @@ NameExtent MeasureMultiLineText(std::string_view text, const QFont &font) {
 }
 
 NameExtent MeasureMultiLineText(std::string_view text, const QFontMetrics &metrics) {
-    const int lineHeight = metrics.height();
-    NameExtent extent;
-    std::string line;
-    auto endLine = [&] {
-        extent.width = std::max(extent.width, metrics.horizontalAdvance(fromCp1251(line)));
-        extent.height += lineHeight;
-        line.clear();
-    };
-    for (char c : text) {
-        if (c == '\r') {
-            endLine();
-        } else if (c != '\n') {
-            line.push_back(c);
-        }
-    }
-    endLine();
-    return extent;
+    return MeasureLines(text, metrics).extent();
 }
 
 QFont fontForRecord(const tmyfont &record) {

@@ -1,0 +1,76 @@
+#include "render_commands.h"
+
+#include <QRegularExpression>
+
+#include "model/document.h"
+#include "render/diagram_export.h"
+#include "render/scene.h"
+#include "render/scroll_bars.h"
+
+namespace kinvarro {
+namespace {
+
+// A view larger than this would take more memory than any screen needs.
+constexpr int kLargestView = 8192;
+
+bool parseSize(const QString &text, QSize &size) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return false;
+    size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
+    return size.width() >= 1 && size.height() >= 1 && size.width() <= kLargestView &&
+           size.height() <= kLargestView;
+}
+
+bool parsePoint(const QString &text, QPoint &point) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2)
+        return false;
+    bool xOk = false;
+    bool yOk = false;
+    point = QPoint(parts[0].toInt(&xOk), parts[1].toInt(&yOk));
+    return xOk && yOk;
+}
+
+}  // namespace
+
+Status parseRenderOptions(const QStringList &args, bool withOrigin, RenderOptions &options) {
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        const QString &name = args[i];
+        const bool known =
+            name == QLatin1String("--view") || (withOrigin && name == QLatin1String("--origin"));
+        if (!known)
+            return Status::failure(QStringLiteral("Unknown option \"%1\".").arg(name));
+        if (i + 1 >= args.size())
+            return Status::failure(QStringLiteral("Option %1 needs a value.").arg(name));
+        const QString &value = args[i + 1];
+        if (name == QLatin1String("--view") && !parseSize(value, options.view))
+            return Status::failure(
+                QStringLiteral("--view takes WIDTHxHEIGHT, each 1 to %1 pixels, not \"%2\".")
+                    .arg(kLargestView)
+                    .arg(value));
+        if (name == QLatin1String("--origin") && !parsePoint(value, options.origin))
+            return Status::failure(
+                QStringLiteral("--origin takes X,Y in whole pixels, not \"%1\".").arg(value));
+    }
+    return Status::success();
+}
+
+Status convertToBitmap(Document &doc, const QString &out, const RenderOptions &options) {
+    ScrollBars bars;
+    UpdateScrollBars(doc, options.view, bars);
+    return ExportDiagram(doc, options.view, bars, {}, out);
+}
+
+Status renderScene(Document &doc, const QString &out, const RenderOptions &options) {
+    doc.ViewOriginX = options.origin.x();
+    doc.ViewOriginY = options.origin.y();
+    ChartCanvas canvas(options.view);
+    PaintScene(canvas, doc);
+    if (!canvas.image().save(out, "PNG"))
+        return Status::failure(QStringLiteral("Cannot write \"%1\".").arg(out));
+    return Status::success();
+}
+
+}  // namespace kinvarro
