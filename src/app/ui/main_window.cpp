@@ -66,7 +66,11 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     RequestRedraw();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The chart's input works on the document, which is gone before the child
+    // widgets that would still send it events.
+    delete input_;
+}
 
 void TForm1::buildChartArea() {
     auto *central = new QWidget(this);
