@@ -15,6 +15,11 @@ class ScriptedPrompts : public Prompts {
     QStringList asked;             ///< "caption|text" of each question
     QStringList told;              ///< "caption|text" of each message
     int fileDialogs = 0;
+    std::deque<QStringList> fileLists;          ///< an empty list cancels
+    std::deque<std::optional<TColor>> colours;  ///< nullopt cancels
+    std::deque<std::optional<QFont>> fonts;     ///< nullopt cancels
+    int colourDialogs = 0;
+    int fontDialogs = 0;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
         asked << caption + '|' + text;
@@ -30,6 +35,19 @@ class ScriptedPrompts : public Prompts {
     std::optional<FileChoice> chooseFileToSave(const QString &, const QString &, const QString &,
                                                int) override {
         return nextFile();
+    }
+
+    QStringList chooseFilesToOpen(const QString &, const QString &) override {
+        ++fileDialogs;
+        return take(fileLists, QStringList{});
+    }
+    std::optional<TColor> chooseColour(TColor) override {
+        ++colourDialogs;
+        return take(colours, std::optional<TColor>{});
+    }
+    std::optional<QFont> chooseFont(const QFont &) override {
+        ++fontDialogs;
+        return take(fonts, std::optional<QFont>{});
     }
 
   private:

@@ -15,8 +15,8 @@ namespace {
 
 // Every attribute the markup carries, on different runs and paragraphs.
 const char *const kRichInfo =
-    "<`S=12><`F=Arial><`C=0><`B>bold<`/B> <`I>italic<`/I> <`U>under<`/U>\r\n"
-    "<`AR><`S=20><`F=Times New Roman><`C=$FF>right red\r\n<`AC>centre\r\n<`AL>left";
+    "<`S=12><`F=Arial><`C=0><B>bold</B> <I>italic</I> <U>under</U>\r\n"
+    "<R><`S=20><`F=Times New Roman><`C=255>right red\r\n<C>centre\r\n<L>left";
 
 TEST(InfoEditSession, CancelRestoresEveryAttribute) {
     QTextDocument original;

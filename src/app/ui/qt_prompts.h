@@ -19,6 +19,9 @@ class QtPrompts : public Prompts {
                                                const QString &fileName) override;
     std::optional<FileChoice> chooseFileToSave(const QString &filter, const QString &folder,
                                                const QString &fileName, int typeIndex) override;
+    QStringList chooseFilesToOpen(const QString &filter, const QString &folder) override;
+    std::optional<TColor> chooseColour(TColor initial) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
 
   private:
     QWidget *parent_;

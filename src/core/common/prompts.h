@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
+#include <QStringList>
 #include <optional>
+
+#include "model/tnode.h"
 
 namespace kinvarro {
 
@@ -29,6 +33,12 @@ class Prompts {
                                                        const QString &fileName) = 0;
     virtual std::optional<FileChoice> chooseFileToSave(const QString &filter, const QString &folder,
                                                        const QString &fileName, int typeIndex) = 0;
+    /// Several existing files; an empty list when the dialog is cancelled.
+    virtual QStringList chooseFilesToOpen(const QString &filter, const QString &folder) = 0;
+    /// The colour dialog with every colour on offer; nullopt when cancelled.
+    virtual std::optional<TColor> chooseColour(TColor initial) = 0;
+    /// The font dialog (scalable fonts); nullopt when cancelled.
+    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
 };
 
 }  // namespace kinvarro
