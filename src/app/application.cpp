@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "settings/language_files.h"
+#include "editors/element_editors.h"
 #include "ui/about_box.h"
 #include "ui/file_type_registration.h"
 #include "ui/language_dialog.h"
@@ -43,7 +44,7 @@ bool KinvarroApplication::start() {
     QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });
     QObject::connect(main_.get(), &TForm1::languageSwitchRequested, main_.get(),
                      [this] { switchLanguage(); });
-    translate({main_.get(), about_, &main_->progressWindow()});
+    translate(windows());
     return true;
 }
 
@@ -69,7 +70,14 @@ void KinvarroApplication::switchLanguage() {
     if (!choice_->switchLanguage())
         return;
     loadLanguage();
-    translate({main_.get(), about_, &main_->progressWindow()});
+    translate(windows());
+}
+
+std::vector<QWidget *> KinvarroApplication::windows() {
+    std::vector<QWidget *> all{main_.get(), about_, &main_->progressWindow()};
+    for (QWidget *editor : main_->editors().windows())
+        all.push_back(editor);
+    return all;
 }
 
 void KinvarroApplication::show(const QString &document) {

@@ -1,5 +1,8 @@
 #include "ui/main_window.h"
 
+#include "editors/element_editors.h"
+#include "editors/info_editor.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -61,6 +64,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     files_.recentFiles().load(QStringList(history.begin(), history.end()));
     showRecentFiles(files_.recentFiles().entries());
     wireFileMenu();
+    wireEditors(prompts);
     RequestRedraw();
 }
 
@@ -153,6 +157,20 @@ void TForm1::wireFileMenu() {
         store_.setHistory(history);
         showRecentFiles(entries);
     });
+}
+
+void TForm1::wireEditors(Prompts &prompts) {
+    editors_ = new ElementEditors(doc_, prompts, messages_, this);
+    editors_->setSaveDocument([this] { runFileCommand(&FileCommands::save); });
+    connect(editors_, &ElementEditors::chartChanged, this, [this] {
+        if (QAction *item = menus_.item("NdelSelected"))
+            item->setVisible(false);
+        RequestRedraw();
+    });
+    if (QAction *info = menus_.item("N51"))
+        connect(info, &QAction::triggered, editors_, &ElementEditors::N51Click);
+    connect(&files_, &FileCommands::documentReplaced, editors_,
+            [this] { editors_->infoEditor().attachDocument(); });
 }
 
 void TForm1::runFileCommand(void (FileCommands::*command)()) {

@@ -15,6 +15,7 @@ class QScrollBar;
 
 namespace kinvarro {
 
+class ElementEditors;
 class FileDialogFilter;
 class MachineStore;
 class TForm10;
@@ -40,6 +41,8 @@ class TForm1 : public QMainWindow {
     /// The caption at start-up, before any language file is applied.
     const QString &baseCaption() const { return baseCaption_; }
     TForm10 &progressWindow() { return *progress_; }
+    /// The element and information editors (`NModifyClick`, `N51Click`).
+    ElementEditors &editors() { return *editors_; }
 
     void RequestRedraw();
     void UpdateScrollBars();
@@ -62,6 +65,7 @@ class TForm1 : public QMainWindow {
   private:
     void buildChartArea();
     void wireFileMenu();
+    void wireEditors(Prompts &prompts);
     void showRecentFiles(const QStringList &entries);
     void mirrorScrollBars();
     void scrollBarMoved();
@@ -87,6 +91,7 @@ class TForm1 : public QMainWindow {
     QWidget *stripH_ = nullptr;
     QWidget *stripV_ = nullptr;
     TForm10 *progress_ = nullptr;
+    ElementEditors *editors_ = nullptr;
     FileDialogFilter *openDialog_ = nullptr;
     FileDialogFilter *saveDialog_ = nullptr;
     bool mirroring_ = false;
