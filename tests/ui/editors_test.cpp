@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "editors/description_text.h"
+#include "editors/element_editor.h"
+#include "editors/element_editors.h"
+#include "editors/event_editor.h"
+#include "editors/info_editor.h"
+#include "editors/media_tab.h"
+#include "scripted_prompts.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::cp;
+using kinvarro::test::ScriptedPrompts;
+
+namespace {
+
+struct EditorsTest : ::testing::Test {
+    Document doc;
+    MessageTable messages;
+    ScriptedPrompts prompts;
+    QWidget window;
+    ElementEditors editors{doc, prompts, messages, &window};
+
+    /// Runs `step` once the modal editor `dialog` is showing, then closes it.
+    void whenShown(QDialog &dialog, std::function<void()> step, bool apply) {
+        QTimer::singleShot(0, &dialog, [&dialog, step, apply] {
+            step();
+            apply ? dialog.accept() : dialog.reject();
+            // A refused apply leaves the editor open: cancel it then.
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+    }
+};
+
+TEST_F(EditorsTest, PersonEditorShowsParentsAndStoresClickedOptions) {
+    const int father = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
+    const int child = addPerson(doc, 0, 0, -1, father, cp("Иван"));
+    TForm3 &editor = editors.personEditor();
+    prompts.colours.push_back(std::nullopt);
+    whenShown(
+        editor,
+        [&] {
+            EXPECT_EQ(editor.fatherList()->count(), doc.NodeTable.NodeCount() + 1);
+            EXPECT_EQ(editor.fatherList()->currentIndex(), father + 1);
+            EXPECT_EQ(editor.fatherList()->itemText(child + 1),
+                      QString::fromUtf8("Иван (отец: Пётр)"));
+            EXPECT_FALSE(editor.colourBox()->isChecked());
+            editor.colourBox()->click();
+            editor.motherList()->setCurrentIndex(child + 1);
+            editor.nameField()->setPlainText("A\nB");
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(child, false));
+    EXPECT_EQ(prompts.colourDialogs, 1);
+    EXPECT_EQ(doc.NodeTable[child].ownColor, kNoOwnColor);
+    EXPECT_EQ(doc.NodeTable[child].motherIndex, child);
+    EXPECT_EQ(doc.NodeTable[child].name, "A\r\nB");
+    EXPECT_TRUE(doc.DocumentModified);
+}
+
+TEST_F(EditorsTest, StoredOwnColourOpensTickedWithoutDialog) {
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].ownColor = 0x00FF00;
+    const int event = addPerson(doc, 0, 0);
+    doc.NodeTable[event].kind = kHistoricalEvent;
+    doc.NodeTable[event].ownColor = 0x0000FF;
+    whenShown(
+        editors.personEditor(),
+        [&] { EXPECT_TRUE(editors.personEditor().colourBox()->isChecked()); }, false);
+    editors.NModifyClick(i, false);
+    whenShown(
+        editors.eventEditor(), [&] { EXPECT_TRUE(editors.eventEditor().colourBox()->isChecked()); },
+        false);
+    editors.NModifyClick(event, false);
+    EXPECT_EQ(prompts.colourDialogs, 0);
+    EXPECT_FALSE(doc.DocumentModified);
+}
+
+TEST_F(EditorsTest, CancellingAJustAddedElementRemovesIt) {
+    addPerson(doc, 0, 0);
+    const int added = addPerson(doc, 0, 0);
+    whenShown(
+        editors.personEditor(), [] {}, false);
+    EXPECT_FALSE(editors.NModifyClick(added, true));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
+    EXPECT_FALSE(doc.DocumentModified);
+}
+
+TEST_F(EditorsTest, UnstorableNameKeepsTheEditorOpenAndTells) {
+    const int i = addPerson(doc, 0, 0, -1, -1, cp("Иван"));
+    whenShown(
+        editors.personEditor(),
+        [&] { editors.personEditor().nameField()->setPlainText(QString::fromUtf8("Иван ✓")); },
+        true);
+    EXPECT_FALSE(editors.NModifyClick(i, false));
+    EXPECT_EQ(doc.NodeTable[i].name, cp("Иван"));
+    ASSERT_EQ(prompts.told.size(), 1);
+    EXPECT_TRUE(prompts.told[0].contains(QString::fromUtf8("✓")));
+}
+
+TEST_F(EditorsTest, MediaTabAddsRelativeEntriesToListAndTree) {
+    doc.CurrentFileName = "/home/u/family/tree.kvr";
+    const int i = addPerson(doc, 0, 0);
+    prompts.fileLists.push_back({"/home/u/family/photos/a.jpg", "/home/u/family/b.mp3"});
+    whenShown(
+        editors.personEditor(),
+        [&] {
+            MediaTab &media = editors.personEditor().media();
+            media.addFiles();
+            EXPECT_EQ(media.tree()->topLevelItemCount(), 2);
+            media.selectEntry(1);
+            media.moveUp();
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(i, false));
+    EXPECT_EQ(doc.NodeTable[i].media, (std::vector<std::string>{"b.mp3", "photos\\a.jpg"}));
+    EXPECT_TRUE(prompts.told.isEmpty());
+}
+
+TEST_F(EditorsTest, InformationEditorCancelRestoresFormatting) {
+    const std::string markup = cp("<`S=14><`F=Arial><`C=255><B>Род</B>\r\n<C>центр");
+    ASSERT_TRUE(LoadDescription(markup, doc.info()).ok());
+    const std::string before = DescriptionMarkup(doc.info());
+    TForm7 &editor = editors.infoEditor();
+    whenShown(
+        editor,
+        [&] {
+            editor.field()->selectAll();
+            editor.field()->setFontItalic(true);
+            editor.field()->setAlignment(Qt::AlignRight);
+        },
+        false);
+    EXPECT_FALSE(editors.N51Click());
+    EXPECT_EQ(DescriptionMarkup(doc.info()), before);
+    EXPECT_FALSE(doc.DocumentModified);
+    whenShown(
+        editor, [] {}, true);
+    EXPECT_TRUE(editors.N51Click());
+    EXPECT_TRUE(doc.DocumentModified);
+}
+
+}  // namespace
