@@ -18,22 +18,28 @@ const char *const kRichInfo =
     "<`S=12><`F=Arial><`C=0><B>bold</B> <I>italic</I> <U>under</U>\r\n"
     "<R><`S=20><`F=Times New Roman><`C=255>right red\r\n<C>centre\r\n<L>left";
 
-TEST(InfoEditSession, CancelRestoresEveryAttribute) {
+void AppendEmptyLines(QTextDocument &doc) {
+    QTextCursor end(&doc);
+    end.movePosition(QTextCursor::End);
+    end.insertBlock();
+    end.insertBlock();
+}
+
+TEST(InfoEditor, EditingTheFieldLeavesTheDocumentUntilApplied) {
     QTextDocument original;
     ASSERT_TRUE(LoadDescription(cp(kRichInfo), original).ok());
     const std::string expected = DescriptionMarkup(original);
 
     Document doc;
-    QTextDocument &info = doc.info();
-    ASSERT_TRUE(LoadDescription(cp(kRichInfo), info).ok());
-    QTextCursor end(&info);
-    end.movePosition(QTextCursor::End);
-    end.insertBlock();  // an empty last line goes when the editor opens
-    end.insertBlock();
+    ASSERT_TRUE(LoadDescription(cp(kRichInfo), doc.info()).ok());
+    AppendEmptyLines(doc.info());  // they go when the editor opens
 
-    InfoEditSession session;
-    session.begin(info);
-    QTextCursor all(&info);
+    QTextDocument field;
+    OpenInfoText(doc, field);
+    EXPECT_EQ(DescriptionMarkup(field), expected);
+    EXPECT_EQ(DescriptionMarkup(doc.info()), expected);
+
+    QTextCursor all(&field);
     all.select(QTextCursor::Document);
     QTextCharFormat plain;
     plain.setFontWeight(QFont::Normal);
@@ -44,21 +50,23 @@ TEST(InfoEditSession, CancelRestoresEveryAttribute) {
     QTextBlockFormat left;
     left.setAlignment(Qt::AlignLeft);
     all.mergeBlockFormat(left);
-    ASSERT_NE(DescriptionMarkup(info), expected);
-    session.cancel(info);
-    EXPECT_EQ(DescriptionMarkup(info), expected);
+    ASSERT_NE(DescriptionMarkup(field), expected);
+    // Cancelling is not applying: the document's text is the snapshot.
+    EXPECT_EQ(DescriptionMarkup(doc.info()), expected);
     EXPECT_FALSE(doc.DocumentModified);
+
+    ApplyInfoText(doc, field);
+    EXPECT_EQ(DescriptionMarkup(doc.info()), DescriptionMarkup(field));
+    EXPECT_NE(DescriptionMarkup(doc.info()).find("<`S=30>"), std::string::npos);
 }
 
-TEST(InfoEditSession, ApplyMarksModifiedAndTrims) {
+TEST(InfoEditor, ApplyMarksModifiedAndTrims) {
     Document doc;
-    InfoEditSession session;
-    session.begin(doc.info());
-    QTextCursor cursor(&doc.info());
-    cursor.insertText("text");
-    cursor.insertBlock();
-    cursor.insertBlock();
-    session.apply(doc, doc.info());
+    QTextDocument field;
+    OpenInfoText(doc, field);
+    QTextCursor(&field).insertText("text");
+    AppendEmptyLines(field);
+    ApplyInfoText(doc, field);
     EXPECT_TRUE(doc.DocumentModified);
     EXPECT_EQ(doc.info().toPlainText(), "text");
 }

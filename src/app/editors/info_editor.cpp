@@ -22,7 +22,9 @@ TForm7::TForm7(Document &doc, Prompts &prompts, QWidget *parent)
     setWindowTitle(QStringLiteral("Информация о файле"));
     setMinimumSize(504, 345);
     RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1_->setDocument(&doc_.info());
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(13);
+    RichEdit1_->document()->setDefaultFont(font);
     RichEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = RichEdit1_->palette();
     palette.setColor(QPalette::Text, QColor(0x80, 0, 0));  // maroon, the field's default
@@ -49,25 +51,12 @@ TForm7::TForm7(Document &doc, Prompts &prompts, QWidget *parent)
 }
 
 bool TForm7::N51Click() {
-    // The document may have been replaced since the last opening.
-    attachDocument();
-    session_.begin(doc_.info());
+    OpenInfoText(doc_, *RichEdit1_->document());
     RichEdit1_->moveCursor(QTextCursor::Start);
-    if (exec() == QDialog::Accepted) {
-        session_.apply(doc_, doc_.info());
-        return true;
-    }
-    session_.cancel(doc_.info());
-    return false;
-}
-
-void TForm7::attachDocument() {
-    if (RichEdit1_->document() == &doc_.info())
-        return;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(13);
-    doc_.info().setDefaultFont(font);
-    RichEdit1_->setDocument(&doc_.info());
+    if (exec() != QDialog::Accepted)
+        return false;
+    ApplyInfoText(doc_, *RichEdit1_->document());
+    return true;
 }
 
 void TForm7::accept() {

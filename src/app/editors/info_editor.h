@@ -25,16 +25,12 @@ class TForm7 : public QDialog {
     QTextEdit *field() const { return RichEdit1_; }
     FormattingBar &formattingBar() { return *bar_; }
 
-    /// Shows the document's current information text (after a file was opened).
-    void attachDocument();
-
     /// Refused while the text holds characters the document cannot store.
     void accept() override;
 
   private:
     Document &doc_;
     Prompts &prompts_;
-    InfoEditSession session_;
     QTextEdit *RichEdit1_;
     FormattingBar *bar_;
 };

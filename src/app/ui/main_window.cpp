@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include "editors/element_editors.h"
-#include "editors/info_editor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -169,8 +168,6 @@ void TForm1::wireEditors(Prompts &prompts) {
     });
     if (QAction *info = menus_.item("N51"))
         connect(info, &QAction::triggered, editors_, &ElementEditors::N51Click);
-    connect(&files_, &FileCommands::documentReplaced, editors_,
-            [this] { editors_->infoEditor().attachDocument(); });
 }
 
 void TForm1::runFileCommand(void (FileCommands::*command)()) {

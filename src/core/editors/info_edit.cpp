@@ -7,19 +7,24 @@
 
 namespace kinvarro {
 
-void InfoEditSession::begin(QTextDocument &info) {
-    RemoveTrailingEmptyLines(info);
-    snapshot_ = DescriptionMarkup(info);
+namespace {
+
+// Text written by the markup writer always reads back, so the copy cannot fail.
+void CopyThroughMarkup(const QTextDocument &from, QTextDocument &to) {
+    (void)LoadDescription(DescriptionMarkup(from), to);
 }
 
-void InfoEditSession::apply(Document &doc, QTextDocument &info) {
+}  // namespace
+
+void OpenInfoText(Document &doc, QTextDocument &field) {
+    RemoveTrailingEmptyLines(doc.info());
+    CopyThroughMarkup(doc.info(), field);
+}
+
+void ApplyInfoText(Document &doc, QTextDocument &field) {
     doc.MarkModified();
-    RemoveTrailingEmptyLines(info);
-}
-
-void InfoEditSession::cancel(QTextDocument &info) {
-    // The snapshot was written by the markup writer, so it always reads back.
-    (void)LoadDescription(snapshot_, info);
+    RemoveTrailingEmptyLines(field);
+    CopyThroughMarkup(field, doc.info());
 }
 
 }  // namespace kinvarro

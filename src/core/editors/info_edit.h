@@ -1,26 +1,18 @@
 #pragma once
 
-#include <string>
-
 class QTextDocument;
 
 namespace kinvarro {
 
 class Document;
 
-/// One editing of the document information text: the text as it was when the
-/// editor opened, put back on cancel.
-class InfoEditSession {
-  public:
-    /// Trims trailing empty lines and records the snapshot.
-    void begin(QTextDocument &info);
-    /// Marks the document modified and trims trailing empty lines again.
-    void apply(Document &doc, QTextDocument &info);
-    /// Restores the text and its formatting from the snapshot.
-    void cancel(QTextDocument &info);
+/// Opening the information editor: trims trailing empty lines from the
+/// document's information text and copies it into the editor's field. The
+/// document's text stays the snapshot that cancelling keeps.
+void OpenInfoText(Document &doc, QTextDocument &field);
 
-  private:
-    std::string snapshot_;
-};
+/// Applying: marks the document modified, trims the field's trailing empty
+/// lines and makes the field's text the document's information text.
+void ApplyInfoText(Document &doc, QTextDocument &field);
 
 }  // namespace kinvarro
