@@ -23,7 +23,7 @@ QString U(const char *utf8) {
 TEST(ParentList, ItemTextsNameTheParentsThatExist) {
     Document doc;
     const int petr = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
-    const int anna = addPerson(doc, 0, 0, -1, -1, cp("Анна"));
+    const int anna = addPerson(doc, 0, 0, -1, -1, cp("Анна\r\nСидорова"));
     addPerson(doc, 0, 0, anna, petr, cp("Иван"));
     addPerson(doc, 0, 0, anna, -1, cp("Иван"));
     addPerson(doc, 0, 0, -1, petr, cp("Ольга"));
@@ -31,8 +31,9 @@ TEST(ParentList, ItemTextsNameTheParentsThatExist) {
     ASSERT_EQ(items.size(), doc.NodeTable.NodeCount() + 1);
     EXPECT_EQ(items[0], U("Неизвестно"));
     EXPECT_EQ(items[1], U("Пётр"));
-    EXPECT_EQ(items[3], U("Иван (отец: Пётр, мать: Анна)"));
-    EXPECT_EQ(items[4], U("Иван (мать: Анна)"));
+    EXPECT_EQ(items[2], U("Анна Сидорова"));
+    EXPECT_EQ(items[3], U("Иван (отец: Пётр, мать: Анна Сидорова)"));
+    EXPECT_EQ(items[4], U("Иван (мать: Анна Сидорова)"));
     EXPECT_EQ(items[5], U("Ольга (отец: Пётр)"));
 }
 

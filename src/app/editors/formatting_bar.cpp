@@ -63,9 +63,12 @@ FormattingBar::FormattingBar(QTextEdit *field, QWidget *parent)
     bold_ = addToggle(QStringLiteral("sbBold"), QStringLiteral("B"));
     italic_ = addToggle(QStringLiteral("sbItalic"), QStringLiteral("i"));
     underline_ = addToggle(QStringLiteral("sbUnderline"), QStringLiteral("U"));
-    left_ = addToggle(QStringLiteral("sbLeft"), QStringLiteral("⯇"));
-    centre_ = addToggle(QStringLiteral("sbCenter"), QStringLiteral("≡"));
-    right_ = addToggle(QStringLiteral("sbRight"), QStringLiteral("⯈"));
+    left_ = addToggle(QStringLiteral("sbLeft"), QStringLiteral("L"));
+    centre_ = addToggle(QStringLiteral("sbCenter"), QStringLiteral("C"));
+    right_ = addToggle(QStringLiteral("sbRight"), QStringLiteral("R"));
+    left_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-left")));
+    centre_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-center")));
+    right_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-right")));
     layout->addStretch();
     QFont boldFont = bold_->font();
     boldFont.setBold(true);

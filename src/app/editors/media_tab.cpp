@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -73,7 +74,8 @@ MediaTab::MediaTab(Document &doc, Prompts &prompts, const MessageTable &messages
     listWidget_->setObjectName(QStringLiteral("lbMediaFiles"));
     auto *buttons = new QHBoxLayout;
     if (withTree_) {
-        dirList_ = addButton(QStringLiteral("sbDir_List"), QStringLiteral("🗀"), QString());
+        dirList_ = addButton(QStringLiteral("sbDir_List"), QString(), QString());
+        dirList_->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
         dirList_->setCheckable(true);
         buttons->addWidget(dirList_);
         connect(dirList_, &QToolButton::toggled, this, &MediaTab::showListView);

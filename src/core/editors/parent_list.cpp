@@ -5,10 +5,21 @@
 
 namespace kinvarro {
 
+namespace {
+
+// A list item is one line: the lines of a multi-line name are joined by a space.
+QString OneLine(const std::string &name) {
+    QString text = fromCp1251(name);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    return text;
+}
+
+}  // namespace
+
 QString ParentItemText(const Document &doc, int k) {
     const ElementTable &table = doc.NodeTable;
     const tnode &node = table[k];
-    QString text = fromCp1251(node.name);
+    QString text = OneLine(node.name);
     const bool hasFather = table.isValidIndex(node.fatherIndex);
     const bool hasMother = table.isValidIndex(node.motherIndex);
     if (!hasFather && !hasMother)
@@ -16,12 +27,12 @@ QString ParentItemText(const Document &doc, int k) {
     text += QStringLiteral(" (");
     if (hasFather)
         text += doc.messages().text(Msg::mFather) + QStringLiteral(": ") +
-                fromCp1251(table[node.fatherIndex].name);
+                OneLine(table[node.fatherIndex].name);
     if (hasMother) {
         if (hasFather)
             text += QStringLiteral(", ");
         text += doc.messages().text(Msg::mMother) + QStringLiteral(": ") +
-                fromCp1251(table[node.motherIndex].name);
+                OneLine(table[node.motherIndex].name);
     }
     return text + QLatin1Char(')');
 }

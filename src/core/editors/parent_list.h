@@ -8,7 +8,7 @@ namespace kinvarro {
 class Document;
 
 /// Text of element k in the father and mother lists: its name, followed by
-/// "(father: ..., mother: ...)" for the parents it has.
+/// "(father: ..., mother: ...)" for the parents it has; names on one line.
 QString ParentItemText(const Document &doc, int k);
 
 /// The father or mother list: item 0 means no parent, item k+1 is element k.
