@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTreeWidget>
@@ -14,7 +20,9 @@
 #include "editors/info_editor.h"
 #include "editors/media_tab.h"
 #include "scripted_prompts.h"
+#include "settings/ini_file.h"
 #include "test_support.h"
+#include "ui/translate_form.h"
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -147,6 +155,49 @@ TEST_F(EditorsTest, InformationEditorCancelRestoresFormatting) {
         editor, [] {}, true);
     EXPECT_TRUE(editors.N51Click());
     EXPECT_TRUE(doc.DocumentModified);
+}
+
+}  // namespace
+
+namespace {
+
+/// Every text of a window that a language file can replace.
+QStringList VisibleTexts(QWidget *window) {
+    QStringList texts{window->windowTitle()};
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        texts << button->text() + '|' + button->toolTip();
+    for (QLabel *label : window->findChildren<QLabel *>())
+        texts << label->text();
+    for (QGroupBox *group : window->findChildren<QGroupBox *>())
+        texts << group->title();
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+    for (QComboBox *list : window->findChildren<QComboBox *>())
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+    for (QAction *action : window->findChildren<QAction *>())
+        texts << action->text();
+    return texts;
+}
+
+TEST(EditorLanguages, RussianRepeatsTheBuiltInTextsAndEnglishTranslates) {
+    const QString directory = QCoreApplication::applicationDirPath();
+    IniFile russian;
+    IniFile english;
+    ASSERT_TRUE(russian.load(directory + "/Russian.lng").ok());
+    ASSERT_TRUE(english.load(directory + "/English.lng").ok());
+    Document doc;
+    MessageTable messages;
+    ScriptedPrompts prompts;
+    ElementEditors editors(doc, prompts, messages, nullptr);
+    for (QWidget *window : editors.windows()) {
+        const QStringList before = VisibleTexts(window);
+        TranslateForm(window, russian);
+        EXPECT_EQ(VisibleTexts(window), before) << window->objectName().toStdString();
+        TranslateForm(window, english);
+        EXPECT_NE(VisibleTexts(window), before) << window->objectName().toStdString();
+    }
 }
 
 }  // namespace
