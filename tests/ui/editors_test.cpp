@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "editors/description_text.h"
@@ -133,6 +136,33 @@ TEST_F(EditorsTest, MediaTabAddsRelativeEntriesToListAndTree) {
     EXPECT_TRUE(editors.NModifyClick(i, false));
     EXPECT_EQ(doc.NodeTable[i].media, (std::vector<std::string>{"b.mp3", "photos\\a.jpg"}));
     EXPECT_TRUE(prompts.told.isEmpty());
+}
+
+TEST_F(EditorsTest, FormattingBarAndCutKeyActOnTheDescriptionSelection) {
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].description = "one two three";
+    TForm3 &editor = editors.personEditor();
+    whenShown(
+        editor,
+        [&] {
+            QTextEdit *field = editor.descriptionField();
+            QTextCursor cursor = field->textCursor();
+            cursor.setPosition(4);
+            cursor.setPosition(7, QTextCursor::KeepAnchor);  // "two"
+            field->setTextCursor(cursor);
+            editor.findChild<QToolButton *>("sbBold")->click();
+            cursor.setPosition(0);
+            cursor.setPosition(4, QTextCursor::KeepAnchor);  // "one "
+            field->setTextCursor(cursor);
+            QKeyEvent cut(QEvent::KeyPress, Qt::Key_Delete, Qt::ControlModifier);
+            QApplication::sendEvent(field, &cut);
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(i, false));
+    const std::string &stored = doc.NodeTable[i].description;
+    EXPECT_LT(stored.find("<B>"), stored.find("two")) << stored;
+    EXPECT_NE(stored.find("two</B> three"), std::string::npos) << stored;
+    EXPECT_EQ(stored.find("one"), std::string::npos) << stored;
 }
 
 TEST_F(EditorsTest, InformationEditorCancelRestoresFormatting) {

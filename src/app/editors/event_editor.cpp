@@ -10,6 +10,7 @@
 
 #include "editors/element_editor.h"
 #include "editors/element_options.h"
+#include "editors/media_tab.h"
 
 namespace kinvarro {
 
@@ -32,6 +33,10 @@ TForm8::TForm8(Document &doc, Prompts &prompts, const MessageTable &messages, QW
     connect(cbusecolor_, &QCheckBox::toggled, this,
             [this](bool on) { SetUseOwnColour(fields_, on, false, prompts_); });
     tabs()->setCurrentIndex(1);
+    connect(tabs(), &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == tabs()->indexOf(&media()))
+            media().refreshPreview();
+    });
 }
 
 void TForm8::showOptions() {

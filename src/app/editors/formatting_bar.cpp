@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QFontComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QTextEdit>
@@ -177,7 +178,33 @@ bool FormattingBar::eventFilter(QObject *watched, QEvent *event) {
     return false;
 }
 
-void InstallClipboardMenu(QTextEdit *field, bool plainText) {
+namespace {
+
+// QTextEdit takes Ctrl+Del for deleting a word before any shortcut sees it;
+// here it cuts, as the field's menu promises.
+class CutKey : public QObject {
+  public:
+    explicit CutKey(QTextEdit *field) : QObject(field), field_(field) {}
+
+  protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Delete || key->modifiers() != Qt::ControlModifier)
+            return false;
+        if (!field_->isReadOnly())
+            field_->cut();
+        return true;
+    }
+
+  private:
+    QTextEdit *field_;
+};
+
+}  // namespace
+
+void InstallClipboardMenu(QTextEdit *field) {
     auto *copy = new QAction(QStringLiteral("Копировать"), field);
     copy->setObjectName(QStringLiteral("NCopy"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
@@ -186,8 +213,8 @@ void InstallClipboardMenu(QTextEdit *field, bool plainText) {
     paste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Insert));
     auto *cut = new QAction(QStringLiteral("Вырезать"), field);
     cut->setObjectName(QStringLiteral("NCut"));
-    cut->setShortcut(plainText ? QKeySequence(Qt::SHIFT | Qt::Key_Delete)
-                               : QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    field->installEventFilter(new CutKey(field));
     for (QAction *action : {copy, paste, cut}) {
         action->setShortcutContext(Qt::WidgetShortcut);
         field->addAction(action);

@@ -44,7 +44,7 @@ class FormattingBar : public QWidget {
 };
 
 /// Gives a rich-text field the context menu "Копировать", "Вставить", "Вырезать"
-/// with their shortcuts and enabling rules; a plain field cuts with Shift+Del.
-void InstallClipboardMenu(QTextEdit *field, bool plainText = false);
+/// with their shortcuts (Ctrl+Ins, Shift+Ins, Ctrl+Del) and enabling rules.
+void InstallClipboardMenu(QTextEdit *field);
 
 }  // namespace kinvarro

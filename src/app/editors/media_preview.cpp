@@ -25,9 +25,7 @@ MediaPreview::MediaPreview(QWidget *parent)
       picture_(new QLabel(split_)),
       comment_(new QTextEdit(split_)),
       playerBar_(new QWidget(this)),
-      video_(new QVideoWidget(playerBar_)),
-      player_(new QMediaPlayer(this)),
-      audio_(new QAudioOutput(this)) {
+      video_(new QVideoWidget(playerBar_)) {
     picture_->setObjectName(QStringLiteral("ieMedia"));
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setMinimumSize(64, 64);
@@ -48,9 +46,9 @@ MediaPreview::MediaPreview(QWidget *parent)
     pause->setObjectName(QStringLiteral("bPause"));
     auto *stop = new QPushButton(QStringLiteral("■"), playerBar_);
     stop->setObjectName(QStringLiteral("bStop"));
-    connect(play, &QPushButton::clicked, player_, &QMediaPlayer::play);
-    connect(pause, &QPushButton::clicked, player_, &QMediaPlayer::pause);
-    connect(stop, &QPushButton::clicked, player_, &QMediaPlayer::stop);
+    connect(play, &QPushButton::clicked, this, [this] { player()->play(); });
+    connect(pause, &QPushButton::clicked, this, [this] { player()->pause(); });
+    connect(stop, &QPushButton::clicked, this, [this] { player()->stop(); });
     video_->setMinimumHeight(120);
     auto *controls = new QHBoxLayout;
     controls->addWidget(play);
@@ -61,10 +59,6 @@ MediaPreview::MediaPreview(QWidget *parent)
     barLayout->setContentsMargins(0, 0, 0, 0);
     barLayout->addWidget(video_);
     barLayout->addLayout(controls);
-    player_->setAudioOutput(audio_);
-    player_->setVideoOutput(video_);
-    // A player that cannot open the file is hidden.
-    connect(player_, &QMediaPlayer::errorOccurred, playerBar_, &QWidget::hide);
     playerBar_->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -79,7 +73,21 @@ void MediaPreview::clear() {
     picture_->clear();
 }
 
+QMediaPlayer *MediaPreview::player() {
+    // Made on first use: opening the audio output connects to the sound server.
+    if (!player_) {
+        player_ = new QMediaPlayer(this);
+        player_->setAudioOutput(new QAudioOutput(player_));
+        player_->setVideoOutput(video_);
+        // A player that cannot open the file is hidden.
+        connect(player_, &QMediaPlayer::errorOccurred, playerBar_, &QWidget::hide);
+    }
+    return player_;
+}
+
 void MediaPreview::releaseFile() {
+    if (!player_)
+        return;
     player_->stop();
     player_->setSource(QUrl());
 }
@@ -104,7 +112,7 @@ void MediaPreview::showFile(const QString &entry, const QString &fullPath) {
     }
     if (OffersMediaPlayer(entry)) {
         playerBar_->show();
-        player_->setSource(QUrl::fromLocalFile(fullPath));
+        player()->setSource(QUrl::fromLocalFile(fullPath));
     } else {
         releaseFile();
         playerBar_->hide();

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QAudioOutput;
 class QLabel;
 class QMediaPlayer;
 class QSplitter;
@@ -39,14 +38,14 @@ class MediaPreview : public QWidget {
   private:
     void showPicture();
     void setCommentVisible(bool visible);
+    QMediaPlayer *player();
 
     QSplitter *split_;
     QLabel *picture_;
     QTextEdit *comment_;
     QWidget *playerBar_;
     QVideoWidget *video_;
-    QMediaPlayer *player_;
-    QAudioOutput *audio_;
+    QMediaPlayer *player_ = nullptr;
     QImage image_;
     QList<int> rememberedSizes_;
 };

@@ -54,6 +54,8 @@ class MediaTab : public QWidget {
     void editComment();
     void renameOrMove();
     void selectEntry(int index);
+    /// Shows the selected file's picture, comment and player again.
+    void refreshPreview();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,7 +68,6 @@ class MediaTab : public QWidget {
     void rebuildTree();
     void locateInTree(const QString &entry);
     void treeSelectionChanged();
-    void refreshPreview();
     void updateButtons();
     QString selectedFullPath() const;
 
