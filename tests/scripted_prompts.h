@@ -19,6 +19,11 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::optional<std::int32_t>> intervals;
     std::vector<std::int32_t> intervalsShown;  ///< the value each interval dialog opened with
     int fileDialogs = 0;
+    std::deque<QStringList> fileLists;          ///< an empty list cancels
+    std::deque<std::optional<TColor>> colours;  ///< nullopt cancels
+    std::deque<std::optional<QFont>> fonts;     ///< nullopt cancels
+    int colourDialogs = 0;
+    int fontDialogs = 0;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
         asked << caption + '|' + text;
@@ -39,6 +44,18 @@ class ScriptedPrompts : public Prompts {
     std::optional<std::int32_t> askInterval(std::int32_t current) override {
         intervalsShown.push_back(current);
         return take(intervals, std::optional<std::int32_t>());
+    }
+    QStringList chooseFilesToOpen(const QString &, const QString &) override {
+        ++fileDialogs;
+        return take(fileLists, QStringList{});
+    }
+    std::optional<TColor> chooseColour(TColor) override {
+        ++colourDialogs;
+        return take(colours, std::optional<TColor>{});
+    }
+    std::optional<QFont> chooseFont(const QFont &) override {
+        ++fontDialogs;
+        return take(fonts, std::optional<QFont>{});
     }
 
   private:

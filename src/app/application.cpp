@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "editors/element_editors.h"
 #include "settings/language_files.h"
 #include "ui/about_box.h"
 #include "ui/chart_input.h"
@@ -46,8 +47,7 @@ bool KinvarroApplication::start() {
     QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });
     QObject::connect(main_.get(), &TForm1::languageSwitchRequested, main_.get(),
                      [this] { switchLanguage(); });
-    translate({main_.get(), about_, &prompts_->intervalDialog(), &main_->chartInput().zoomWindow(),
-               &main_->progressWindow()});
+    translate(windows());
     return true;
 }
 
@@ -73,8 +73,15 @@ void KinvarroApplication::switchLanguage() {
     if (!choice_->switchLanguage())
         return;
     loadLanguage();
-    translate({main_.get(), about_, &prompts_->intervalDialog(), &main_->chartInput().zoomWindow(),
-               &main_->progressWindow()});
+    translate(windows());
+}
+
+std::vector<QWidget *> KinvarroApplication::windows() {
+    std::vector<QWidget *> all{main_.get(), about_, &prompts_->intervalDialog(),
+                               &main_->chartInput().zoomWindow(), &main_->progressWindow()};
+    for (QWidget *editor : main_->editors().windows())
+        all.push_back(editor);
+    return all;
 }
 
 void KinvarroApplication::show(const QString &document) {

@@ -41,6 +41,8 @@ class KinvarroApplication {
     void loadLanguage();
     void translate(const std::vector<QWidget *> &windows);
     void switchLanguage();
+    /// The main window and every window translated with it.
+    std::vector<QWidget *> windows();
 
     QString programFolder_;
     MachineStore &store_;

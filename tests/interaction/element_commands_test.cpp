@@ -54,6 +54,14 @@ TEST_F(ElementCommandsTest, CancellingTheFirstEditingRemovesTheNewElement) {
     EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
     EXPECT_EQ(doc.CurrentNode, -1);
     EXPECT_FALSE(doc.DocumentModified);
+
+    // An editor that takes the cancelled element away itself leaves the rest alone.
+    host.editor = [this](int index, bool) {
+        doc.NodeTable.remove(index);
+        return false;
+    };
+    commands.addElement(kPerson);
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
 }
 
 TEST_F(ElementCommandsTest, AFullTableRefusesWithoutOpeningTheEditor) {

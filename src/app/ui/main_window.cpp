@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "editors/element_editors.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -63,6 +65,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     files_.recentFiles().load(QStringList(history.begin(), history.end()));
     showRecentFiles(files_.recentFiles().entries());
     wireFileMenu();
+    wireEditors(prompts);
     RequestRedraw();
 }
 
@@ -123,13 +126,18 @@ void TForm1::buildChartArea() {
 }
 
 void TForm1::wireFileMenu() {
-    openDialog_ = new FileDialogFilter(QStringLiteral("OpenDialog1"), FileCommands::kOpenFilter, this);
-    saveDialog_ = new FileDialogFilter(QStringLiteral("SaveDialog1"), FileCommands::kSaveFilter, this);
+    openDialog_ =
+        new FileDialogFilter(QStringLiteral("OpenDialog1"), FileCommands::kOpenFilter, this);
+    saveDialog_ =
+        new FileDialogFilter(QStringLiteral("SaveDialog1"), FileCommands::kSaveFilter, this);
     files_.setDiagramExporter([this](const QString &path) { return exportDiagram(path); });
-    connect(menus_.N24, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::newDocument); });
-    connect(menus_.N4, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::openFromMenu); });
+    connect(menus_.N24, &QAction::triggered, this,
+            [this] { runFileCommand(&FileCommands::newDocument); });
+    connect(menus_.N4, &QAction::triggered, this,
+            [this] { runFileCommand(&FileCommands::openFromMenu); });
     connect(menus_.N2, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::save); });
-    connect(menus_.N3, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::saveAs); });
+    connect(menus_.N3, &QAction::triggered, this,
+            [this] { runFileCommand(&FileCommands::saveAs); });
     for (int i = 0; i < int(menus_.PlaceHolders.size()); ++i) {
         connect(menus_.PlaceHolders[std::size_t(i)], &QAction::triggered, &files_,
                 [this, i] { files_.openRecent(i); });
@@ -156,6 +164,20 @@ void TForm1::wireFileMenu() {
         store_.setHistory(history);
         showRecentFiles(entries);
     });
+}
+
+void TForm1::wireEditors(Prompts &prompts) {
+    editors_ = new ElementEditors(doc_, prompts, messages_, this);
+    editors_->setSaveDocument([this] { runFileCommand(&FileCommands::save); });
+    connect(editors_, &ElementEditors::chartChanged, this, [this] {
+        if (QAction *item = menus_.item("NdelSelected"))
+            item->setVisible(false);
+        RequestRedraw();
+    });
+    if (QAction *info = menus_.item("N51"))
+        connect(info, &QAction::triggered, editors_, &ElementEditors::N51Click);
+    input_->host().setElementEditor(
+        [this](int index, bool justAdded) { return editors_->NModifyClick(index, justAdded); });
 }
 
 void TForm1::runFileCommand(void (FileCommands::*command)()) {

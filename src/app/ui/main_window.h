@@ -17,6 +17,7 @@ namespace kinvarro {
 
 class ChartArea;
 class ChartInput;
+class ElementEditors;
 class FileDialogFilter;
 class MachineStore;
 class SearchBar;
@@ -49,6 +50,8 @@ class TForm1 : public QMainWindow {
     /// The caption at start-up, before any language file is applied.
     const QString &baseCaption() const { return baseCaption_; }
     TForm10 &progressWindow() { return *progress_; }
+    /// The element and information editors (`NModifyClick`, `N51Click`).
+    ElementEditors &editors() { return *editors_; }
 
     void RequestRedraw();
     bool redrawPending() const { return redraw_.isPending(); }
@@ -73,6 +76,7 @@ class TForm1 : public QMainWindow {
   private:
     void buildChartArea();
     void wireFileMenu();
+    void wireEditors(Prompts &prompts);
     void showRecentFiles(const QStringList &entries);
     void mirrorScrollBars();
     void scrollBarMoved();
@@ -99,6 +103,7 @@ class TForm1 : public QMainWindow {
     QWidget *stripV_ = nullptr;
     TForm10 *progress_ = nullptr;
     ChartInput *input_ = nullptr;
+    ElementEditors *editors_ = nullptr;
     FileDialogFilter *openDialog_ = nullptr;
     FileDialogFilter *saveDialog_ = nullptr;
     bool mirroring_ = false;

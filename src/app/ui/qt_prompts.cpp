@@ -3,8 +3,10 @@
 #include "ui/file_dialog_filter.h"
 #include "ui/interval_dialog.h"
 
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 namespace kinvarro {
@@ -71,6 +73,33 @@ TForm4 &QtPrompts::intervalDialog() {
 
 std::optional<std::int32_t> QtPrompts::askInterval(std::int32_t current) {
     return intervalDialog().askInterval(current);
+}
+
+QStringList QtPrompts::chooseFilesToOpen(const QString &filter, const QString &folder) {
+    QFileDialog dialog(parent_);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(QtNameFilters(filter));
+    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+std::optional<TColor> QtPrompts::chooseColour(TColor initial) {
+    const QColor start = QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, parent_);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return TColor(chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16));
+}
+
+std::optional<QFont> QtPrompts::chooseFont(const QFont &initial) {
+    bool ok = false;
+    const QFont chosen =
+        QFontDialog::getFont(&ok, initial, parent_, QString(), QFontDialog::ScalableFonts);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
 }
 
 }  // namespace kinvarro

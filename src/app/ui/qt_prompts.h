@@ -24,6 +24,9 @@ class QtPrompts : public Prompts {
     std::optional<FileChoice> chooseFileToSave(const QString &filter, const QString &folder,
                                                const QString &fileName, int typeIndex) override;
     std::optional<std::int32_t> askInterval(std::int32_t current) override;
+    QStringList chooseFilesToOpen(const QString &filter, const QString &folder) override;
+    std::optional<TColor> chooseColour(TColor initial) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
 
   private:
     QWidget *parent_;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
+
+#include "model/tnode.h"
 
 namespace kinvarro {
 
@@ -33,6 +37,12 @@ class Prompts {
     /// The grid-interval dialog opened with `current`: the value entered, or
     /// nullopt when it was closed without applying.
     virtual std::optional<std::int32_t> askInterval(std::int32_t current) = 0;
+    /// Several existing files; an empty list when the dialog is cancelled.
+    virtual QStringList chooseFilesToOpen(const QString &filter, const QString &folder) = 0;
+    /// The colour dialog with every colour on offer; nullopt when cancelled.
+    virtual std::optional<TColor> chooseColour(TColor initial) = 0;
+    /// The font dialog (scalable fonts); nullopt when cancelled.
+    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
 };
 
 }  // namespace kinvarro

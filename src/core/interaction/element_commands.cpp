@@ -38,7 +38,12 @@ void ElementCommands::addElement(ElementKind kind) {
         return;
     }
     host_.RequestRedraw();
-    if (!host_.NModifyClick(true)) {
+    const std::int32_t id = doc_.NodeTable[*added].id;
+    // The editor may already have taken the cancelled element away itself.
+    const auto stillThere = [&] {
+        return *added == doc_.NodeTable.NodeCount() - 1 && doc_.NodeTable[*added].id == id;
+    };
+    if (!host_.NModifyClick(true) && stillThere()) {
         // Nothing links to an element that was never applied, so taking it
         // off the end leaves the table as it was.
         doc_.NodeTable.remove(*added);

@@ -1,0 +1,55 @@
+#include "editors/comment_editor.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/prompts.h"
+#include "editors/description_text.h"
+#include "editors/unstorable_notice.h"
+
+namespace kinvarro {
+
+Tfcomment::Tfcomment(Prompts &prompts, QWidget *parent)
+    : QDialog(parent), prompts_(prompts), reComment_(new QPlainTextEdit(this)) {
+    setObjectName(QStringLiteral("fcomment"));
+    auto *group = new QGroupBox(QStringLiteral("Комментарий"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    reComment_->setObjectName(QStringLiteral("reComment"));
+    reComment_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    (new QVBoxLayout(group))->addWidget(reComment_);
+    auto *apply = new QPushButton(QStringLiteral("Применить"), this);
+    apply->setObjectName(QStringLiteral("bApply"));
+    auto *cancel = new QPushButton(QStringLiteral("Отменить"), this);
+    cancel->setObjectName(QStringLiteral("bCancel"));
+    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(apply);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    resize(480, 320);
+}
+
+std::optional<QString> Tfcomment::edit(const QString &caption, const QString &text) {
+    setWindowTitle(caption);
+    reComment_->setPlainText(text);
+    reComment_->setFocus();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return reComment_->toPlainText();
+}
+
+void Tfcomment::accept() {
+    const QString unstorable = UnstorableCharacters(reComment_->toPlainText());
+    if (!unstorable.isEmpty())
+        return TellUnstorable(prompts_, unstorable);
+    QDialog::accept();
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace kinvarro {
+
+class Prompts;
+
+/// `Tfcomment`: edits the comment of one media file as plain text.
+class Tfcomment : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Tfcomment(Prompts &prompts, QWidget *parent = nullptr);
+
+    /// Shows the comment; returns the new text on apply.
+    std::optional<QString> edit(const QString &caption, const QString &text);
+
+    /// Refused when the text holds characters Windows-1251 cannot store.
+    void accept() override;
+
+  private:
+    Prompts &prompts_;
+    QPlainTextEdit *reComment_;
+};
+
+}  // namespace kinvarro

@@ -1,0 +1,104 @@
+#include "editors/element_editor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include "editors/element_options.h"
+#include "editors/parent_list.h"
+
+namespace kinvarro {
+
+namespace {
+
+QComboBox *NamedList(const char *name, QWidget *parent) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    return list;
+}
+
+QLabel *NamedLabel(const char *name, const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+}  // namespace
+
+void AddImportanceItems(QComboBox *list) {
+    list->addItems({QStringLiteral("Второстепенная"), QStringLiteral("Обычная"),
+                    QStringLiteral("Важная"), QStringLiteral("Очень важная"),
+                    QStringLiteral("Самая важная")});
+}
+
+TForm3::TForm3(Document &doc, Prompts &prompts, const MessageTable &messages, QWidget *parent)
+    : ElementEditorBase(doc, prompts, messages, true, parent),
+      cbSex_(NamedList("cbSex", optionsPage_)),
+      cbFather_(NamedList("cbFather", optionsPage_)),
+      cbMother_(NamedList("cbMother", optionsPage_)),
+      cbfatherimportance_(NamedList("cbfatherimportance", optionsPage_)),
+      cbMatherImportance_(NamedList("cbMatherImportance", optionsPage_)),
+      cbusecolor_(new QCheckBox(QStringLiteral("индивидуальный фон"), optionsPage_)),
+      cbusefont_(new QCheckBox(QStringLiteral("индивидуальный шрифт"), optionsPage_)) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Элемент"));
+    nameGroup_->setTitle(QStringLiteral("Имя"));
+    setMinimumSize(669, 400);
+    cbSex_->addItems(
+        {QStringLiteral("Неизвестно"), QStringLiteral("Мужчина"), QStringLiteral("Женщина")});
+    AddImportanceItems(cbfatherimportance_);
+    AddImportanceItems(cbMatherImportance_);
+    cbusecolor_->setObjectName(QStringLiteral("cbusecolor"));
+    cbusefont_->setObjectName(QStringLiteral("cbusefont"));
+
+    auto *form = new QFormLayout(optionsPage_);
+    form->addRow(NamedLabel("Label1", QStringLiteral("Пол"), optionsPage_), cbSex_);
+    form->addRow(NamedLabel("Label2", QStringLiteral("Отец"), optionsPage_), cbFather_);
+    form->addRow(NamedLabel("Label3", QStringLiteral("Мать"), optionsPage_), cbMother_);
+    form->addRow(NamedLabel("Label4", QStringLiteral("Важность ветви по отцу"), optionsPage_),
+                 cbfatherimportance_);
+    form->addRow(NamedLabel("Label5", QStringLiteral("Важность ветви по матери"), optionsPage_),
+                 cbMatherImportance_);
+    form->addRow(cbusecolor_);
+    form->addRow(cbusefont_);
+
+    // The boxes are set from code with signals blocked, so only a user's click asks.
+    connect(cbusecolor_, &QCheckBox::toggled, this,
+            [this](bool on) { SetUseOwnColour(fields_, on, true, prompts_); });
+    connect(cbusefont_, &QCheckBox::toggled, this, [this](bool on) {
+        SetUseOwnFont(fields_, on, prompts_);
+        const QSignalBlocker block(cbusefont_);
+        cbusefont_->setChecked(fields_.useFont);
+    });
+    tabs()->setCurrentIndex(2);
+}
+
+void TForm3::showOptions() {
+    cbSex_->setCurrentIndex(fields_.sex);
+    const QStringList parents = ParentListItems(doc_);
+    for (QComboBox *list : {cbFather_, cbMother_}) {
+        list->clear();
+        list->addItems(parents);
+    }
+    cbFather_->setCurrentIndex(fields_.fatherItem);
+    cbMother_->setCurrentIndex(fields_.motherItem);
+    cbfatherimportance_->setCurrentIndex(fields_.fatherImportance);
+    cbMatherImportance_->setCurrentIndex(fields_.motherImportance);
+    const QSignalBlocker blockColour(cbusecolor_), blockFont(cbusefont_);
+    cbusecolor_->setChecked(fields_.useColor);
+    cbusefont_->setChecked(fields_.useFont);
+}
+
+void TForm3::readOptions() {
+    fields_.sex = cbSex_->currentIndex();
+    fields_.fatherItem = cbFather_->currentIndex();
+    fields_.motherItem = cbMother_->currentIndex();
+    fields_.fatherImportance = cbfatherimportance_->currentIndex();
+    fields_.motherImportance = cbMatherImportance_->currentIndex();
+}
+
+}  // namespace kinvarro

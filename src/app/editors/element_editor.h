@@ -1,0 +1,41 @@
+#pragma once
+
+#include "editors/element_editor_base.h"
+
+class QCheckBox;
+class QComboBox;
+
+namespace kinvarro {
+
+/// `TForm3`: the person editor ("Элемент") with sex, parents, the importance of
+/// both branches, an own background colour and an own font on "Опции".
+class TForm3 : public ElementEditorBase {
+    Q_OBJECT
+  public:
+    TForm3(Document &doc, Prompts &prompts, const MessageTable &messages,
+           QWidget *parent = nullptr);
+
+    QComboBox *sexList() const { return cbSex_; }
+    QComboBox *fatherList() const { return cbFather_; }
+    QComboBox *motherList() const { return cbMother_; }
+    QCheckBox *colourBox() const { return cbusecolor_; }
+    QCheckBox *fontBox() const { return cbusefont_; }
+
+  protected:
+    void showOptions() override;
+    void readOptions() override;
+
+  private:
+    QComboBox *cbSex_;
+    QComboBox *cbFather_;
+    QComboBox *cbMother_;
+    QComboBox *cbfatherimportance_;
+    QComboBox *cbMatherImportance_;
+    QCheckBox *cbusecolor_;
+    QCheckBox *cbusefont_;
+};
+
+/// Adds the five importance items to a list.
+void AddImportanceItems(QComboBox *list);
+
+}  // namespace kinvarro

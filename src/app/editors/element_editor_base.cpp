@@ -1,0 +1,106 @@
+#include "editors/element_editor_base.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "common/prompts.h"
+#include "editors/formatting_bar.h"
+#include "editors/media_tab.h"
+#include "editors/unstorable_notice.h"
+#include "model/document.h"
+#include "settings/message_table.h"
+
+namespace kinvarro {
+
+ElementEditorBase::ElementEditorBase(Document &doc, Prompts &prompts, const MessageTable &messages,
+                                     bool person, QWidget *parent)
+    : QDialog(parent),
+      doc_(doc),
+      prompts_(prompts),
+      messages_(messages),
+      nameGroup_(new QGroupBox(this)),
+      optionsPage_(new QWidget(this)),
+      eName_(new QPlainTextEdit(nameGroup_)),
+      tabs_(new QTabWidget(this)),
+      eDescription_(new QTextEdit(this)),
+      bar_(new FormattingBar(eDescription_, this)),
+      media_(new MediaTab(doc, prompts, messages, person, this)) {
+    nameGroup_->setObjectName(QStringLiteral("GroupBox1"));
+    eName_->setObjectName(QStringLiteral("eName"));
+    eName_->setMaximumHeight(80);
+    (new QVBoxLayout(nameGroup_))->addWidget(eName_);
+
+    eDescription_->setObjectName(QStringLiteral("eDescription"));
+    InstallClipboardMenu(eDescription_);
+    auto *descriptionPage = new QWidget(this);
+    descriptionPage->setObjectName(QStringLiteral("TabSheet1"));
+    auto *descriptionLayout = new QVBoxLayout(descriptionPage);
+    bar_->setObjectName(QStringLiteral("Panel4"));
+    descriptionLayout->addWidget(bar_);
+    descriptionLayout->addWidget(eDescription_, 1);
+    media_->setObjectName(QStringLiteral("TabSheet2"));
+    optionsPage_->setObjectName(QStringLiteral("TabSheet3"));
+    tabs_->setObjectName(QStringLiteral("PageControl1"));
+    tabs_->addTab(descriptionPage, QStringLiteral("Описание"));
+    tabs_->addTab(media_, QStringLiteral("Медиа"));
+    tabs_->addTab(optionsPage_, QStringLiteral("Опции"));
+
+    auto *apply = new QPushButton(QStringLiteral("Применить"), this);
+    apply->setObjectName(QStringLiteral("bApply"));
+    auto *cancel = new QPushButton(QStringLiteral("Отменить"), this);
+    cancel->setObjectName(QStringLiteral("bCancel"));
+    apply->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(apply);
+    buttons->addWidget(cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(nameGroup_);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+}
+
+bool ElementEditorBase::edit(int index) {
+    index_ = index;
+    if (const Status loaded = LoadElement(doc_, index, fields_, *eDescription_->document());
+        !loaded) {
+        prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError), loaded.message());
+        return false;
+    }
+    eName_->setPlainText(fields_.name);
+    media_->load(fields_.media);
+    eDescription_->moveCursor(QTextCursor::Start);
+    showOptions();
+    if (exec() != QDialog::Accepted)
+        return false;
+    ApplyElement(doc_, index, fields_, *eDescription_->document());
+    return true;
+}
+
+void ElementEditorBase::accept() {
+    fields_.name = eName_->toPlainText();
+    fields_.media = media_->entries();
+    readOptions();
+    const QString unstorable = UnstorableText(fields_, *eDescription_->document());
+    if (!unstorable.isEmpty())
+        return TellUnstorable(prompts_, unstorable);
+    QDialog::accept();
+}
+
+void ElementEditorBase::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    media_->prepareForShow();
+    eName_->setFocus();
+    eName_->selectAll();
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,60 @@
+#include "editors/element_editors.h"
+
+#include "editors/element_editor.h"
+#include "editors/event_editor.h"
+#include "editors/info_editor.h"
+#include "editors/media_tab.h"
+#include "model/document.h"
+
+namespace kinvarro {
+
+ElementEditors::ElementEditors(Document &doc, Prompts &prompts, const MessageTable &messages,
+                               QWidget *window)
+    : QObject(window),
+      doc_(doc),
+      person_(new TForm3(doc, prompts, messages, window)),
+      event_(new TForm8(doc, prompts, messages, window)),
+      info_(new TForm7(doc, prompts, window)) {}
+
+ElementEditors::~ElementEditors() = default;
+
+void ElementEditors::setSaveDocument(std::function<void()> save) {
+    person_->media().setSaveDocument(std::move(save));
+}
+
+bool ElementEditors::NModifyClick(int index, bool justAdded) {
+    if (!doc_.NodeTable.isValidIndex(index))
+        return false;
+    const int kind = doc_.NodeTable[index].kind;
+    ElementEditorBase *editor = kind == kPerson ? static_cast<ElementEditorBase *>(person_)
+                                : kind == kHistoricalEvent ? event_
+                                                           : nullptr;
+    if (!editor) {
+        // An element of unknown kind is not edited; only the selection goes.
+        doc_.NodeTable.clearSelection();
+        emit chartChanged();
+        return false;
+    }
+    if (editor->edit(index)) {
+        emit chartChanged();
+        return true;
+    }
+    if (CancelElement(doc_, index, justAdded))
+        emit chartChanged();
+    return false;
+}
+
+std::vector<QWidget *> ElementEditors::windows() const {
+    std::vector<QWidget *> windows{person_, event_, info_};
+    for (ElementEditorBase *editor :
+         {static_cast<ElementEditorBase *>(person_), static_cast<ElementEditorBase *>(event_)})
+        for (QWidget *dialog : editor->media().dialogs())
+            windows.push_back(dialog);
+    return windows;
+}
+
+bool ElementEditors::N51Click() {
+    return info_->N51Click();
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,239 @@
+#include "editors/formatting_bar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "editors/selection_format.h"
+
+namespace kinvarro {
+
+namespace {
+
+// The standard colours of the colour list, as 0x00BBGGRR.
+constexpr TColor kListColours[] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                   0x808000, 0x808080, 0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                   0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+constexpr int kSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+
+int ColourItem(QComboBox *list, TColor colour) {
+    int item = list->findData(colour);
+    if (item < 0) {
+        QPixmap swatch(12, 12);
+        swatch.fill(ToQColor(colour));
+        list->addItem(QIcon(swatch),
+                      QStringLiteral("$%1").arg(colour, 6, 16, QLatin1Char('0')).toUpper(), colour);
+        item = list->count() - 1;
+    }
+    return item;
+}
+
+}  // namespace
+
+FormattingBar::FormattingBar(QTextEdit *field, QWidget *parent)
+    : QWidget(parent),
+      field_(field),
+      face_(new QFontComboBox(this)),
+      size_(new QComboBox(this)),
+      colour_(new QComboBox(this)) {
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    face_->setObjectName(QStringLiteral("FontName"));
+    face_->setFontFilters(QFontComboBox::ScalableFonts);
+    size_->setObjectName(QStringLiteral("FontSize"));
+    size_->setEditable(true);
+    for (int size : kSizes)
+        size_->addItem(QString::number(size));
+    colour_->setObjectName(QStringLiteral("FontColor"));
+    for (TColor colour : kListColours)
+        ColourItem(colour_, colour);
+    colour_->addItem(tr("..."), -1);
+    layout->addWidget(face_, 3);
+    layout->addWidget(size_, 1);
+    layout->addWidget(colour_, 2);
+    bold_ = addToggle(QStringLiteral("sbBold"), QStringLiteral("B"));
+    italic_ = addToggle(QStringLiteral("sbItalic"), QStringLiteral("i"));
+    underline_ = addToggle(QStringLiteral("sbUnderline"), QStringLiteral("U"));
+    left_ = addToggle(QStringLiteral("sbLeft"), QStringLiteral("L"));
+    centre_ = addToggle(QStringLiteral("sbCenter"), QStringLiteral("C"));
+    right_ = addToggle(QStringLiteral("sbRight"), QStringLiteral("R"));
+    left_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-left")));
+    centre_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-center")));
+    right_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-right")));
+    layout->addStretch();
+    QFont boldFont = bold_->font();
+    boldFont.setBold(true);
+    bold_->setFont(boldFont);
+
+    connect(bold_, &QToolButton::toggled, this,
+            [this](bool on) { applyFormat(StyleFormat(kStyleBold, on)); });
+    connect(italic_, &QToolButton::toggled, this,
+            [this](bool on) { applyFormat(StyleFormat(kStyleItalic, on)); });
+    connect(underline_, &QToolButton::toggled, this,
+            [this](bool on) { applyFormat(StyleFormat(kStyleUnderline, on)); });
+    for (QToolButton *button : {left_, centre_, right_})
+        connect(button, &QToolButton::clicked, this, [this, button] { alignmentPressed(button); });
+    connect(face_, &QFontComboBox::currentFontChanged, this,
+            [this](const QFont &font) { applyFormat(FaceFormat(font.family())); });
+    connect(size_, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { applyFormat(SizeFormat(text.toInt())); });
+    connect(colour_, &QComboBox::activated, this, [this](int item) {
+        TColor colour = colour_->itemData(item).toInt();
+        if (colour < 0) {
+            const QColor chosen = QColorDialog::getColor(field_->textColor(), this);
+            if (!chosen.isValid())
+                return mirrorSelection();
+            colour = FromQColor(chosen);
+            QSignalBlocker block(colour_);
+            colour_->setCurrentIndex(ColourItem(colour_, colour));
+        }
+        applyFormat(ColourFormat(colour));
+    });
+
+    field_->installEventFilter(this);
+    field_->viewport()->installEventFilter(this);
+    if (QWidget *window = field_->window())
+        window->installEventFilter(this);
+    hide();
+}
+
+QToolButton *FormattingBar::addToggle(const QString &name, const QString &text) {
+    auto *button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setCheckable(true);
+    button->setAutoRaise(true);
+    layout()->addWidget(button);
+    return button;
+}
+
+void FormattingBar::applyFormat(const QTextCharFormat &format) {
+    if (mirroring_)
+        return;
+    field_->mergeCurrentCharFormat(format);
+    field_->setFocus();
+}
+
+void FormattingBar::alignmentPressed(QToolButton *pressed) {
+    // At most one is down; all may be up, and then the alignment stays.
+    for (QToolButton *button : {left_, centre_, right_})
+        if (button != pressed)
+            button->setChecked(false);
+    if (!pressed->isChecked())
+        return;
+    QTextCursor cursor = field_->textCursor();
+    SetSelectionAlignment(cursor, pressed == left_     ? Alignment::Left
+                                  : pressed == centre_ ? Alignment::Centre
+                                                       : Alignment::Right);
+    field_->setFocus();
+}
+
+void FormattingBar::mirrorSelection() {
+    const SelectionFormat shown = FormatOfSelection(field_->textCursor());
+    mirroring_ = true;
+    const QSignalBlocker blockFace(face_), blockSize(size_), blockColour(colour_);
+    bold_->setChecked(shown.bold);
+    italic_->setChecked(shown.italic);
+    underline_->setChecked(shown.underline);
+    face_->setCurrentFont(QFont(shown.face));
+    size_->setCurrentText(QString::number(shown.size));
+    colour_->setCurrentIndex(ColourItem(colour_, shown.colour));
+    if (shown.alignment != Alignment::Other) {
+        left_->setChecked(shown.alignment == Alignment::Left);
+        centre_->setChecked(shown.alignment == Alignment::Centre);
+        right_->setChecked(shown.alignment == Alignment::Right);
+    }
+    mirroring_ = false;
+}
+
+bool FormattingBar::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == field_->window()) {
+        if (event->type() == QEvent::Hide)
+            hide();
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+            show();
+            [[fallthrough]];
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonRelease:
+            // Mirror after the field has handled the event.
+            QMetaObject::invokeMethod(this, &FormattingBar::mirrorSelection, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+namespace {
+
+// QTextEdit takes Ctrl+Del for deleting a word before any shortcut sees it;
+// here it cuts, as the field's menu promises.
+class CutKey : public QObject {
+  public:
+    explicit CutKey(QTextEdit *field) : QObject(field), field_(field) {}
+
+  protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Delete || key->modifiers() != Qt::ControlModifier)
+            return false;
+        if (!field_->isReadOnly())
+            field_->cut();
+        return true;
+    }
+
+  private:
+    QTextEdit *field_;
+};
+
+}  // namespace
+
+void InstallClipboardMenu(QTextEdit *field) {
+    auto *copy = new QAction(QStringLiteral("Копировать"), field);
+    copy->setObjectName(QStringLiteral("NCopy"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    auto *paste = new QAction(QStringLiteral("Вставить"), field);
+    paste->setObjectName(QStringLiteral("NPaste"));
+    paste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+    auto *cut = new QAction(QStringLiteral("Вырезать"), field);
+    cut->setObjectName(QStringLiteral("NCut"));
+    cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    field->installEventFilter(new CutKey(field));
+    for (QAction *action : {copy, paste, cut}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        field->addAction(action);
+    }
+    QObject::connect(copy, &QAction::triggered, field, &QTextEdit::copy);
+    QObject::connect(paste, &QAction::triggered, field, &QTextEdit::paste);
+    QObject::connect(cut, &QAction::triggered, field, &QTextEdit::cut);
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(field, &QWidget::customContextMenuRequested, field, [=](const QPoint &at) {
+        const bool selection = field->textCursor().hasSelection();
+        const QMimeData *clip = QApplication::clipboard()->mimeData();
+        copy->setEnabled(selection);
+        cut->setEnabled(selection && !field->isReadOnly());
+        paste->setEnabled(clip && clip->hasText() && !clip->text().isEmpty() &&
+                          !field->isReadOnly());
+        QMenu menu;
+        menu.addActions({copy, paste, cut});
+        menu.exec(field->viewport()->mapToGlobal(at));
+    });
+}
+
+}  // namespace kinvarro

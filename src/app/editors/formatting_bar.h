@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QFontComboBox;
+class QTextCharFormat;
+class QTextEdit;
+class QToolButton;
+
+namespace kinvarro {
+
+/// The bar above a rich-text field: face, size and colour lists, "B", "i", "U"
+/// and three alignment buttons. It applies to the field's selection and mirrors
+/// the selection after every key and mouse event; it appears at the field's
+/// first key or mouse press and hides again when its window hides.
+class FormattingBar : public QWidget {
+    Q_OBJECT
+  public:
+    FormattingBar(QTextEdit *field, QWidget *parent = nullptr);
+
+    /// Shows the selection's attributes without applying anything.
+    void mirrorSelection();
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    QToolButton *addToggle(const QString &name, const QString &text);
+    void alignmentPressed(QToolButton *button);
+    void applyFormat(const QTextCharFormat &format);
+
+    QTextEdit *field_;
+    QFontComboBox *face_;
+    QComboBox *size_;
+    QComboBox *colour_;
+    QToolButton *bold_;
+    QToolButton *italic_;
+    QToolButton *underline_;
+    QToolButton *left_;
+    QToolButton *centre_;
+    QToolButton *right_;
+    bool mirroring_ = false;
+};
+
+/// Gives a rich-text field the context menu "Копировать", "Вставить", "Вырезать"
+/// with their shortcuts (Ctrl+Ins, Shift+Ins, Ctrl+Del) and enabling rules.
+void InstallClipboardMenu(QTextEdit *field);
+
+}  // namespace kinvarro

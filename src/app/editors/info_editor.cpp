@@ -1,0 +1,69 @@
+#include "editors/info_editor.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "editors/description_text.h"
+#include "editors/formatting_bar.h"
+#include "editors/unstorable_notice.h"
+#include "model/document.h"
+
+namespace kinvarro {
+
+TForm7::TForm7(Document &doc, Prompts &prompts, QWidget *parent)
+    : QDialog(parent),
+      doc_(doc),
+      prompts_(prompts),
+      RichEdit1_(new QTextEdit(this)),
+      bar_(new FormattingBar(RichEdit1_, this)) {
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Информация о файле"));
+    setMinimumSize(504, 345);
+    RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(13);
+    RichEdit1_->document()->setDefaultFont(font);
+    RichEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette palette = RichEdit1_->palette();
+    palette.setColor(QPalette::Text, QColor(0x80, 0, 0));  // maroon, the field's default
+    RichEdit1_->setPalette(palette);
+    InstallClipboardMenu(RichEdit1_);
+    bar_->setObjectName(QStringLiteral("Panel2"));
+    auto *apply = new QPushButton(QStringLiteral("Применить"), this);
+    apply->setObjectName(QStringLiteral("bApply"));
+    auto *cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel->setObjectName(QStringLiteral("bCancel"));
+    apply->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(apply);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(bar_);
+    layout->addWidget(RichEdit1_, 1);
+    layout->addLayout(buttons);
+    resize(560, 400);
+}
+
+bool TForm7::N51Click() {
+    OpenInfoText(doc_, *RichEdit1_->document());
+    RichEdit1_->moveCursor(QTextCursor::Start);
+    if (exec() != QDialog::Accepted)
+        return false;
+    ApplyInfoText(doc_, *RichEdit1_->document());
+    return true;
+}
+
+void TForm7::accept() {
+    const QString unstorable = UnstorableCharacters(RichEdit1_->toPlainText());
+    if (!unstorable.isEmpty())
+        return TellUnstorable(prompts_, unstorable);
+    QDialog::accept();
+}
+
+}  // namespace kinvarro

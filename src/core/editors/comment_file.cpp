@@ -1,0 +1,42 @@
+#include "editors/comment_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "settings/message_table.h"
+#include "text/cp1251.h"
+
+namespace kinvarro {
+
+namespace {
+// A comment is a note, not a book: reading stops here.
+constexpr qint64 kMaxCommentBytes = 4 * 1024 * 1024;
+}  // namespace
+
+std::optional<QString> ReadCommentFile(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(kMaxCommentBytes);
+    QString text = fromCp1251(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+Status WriteCommentFile(const QString &path, const QString &text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const std::string bytes = toCp1251(lines);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit())
+        return Status::failure(path + QStringLiteral(": ") + file.errorString());
+    return Status::success();
+}
+
+QString CommentEditorCaption(const MessageTable &messages, const QString &fullPath) {
+    return messages.text(Msg::mCommentFor) + QStringLiteral(" - ") + fullPath;
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "common/status.h"
+
+class QTextDocument;
+
+namespace kinvarro {
+
+/// Default face and size of a person's description field.
+void SetDefaultDescriptionFormat(QTextDocument &doc);
+
+/// Deletes empty last lines while more than one line is left.
+void RemoveTrailingEmptyLines(QTextDocument &doc);
+
+/// Replaces the content of `doc` with the rich text read from `markup`.
+Status LoadDescription(std::string_view markup, QTextDocument &doc);
+
+/// The markup of `doc`; characters Windows-1251 cannot hold are appended to
+/// `unmappable` (and written as '?').
+std::string DescriptionMarkup(const QTextDocument &doc, QString *unmappable = nullptr);
+
+/// The characters of `text` that Windows-1251 cannot hold, each once.
+QString UnstorableCharacters(QStringView text);
+
+}  // namespace kinvarro

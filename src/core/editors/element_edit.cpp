@@ -1,0 +1,140 @@
+#include "editors/element_edit.h"
+
+#include <QTextDocument>
+
+#include "editors/description_text.h"
+#include "editors/parent_list.h"
+#include "model/document.h"
+#include "render/view_geometry.h"
+#include "text/cp1251.h"
+
+namespace kinvarro {
+
+namespace {
+
+void FillFont(const Document &doc, const tnode &node, ElementFields &fields) {
+    fields.useFont = !node.font.name.empty();
+    fields.font = fields.useFont ? node.font : doc.settings.chartFont;
+}
+
+tmyfont StoredFont(const ElementFields &fields) {
+    if (!fields.useFont)
+        return tmyfont{};
+    return fields.font;
+}
+
+}  // namespace
+
+QString NameForEditor(const std::string &name) {
+    QString text = fromCp1251(name);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+std::string NameForStorage(const QString &text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return toCp1251(lines);
+}
+
+Status LoadElement(const Document &doc, int index, ElementFields &fields,
+                   QTextDocument &description) {
+    const tnode &node = doc.NodeTable[index];
+    const bool person = node.isPerson();
+    fields = ElementFields{};
+    fields.name = NameForEditor(node.name);
+    for (const std::string &entry : node.media)
+        if (!entry.empty())
+            fields.media << fromCp1251(entry);
+    if (person)
+        SetDefaultDescriptionFormat(description);
+    if (Status read = LoadDescription(node.description, description); !read)
+        return read;
+    fields.sex = node.sex;
+    fields.fatherItem = ParentItemForLink(node.fatherIndex);
+    fields.motherItem = ParentItemForLink(node.motherIndex);
+    fields.fatherImportance = node.fatherImportance;
+    fields.motherImportance = node.motherImportance;
+    fields.swatch = node.ownColor;
+    fields.useColor = node.ownColor != kNoOwnColor;
+    FillFont(doc, node, fields);
+    if (person)
+        RemoveTrailingEmptyLines(description);
+    return Status::success();
+}
+
+QString UnstorableText(const ElementFields &fields, const QTextDocument &description) {
+    QString unmappable = UnstorableCharacters(fields.name);
+    QString inDescription;
+    DescriptionMarkup(description, &inDescription);
+    for (const QString &entry : fields.media)
+        inDescription += UnstorableCharacters(entry);
+    for (QChar c : inDescription)
+        if (!unmappable.contains(c))
+            unmappable += c;
+    return unmappable;
+}
+
+void ApplyElement(Document &doc, int index, const ElementFields &fields,
+                  QTextDocument &description) {
+    tnode &node = doc.NodeTable[index];
+    const bool person = node.isPerson();
+    doc.MarkModified();
+    node.fatherImportance = std::uint8_t(fields.fatherImportance);
+    node.name = NameForStorage(fields.name);
+    if (person) {
+        node.motherImportance = std::uint8_t(fields.motherImportance);
+        node.font = StoredFont(fields);
+        doc.MeasureNameExtent(index);
+        RemoveTrailingEmptyLines(description);
+        node.sex = std::uint8_t(fields.sex);
+        node.fatherIndex = ParentLinkForItem(fields.fatherItem);
+        node.motherIndex = ParentLinkForItem(fields.motherItem);
+    } else {
+        // Time lines are always drawn in the chart font.
+        doc.NodeTable.nameExtent(index) =
+            MeasureMultiLineText(node.name, fontForRecord(doc.settings.chartFont));
+    }
+    node.description = DescriptionMarkup(description);
+    node.ownColor = fields.useColor ? fields.swatch : kNoOwnColor;
+    node.media.clear();
+    for (const QString &entry : fields.media)
+        node.media.push_back(toCp1251(entry));
+    if (doc.settings.alignToGrid)
+        AlignToGrid(doc, index);
+    doc.NodeTable.clearSelection();
+}
+
+bool CancelElement(Document &doc, int index, bool justAdded) {
+    if (!justAdded || index != doc.NodeTable.NodeCount() - 1)
+        return false;
+    doc.NodeTable.remove(index);
+    doc.CurrentNode = -1;
+    doc.NodeTable.clearSelection();
+    return true;
+}
+
+tmyfont FontRecordFromDialog(const QFont &font, TColor colour, std::uint8_t charset) {
+    tmyfont record;
+    record.name = toCp1251(font.family());
+    record.size = font.pointSize() > 0 ? font.pointSize() : 10;
+    record.charset = charset;
+    record.color = colour;
+    record.style =
+        std::uint8_t((font.bold() ? kStyleBold : 0) | (font.underline() ? kStyleUnderline : 0) |
+                     (font.italic() ? kStyleItalic : 0));
+    return record;
+}
+
+QFont DialogFontForRecord(const tmyfont &record) {
+    QFont font(fromCp1251(record.name));
+    if (record.size > 0)
+        font.setPointSize(record.size);
+    font.setBold(record.style & kStyleBold);
+    font.setUnderline(record.style & kStyleUnderline);
+    font.setItalic(record.style & kStyleItalic);
+    return font;
+}
+
+}  // namespace kinvarro

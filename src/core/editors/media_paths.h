@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "model/tnode.h"
+
+namespace kinvarro {
+
+/// File-type groups of media entries, in the order of their tree icons.
+enum class MediaGroup { Document, Picture, Sound, Video, Other };
+
+/// The folder of the document file with a trailing "/", or empty without a file.
+QString DocumentFolder(const QString &currentFileName);
+
+/// How a chosen file is stored: below the document folder as a relative entry
+/// written with "\", otherwise as its full path.
+struct MediaEntry {
+    QString entry;
+    bool relative = false;
+};
+MediaEntry MediaEntryFor(const QString &filePath, const QString &documentFolder);
+
+/// The file an entry names: the document folder followed by the entry, read with
+/// "\" or "/" as separator; an absolute entry names itself.
+QString FullMediaPath(const QString &documentFolder, const QString &entry);
+
+/// The comment file beside a media file.
+QString CommentFilePath(const QString &fullPath);
+
+/// Path components: the runs between "\" and "/", empty ones skipped.
+QStringList MediaPathComponents(const QString &entry);
+
+MediaGroup MediaGroupOf(const QString &entry);
+/// The list text colour of a group (0x00BBGGRR); -1 for the list's own colour.
+TColor MediaGroupColour(MediaGroup group);
+/// Whether the preview shows a picture, or offers the media player.
+bool ShowsPicturePreview(const QString &entry);
+bool OffersMediaPlayer(const QString &entry);
+
+}  // namespace kinvarro

@@ -1,0 +1,60 @@
+#include "editors/media_tree.h"
+
+#include <algorithm>
+
+#include "editors/media_paths.h"
+
+namespace kinvarro {
+
+namespace {
+
+void AddPath(std::vector<MediaTreeNode> &top, const QStringList &components) {
+    std::vector<MediaTreeNode> *level = &top;
+    for (const QString &component : components) {
+        auto found = std::find_if(level->begin(), level->end(),
+                                  [&](const MediaTreeNode &n) { return n.text == component; });
+        if (found == level->end()) {
+            level->push_back(MediaTreeNode{component, {}});
+            found = level->end() - 1;
+        }
+        level = &found->children;
+    }
+}
+
+void SortLevels(std::vector<MediaTreeNode> &level) {
+    std::sort(level.begin(), level.end(), [](const MediaTreeNode &a, const MediaTreeNode &b) {
+        return QString::localeAwareCompare(a.text, b.text) < 0;
+    });
+    for (MediaTreeNode &node : level)
+        SortLevels(node.children);
+}
+
+}  // namespace
+
+std::vector<MediaTreeNode> BuildMediaTree(const QStringList &entries) {
+    std::vector<MediaTreeNode> top;
+    for (const QString &entry : entries)
+        AddPath(top, MediaPathComponents(entry));
+    SortLevels(top);
+    return top;
+}
+
+std::vector<int> LocateInMediaTree(const std::vector<MediaTreeNode> &top, const QString &entry) {
+    std::vector<int> path;
+    const std::vector<MediaTreeNode> *level = &top;
+    for (const QString &component : MediaPathComponents(entry)) {
+        auto found = std::find_if(level->begin(), level->end(),
+                                  [&](const MediaTreeNode &n) { return n.text == component; });
+        if (found == level->end())
+            return {};
+        path.push_back(int(found - level->begin()));
+        level = &found->children;
+    }
+    return path;
+}
+
+QString EntryForTreePath(const QStringList &components) {
+    return components.join(QLatin1Char('\\'));
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,95 @@
+#include "editors/selection_format.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace kinvarro {
+
+QColor ToQColor(TColor colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+TColor FromQColor(const QColor &colour) {
+    return TColor(colour.red() | (colour.green() << 8) | (colour.blue() << 16));
+}
+
+SelectionFormat FormatOfSelection(const QTextCursor &cursor) {
+    QTextCursor first(cursor);
+    // The format reported at a position is the one of the character before it.
+    if (cursor.hasSelection())
+        first.setPosition(cursor.selectionStart() + 1);
+    const QTextCharFormat format = first.charFormat();
+    const QFont defaultFont = cursor.document()->defaultFont();
+    SelectionFormat result;
+    result.bold = format.fontWeight() >= QFont::DemiBold;
+    result.italic = format.fontItalic();
+    result.underline = format.fontUnderline();
+    const QStringList families = format.fontFamilies().toStringList();
+    result.face = families.isEmpty() ? defaultFont.family() : families.first();
+    const double size = format.fontPointSize();
+    result.size = size > 0 ? int(size + 0.5) : defaultFont.pointSize();
+    result.colour = format.hasProperty(QTextFormat::ForegroundBrush)
+                        ? FromQColor(format.foreground().color())
+                        : 0;
+    const Qt::Alignment align = first.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    if (align == Qt::AlignRight)
+        result.alignment = Alignment::Right;
+    else if (align == Qt::AlignHCenter)
+        result.alignment = Alignment::Centre;
+    else if (align == Qt::AlignLeft || align == Qt::AlignLeading)
+        result.alignment = Alignment::Left;
+    else
+        result.alignment = Alignment::Other;
+    return result;
+}
+
+QTextCharFormat StyleFormat(FontStyleBit style, bool on) {
+    QTextCharFormat format;
+    if (style == kStyleBold)
+        format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    else if (style == kStyleItalic)
+        format.setFontItalic(on);
+    else
+        format.setFontUnderline(on);
+    return format;
+}
+
+QTextCharFormat FaceFormat(const QString &face) {
+    QTextCharFormat format;
+    format.setFontFamilies({face});
+    return format;
+}
+
+QTextCharFormat SizeFormat(int size) {
+    QTextCharFormat format;
+    if (size > 0)
+        format.setFontPointSize(size);
+    return format;
+}
+
+QTextCharFormat ColourFormat(TColor colour) {
+    QTextCharFormat format;
+    format.setForeground(ToQColor(colour));
+    return format;
+}
+
+void SetSelectionAlignment(QTextCursor &cursor, Alignment alignment) {
+    QTextBlockFormat format;
+    switch (alignment) {
+        case Alignment::Left:
+            format.setAlignment(Qt::AlignLeft);
+            break;
+        case Alignment::Right:
+            format.setAlignment(Qt::AlignRight);
+            break;
+        case Alignment::Centre:
+            format.setAlignment(Qt::AlignHCenter);
+            break;
+        case Alignment::Other:
+            return;
+    }
+    cursor.mergeBlockFormat(format);
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "editors/description_text.h"
+#include "editors/element_edit.h"
+#include "editors/parent_list.h"
+#include "render/view_geometry.h"
+#include "test_support.h"
+#include "text/cp1251.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::cp;
+
+namespace {
+
+QString U(const char *utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+TEST(ParentList, ItemTextsNameTheParentsThatExist) {
+    Document doc;
+    const int petr = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
+    const int anna = addPerson(doc, 0, 0, -1, -1, cp("Анна\r\nСидорова"));
+    addPerson(doc, 0, 0, anna, petr, cp("Иван"));
+    addPerson(doc, 0, 0, anna, -1, cp("Иван"));
+    addPerson(doc, 0, 0, -1, petr, cp("Ольга"));
+    const QStringList items = ParentListItems(doc);
+    ASSERT_EQ(items.size(), doc.NodeTable.NodeCount() + 1);
+    EXPECT_EQ(items[0], U("Неизвестно"));
+    EXPECT_EQ(items[1], U("Пётр"));
+    EXPECT_EQ(items[2], U("Анна Сидорова"));
+    EXPECT_EQ(items[3], U("Иван (отец: Пётр, мать: Анна Сидорова)"));
+    EXPECT_EQ(items[4], U("Иван (мать: Анна Сидорова)"));
+    EXPECT_EQ(items[5], U("Ольга (отец: Пётр)"));
+}
+
+struct EditorFixture : ::testing::Test {
+    Document doc;
+    QTextDocument description;
+    ElementFields fields;
+
+    int open(int index) {
+        EXPECT_TRUE(LoadElement(doc, index, fields, description).ok());
+        return index;
+    }
+};
+
+TEST_F(EditorFixture, UnchangedApplyKeepsFieldsButMarksAndClearsSelection) {
+    const int father = addPerson(doc, 0, 0);
+    const int i = addPerson(doc, 10, 10, -1, father, cp("Иван\r\nСидоров"));
+    doc.NodeTable[i].description = cp("<`S=12><`F=Arial><`C=255>Текст");
+    doc.NodeTable[i].media = {cp("Фото\\дед.jpg"), "b.mp3"};
+    doc.NodeTable[i].sex = kSexWoman;
+    doc.NodeTable[i].fatherImportance = 3;
+    doc.NodeTable[i].motherImportance = 0;
+    doc.NodeTable.setSelected(father, true);
+    const tnode before = doc.NodeTable[i];
+    open(i);
+    EXPECT_EQ(fields.name, U("Иван\nСидоров"));
+    EXPECT_EQ(fields.fatherItem, 1);
+    EXPECT_EQ(fields.motherItem, 0);
+    EXPECT_EQ(fields.media, (QStringList{U("Фото\\дед.jpg"), "b.mp3"}));
+    ApplyElement(doc, i, fields, description);
+    EXPECT_EQ(doc.NodeTable[i], before);
+    EXPECT_TRUE(doc.DocumentModified);
+    EXPECT_FALSE(doc.NodeTable.selected(father));
+}
+
+TEST_F(EditorFixture, ParentItemsMapToLinksIncludingSelf) {
+    const int i = addPerson(doc, 0, 0);
+    open(i);
+    fields.fatherItem = 0;
+    fields.motherItem = i + 1;  // its own mother, stored as chosen
+    ApplyElement(doc, i, fields, description);
+    EXPECT_EQ(doc.NodeTable[i].fatherIndex, -1);
+    EXPECT_EQ(doc.NodeTable[i].motherIndex, i);
+}
+
+TEST_F(EditorFixture, PersonDescriptionLosesTrailingEmptyLinesEventKeepsThem) {
+    const int person = addPerson(doc, 0, 0);
+    const int event = addPerson(doc, 0, 0);
+    doc.NodeTable[event].kind = kHistoricalEvent;
+    for (int i : {person, event}) {
+        doc.NodeTable[i].description = "abc\r\n\r\n";
+        open(i);
+        ApplyElement(doc, i, fields, description);
+    }
+    EXPECT_EQ(doc.NodeTable[person].description.find("\r\n"), std::string::npos);
+    EXPECT_NE(doc.NodeTable[event].description.find("abc\r\n\r\n"), std::string::npos);
+}
+
+TEST_F(EditorFixture, OwnColourAndFontRules) {
+    const int i = addPerson(doc, 0, 0);
+    open(i);
+    EXPECT_FALSE(fields.useColor);
+    EXPECT_FALSE(fields.useFont);
+    EXPECT_EQ(fields.font, doc.settings.chartFont);
+
+    // Ticked box with a cancelled colour dialog leaves the swatch at none.
+    fields.useColor = true;
+    fields.swatch = kNoOwnColor;
+    ApplyElement(doc, i, fields, description);
+    EXPECT_EQ(doc.NodeTable[i].ownColor, kNoOwnColor);
+
+    fields.swatch = 0x123456;
+    QFont bold(QStringLiteral("Arial"));
+    bold.setPointSize(14);
+    bold.setBold(true);
+    bold.setItalic(true);
+    bold.setUnderline(true);
+    fields.useFont = true;
+    fields.font = FontRecordFromDialog(bold, 0x00FF00);
+    ApplyElement(doc, i, fields, description);
+    EXPECT_EQ(doc.NodeTable[i].ownColor, 0x123456);
+    EXPECT_EQ(doc.NodeTable[i].font.style, 7);
+    EXPECT_EQ(doc.NodeTable[i].font.size, 14);
+    EXPECT_EQ(doc.NodeTable[i].font.color, 0x00FF00);
+
+    open(i);
+    EXPECT_TRUE(fields.useColor);
+    EXPECT_TRUE(fields.useFont);
+    EXPECT_EQ(fields.font, doc.NodeTable[i].font);
+
+    fields.useFont = false;
+    fields.useColor = false;
+    ApplyElement(doc, i, fields, description);
+    EXPECT_EQ(doc.NodeTable[i].font, tmyfont{});
+    EXPECT_EQ(doc.NodeTable[i].ownColor, kNoOwnColor);
+}
+
+TEST(FontRecord, StrikeOutIsNotStored) {
+    QFont strike(QStringLiteral("Arial"));
+    strike.setStrikeOut(true);
+    EXPECT_EQ(FontRecordFromDialog(strike, 0).style, 0);
+    const tmyfont record{cp("Times"), 12, 204, 0, kStyleUnderline | kStyleItalic};
+    EXPECT_EQ(FontRecordFromDialog(DialogFontForRecord(record), 0), record);
+}
+
+TEST_F(EditorFixture, NameExtentFollowsOwnFontForPersonsAndChartFontForEvents) {
+    const int person = addPerson(doc, 0, 0);
+    const int event = addPerson(doc, 0, 0);
+    doc.NodeTable[event].kind = kHistoricalEvent;
+    const tmyfont big{cp("Arial"), 30, 204, 0, 0};
+    doc.NodeTable[event].font = big;
+    for (int i : {person, event}) {
+        open(i);
+        fields.name = QStringLiteral("one\ntwo\nthree");
+        fields.useFont = true;
+        fields.font = big;
+        ApplyElement(doc, i, fields, description);
+    }
+    EXPECT_EQ(doc.NodeTable[person].name, "one\r\ntwo\r\nthree");
+    EXPECT_EQ(doc.NodeTable.nameExtent(person),
+              MeasureMultiLineText("one\r\ntwo\r\nthree", fontForRecord(big)));
+    EXPECT_EQ(doc.NodeTable.nameExtent(event),
+              MeasureMultiLineText("one\r\ntwo\r\nthree", fontForRecord(doc.settings.chartFont)));
+    // The event's other fields are not the editor's to change.
+    EXPECT_EQ(doc.NodeTable[event].font, big);
+}
+
+TEST_F(EditorFixture, EventApplyLeavesPersonOnlyFieldsAlone) {
+    const int a = addPerson(doc, 0, 0);
+    const int event = addPerson(doc, 0, 0, a, a);
+    tnode &node = doc.NodeTable[event];
+    node.kind = kHistoricalEvent;
+    node.sex = kSexWoman;
+    node.motherImportance = 4;
+    const tnode before = node;
+    open(event);
+    fields.sex = 0;
+    fields.fatherItem = 0;
+    fields.motherItem = 0;
+    fields.motherImportance = 0;
+    fields.fatherImportance = 2;
+    ApplyElement(doc, event, fields, description);
+    tnode expected = before;
+    expected.fatherImportance = 2;
+    EXPECT_EQ(doc.NodeTable[event], expected);
+}
+
+TEST(CancelElement, RemovesOnlyAJustAddedLastElement) {
+    struct Case {
+        bool justAdded;
+        bool editLast;
+        int countAfter;
+    };
+    for (const Case c : {Case{true, true, 1}, Case{true, false, 2}, Case{false, true, 2}}) {
+        Document doc;
+        addPerson(doc, 0, 0);
+        addPerson(doc, 0, 0);
+        doc.NodeTable.setSelected(0, true);
+        const int edited = c.editLast ? 1 : 0;
+        const bool removed = CancelElement(doc, edited, c.justAdded);
+        EXPECT_EQ(removed, c.countAfter == 1);
+        EXPECT_EQ(doc.NodeTable.NodeCount(), c.countAfter);
+        EXPECT_FALSE(doc.DocumentModified);
+        // The selection goes only with the removed element.
+        EXPECT_EQ(doc.NodeTable.selected(0), !removed);
+    }
+}
+
+TEST_F(EditorFixture, UnstorableCharactersAreReportedFromEveryField) {
+    const int i = addPerson(doc, 0, 0);
+    open(i);
+    EXPECT_EQ(UnstorableText(fields, description), QString());
+    fields.name = U("Иван ✓");
+    QTextCursor(&description).insertText(U("日"));
+    fields.media << U("Ω.jpg");
+    EXPECT_EQ(UnstorableText(fields, description), U("✓日Ω"));
+}
+
+TEST(Description, MalformedMarkupFailsTheOpening) {
+    Document doc;
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].description = "<`S=big>x";
+    QTextDocument description;
+    ElementFields fields;
+    EXPECT_FALSE(LoadElement(doc, i, fields, description).ok());
+}
+
+TEST(Description, TrailingEmptyLinesGoButOneLineStays) {
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("a\n\nb\n\n\n"));
+    RemoveTrailingEmptyLines(doc);
+    EXPECT_EQ(doc.toPlainText(), QStringLiteral("a\n\nb"));
+    doc.setPlainText(QStringLiteral("\n\n"));
+    RemoveTrailingEmptyLines(doc);
+    EXPECT_EQ(doc.toPlainText(), QString());
+}
+
+}  // namespace

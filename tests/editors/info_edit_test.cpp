@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "editors/description_text.h"
+#include "editors/info_edit.h"
+#include "model/document.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using kinvarro::test::cp;
+
+namespace {
+
+// Every attribute the markup carries, on different runs and paragraphs.
+const char *const kRichInfo =
+    "<`S=12><`F=Arial><`C=0><B>bold</B> <I>italic</I> <U>under</U>\r\n"
+    "<R><`S=20><`F=Times New Roman><`C=255>right red\r\n<C>centre\r\n<L>left";
+
+void AppendEmptyLines(QTextDocument &doc) {
+    QTextCursor end(&doc);
+    end.movePosition(QTextCursor::End);
+    end.insertBlock();
+    end.insertBlock();
+}
+
+TEST(InfoEditor, EditingTheFieldLeavesTheDocumentUntilApplied) {
+    QTextDocument original;
+    ASSERT_TRUE(LoadDescription(cp(kRichInfo), original).ok());
+    const std::string expected = DescriptionMarkup(original);
+
+    Document doc;
+    ASSERT_TRUE(LoadDescription(cp(kRichInfo), doc.info()).ok());
+    AppendEmptyLines(doc.info());  // they go when the editor opens
+
+    QTextDocument field;
+    OpenInfoText(doc, field);
+    EXPECT_EQ(DescriptionMarkup(field), expected);
+    EXPECT_EQ(DescriptionMarkup(doc.info()), expected);
+
+    QTextCursor all(&field);
+    all.select(QTextCursor::Document);
+    QTextCharFormat plain;
+    plain.setFontWeight(QFont::Normal);
+    plain.setFontItalic(false);
+    plain.setFontUnderline(false);
+    plain.setFontPointSize(30);
+    all.mergeCharFormat(plain);
+    QTextBlockFormat left;
+    left.setAlignment(Qt::AlignLeft);
+    all.mergeBlockFormat(left);
+    ASSERT_NE(DescriptionMarkup(field), expected);
+    // Cancelling is not applying: the document's text is the snapshot.
+    EXPECT_EQ(DescriptionMarkup(doc.info()), expected);
+    EXPECT_FALSE(doc.DocumentModified);
+
+    ApplyInfoText(doc, field);
+    EXPECT_EQ(DescriptionMarkup(doc.info()), DescriptionMarkup(field));
+    EXPECT_NE(DescriptionMarkup(doc.info()).find("<`S=30>"), std::string::npos);
+}
+
+TEST(InfoEditor, ApplyMarksModifiedAndTrims) {
+    Document doc;
+    QTextDocument field;
+    OpenInfoText(doc, field);
+    QTextCursor(&field).insertText("text");
+    AppendEmptyLines(field);
+    ApplyInfoText(doc, field);
+    EXPECT_TRUE(doc.DocumentModified);
+    EXPECT_EQ(doc.info().toPlainText(), "text");
+}
+
+}  // namespace

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "editors/comment_file.h"
+#include "editors/media_list.h"
+#include "editors/media_paths.h"
+#include "editors/media_tree.h"
+#include "editors/rename_move.h"
+#include "scripted_prompts.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::cp;
+using kinvarro::test::ScriptedPrompts;
+
+namespace {
+
+QString U(const char *utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+TEST(MediaPaths, EntriesAreRelativeOnlyBelowTheExactDocumentFolder) {
+    struct Case {
+        const char *file;
+        const char *folder;
+        const char *entry;
+        bool relative;
+    };
+    const Case cases[] = {
+        {"/home/u/Род/Фото/дед.jpg", "/home/u/Род/", "Фото\\дед.jpg", true},
+        {"/home/u/Род/дед.jpg", "/home/u/Род/", "дед.jpg", true},
+        {"/mnt/e/x.jpg", "/home/u/Род/", "/mnt/e/x.jpg", false},
+        {"/home/u/род/x.jpg", "/home/u/Род/", "/home/u/род/x.jpg", false},
+        {"/home/u/Родня/x.jpg", "/home/u/Род/", "/home/u/Родня/x.jpg", false},
+        {"/home/u/x.jpg", "", "/home/u/x.jpg", false},
+    };
+    for (const Case &c : cases) {
+        const MediaEntry e = MediaEntryFor(U(c.file), U(c.folder));
+        EXPECT_EQ(e.entry, U(c.entry)) << c.file;
+        EXPECT_EQ(e.relative, c.relative) << c.file;
+    }
+    EXPECT_EQ(DocumentFolder(U("/home/u/Род/семья.kvr")), U("/home/u/Род/"));
+    EXPECT_EQ(DocumentFolder(QString()), QString());
+}
+
+TEST(MediaPaths, FullPathAcceptsBothSeparators) {
+    EXPECT_EQ(FullMediaPath("/d/", "a\\b.jpg"), "/d/a/b.jpg");
+    EXPECT_EQ(FullMediaPath("/d/", "a/b.jpg"), "/d/a/b.jpg");
+    EXPECT_EQ(FullMediaPath("/d/", "/x/b.jpg"), "/x/b.jpg");
+    EXPECT_EQ(CommentFilePath("/d/a.jpg"), "/d/a.jpg.txt");
+}
+
+TEST(MediaPaths, GroupsAndPreviewsByExtension) {
+    struct Case {
+        const char *entry;
+        MediaGroup group;
+        bool picture;
+        bool player;
+    };
+    const Case cases[] = {
+        {"a\\b.JPEG", MediaGroup::Picture, false, false},
+        {"b.jpg", MediaGroup::Picture, true, false},
+        {"c.Wmf", MediaGroup::Picture, true, false},
+        {"d.mp3", MediaGroup::Sound, false, true},
+        {"e.wav", MediaGroup::Sound, false, false},
+        {"f.mpeg", MediaGroup::Video, false, true},
+        {"g.txt", MediaGroup::Document, false, false},
+        {"h.png", MediaGroup::Other, false, false},
+        {"dir.jpg\\noext", MediaGroup::Other, false, false},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(MediaGroupOf(c.entry), c.group) << c.entry;
+        EXPECT_EQ(ShowsPicturePreview(c.entry), c.picture) << c.entry;
+        EXPECT_EQ(OffersMediaPlayer(c.entry), c.player) << c.entry;
+    }
+    EXPECT_EQ(MediaGroupColour(MediaGroup::Sound), 0xFF0000);
+}
+
+struct MediaListFixture : ::testing::Test {
+    MessageTable messages;
+    ScriptedPrompts prompts;
+    MediaList list;
+};
+
+TEST_F(MediaListFixture, OutsideFilesWarnOnceAndDuplicatesAreReportedButAdded) {
+    const QString folder = U("/home/u/Род/");
+    list.add({U("/home/u/Род/Фото/дед.jpg"), "/e/x.jpg", "/e/y.jpg"}, folder, messages, prompts);
+    EXPECT_EQ(list.entries(), (QStringList{U("Фото\\дед.jpg"), "/e/x.jpg", "/e/y.jpg"}));
+    ASSERT_EQ(prompts.told.size(), 1);
+    EXPECT_EQ(prompts.told[0],
+              messages.text(Msg::mPathWarning) + '|' + messages.text(Msg::mPathGenerationFail));
+    EXPECT_EQ(list.selected(), 2);
+
+    prompts.told.clear();
+    list.add({U("/home/u/Род/Фото/дед.jpg")}, folder, messages, prompts);
+    EXPECT_EQ(prompts.told,
+              QStringList{messages.text(Msg::mFileinListWarning) + U("|/home/u/Род/Фото/дед.jpg")});
+    EXPECT_EQ(list.entries().count(U("Фото\\дед.jpg")), 2);
+}
+
+TEST_F(MediaListFixture, FilesTheDocumentCannotHoldAreRefused) {
+    MediaRefusalTexts texts;
+    QStringList many;
+    for (int i = 0; i < kMaxMedia + 2; ++i)
+        many << QStringLiteral("/d/f%1.jpg").arg(i);
+    EXPECT_EQ(list.add(many, "/d/", messages, prompts, texts), kMaxMedia);
+    EXPECT_EQ(list.entries().size(), kMaxMedia);
+    EXPECT_EQ(prompts.told, QStringList{texts.caption + '|' + texts.listFull});
+
+    MediaList other;
+    prompts.told.clear();
+    EXPECT_EQ(
+        other.add({"/d/a;b.jpg", U("/d/Ω.jpg"), "/d/ok.jpg"}, "/d/", messages, prompts, texts), 1);
+    EXPECT_EQ(other.entries(), QStringList{"ok.jpg"});
+    ASSERT_EQ(prompts.told.size(), 2);
+    EXPECT_TRUE(prompts.told[0].contains("a;b.jpg"));
+    EXPECT_TRUE(prompts.told[1].contains(U("Ω")));
+}
+
+TEST_F(MediaListFixture, MovingAndRemovingKeepTheSelectionWithinBounds) {
+    list.setEntries({"a", "b", "c"});
+    list.moveSelectedUp();  // no selection: nothing
+    list.select(0);
+    list.moveSelectedUp();  // at the edge: nothing
+    list.moveSelectedDown();
+    list.moveSelectedDown();
+    list.moveSelectedDown();
+    EXPECT_EQ(list.entries(), (QStringList{"b", "c", "a"}));
+    EXPECT_EQ(list.selected(), 2);
+    list.removeSelected();
+    EXPECT_EQ(list.entries(), (QStringList{"b", "c"}));
+    EXPECT_EQ(list.selected(), 1);
+    list.select(0);
+    list.removeSelected();
+    EXPECT_EQ(list.selected(), 0);
+    list.removeSelected();
+    EXPECT_EQ(list.selected(), -1);
+    list.removeSelected();
+    EXPECT_TRUE(list.entries().isEmpty());
+}
+
+TEST(MediaTree, SortedComponentsAndLocation) {
+    const QStringList entries{U("Фото\\дед.jpg"), "a.mp3", U("Фото/баба.jpg"), "\\\\srv\\\\x.doc"};
+    const auto top = BuildMediaTree(entries);
+    ASSERT_EQ(top.size(), 3u);
+    EXPECT_EQ(top[0].text, "a.mp3");
+    EXPECT_EQ(top[1].text, "srv");
+    EXPECT_EQ(top[2].text, U("Фото"));
+    ASSERT_EQ(top[2].children.size(), 2u);
+    EXPECT_EQ(top[2].children[0].text, U("баба.jpg"));
+    EXPECT_EQ(LocateInMediaTree(top, U("Фото\\дед.jpg")), (std::vector<int>{2, 1}));
+    EXPECT_TRUE(LocateInMediaTree(top, U("Фото\\нет.jpg")).empty());
+    EXPECT_EQ(EntryForTreePath({U("Фото"), U("дед.jpg")}), U("Фото\\дед.jpg"));
+}
+
+TEST(CommentFile, RoundTripInCp1251WithCrLf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.jpg.txt");
+    EXPECT_FALSE(ReadCommentFile(path).has_value());
+    ASSERT_TRUE(WriteCommentFile(path, U("Дед\nв 1941")).ok());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), cp("Дед\r\nв 1941"));
+    EXPECT_EQ(ReadCommentFile(path), U("Дед\nв 1941"));
+    ASSERT_TRUE(WriteCommentFile(path, QString()).ok());
+    EXPECT_EQ(ReadCommentFile(path), QString());
+    EXPECT_FALSE(WriteCommentFile(dir.filePath("missing/x.txt"), "x").ok());
+    MessageTable messages;
+    EXPECT_EQ(CommentEditorCaption(messages, "/d/a.jpg"), U("Комментарий для - /d/a.jpg"));
+}
+
+struct RenameFixture : ::testing::Test {
+    QTemporaryDir dir;
+    Document doc;
+
+    void SetUp() override {
+        doc.CurrentFileName = dir.filePath(U("семья.kvr"));
+        QDir(dir.path()).mkpath(U("Фото"));
+        QDir(dir.path()).mkpath(U("Архив"));
+        write(U("Фото/дед.jpg"), "picture");
+        write(U("Фото/дед.jpg.txt"), "comment");
+    }
+    void write(const QString &relative, const QByteArray &bytes) {
+        QFile file(dir.filePath(relative));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    bool exists(const QString &relative) { return QFile::exists(dir.filePath(relative)); }
+};
+
+TEST_F(RenameFixture, MovesFileAndCommentAndUpdatesEveryElement) {
+    const int a = addPerson(doc, 0, 0);
+    const int b = addPerson(doc, 0, 0);
+    doc.NodeTable[a].media = {cp("Фото\\дед.jpg")};
+    doc.NodeTable[b].media.assign(kMaxMedia, "x.jpg");
+    doc.NodeTable[b].media[100] = cp("Фото\\дед.jpg");
+    bool released = false;
+    const RenameResult r =
+        RenameMediaFile(doc, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"), [&] { released = true; });
+    EXPECT_EQ(r.outcome, RenameOutcome::Done);
+    EXPECT_TRUE(r.oldFileRemoved);
+    EXPECT_TRUE(released);
+    EXPECT_TRUE(exists(U("Архив/дед.jpg")));
+    EXPECT_TRUE(exists(U("Архив/дед.jpg.txt")));
+    EXPECT_FALSE(exists(U("Фото/дед.jpg")));
+    EXPECT_EQ(doc.NodeTable[a].media[0], cp("Архив\\дед.jpg"));
+    EXPECT_EQ(doc.NodeTable[b].media[100], cp("Архив\\дед.jpg"));
+    EXPECT_EQ(doc.NodeTable[b].media[0], "x.jpg");
+}
+
+TEST_F(RenameFixture, RefusalsLeaveFilesAndEntriesAlone) {
+    const int a = addPerson(doc, 0, 0);
+    doc.NodeTable[a].media = {cp("Фото\\дед.jpg")};
+    write(U("Архив/есть.jpg"), "other");
+    struct Case {
+        const char *to;
+        RenameOutcome outcome;
+    };
+    const Case cases[] = {
+        {"Фото\\дед.jpg", RenameOutcome::Unchanged},
+        {"", RenameOutcome::EmptyDestination},
+        {"Нет\\дед.jpg", RenameOutcome::CopyFailed},
+        {"Архив\\есть.jpg", RenameOutcome::CopyFailed},
+        {"Архив\\a;b.jpg", RenameOutcome::Unstorable},
+        {"Архив\\Ω.jpg", RenameOutcome::Unstorable},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(RenameMediaFile(doc, U("Фото\\дед.jpg"), U(c.to)).outcome, c.outcome) << c.to;
+        EXPECT_TRUE(exists(U("Фото/дед.jpg")));
+        EXPECT_EQ(doc.NodeTable[a].media[0], cp("Фото\\дед.jpg"));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "editors/description_text.h"
+#include "editors/element_editor.h"
+#include "editors/element_editors.h"
+#include "editors/event_editor.h"
+#include "editors/info_editor.h"
+#include "editors/media_tab.h"
+#include "scripted_prompts.h"
+#include "settings/ini_file.h"
+#include "test_support.h"
+#include "ui/translate_form.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::cp;
+using kinvarro::test::ScriptedPrompts;
+
+namespace {
+
+struct EditorsTest : ::testing::Test {
+    Document doc;
+    MessageTable messages;
+    ScriptedPrompts prompts;
+    QWidget window;
+    ElementEditors editors{doc, prompts, messages, &window};
+
+    /// Runs `step` once the modal editor `dialog` is showing, then closes it.
+    void whenShown(QDialog &dialog, std::function<void()> step, bool apply) {
+        QTimer::singleShot(0, &dialog, [&dialog, step, apply] {
+            step();
+            apply ? dialog.accept() : dialog.reject();
+            // A refused apply leaves the editor open: cancel it then.
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+    }
+};
+
+TEST_F(EditorsTest, PersonEditorShowsParentsAndStoresClickedOptions) {
+    const int father = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
+    const int child = addPerson(doc, 0, 0, -1, father, cp("Иван"));
+    TForm3 &editor = editors.personEditor();
+    prompts.colours.push_back(std::nullopt);
+    whenShown(
+        editor,
+        [&] {
+            EXPECT_EQ(editor.fatherList()->count(), doc.NodeTable.NodeCount() + 1);
+            EXPECT_EQ(editor.fatherList()->currentIndex(), father + 1);
+            EXPECT_EQ(editor.fatherList()->itemText(child + 1),
+                      QString::fromUtf8("Иван (отец: Пётр)"));
+            EXPECT_FALSE(editor.colourBox()->isChecked());
+            editor.colourBox()->click();
+            editor.motherList()->setCurrentIndex(child + 1);
+            editor.nameField()->setPlainText("A\nB");
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(child, false));
+    EXPECT_EQ(prompts.colourDialogs, 1);
+    EXPECT_EQ(doc.NodeTable[child].ownColor, kNoOwnColor);
+    EXPECT_EQ(doc.NodeTable[child].motherIndex, child);
+    EXPECT_EQ(doc.NodeTable[child].name, "A\r\nB");
+    EXPECT_TRUE(doc.DocumentModified);
+}
+
+TEST_F(EditorsTest, StoredOwnColourOpensTickedWithoutDialog) {
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].ownColor = 0x00FF00;
+    const int event = addPerson(doc, 0, 0);
+    doc.NodeTable[event].kind = kHistoricalEvent;
+    doc.NodeTable[event].ownColor = 0x0000FF;
+    whenShown(
+        editors.personEditor(),
+        [&] { EXPECT_TRUE(editors.personEditor().colourBox()->isChecked()); }, false);
+    editors.NModifyClick(i, false);
+    whenShown(
+        editors.eventEditor(), [&] { EXPECT_TRUE(editors.eventEditor().colourBox()->isChecked()); },
+        false);
+    editors.NModifyClick(event, false);
+    EXPECT_EQ(prompts.colourDialogs, 0);
+    EXPECT_FALSE(doc.DocumentModified);
+}
+
+TEST_F(EditorsTest, CancellingAJustAddedElementRemovesIt) {
+    addPerson(doc, 0, 0);
+    const int added = addPerson(doc, 0, 0);
+    whenShown(
+        editors.personEditor(), [] {}, false);
+    EXPECT_FALSE(editors.NModifyClick(added, true));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
+    EXPECT_FALSE(doc.DocumentModified);
+}
+
+TEST_F(EditorsTest, UnstorableNameKeepsTheEditorOpenAndTells) {
+    const int i = addPerson(doc, 0, 0, -1, -1, cp("Иван"));
+    whenShown(
+        editors.personEditor(),
+        [&] { editors.personEditor().nameField()->setPlainText(QString::fromUtf8("Иван ✓")); },
+        true);
+    EXPECT_FALSE(editors.NModifyClick(i, false));
+    EXPECT_EQ(doc.NodeTable[i].name, cp("Иван"));
+    ASSERT_EQ(prompts.told.size(), 1);
+    EXPECT_TRUE(prompts.told[0].contains(QString::fromUtf8("✓")));
+}
+
+TEST_F(EditorsTest, MediaTabAddsRelativeEntriesToListAndTree) {
+    doc.CurrentFileName = "/home/u/family/tree.kvr";
+    const int i = addPerson(doc, 0, 0);
+    prompts.fileLists.push_back({"/home/u/family/photos/a.jpg", "/home/u/family/b.mp3"});
+    whenShown(
+        editors.personEditor(),
+        [&] {
+            MediaTab &media = editors.personEditor().media();
+            media.addFiles();
+            EXPECT_EQ(media.tree()->topLevelItemCount(), 2);
+            media.selectEntry(1);
+            media.moveUp();
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(i, false));
+    EXPECT_EQ(doc.NodeTable[i].media, (std::vector<std::string>{"b.mp3", "photos\\a.jpg"}));
+    EXPECT_TRUE(prompts.told.isEmpty());
+}
+
+TEST_F(EditorsTest, FormattingBarAndCutKeyActOnTheDescriptionSelection) {
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].description = "one two three";
+    TForm3 &editor = editors.personEditor();
+    whenShown(
+        editor,
+        [&] {
+            QTextEdit *field = editor.descriptionField();
+            QTextCursor cursor = field->textCursor();
+            cursor.setPosition(4);
+            cursor.setPosition(7, QTextCursor::KeepAnchor);  // "two"
+            field->setTextCursor(cursor);
+            editor.findChild<QToolButton *>("sbBold")->click();
+            cursor.setPosition(0);
+            cursor.setPosition(4, QTextCursor::KeepAnchor);  // "one "
+            field->setTextCursor(cursor);
+            QKeyEvent cut(QEvent::KeyPress, Qt::Key_Delete, Qt::ControlModifier);
+            QApplication::sendEvent(field, &cut);
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(i, false));
+    const std::string &stored = doc.NodeTable[i].description;
+    EXPECT_LT(stored.find("<B>"), stored.find("two")) << stored;
+    EXPECT_NE(stored.find("two</B> three"), std::string::npos) << stored;
+    EXPECT_EQ(stored.find("one"), std::string::npos) << stored;
+}
+
+TEST_F(EditorsTest, InformationEditorCancelRestoresFormatting) {
+    const std::string markup = cp("<`S=14><`F=Arial><`C=255><B>Род</B>\r\n<C>центр");
+    ASSERT_TRUE(LoadDescription(markup, doc.info()).ok());
+    const std::string before = DescriptionMarkup(doc.info());
+    TForm7 &editor = editors.infoEditor();
+    whenShown(
+        editor,
+        [&] {
+            editor.field()->selectAll();
+            editor.field()->setFontItalic(true);
+            editor.field()->setAlignment(Qt::AlignRight);
+        },
+        false);
+    EXPECT_FALSE(editors.N51Click());
+    EXPECT_EQ(DescriptionMarkup(doc.info()), before);
+    EXPECT_FALSE(doc.DocumentModified);
+    whenShown(
+        editor, [] {}, true);
+    EXPECT_TRUE(editors.N51Click());
+    EXPECT_TRUE(doc.DocumentModified);
+}
+
+}  // namespace
+
+namespace {
+
+/// Every text of a window that a language file can replace.
+QStringList VisibleTexts(QWidget *window) {
+    QStringList texts{window->windowTitle()};
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        texts << button->text() + '|' + button->toolTip();
+    for (QLabel *label : window->findChildren<QLabel *>())
+        texts << label->text();
+    for (QGroupBox *group : window->findChildren<QGroupBox *>())
+        texts << group->title();
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+    for (QComboBox *list : window->findChildren<QComboBox *>())
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+    for (QAction *action : window->findChildren<QAction *>())
+        texts << action->text();
+    return texts;
+}
+
+TEST(EditorLanguages, RussianRepeatsTheBuiltInTextsAndEnglishTranslates) {
+    const QString directory = QCoreApplication::applicationDirPath();
+    IniFile russian;
+    IniFile english;
+    ASSERT_TRUE(russian.load(directory + "/Russian.lng").ok());
+    ASSERT_TRUE(english.load(directory + "/English.lng").ok());
+    Document doc;
+    MessageTable messages;
+    ScriptedPrompts prompts;
+    ElementEditors editors(doc, prompts, messages, nullptr);
+    for (QWidget *window : editors.windows()) {
+        const QStringList before = VisibleTexts(window);
+        TranslateForm(window, russian);
+        EXPECT_EQ(VisibleTexts(window), before) << window->objectName().toStdString();
+        TranslateForm(window, english);
+        EXPECT_NE(VisibleTexts(window), before) << window->objectName().toStdString();
+    }
+}
+
+}  // namespace
