@@ -1,9 +1,10 @@
 #include "editors/comment_editor.h"
 
+#include "editors/apply_cancel_buttons.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "common/prompts.h"
@@ -20,16 +21,7 @@ Tfcomment::Tfcomment(Prompts &prompts, QWidget *parent)
     reComment_->setObjectName(QStringLiteral("reComment"));
     reComment_->setLineWrapMode(QPlainTextEdit::NoWrap);
     (new QVBoxLayout(group))->addWidget(reComment_);
-    auto *apply = new QPushButton(QStringLiteral("Применить"), this);
-    apply->setObjectName(QStringLiteral("bApply"));
-    auto *cancel = new QPushButton(QStringLiteral("Отменить"), this);
-    cancel->setObjectName(QStringLiteral("bCancel"));
-    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(apply);
-    buttons->addWidget(cancel);
+    auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отменить"), true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);

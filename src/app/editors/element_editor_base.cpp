@@ -1,9 +1,10 @@
 #include "editors/element_editor_base.h"
 
+#include "editors/apply_cancel_buttons.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -50,18 +51,7 @@ ElementEditorBase::ElementEditorBase(Document &doc, Prompts &prompts, const Mess
     tabs_->addTab(media_, QStringLiteral("Медиа"));
     tabs_->addTab(optionsPage_, QStringLiteral("Опции"));
 
-    auto *apply = new QPushButton(QStringLiteral("Применить"), this);
-    apply->setObjectName(QStringLiteral("bApply"));
-    auto *cancel = new QPushButton(QStringLiteral("Отменить"), this);
-    cancel->setObjectName(QStringLiteral("bCancel"));
-    apply->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(apply);
-    buttons->addWidget(cancel);
+    auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отменить"), false);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(nameGroup_);

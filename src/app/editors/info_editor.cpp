@@ -1,7 +1,8 @@
 #include "editors/info_editor.h"
 
+#include "editors/apply_cancel_buttons.h"
+
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -31,18 +32,7 @@ TForm7::TForm7(Document &doc, Prompts &prompts, QWidget *parent)
     RichEdit1_->setPalette(palette);
     InstallClipboardMenu(RichEdit1_);
     bar_->setObjectName(QStringLiteral("Panel2"));
-    auto *apply = new QPushButton(QStringLiteral("Применить"), this);
-    apply->setObjectName(QStringLiteral("bApply"));
-    auto *cancel = new QPushButton(QStringLiteral("Отмена"), this);
-    cancel->setObjectName(QStringLiteral("bCancel"));
-    apply->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(apply);
-    buttons->addWidget(cancel);
+    auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отмена"), false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(bar_);
     layout->addWidget(RichEdit1_, 1);
