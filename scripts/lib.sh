@@ -21,6 +21,11 @@ ensure_packages() {
 
 configure_and_build() {
   local dir=$1; shift
+  # ccache, where installed, makes rebuilds in several checkouts cheap.
+  if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$PWD")}"
+    set -- "$@" -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+  fi
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
 }
