@@ -8,6 +8,7 @@
 
 #include "bench_support.h"
 #include "chart_generator.h"
+#include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "interaction/chart_mouse.h"
 #include "interaction/hit_test.h"
@@ -120,6 +121,7 @@ int main(int argc, char **argv) {
     installFontSubstitutes();
 
     Document doc;
+    DocumentSession session{doc};
     generateFamilyChart(doc, kMaxNodes, 1);
     ChartCanvas canvas(kChartArea);
     PaintScene(canvas, doc);  // measures the visible names once, as a running editor has
@@ -128,7 +130,7 @@ int main(int argc, char **argv) {
                 kChartArea.width(), kChartArea.height(), double(doc.settings.scale));
 
     QuietHost host;
-    ChartMouse mouse(doc, host, host);
+    ChartMouse mouse(session, host, host);
     if (HitTest(doc, 5, 5, EventBand::OneLine) != 0)
         std::printf("the first element is not where the hover expects it\n");
     // The search runs from the last element down: between elements and over

@@ -53,8 +53,8 @@ BareScene prepareBareScene(const Document &doc) {
         const tnode &node = doc.NodeTable[i];
         const NameExtent extent = doc.NodeTable.nameExtent(i);
         BareScene::Box box;
-        const int left = ToScreen(node.x, scale) + doc.ViewOriginX;
-        const int top = ToScreen(node.y, scale) + doc.ViewOriginY;
+        const int left = ToScreen(node.x, scale) + doc.view.ViewOriginX;
+        const int top = ToScreen(node.y, scale) + doc.view.ViewOriginY;
         box.rect = QRect(left, top, ToScreen(extent.width, scale), ToScreen(extent.height, scale));
         box.fill = QColor(toQRgb(fillColorForSex(doc.settings, node.sex)));
         int y = top + metrics.ascent();
@@ -110,7 +110,7 @@ int benchExport(Document &doc, const QString &path) {
     const TileGrid grid = DiagramTileGrid(bars, kChartArea);
     Status status = Status::success();
     const double exportMs =
-        fastestMs(1, [&] { status = ExportDiagram(doc, kChartArea, bars, {}, path); });
+        fastestMs(1, [&] { status = ExportDiagram(doc, doc.view, kChartArea, bars, {}, path); });
     if (!status) {
         std::fprintf(stderr, "%s\n", qPrintable(status.message()));
         return 1;
@@ -119,8 +119,8 @@ int benchExport(Document &doc, const QString &path) {
     const double tilesMs = fastestMs(1, [&] {
         for (std::int64_t row = 0; row < grid.rows; ++row) {
             for (std::int64_t column = 0; column < grid.columns; ++column) {
-                doc.ViewOriginX = -std::int32_t(grid.columnStart(column));
-                doc.ViewOriginY = -std::int32_t(grid.rowStart(row));
+                doc.view.ViewOriginX = -std::int32_t(grid.columnStart(column));
+                doc.view.ViewOriginY = -std::int32_t(grid.rowStart(row));
                 PaintScene(canvas, doc);
             }
         }
@@ -157,13 +157,13 @@ int main(int argc, char **argv) {
     // Every box visible: the largest whole percent that fits the chart in.
     const double fit = std::min(kChartArea.width() / chartWidth, kChartArea.height() / chartHeight);
     doc.settings.scale = float(std::floor(fit * 100.0) / 100.0);
-    doc.ViewOriginX = 0;
-    doc.ViewOriginY = 0;
+    doc.view.ViewOriginX = 0;
+    doc.view.ViewOriginY = 0;
     benchView(doc, "Whole chart visible");
 
     doc.settings.scale = 1.0f;
-    doc.ViewOriginX = -int(chartWidth / 2);
-    doc.ViewOriginY = -int(chartHeight / 2);
+    doc.view.ViewOriginX = -int(chartWidth / 2);
+    doc.view.ViewOriginY = -int(chartHeight / 2);
     benchView(doc, "Middle of the chart at 100 %");
     return 0;
 }

@@ -66,7 +66,7 @@ void KinvarroApplication::translate(const std::vector<QWidget *> &windows) {
     for (QWidget *window : windows)
         TranslateForm(window, languageFile_);
     main_->menus().Nmashtab->setText(
-        ScaleCaption(messages_, main_->document().settings.scalePercent()));
+        ScaleCaption(messages_, main_->session().settings().scalePercent()));
 }
 
 void KinvarroApplication::switchLanguage() {

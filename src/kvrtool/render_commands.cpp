@@ -60,12 +60,12 @@ Status parseRenderOptions(const QStringList &args, bool withOrigin, RenderOption
 Status convertToBitmap(Document &doc, const QString &out, const RenderOptions &options) {
     ScrollBars bars;
     UpdateScrollBars(doc, options.view, bars);
-    return ExportDiagram(doc, options.view, bars, {}, out);
+    return ExportDiagram(doc, doc.view, options.view, bars, {}, out);
 }
 
 Status renderScene(Document &doc, const QString &out, const RenderOptions &options) {
-    doc.ViewOriginX = options.origin.x();
-    doc.ViewOriginY = options.origin.y();
+    doc.view.ViewOriginX = options.origin.x();
+    doc.view.ViewOriginY = options.origin.y();
     ChartCanvas canvas(options.view);
     PaintScene(canvas, doc);
     if (!canvas.image().save(out, "PNG"))

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -22,6 +24,7 @@ QString U(const char *utf8) {
 
 TEST(ParentList, ItemTextsNameTheParentsThatExist) {
     Document doc;
+    DocumentSession session{doc};
     const int petr = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
     const int anna = addPerson(doc, 0, 0, -1, -1, cp("Анна\r\nСидорова"));
     addPerson(doc, 0, 0, anna, petr, cp("Иван"));
@@ -39,6 +42,7 @@ TEST(ParentList, ItemTextsNameTheParentsThatExist) {
 
 struct EditorFixture : ::testing::Test {
     Document doc;
+    DocumentSession session{doc};
     QTextDocument description;
     ElementFields fields;
 
@@ -63,7 +67,7 @@ TEST_F(EditorFixture, UnchangedApplyKeepsFieldsButMarksAndClearsSelection) {
     EXPECT_EQ(fields.fatherItem, 1);
     EXPECT_EQ(fields.motherItem, 0);
     EXPECT_EQ(fields.media, (QStringList{U("Фото\\дед.jpg"), "b.mp3"}));
-    ApplyElement(doc, i, fields, description);
+    ApplyElement(session, i, fields, description);
     EXPECT_EQ(doc.NodeTable[i], before);
     EXPECT_TRUE(doc.DocumentModified);
     EXPECT_FALSE(doc.NodeTable.selected(father));
@@ -74,7 +78,7 @@ TEST_F(EditorFixture, ParentItemsMapToLinksIncludingSelf) {
     open(i);
     fields.fatherItem = 0;
     fields.motherItem = i + 1;  // its own mother, stored as chosen
-    ApplyElement(doc, i, fields, description);
+    ApplyElement(session, i, fields, description);
     EXPECT_EQ(doc.NodeTable[i].fatherIndex, -1);
     EXPECT_EQ(doc.NodeTable[i].motherIndex, i);
 }
@@ -86,7 +90,7 @@ TEST_F(EditorFixture, PersonDescriptionLosesTrailingEmptyLinesEventKeepsThem) {
     for (int i : {person, event}) {
         doc.NodeTable[i].description = "abc\r\n\r\n";
         open(i);
-        ApplyElement(doc, i, fields, description);
+        ApplyElement(session, i, fields, description);
     }
     EXPECT_EQ(doc.NodeTable[person].description.find("\r\n"), std::string::npos);
     EXPECT_NE(doc.NodeTable[event].description.find("abc\r\n\r\n"), std::string::npos);
@@ -102,7 +106,7 @@ TEST_F(EditorFixture, OwnColourAndFontRules) {
     // Ticked box with a cancelled colour dialog leaves the swatch at none.
     fields.useColor = true;
     fields.swatch = kNoOwnColor;
-    ApplyElement(doc, i, fields, description);
+    ApplyElement(session, i, fields, description);
     EXPECT_EQ(doc.NodeTable[i].ownColor, kNoOwnColor);
 
     fields.swatch = 0x123456;
@@ -113,7 +117,7 @@ TEST_F(EditorFixture, OwnColourAndFontRules) {
     bold.setUnderline(true);
     fields.useFont = true;
     fields.font = FontRecordFromDialog(bold, 0x00FF00);
-    ApplyElement(doc, i, fields, description);
+    ApplyElement(session, i, fields, description);
     EXPECT_EQ(doc.NodeTable[i].ownColor, 0x123456);
     EXPECT_EQ(doc.NodeTable[i].font.style, 7);
     EXPECT_EQ(doc.NodeTable[i].font.size, 14);
@@ -126,7 +130,7 @@ TEST_F(EditorFixture, OwnColourAndFontRules) {
 
     fields.useFont = false;
     fields.useColor = false;
-    ApplyElement(doc, i, fields, description);
+    ApplyElement(session, i, fields, description);
     EXPECT_EQ(doc.NodeTable[i].font, tmyfont{});
     EXPECT_EQ(doc.NodeTable[i].ownColor, kNoOwnColor);
 }
@@ -150,7 +154,7 @@ TEST_F(EditorFixture, NameExtentFollowsOwnFontForPersonsAndChartFontForEvents) {
         fields.name = QStringLiteral("one\ntwo\nthree");
         fields.useFont = true;
         fields.font = big;
-        ApplyElement(doc, i, fields, description);
+        ApplyElement(session, i, fields, description);
     }
     EXPECT_EQ(doc.NodeTable[person].name, "one\r\ntwo\r\nthree");
     EXPECT_EQ(doc.NodeTable.nameExtent(person),
@@ -175,7 +179,7 @@ TEST_F(EditorFixture, EventApplyLeavesPersonOnlyFieldsAlone) {
     fields.motherItem = 0;
     fields.motherImportance = 0;
     fields.fatherImportance = 2;
-    ApplyElement(doc, event, fields, description);
+    ApplyElement(session, event, fields, description);
     tnode expected = before;
     expected.fatherImportance = 2;
     EXPECT_EQ(doc.NodeTable[event], expected);
@@ -189,11 +193,12 @@ TEST(CancelElement, RemovesOnlyAJustAddedLastElement) {
     };
     for (const Case c : {Case{true, true, 1}, Case{true, false, 2}, Case{false, true, 2}}) {
         Document doc;
+        DocumentSession session{doc};
         addPerson(doc, 0, 0);
-        addPerson(doc, 0, 0);
+        ASSERT_EQ(session.beginNewElement(kPerson), 1);
         doc.NodeTable.setSelected(0, true);
         const int edited = c.editLast ? 1 : 0;
-        const bool removed = CancelElement(doc, edited, c.justAdded);
+        const bool removed = CancelElement(session, edited, c.justAdded);
         EXPECT_EQ(removed, c.countAfter == 1);
         EXPECT_EQ(doc.NodeTable.NodeCount(), c.countAfter);
         EXPECT_FALSE(doc.DocumentModified);
@@ -214,6 +219,7 @@ TEST_F(EditorFixture, UnstorableCharactersAreReportedFromEveryField) {
 
 TEST(Description, MalformedMarkupFailsTheOpening) {
     Document doc;
+    DocumentSession session{doc};
     const int i = addPerson(doc, 0, 0);
     doc.NodeTable[i].description = "<`S=big>x";
     QTextDocument description;

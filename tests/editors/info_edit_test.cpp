@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -31,13 +33,15 @@ TEST(InfoEditor, EditingTheFieldLeavesTheDocumentUntilApplied) {
     const std::string expected = DescriptionMarkup(original);
 
     Document doc;
+    DocumentSession session{doc};
     ASSERT_TRUE(LoadDescription(cp(kRichInfo), doc.info()).ok());
-    AppendEmptyLines(doc.info());  // they go when the editor opens
+    AppendEmptyLines(doc.info());  // the editor shows the text without them
+    const std::string stored = DescriptionMarkup(doc.info());
 
     QTextDocument field;
     OpenInfoText(doc, field);
     EXPECT_EQ(DescriptionMarkup(field), expected);
-    EXPECT_EQ(DescriptionMarkup(doc.info()), expected);
+    EXPECT_EQ(DescriptionMarkup(doc.info()), stored) << "opening changes nothing to save";
 
     QTextCursor all(&field);
     all.select(QTextCursor::Document);
@@ -52,21 +56,22 @@ TEST(InfoEditor, EditingTheFieldLeavesTheDocumentUntilApplied) {
     all.mergeBlockFormat(left);
     ASSERT_NE(DescriptionMarkup(field), expected);
     // Cancelling is not applying: the document's text is the snapshot.
-    EXPECT_EQ(DescriptionMarkup(doc.info()), expected);
+    EXPECT_EQ(DescriptionMarkup(doc.info()), stored);
     EXPECT_FALSE(doc.DocumentModified);
 
-    ApplyInfoText(doc, field);
+    ApplyInfoText(session, field);
     EXPECT_EQ(DescriptionMarkup(doc.info()), DescriptionMarkup(field));
     EXPECT_NE(DescriptionMarkup(doc.info()).find("<`S=30>"), std::string::npos);
 }
 
 TEST(InfoEditor, ApplyMarksModifiedAndTrims) {
     Document doc;
+    DocumentSession session{doc};
     QTextDocument field;
     OpenInfoText(doc, field);
     QTextCursor(&field).insertText("text");
     AppendEmptyLines(field);
-    ApplyInfoText(doc, field);
+    ApplyInfoText(session, field);
     EXPECT_TRUE(doc.DocumentModified);
     EXPECT_EQ(doc.info().toPlainText(), "text");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -176,6 +178,7 @@ TEST(CommentFile, RoundTripInCp1251WithCrLf) {
 struct RenameFixture : ::testing::Test {
     QTemporaryDir dir;
     Document doc;
+    DocumentSession session{doc};
 
     void SetUp() override {
         doc.CurrentFileName = dir.filePath(U("семья.kvr"));
@@ -200,7 +203,7 @@ TEST_F(RenameFixture, MovesFileAndCommentAndUpdatesEveryElement) {
     doc.NodeTable[b].media[100] = cp("Фото\\дед.jpg");
     bool released = false;
     const RenameResult r =
-        RenameMediaFile(doc, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"), [&] { released = true; });
+        RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"), [&] { released = true; });
     EXPECT_EQ(r.outcome, RenameOutcome::Done);
     EXPECT_TRUE(r.oldFileRemoved);
     EXPECT_TRUE(released);
@@ -229,7 +232,7 @@ TEST_F(RenameFixture, RefusalsLeaveFilesAndEntriesAlone) {
         {"Архив\\Ω.jpg", RenameOutcome::Unstorable},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(RenameMediaFile(doc, U("Фото\\дед.jpg"), U(c.to)).outcome, c.outcome) << c.to;
+        EXPECT_EQ(RenameMediaFile(session, U("Фото\\дед.jpg"), U(c.to)).outcome, c.outcome) << c.to;
         EXPECT_TRUE(exists(U("Фото/дед.jpg")));
         EXPECT_EQ(doc.NodeTable[a].media[0], cp("Фото\\дед.jpg"));
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include "interaction/chart_keys.h"
 #include "interaction/element_commands.h"
 #include "interaction_support.h"
@@ -14,10 +16,11 @@ namespace {
 class ChartKeysTest : public ::testing::Test {
   protected:
     Document doc;
-    RecordingHost host{doc};
+    DocumentSession session{doc};
+    RecordingHost host{doc, session};
     ScriptedPrompts prompts;
-    ElementCommands commands{doc, host, prompts};
-    ChartKeyboard keys{doc, host, commands};
+    ElementCommands commands{session, host, prompts};
+    ChartKeyboard keys{session, host, commands};
 };
 
 }  // namespace
@@ -56,20 +59,27 @@ TEST_F(ChartKeysTest, FAndMLinkTheCurrentElementOnBothLayouts) {
     addBox(doc, 100, 0);
     for (const Case &c : cases) {
         doc.NodeTable[0].fatherIndex = doc.NodeTable[0].motherIndex = -1;
-        doc.CurrentNode = 0;
+        doc.view.CurrentNode = 0;
         host.takeRedrawRequest();
         keys.FormKeyPress(QChar(c.key));
         EXPECT_EQ(doc.NodeTable[0].fatherIndex, c.father ? 1 : -1) << int(c.key);
         EXPECT_EQ(doc.NodeTable[0].motherIndex, c.mother ? 1 : -1) << int(c.key);
         EXPECT_EQ(host.takeRedrawRequest(), c.father || c.mother);
+        // A new link is a change to save, and one step to undo.
+        EXPECT_EQ(doc.DocumentModified, c.father || c.mother) << int(c.key);
+        if (c.father || c.mother) {
+            session.undoStack().undo();
+            EXPECT_EQ(doc.NodeTable[0].fatherIndex, -1);
+            EXPECT_EQ(doc.NodeTable[0].motherIndex, -1);
+            EXPECT_FALSE(doc.DocumentModified);
+        }
     }
-    EXPECT_FALSE(doc.DocumentModified);
 }
 
 TEST_F(ChartKeysTest, AParentKeyMayLinkAHistoricalEvent) {
     addBox(doc, 0, 0);
     addEvent(doc, 10);
-    doc.CurrentNode = 0;
+    doc.view.CurrentNode = 0;
     keys.FormKeyPress(QChar(u'M'));
     EXPECT_EQ(doc.NodeTable[0].motherIndex, 1);
 }
@@ -93,14 +103,14 @@ TEST_F(ChartKeysTest, ReleasedKeysScrollByTheirBarsStepsWithinTheRange) {
     for (const Step &s : steps) {
         host.takeRedrawRequest();
         keys.FormKeyUp(s.key, false);
-        EXPECT_EQ(QPoint(doc.ViewOriginX, doc.ViewOriginY), s.origin) << int(s.key);
+        EXPECT_EQ(QPoint(doc.view.ViewOriginX, doc.view.ViewOriginY), s.origin) << int(s.key);
         EXPECT_EQ(host.bars.ScrollBarV.Position(), -s.origin.y());
         EXPECT_EQ(host.takeRedrawRequest(), s.key != ChartKey::Other);
     }
     keys.FormMouseWheel(true);
-    EXPECT_EQ(doc.ViewOriginY, -2016) << "the wheel stops at the end of the range";
+    EXPECT_EQ(doc.view.ViewOriginY, -2016) << "the wheel stops at the end of the range";
     keys.FormMouseWheel(false);
-    EXPECT_EQ(doc.ViewOriginY, -1986);
+    EXPECT_EQ(doc.view.ViewOriginY, -1986);
 }
 
 TEST_F(ChartKeysTest, ShiftShowsTheCrossUntilItIsReleased) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include "interaction/chart_keys.h"
 #include "interaction/element_commands.h"
 #include "interaction_support.h"
@@ -26,8 +28,9 @@ class ChartMouseTest : public ::testing::Test {
     QPoint positionOf(int id) const { return {byId(id).x, byId(id).y}; }
 
     Document doc;
-    RecordingHost host{doc};
-    ChartMouse mouse{doc, host, host};
+    DocumentSession session{doc};
+    RecordingHost host{doc, session};
+    ChartMouse mouse{session, host, host};
 };
 
 }  // namespace
@@ -44,7 +47,7 @@ TEST_F(ChartMouseTest, DraggingMovesThePressedElementWithTheSelectionAndSnapsOnR
     mouse.press(leftPress(110, 105));
     // The pressed element is now on top, and the links follow the renumbering.
     EXPECT_EQ(indexOfId(a), 2);
-    EXPECT_EQ(doc.CurrentNode, 2);
+    EXPECT_EQ(doc.view.CurrentNode, 2);
     EXPECT_TRUE(doc.DocumentModified);
     EXPECT_EQ(byId(a).fatherIndex, indexOfId(c));
     EXPECT_EQ(byId(c).motherIndex, indexOfId(b));
@@ -66,7 +69,7 @@ TEST_F(ChartMouseTest, DraggingMovesThePressedElementWithTheSelectionAndSnapsOnR
     EXPECT_EQ(positionOf(a), QPoint(122, 104));
     EXPECT_EQ(positionOf(b), QPoint(317, 104));
     EXPECT_EQ(positionOf(c), QPoint(500, 300)) << "unselected elements stay off the grid";
-    EXPECT_EQ(doc.CurrentNode, -1);
+    EXPECT_EQ(doc.view.CurrentNode, -1);
     EXPECT_EQ(host.scrollBarUpdates, 1);
     EXPECT_EQ(host.cursor, ChartCursor::HandFlat);
     EXPECT_EQ(host.screenCursor, std::nullopt);
@@ -90,8 +93,9 @@ TEST_F(ChartMouseTest, PressSelectsWithCtrlAndClearsOnEmptySpaceWithoutIt) {
     };
     for (const Case &c : cases) {
         Document d;
-        RecordingHost h{d};
-        ChartMouse m{d, h, h};
+        DocumentSession s{d};
+        RecordingHost h{d, s};
+        ChartMouse m{s, h, h};
         const int pressed = d.NodeTable[addBox(d, 100, 100)].id;
         addBox(d, 300, 100);
         d.NodeTable.setSelected(0, c.pressedSelectedBefore);
@@ -101,7 +105,7 @@ TEST_F(ChartMouseTest, PressSelectsWithCtrlAndClearsOnEmptySpaceWithoutIt) {
         EXPECT_EQ(d.NodeTable.selected(pressedIndex), c.pressedSelectedAfter) << c.what;
         EXPECT_EQ(d.NodeTable.selected(1 - pressedIndex), c.otherSelectedAfter) << c.what;
         EXPECT_EQ(h.delSelectedVisible, c.delSelectedVisible) << c.what;
-        EXPECT_EQ(d.CurrentNode, c.onElement ? 1 : -1) << c.what;
+        EXPECT_EQ(d.view.CurrentNode, c.onElement ? 1 : -1) << c.what;
     }
 }
 
@@ -122,14 +126,15 @@ TEST_F(ChartMouseTest, ADragStepMovesAtLeastOneChartUnit) {
     } cases[] = {{1.0f, 3, 3}, {2.0f, 1, 1}, {2.0f, 3, 1}, {0.5f, 1, 2}, {2.0f, 0, 0}};
     for (const Case &c : cases) {
         Document d;
-        RecordingHost h{d};
-        ChartMouse m{d, h, h};
+        DocumentSession s{d};
+        RecordingHost h{d, s};
+        ChartMouse m{s, h, h};
         d.settings.scale = c.scale;
         addBox(d, 100, 100);
         const int x = ToScreen(110, c.scale);
         const int y = ToScreen(105, c.scale);
         m.press(leftPress(x, y));
-        ASSERT_EQ(d.CurrentNode, 0) << "scale " << c.scale;
+        ASSERT_EQ(d.view.CurrentNode, 0) << "scale " << c.scale;
         m.move(leftDrag(x + c.step, y));
         EXPECT_EQ(d.NodeTable[0].x, 100 + c.moved) << "scale " << c.scale << " step " << c.step;
     }
@@ -147,8 +152,9 @@ TEST_F(ChartMouseTest, RubberBandSelectsWhatLiesWhollyInsideAndOnlyWhenDraggedDo
     };
     for (const Case &c : cases) {
         Document d;
-        RecordingHost h{d};
-        ChartMouse m{d, h, h};
+        DocumentSession s{d};
+        RecordingHost h{d, s};
+        ChartMouse m{s, h, h};
         addBox(d, 100, 100);
         addEvent(d, 500);
         m.press(leftPress(c.from.x(), c.from.y(), true));
@@ -184,7 +190,7 @@ TEST_F(ChartMouseTest, RubberBandScrollsOneStepAtTheEdgesAndKeepsItsStartOnTheCh
         host.pending = false;
         mouse.move(leftDrag(s.pointer.x(), s.pointer.y(), true));
         const QPoint where(s.pointer);
-        EXPECT_EQ(QPoint(doc.ViewOriginX, doc.ViewOriginY), s.origin)
+        EXPECT_EQ(QPoint(doc.view.ViewOriginX, doc.view.ViewOriginY), s.origin)
             << where.x() << "," << where.y();
         EXPECT_EQ(QPoint(mouse.rubberBand().x1, mouse.rubberBand().y1), s.start);
         EXPECT_EQ(host.paints > paints, s.painted);
@@ -199,7 +205,7 @@ TEST_F(ChartMouseTest, ReleasingShiftDuringTheBandPansFromTheLastPressAndTheBand
     mouse.press(leftPress(90, 90, true));
     mouse.move(leftDrag(150, 130, true));
     mouse.move(leftDrag(160, 140));
-    EXPECT_EQ(QPoint(doc.ViewOriginX, doc.ViewOriginY), QPoint(140, 110));
+    EXPECT_EQ(QPoint(doc.view.ViewOriginX, doc.view.ViewOriginY), QPoint(140, 110));
     mouse.release(leftRelease(160, 140));
     // The band was last stretched to (150, 130) before the view moved.
     EXPECT_FALSE(doc.NodeTable.selected(0));
@@ -210,14 +216,14 @@ TEST_F(ChartMouseTest, PanningMovesTheViewUntilRelease) {
     addBox(doc, 100, 100);
     // Before any press on the chart there is nothing to pan from.
     mouse.move(leftDrag(70, 40));
-    EXPECT_EQ(QPoint(doc.ViewOriginX, doc.ViewOriginY), QPoint(0, 0));
+    EXPECT_EQ(QPoint(doc.view.ViewOriginX, doc.view.ViewOriginY), QPoint(0, 0));
 
     mouse.press(leftPress(50, 50));
-    EXPECT_EQ(doc.CurrentNode, -1);
+    EXPECT_EQ(doc.view.CurrentNode, -1);
     EXPECT_FALSE(doc.DocumentModified);
     mouse.move(leftDrag(70, 40));
     mouse.move(leftDrag(90, 45));
-    EXPECT_EQ(QPoint(doc.ViewOriginX, doc.ViewOriginY), QPoint(40, -5));
+    EXPECT_EQ(QPoint(doc.view.ViewOriginX, doc.view.ViewOriginY), QPoint(40, -5));
     EXPECT_EQ(host.bars.ScrollBarH.Position(), 0) << "the range is not widened while panning";
     EXPECT_EQ(host.scrollBarSyncs, 2);
     EXPECT_EQ(QPoint(doc.NodeTable[0].x, doc.NodeTable[0].y), QPoint(100, 100));
@@ -231,8 +237,8 @@ TEST_F(ChartMouseTest, RightPressKeepsTheElementCurrentForTheParentKeys) {
     const int near = doc.NodeTable[addBox(doc, 160, 100)].id;
     addBox(doc, 400, 400);
     ScriptedPrompts prompts;
-    ElementCommands commands(doc, host, prompts);
-    ChartKeyboard keys(doc, host, commands);
+    ElementCommands commands(session, host, prompts);
+    ChartKeyboard keys(session, host, commands);
     PopupMenuItems shown;
     host.onContextMenu = [&] { shown = PopupMenu1Popup(doc); };
 
@@ -241,7 +247,7 @@ TEST_F(ChartMouseTest, RightPressKeepsTheElementCurrentForTheParentKeys) {
     EXPECT_TRUE(shown.NModify && shown.NDel);
     EXPECT_FALSE(shown.NAdd || shown.Naddhistorical || shown.Nselect);
     EXPECT_EQ(indexOfId(child), 2);
-    EXPECT_EQ(doc.CurrentNode, 2);
+    EXPECT_EQ(doc.view.CurrentNode, 2);
     EXPECT_EQ(host.screenCursor, std::nullopt);
 
     keys.FormKeyPress(QChar(u'F'));
@@ -251,7 +257,7 @@ TEST_F(ChartMouseTest, RightPressKeepsTheElementCurrentForTheParentKeys) {
 
     // The next release on the chart ends it.
     mouse.release(leftRelease(300, 300));
-    EXPECT_EQ(doc.CurrentNode, -1);
+    EXPECT_EQ(doc.view.CurrentNode, -1);
     doc.NodeTable[2].fatherIndex = -1;
     keys.FormKeyPress(QChar(u'f'));
     EXPECT_EQ(byId(child).fatherIndex, -1);
@@ -264,7 +270,7 @@ TEST_F(ChartMouseTest, RightPressOnEmptyChartOffersTheAddAndSelectItems) {
     mouse.press(rightPress(600, 500));
     EXPECT_TRUE(shown.NAdd && shown.Naddhistorical && shown.Nselect);
     EXPECT_FALSE(shown.NModify || shown.NDel);
-    EXPECT_EQ(QPoint(doc.LastMouseX, doc.LastMouseY), QPoint(600, 500));
+    EXPECT_EQ(QPoint(doc.view.LastMouseX, doc.view.LastMouseY), QPoint(600, 500));
     EXPECT_FALSE(doc.DocumentModified);
 }
 
@@ -275,11 +281,11 @@ TEST_F(ChartMouseTest, DoubleClickOpensTheEditorWithoutReordering) {
     EXPECT_EQ(host.edited, std::vector<int>{0});
     EXPECT_EQ(doc.NodeTable[0].x, 100) << "element 0 stays first";
     EXPECT_FALSE(doc.DocumentModified);
-    EXPECT_EQ(QPoint(doc.LastMouseX, doc.LastMouseY), QPoint(110, 105));
+    EXPECT_EQ(QPoint(doc.view.LastMouseX, doc.view.LastMouseY), QPoint(110, 105));
 
     mouse.press(doubleClick(700, 500));
     EXPECT_EQ(host.edited, std::vector<int>{0});
-    EXPECT_EQ(doc.CurrentNode, -1);
+    EXPECT_EQ(doc.view.CurrentNode, -1);
 }
 
 TEST_F(ChartMouseTest, EveryPressHidesTheHintTheSearchBarAndTakesTheFocus) {
@@ -356,7 +362,23 @@ TEST_F(ChartMouseTest, ReleasingAnotherButtonWhileTheLeftIsHeldKeepsTheDrag) {
     addBox(doc, 100, 100);
     mouse.press(leftPress(110, 105));
     mouse.release({110, 105, MouseButton::Right, true, false, false, false});
-    EXPECT_EQ(doc.CurrentNode, 0);
+    EXPECT_EQ(doc.view.CurrentNode, 0);
     mouse.move(leftDrag(120, 105));
     EXPECT_EQ(doc.NodeTable[0].x, 110);
+}
+
+TEST_F(ChartMouseTest, APressAndReleaseThatSnapsToTheGridIsASavedChangeAndOneUndoStep) {
+    addBox(doc, 103, 107);
+    addBox(doc, 301, 98);
+    doc.settings.alignToGrid = true;
+    session.markSaved();
+    const QPoint before(doc.NodeTable[0].x, doc.NodeTable[0].y);
+    mouse.press(leftPress(110, 110));
+    mouse.release(leftRelease(110, 110));
+    EXPECT_TRUE(doc.DocumentModified);
+    EXPECT_NE(QPoint(doc.NodeTable[1].x, doc.NodeTable[1].y), before) << "snapped";
+    EXPECT_EQ(session.undoStack().count(), 1);
+    session.undoStack().undo();
+    EXPECT_EQ(QPoint(doc.NodeTable[0].x, doc.NodeTable[0].y), before);
+    EXPECT_FALSE(doc.DocumentModified);
 }

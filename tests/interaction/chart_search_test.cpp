@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include "interaction/chart_search.h"
 #include "interaction_support.h"
 #include "recording_host.h"
@@ -35,9 +37,10 @@ class ChartSearchTest : public ::testing::Test {
     }
 
     Document doc;
-    RecordingHost host{doc};
+    DocumentSession session{doc};
+    RecordingHost host{doc, session};
     ScriptedPrompts prompts;
-    ChartSearch search{doc, host, prompts};
+    ChartSearch search{session, host, prompts};
 };
 
 }  // namespace
@@ -93,7 +96,7 @@ TEST_F(ChartSearchTest, TheFoundElementIsSelectedAloneAndCentred) {
     search.sbSearchClick("petrov", false);
     EXPECT_EQ(doc.NodeTable.selectedIndexes(), std::vector<int>{1});
     EXPECT_EQ(host.delSelectedVisible, true);
-    EXPECT_EQ(QPoint(doc.ViewOriginX, doc.ViewOriginY), QPoint(-150 + 400, -350 + 300));
+    EXPECT_EQ(QPoint(doc.view.ViewOriginX, doc.view.ViewOriginY), QPoint(-150 + 400, -350 + 300));
     EXPECT_EQ(host.bars.ScrollBarV.Position(), 0) << "positions follow within the old range";
     EXPECT_EQ(host.scrollBarSyncs, 1);
     EXPECT_EQ(search.SearchStart(), 2);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include "interaction/chart_zoom.h"
 #include "interaction_support.h"
 #include "recording_host.h"
@@ -13,14 +15,14 @@ namespace {
 const QSize kArea(800, 600);
 
 QPoint origin(const Document &doc) {
-    return {doc.ViewOriginX, doc.ViewOriginY};
+    return {doc.view.ViewOriginX, doc.view.ViewOriginY};
 }
 
 // The chart point shown at the centre of the view.
 QPoint centrePoint(const Document &doc) {
     const float scale = doc.settings.scale;
-    return {ToChart(kArea.width() / 2 - doc.ViewOriginX, scale),
-            ToChart(kArea.height() / 2 - doc.ViewOriginY, scale)};
+    return {ToChart(kArea.width() / 2 - doc.view.ViewOriginX, scale),
+            ToChart(kArea.height() / 2 - doc.view.ViewOriginY, scale)};
 }
 
 }  // namespace
@@ -41,11 +43,12 @@ TEST(ChartZoom, ZoomingKeepsTheCentreOfTheView) {
     };
     for (const Case &c : cases) {
         Document doc;
+        DocumentSession session{doc};
         doc.settings.scale = c.baseScale;
-        doc.ViewOriginX = c.baseOrigin.x();
-        doc.ViewOriginY = c.baseOrigin.y();
+        doc.view.ViewOriginX = c.baseOrigin.x();
+        doc.view.ViewOriginY = c.baseOrigin.y();
         const QPoint centre = centrePoint(doc);
-        ApplyZoom(doc, TakeZoomBase(doc), c.percent, kArea);
+        ApplyZoom(session, TakeZoomBase(doc), c.percent, kArea);
         EXPECT_FLOAT_EQ(doc.settings.scale, c.percent / 100.0f);
         EXPECT_EQ(origin(doc), c.origin) << c.baseScale << " to " << c.percent;
         EXPECT_EQ(centrePoint(doc), centre);
@@ -54,12 +57,13 @@ TEST(ChartZoom, ZoomingKeepsTheCentreOfTheView) {
 
 TEST(ChartZoom, MovingTheTrackBarBackAndForthDoesNotDrift) {
     Document doc;
+    DocumentSession session{doc};
     doc.settings.scale = 0.37f;
-    doc.ViewOriginX = -1234;
-    doc.ViewOriginY = 567;
+    doc.view.ViewOriginX = -1234;
+    doc.view.ViewOriginY = 567;
     const ZoomBase base = TakeZoomBase(doc);
     for (int percent : {1, 13, 199, 200, 64, 37})
-        ApplyZoom(doc, base, percent, kArea);
+        ApplyZoom(session, base, percent, kArea);
     EXPECT_EQ(origin(doc), QPoint(-1234, 567));
 }
 
@@ -72,9 +76,10 @@ TEST(ChartZoom, TrackBarShowsWholePercentWithHalvesToEven) {
 
 TEST(ChartZoom, TrackBarChangeRefreshesTheBarsWithoutMarkingTheDocument) {
     Document doc;
+    DocumentSession session{doc};
     RecordingHost host(doc);
     addBox(doc, 1000, 1000);
-    ChartZoom zoom(doc, host);
+    ChartZoom zoom(session, host);
     zoom.takeBase();
     zoom.TrackBar1Change(50);
     EXPECT_EQ(host.bars.ScrollBarH.Max(), ToScreen(1040, 0.5f));

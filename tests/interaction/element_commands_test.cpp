@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include "interaction/element_commands.h"
 #include "interaction_support.h"
 #include "recording_host.h"
@@ -15,21 +17,23 @@ namespace {
 class ElementCommandsTest : public ::testing::Test {
   protected:
     Document doc;
-    RecordingHost host{doc};
+    DocumentSession session{doc};
+    RecordingHost host{doc, session};
     ScriptedPrompts prompts;
-    ElementCommands commands{doc, host, prompts};
+    ElementCommands commands{session, host, prompts};
 };
 
 }  // namespace
 
 TEST_F(ElementCommandsTest, AddingPlacesTheElementAtThePressAndOpensItsEditor) {
     addBox(doc, 0, 0);
-    doc.LastMouseX = 250;
-    doc.LastMouseY = 140;
-    doc.ViewOriginX = -50;
+    doc.view.LastMouseX = 250;
+    doc.view.LastMouseY = 140;
+    doc.view.ViewOriginX = -50;
     std::vector<bool> justAdded;
     host.editor = [&](int, bool added) {
         justAdded.push_back(added);
+        EXPECT_FALSE(doc.DocumentModified) << "adding alone does not mark the change";
         return true;
     };
     host.screenCursor = ChartCursor::HandGrabs;
@@ -41,8 +45,11 @@ TEST_F(ElementCommandsTest, AddingPlacesTheElementAtThePressAndOpensItsEditor) {
     EXPECT_EQ(QPoint(added.x, added.y), QPoint(300, 140));
     EXPECT_EQ(host.edited, std::vector<int>{1});
     EXPECT_EQ(justAdded, std::vector<bool>{true});
-    EXPECT_EQ(doc.CurrentNode, 1);
-    EXPECT_FALSE(doc.DocumentModified) << "only the editor's apply marks the change";
+    EXPECT_EQ(doc.view.CurrentNode, 1);
+    EXPECT_TRUE(doc.DocumentModified) << "the editor's apply marks the change";
+    session.undoStack().undo();
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 1) << "the addition is one step";
+    EXPECT_FALSE(doc.DocumentModified);
     EXPECT_EQ(host.screenCursor, std::nullopt);
     EXPECT_EQ(host.cursor, ChartCursor::HandFlat);
 }
@@ -52,12 +59,12 @@ TEST_F(ElementCommandsTest, CancellingTheFirstEditingRemovesTheNewElement) {
     host.editor = [](int, bool) { return false; };
     commands.addElement(kPerson);
     EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
-    EXPECT_EQ(doc.CurrentNode, -1);
+    EXPECT_EQ(doc.view.CurrentNode, -1);
     EXPECT_FALSE(doc.DocumentModified);
 
     // An editor that takes the cancelled element away itself leaves the rest alone.
-    host.editor = [this](int index, bool) {
-        doc.NodeTable.remove(index);
+    host.editor = [this](int, bool) {
+        session.discardNewElement();
         return false;
     };
     commands.addElement(kPerson);
@@ -78,11 +85,11 @@ TEST_F(ElementCommandsTest, DeleteRemovesTheCurrentElementAtOnce) {
     addBox(doc, 0, 0);
     const int child = addBox(doc, 0, 100);
     doc.NodeTable[child].fatherIndex = 0;
-    doc.CurrentNode = 0;
+    doc.view.CurrentNode = 0;
     commands.NDelClick();
     ASSERT_EQ(doc.NodeTable.NodeCount(), 1);
     EXPECT_EQ(doc.NodeTable[0].fatherIndex, -1);
-    EXPECT_EQ(doc.CurrentNode, -1);
+    EXPECT_EQ(doc.view.CurrentNode, -1);
     EXPECT_TRUE(doc.DocumentModified);
     EXPECT_TRUE(prompts.asked.isEmpty());
 
@@ -129,9 +136,10 @@ TEST_F(ElementCommandsTest, TheQuestionCountsManyAndNamesOne) {
     };
     for (const Case &c : cases) {
         Document d;
-        RecordingHost h{d};
+        DocumentSession s{d};
+        RecordingHost h{d, s};
         ScriptedPrompts p;
-        ElementCommands cmds{d, h, p};
+        ElementCommands cmds{s, h, p};
         addPerson(d, 0, 0, -1, -1, "unselected");
         for (const char *name : c.selectedNames)
             d.NodeTable.setSelected(addPerson(d, 0, 0, -1, -1, cp(name)), true);

@@ -37,8 +37,8 @@ TEST(HitTest, PersonBoxReachesTwoUnitsPastTheNameWithEveryEdgeExcluded) {
         Document doc;
         addBox(doc, 100, 50);
         doc.settings.scale = c.scale;
-        doc.ViewOriginX = c.origin.x();
-        doc.ViewOriginY = c.origin.y();
+        doc.view.ViewOriginX = c.origin.x();
+        doc.view.ViewOriginY = c.origin.y();
         for (EventBand band : {EventBand::OneLine, EventBand::StoredHeight}) {
             EXPECT_EQ(HitTest(doc, c.pointer.x(), c.pointer.y(), band), c.hit ? 0 : -1)
                 << "scale " << c.scale << " at " << c.pointer.x() << "," << c.pointer.y();
@@ -77,8 +77,8 @@ namespace {
 int referenceHitTest(const Document &doc, int X, int Y, EventBand band) {
     const float scale = doc.settings.scale;
     auto S = [scale](std::int64_t v) { return std::int64_t(ToScreen(std::int32_t(v), scale)); };
-    const std::int64_t mx = std::int64_t(X) - doc.ViewOriginX;
-    const std::int64_t my = std::int64_t(Y) - doc.ViewOriginY;
+    const std::int64_t mx = std::int64_t(X) - doc.view.ViewOriginX;
+    const std::int64_t my = std::int64_t(Y) - doc.view.ViewOriginY;
     auto within = [](std::int64_t from, std::int64_t value, std::int64_t to) {
         return from < value && value < to;
     };
@@ -117,8 +117,8 @@ TEST(HitTest, AgreesWithTheRulesOnRandomChartsAtAnyScale) {
             }
         }
         doc.settings.scale = chart == 0 ? 0.29f : float(percent(random)) / 100;
-        doc.ViewOriginX = coordinate(random);
-        doc.ViewOriginY = coordinate(random);
+        doc.view.ViewOriginX = coordinate(random);
+        doc.view.ViewOriginY = coordinate(random);
         for (int point = 0; point < 300; ++point) {
             const int X = coordinate(random) + 200;
             const int Y = coordinate(random) + 200;

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "interaction/hover_state.h"
 #include "model/document.h"
@@ -17,6 +18,10 @@ namespace kinvarro::test {
 class RecordingHost : public ChartHost, public HintHooks {
   public:
     explicit RecordingHost(Document &doc) : doc_(doc) {}
+    /// Also redraws on every change of `session`, as the main window does.
+    RecordingHost(Document &doc, DocumentSession &session) : doc_(doc) {
+        QObject::connect(&session, &DocumentSession::changed, [this] { RequestRedraw(); });
+    }
 
     QSize area{800, 600};
     ScrollBars bars;
@@ -72,8 +77,8 @@ class RecordingHost : public ChartHost, public HintHooks {
             onContextMenu();
     }
     bool NModifyClick(bool justAdded) override {
-        edited.push_back(doc_.CurrentNode);
-        return editor(doc_.CurrentNode, justAdded);
+        edited.push_back(doc_.view.CurrentNode);
+        return editor(doc_.view.CurrentNode, justAdded);
     }
     void hideSearchBar() override { searchBarVisible = false; }
     void focusMainWindow() override { focused = true; }

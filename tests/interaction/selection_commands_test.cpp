@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "edit/document_session.h"
+
 #include "interaction/selection_commands.h"
 #include "interaction_support.h"
 #include "recording_host.h"
@@ -17,10 +19,11 @@ std::vector<int> selectedOf(const Document &doc) {
 
 TEST(SelectionCommands, SelectAllMarksEveryElement) {
     Document doc;
+    DocumentSession session{doc};
     RecordingHost host(doc);
     addBox(doc, 0, 0);
     addEvent(doc, 50);
-    SelectAllElements(doc, host);
+    SelectAllElements(session, host);
     EXPECT_EQ(selectedOf(doc), (std::vector<int>{0, 1}));
     EXPECT_EQ(host.delSelectedVisible, true);
     EXPECT_TRUE(host.takeRedrawRequest());
@@ -41,18 +44,19 @@ TEST(SelectionCommands, SidesCompareTopLeftCornersWithThePressStrictly) {
     };
     for (const Case &c : cases) {
         Document doc;
+        DocumentSession session{doc};
         RecordingHost host(doc);
         addBox(doc, 400, 100);  // level with the press horizontally
         addBox(doc, 450, 200);  // level with it vertically
         addBox(doc, 0, 500);
         addEvent(doc, 300);
         doc.settings.scale = c.scale;
-        doc.LastMouseX = 300;
-        doc.LastMouseY = 200;
-        doc.ViewOriginX = -100;
+        doc.view.LastMouseX = 300;
+        doc.view.LastMouseY = 200;
+        doc.view.ViewOriginX = -100;
         host.cursor = ChartCursor::HandGrabs;
         host.screenCursor = ChartCursor::HandGrabs;
-        SelectSide(doc, host, c.side);
+        SelectSide(session, host, c.side);
         EXPECT_EQ(selectedOf(doc), c.selected) << "side " << int(c.side) << " scale " << c.scale;
         EXPECT_EQ(host.delSelectedVisible,
                   c.selected.empty() ? std::nullopt : std::optional<bool>(true));
@@ -63,11 +67,12 @@ TEST(SelectionCommands, SidesCompareTopLeftCornersWithThePressStrictly) {
 
 TEST(SelectionCommands, ASideAddsToTheSelection) {
     Document doc;
+    DocumentSession session{doc};
     RecordingHost host(doc);
     addBox(doc, 0, 0);
     addBox(doc, 0, 300);
     doc.NodeTable.setSelected(0, true);
-    doc.LastMouseX = doc.LastMouseY = 100;
-    SelectSide(doc, host, ChartSide::Below);
+    doc.view.LastMouseX = doc.view.LastMouseY = 100;
+    SelectSide(session, host, ChartSide::Below);
     EXPECT_EQ(selectedOf(doc), (std::vector<int>{0, 1}));
 }

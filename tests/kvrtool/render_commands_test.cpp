@@ -81,15 +81,15 @@ TEST(RenderCommands, RenderPaintsTheSceneAtTheOriginAndConvertWritesTheDiagram) 
     QByteArray err;
     ASSERT_EQ(runTool({"render", path, png, "--view", "320x200", "--origin", "-10,5"}, &err), 0)
         << err.toStdString();
-    doc.ViewOriginX = -10;
-    doc.ViewOriginY = 5;
+    doc.view.ViewOriginX = -10;
+    doc.view.ViewOriginY = 5;
     ChartCanvas expected(QSize(320, 200));
     PaintScene(expected, doc);
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), expected.image());
 
     const QString bmp = dir.filePath("chart.bmp");
     ASSERT_EQ(runTool({"convert", path, bmp, "--view", "150x100"}, &err), 0) << err.toStdString();
-    doc.ViewOriginX = doc.ViewOriginY = 0;
+    doc.view.ViewOriginX = doc.view.ViewOriginY = 0;
     ScrollBars bars;
     UpdateScrollBars(doc, QSize(150, 100), bars);
     const TileGrid grid = DiagramTileGrid(bars, QSize(150, 100));

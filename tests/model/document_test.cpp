@@ -12,15 +12,15 @@ using kinvarro::test::cp;
 
 TEST(Document, AddNodeOnAnEmptyTableCreatesTheDefaultPersonAtTheMouse) {
     Document doc;
-    doc.LastMouseX = 120;
-    doc.LastMouseY = 50;
-    doc.ViewOriginX = -20;
-    doc.ViewOriginY = 10;
+    doc.view.LastMouseX = 120;
+    doc.view.LastMouseY = 50;
+    doc.view.ViewOriginX = -20;
+    doc.view.ViewOriginY = 10;
     doc.settings.scale = 2.0f;
     const auto index = doc.AddNode(kPerson);
     ASSERT_EQ(index, 0);
     const tnode &node = doc.NodeTable[0];
-    EXPECT_EQ(doc.CurrentNode, 0);
+    EXPECT_EQ(doc.view.CurrentNode, 0);
     EXPECT_EQ(node.x, 70);
     EXPECT_EQ(node.y, 20);
     EXPECT_EQ(node.name, cp("Новый элемент"));
@@ -48,27 +48,27 @@ TEST(Document, AddNodeGivesEventsTheirNameAndUniqueIdsAndRefusesTheFullTable) {
     const NameExtent e = doc.NodeTable.nameExtent(*event);
     EXPECT_EQ((doc.NodeTable[*event].y + e.height / 2) % 25, 12);
 
-    doc.CurrentNode = 7;
+    doc.view.CurrentNode = 7;
     EXPECT_EQ(doc.AddNode(kPerson), std::nullopt);
     EXPECT_EQ(doc.NodeTable.NodeCount(), kMaxNodes);
-    EXPECT_EQ(doc.CurrentNode, 7);
+    EXPECT_EQ(doc.view.CurrentNode, 7);
 }
 
 TEST(Document, DeleteAndMoveKeepCurrentNodeAndModifiedFlag) {
     Document doc;
     for (int i = 0; i < 4; ++i)
         addPerson(doc, 0, 0);
-    doc.CurrentNode = 3;
+    doc.view.CurrentNode = 3;
     doc.MoveNodeToEnd(1);
-    EXPECT_EQ(doc.CurrentNode, 2);
+    EXPECT_EQ(doc.view.CurrentNode, 2);
     EXPECT_TRUE(doc.DocumentModified);
     doc.MoveNodeToEnd(2);
-    EXPECT_EQ(doc.CurrentNode, 3);
+    EXPECT_EQ(doc.view.CurrentNode, 3);
     doc.DocumentModified = false;
     doc.MoveNodeToEnd(-1);
     EXPECT_FALSE(doc.DocumentModified);
     doc.DeleteNode(0);
-    EXPECT_EQ(doc.CurrentNode, -1);
+    EXPECT_EQ(doc.view.CurrentNode, -1);
     EXPECT_TRUE(doc.DocumentModified);
 }
 
@@ -111,7 +111,7 @@ TEST(Document, ResetSettingsKeepsPictureCharsetAndElements) {
     doc.settings.chartFont = {"Times", 14, 204, 0xFF, kStyleItalic};
     doc.settings.scale = 0.5f;
     doc.settings.lineWidth = 3;
-    doc.ViewOriginX = -50;
+    doc.view.ViewOriginX = -50;
     doc.DocumentModified = true;
     doc.ResetSettings();
     EXPECT_EQ(doc.settings.chartFont, (tmyfont{"Arial Cyr", 10, 204, 0, 0}));
@@ -119,7 +119,7 @@ TEST(Document, ResetSettingsKeepsPictureCharsetAndElements) {
     EXPECT_EQ(doc.settings.lineWidth, 1);
     EXPECT_EQ(doc.settings.pictureMode, PictureMode::None);
     EXPECT_FALSE(doc.settings.backgroundPicture.isNull());
-    EXPECT_EQ(doc.ViewOriginX, 0);
+    EXPECT_EQ(doc.view.ViewOriginX, 0);
     EXPECT_FALSE(doc.NodeTable.selected(0));
     EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
     EXPECT_TRUE(doc.DocumentModified);

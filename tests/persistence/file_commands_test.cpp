@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include "edit/document_session.h"
 
 #include "persistence/file_commands.h"
 #include "persistence/native_format.h"
@@ -15,7 +19,7 @@ namespace {
 
 class FileCommandsTest : public ::testing::Test {
   protected:
-    FileCommandsTest() : commands(doc, prompts) {
+    FileCommandsTest() : commands(session, prompts) {
         QObject::connect(&commands, &FileCommands::titleChanged,
                          [this](const QString &t) { title = t; });
     }
@@ -37,6 +41,7 @@ class FileCommandsTest : public ::testing::Test {
 
     QTemporaryDir dir;
     Document doc;
+    DocumentSession session{doc};
     ScriptedPrompts prompts;
     FileCommands commands;
     QString title;
@@ -53,33 +58,78 @@ TEST_F(FileCommandsTest, NewAsksAboutChangesAndHonoursEachAnswer) {
     EXPECT_EQ(prompts.asked[0],
               QString::fromUtf8("Текущий документ был изменён|Сохранить изменения"));
 
-    // Yes on a never-saved document opens the save dialog; cancelling it still goes on.
+    // Yes on a never-saved document opens the save dialog; a save that did not
+    // happen keeps the changes.
     prompts.answers = {Answer::Yes};
     commands.newDocument();
     EXPECT_EQ(prompts.fileDialogs, 1);
-    EXPECT_EQ(doc.NodeTable.NodeCount(), 0);
-    EXPECT_FALSE(doc.DocumentModified);
-    EXPECT_EQ(title, "Kinvarro");
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
+    EXPECT_TRUE(doc.DocumentModified);
 
-    changeDocument();
     prompts.answers = {Answer::No};
     commands.newDocument();
     EXPECT_EQ(doc.NodeTable.NodeCount(), 0);
-    EXPECT_EQ(prompts.fileDialogs, 1);
+    EXPECT_FALSE(doc.DocumentModified);
+    EXPECT_EQ(title, "Kinvarro");
+}
+
+TEST_F(FileCommandsTest, ASaveThatDidNotHappenStopsEveryCommandThatAsked) {
+    writeChart("other.kvr", 2);
+    commands.recentFiles().load({path("other.kvr")});
+    // A folder that is gone makes the save fail.
+    const QString gone = path("gone/tree.kvr");
+    for (auto command :
+         {+[](FileCommands &c) { c.newDocument(); }, +[](FileCommands &c) { c.openFromMenu(); },
+          +[](FileCommands &c) { c.openRecent(0); },
+          +[](FileCommands &c) { (void)c.confirmDiscardChanges(); }}) {
+        changeDocument();
+        const int count = doc.NodeTable.NodeCount();
+        prompts.answers = {Answer::Yes};
+        prompts.files = {FileChoice{gone, 1}, FileChoice{path("other.kvr"), 1}};
+        command(commands);
+        EXPECT_EQ(doc.NodeTable.NodeCount(), count);
+        EXPECT_TRUE(doc.DocumentModified);
+    }
+}
+
+TEST_F(FileCommandsTest, OpeningARecentFileAsksAboutChangesFirst) {
+    writeChart("other.kvr", 2);
+    commands.recentFiles().load({path("other.kvr")});
+    changeDocument();
+    prompts.answers = {Answer::Cancel};
+    commands.openRecent(0);
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 1);
+    prompts.answers = {Answer::No};
+    commands.openRecent(0);
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 2);
+    EXPECT_FALSE(doc.DocumentModified);
+    EXPECT_EQ(prompts.asked.size(), 2);
+}
+
+TEST_F(FileCommandsTest, NewStartsWithoutThePreviousInformationAndPicture) {
+    QTextCursor(&doc.info()).insertText("notes of the old chart");
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    doc.settings.backgroundPicture = picture;
+    doc.settings.pictureMode = PictureMode::Tile;
+    commands.newDocument();
+    EXPECT_TRUE(doc.info().isEmpty());
+    EXPECT_TRUE(doc.settings.backgroundPicture.isNull());
+    EXPECT_EQ(doc.settings.pictureMode, PictureMode::None);
 }
 
 TEST_F(FileCommandsTest, OpenFindsTheChartWithOrWithoutItsExtension) {
     writeChart("family.kvr", 3);
     for (const char *name : {"family", "family.kvr", "family.KVR"}) {
-        Document fresh;
+        DocumentSession fresh;
         FileCommands open(fresh, prompts);
         QString shownTitle;
         QObject::connect(&open, &FileCommands::titleChanged,
                          [&](const QString &t) { shownTitle = t; });
         open.openPath(path(name));
-        EXPECT_EQ(fresh.NodeTable.NodeCount(), 3) << name;
+        EXPECT_EQ(fresh.table().NodeCount(), 3) << name;
         EXPECT_EQ(shownTitle, "Kinvarro - family") << name;
-        EXPECT_EQ(open.saveFileName(), path("family")) << name;
+        EXPECT_EQ(open.saveFileName(), path("family.kvr")) << name;
     }
     EXPECT_TRUE(prompts.told.isEmpty());
 }
@@ -99,21 +149,21 @@ TEST_F(FileCommandsTest, FailedOpensKeepTheDocumentItsNameAndItsChanges) {
     commands.openPath(path("missing"));
     EXPECT_EQ(doc.NodeTable.NodeCount(), 3);
     EXPECT_TRUE(doc.DocumentModified);
-    EXPECT_EQ(commands.saveFileName(), path("good"));
+    EXPECT_EQ(commands.saveFileName(), path("good.kvr"));
     ASSERT_EQ(prompts.told.size(), 2);
     EXPECT_TRUE(prompts.told[0].contains(QString::fromUtf8("Неверный размер файла")));
     EXPECT_EQ(prompts.told[1], QString::fromUtf8("Ошибка|Файл не найден"));
 
-    // No to the question, then cancelling the dialog: unchanged chart, no longer "modified".
+    // No to the question, then cancelling the dialog: the chart on screen keeps its changes.
     prompts.answers = {Answer::No};
     commands.openFromMenu();
     EXPECT_EQ(doc.NodeTable.NodeCount(), 3);
-    EXPECT_FALSE(doc.DocumentModified);
+    EXPECT_TRUE(doc.DocumentModified);
 }
 
 TEST_F(FileCommandsTest, SaveAsStripsEndingsAndOnlyTheNativeTypeRenamesTheDocument) {
     changeDocument();
-    prompts.files = {FileChoice{path("tree.KVR.htm"), 1}};
+    prompts.files = {FileChoice{path("tree.htm"), 1}};
     commands.saveAs();
     EXPECT_TRUE(QFile::exists(path("tree.kvr")));
     EXPECT_EQ(title, "Kinvarro - tree");
@@ -131,15 +181,38 @@ TEST_F(FileCommandsTest, SaveAsStripsEndingsAndOnlyTheNativeTypeRenamesTheDocume
     EXPECT_EQ(title, "Kinvarro - tree");
     EXPECT_TRUE(doc.DocumentModified);
 
-    // Save then writes next to the report without a dialog.
+    // An export does not rename the document: Save still writes its own file.
     commands.save();
-    EXPECT_TRUE(QFile::exists(path("report.kvr")));
-    EXPECT_EQ(title, "Kinvarro - report");
+    EXPECT_FALSE(QFile::exists(path("report.kvr")));
+    EXPECT_FALSE(doc.DocumentModified);
     EXPECT_EQ(prompts.fileDialogs, 2);
 
     prompts.files = {FileChoice{path("chart.bmp"), 3}};
     commands.saveAs();
     EXPECT_EQ(prompts.told.size(), 1);  // no diagram writer connected
+}
+
+TEST_F(FileCommandsTest, NamesAreUsedAsTheUserGaveThem) {
+    // Linux names are case-sensitive: an existing upper-case name is that file.
+    writeChart("TREE.KVR", 2);
+    commands.openPath(path("TREE.KVR"));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 2);
+    EXPECT_EQ(commands.saveFileName(), path("TREE.KVR"));
+
+    prompts.files = {FileChoice{path("COPY.KVR"), 1}};
+    commands.saveAs();
+    EXPECT_TRUE(QFile::exists(path("COPY.KVR")));
+    EXPECT_FALSE(QFile::exists(path("COPY.kvr")));
+
+    // A chart whose own name holds ".htm" is saved over itself, not over a shorter name.
+    writeChart("report.htm.kvr", 1);
+    commands.openPath(path("report.htm.kvr"));
+    changeDocument();
+    commands.save();
+    EXPECT_FALSE(QFile::exists(path("report.kvr")));
+    Document reread;
+    ASSERT_TRUE(ReadDocument(path("report.htm.kvr"), reread).ok());
+    EXPECT_EQ(reread.NodeTable.NodeCount(), 2);
 }
 
 TEST_F(FileCommandsTest, SavingOverAReadOnlyFileAsksFirst) {

@@ -212,7 +212,7 @@ TEST(ConnectionLines, OnlyThePressedElementHighlightsItsOwnAndItsChildrensLines)
     const int child = addBox(doc, 120, 200, partner, pressed);
     const int cousin = addBox(doc, 250, 200, partner, -1);
     doc.NodeTable.setSelected(cousin, true);  // selection does not colour lines
-    doc.CurrentNode = pressed;
+    doc.view.CurrentNode = pressed;
     const DocumentSettings &s = doc.settings;
 
     struct Case {
@@ -271,8 +271,8 @@ TEST(ConnectionLines, TheShadowIsTheLinesMovedFiveUnitsInTheShadowColour) {
     f.doc.NodeTable[f.child].fatherImportance = 0;
     f.doc.NodeTable[f.child].motherImportance = 3;
     const ChartCanvas shadow = paintAllLines(f.doc, PaintPass::Shadow);
-    f.doc.ViewOriginX = 5;
-    f.doc.ViewOriginY = 5;
+    f.doc.view.ViewOriginX = 5;
+    f.doc.view.ViewOriginY = 5;
     const ChartCanvas moved = paintAllLines(f.doc, PaintPass::Normal);
     EXPECT_FALSE(inkPixels(shadow, kPaper).empty());
     EXPECT_EQ(pixelsOf(shadow, f.doc.settings.shadowColor), inkPixels(moved, kPaper));
@@ -307,7 +307,7 @@ TEST(ConnectionLines, GatheringGroupsOncePaintsTheSamePixelsAsScanningPerLine) {
             doc.NodeTable[person].motherImportance = std::uint8_t(pick(0, 4));
             doc.NodeTable[person].fatherImportance = std::uint8_t(pick(0, 4));
         }
-        doc.CurrentNode = pick(0, config.persons - 1);
+        doc.view.CurrentNode = pick(0, config.persons - 1);
         ChartCanvas fast(QSize(400, 300));
         ChartCanvas direct(QSize(400, 300));
         PaintScene(fast, doc, {}, ChildGroupSearch::GatherOnce);

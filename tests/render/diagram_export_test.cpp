@@ -120,8 +120,8 @@ TEST(DiagramExport, TheBitmapShowsWhatTheChartAreaShowsAtEveryTile) {
     QTemporaryDir folder;
     Document doc;
     fillChart(doc);
-    doc.ViewOriginX = -33;
-    doc.ViewOriginY = 17;
+    doc.view.ViewOriginX = -33;
+    doc.view.ViewOriginY = 17;
     const QSize area(101, 70);  // an odd width pads every row
     ScrollBars bars;
     UpdateScrollBars(doc, area, bars);
@@ -131,9 +131,9 @@ TEST(DiagramExport, TheBitmapShowsWhatTheChartAreaShowsAtEveryTile) {
     RecordingProgress progress;
     const QString path = folder.filePath(QStringLiteral("chart.bmp"));
 
-    ASSERT_TRUE(ExportDiagram(doc, area, bars, in, path, &progress));
-    EXPECT_EQ(doc.ViewOriginX, -33);
-    EXPECT_EQ(doc.ViewOriginY, 17);
+    ASSERT_TRUE(ExportDiagram(doc, doc.view, area, bars, in, path, &progress));
+    EXPECT_EQ(doc.view.ViewOriginX, -33);
+    EXPECT_EQ(doc.view.ViewOriginY, 17);
     EXPECT_EQ(progress.captions, (QStringList{QStringLiteral("Создание диаграммы.."),
                                               QStringLiteral("Сохранение диаграммы..")}));
     EXPECT_FALSE(progress.visible);
@@ -158,8 +158,8 @@ TEST(DiagramExport, TheBitmapShowsWhatTheChartAreaShowsAtEveryTile) {
     const int stride = int(width) * 3 + BitmapRowPadding(width);
     for (std::int64_t row = 0; row < grid.rows; ++row) {
         for (std::int64_t column = 0; column < grid.columns; ++column) {
-            doc.ViewOriginX = -std::int32_t(grid.columnStart(column));
-            doc.ViewOriginY = -std::int32_t(grid.rowStart(row));
+            doc.view.ViewOriginX = -std::int32_t(grid.columnStart(column));
+            doc.view.ViewOriginY = -std::int32_t(grid.rowStart(row));
             ChartCanvas tile(area);
             PaintScene(tile, doc, in);
             for (int y = 0; y < area.height(); ++y) {
@@ -184,8 +184,8 @@ TEST(DiagramExport, ImpossibleImagesAndFailedWritesLeaveNoFileAndRestoreTheView)
     QTemporaryDir folder;
     Document doc;
     fillChart(doc);
-    doc.ViewOriginX = 12;
-    doc.ViewOriginY = -7;
+    doc.view.ViewOriginX = 12;
+    doc.view.ViewOriginY = -7;
     RecordingProgress progress;
     struct Case {
         ScrollBars bars;
@@ -199,13 +199,13 @@ TEST(DiagramExport, ImpossibleImagesAndFailedWritesLeaveNoFileAndRestoreTheView)
         {barsWith(0, 100, 0, 100), {80, 60}, folder.filePath("missing/folder/x.bmp"), "missing"},
     };
     for (const Case &c : cases) {
-        const Status status = ExportDiagram(doc, c.area, c.bars, {}, c.path, &progress);
+        const Status status = ExportDiagram(doc, doc.view, c.area, c.bars, {}, c.path, &progress);
         EXPECT_FALSE(status.ok());
         EXPECT_TRUE(status.message().contains(QLatin1String(c.messagePart)))
             << status.message().toStdString();
         EXPECT_FALSE(QFile::exists(c.path));
-        EXPECT_EQ(doc.ViewOriginX, 12);
-        EXPECT_EQ(doc.ViewOriginY, -7);
+        EXPECT_EQ(doc.view.ViewOriginX, 12);
+        EXPECT_EQ(doc.view.ViewOriginY, -7);
         EXPECT_FALSE(progress.visible);
     }
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());

@@ -126,7 +126,7 @@ TEST(ElementPainter, ColoursFollowSelectionSexAndOwnColour) {
         doc.NodeTable[person].sex = c.sex;
         doc.NodeTable[person].ownColor = c.ownColor;
         doc.NodeTable.setSelected(person, c.selected);
-        doc.CurrentNode = c.current ? person : -1;
+        doc.view.CurrentNode = c.current ? person : -1;
         const ChartCanvas canvas = paintOne(doc, person, PaintPass::Normal);
         const TColor fill = c.fill ? c.fill : fillColorForSex(doc.settings, c.sex);
         EXPECT_EQ(canvas.pixel(18, 19), doc.settings.*c.pen) << int(c.sex);

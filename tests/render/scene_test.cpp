@@ -57,7 +57,7 @@ TEST(Scene, GridLinesFallOnTheChartsMultiplesOfTheInterval) {
         doc.settings.showHGrid = c.horizontal;
         doc.settings.showVGrid = !c.horizontal;
         doc.settings.hGridInterval = doc.settings.vGridInterval = c.interval;
-        (c.horizontal ? doc.ViewOriginY : doc.ViewOriginX) = c.origin;
+        (c.horizontal ? doc.view.ViewOriginY : doc.view.ViewOriginX) = c.origin;
         const ChartCanvas canvas = paintScene(doc);
         const std::vector<int> lines = gridLines(canvas, doc.settings.gridColor, c.horizontal);
         const int step = ToScreen(c.interval, c.scale);
@@ -76,7 +76,7 @@ TEST(Scene, GridLinesFallOnTheChartsMultiplesOfTheInterval) {
 TEST(Scene, TheWorkedGridExampleStartsAboveTheCanvas) {
     Document doc;
     doc.settings.showHGrid = true;
-    doc.ViewOriginY = -60;
+    doc.view.ViewOriginY = -60;
     const std::vector<int> lines = gridLines(paintScene(doc), doc.settings.gridColor, true);
     EXPECT_EQ(lines, (std::vector<int>{15, 40, 65, 90, 115, 140}));
 }
@@ -99,8 +99,8 @@ TEST(Scene, NoGridWhenTheIntervalIsTooSmallOnScreen) {
 TEST(Scene, GuidesCrossAtThePointerAndAreLabelledInPixelsFromTheChartOrigin) {
     Document doc;
     doc.settings.showGuides = true;
-    doc.ViewOriginX = -20;
-    doc.ViewOriginY = 10;
+    doc.view.ViewOriginX = -20;
+    doc.view.ViewOriginY = 10;
     SceneInputs in;
     in.pointer = QPoint(100, 40);
     const ChartCanvas canvas = paintScene(doc, {200, 150}, in);
@@ -165,8 +165,8 @@ TEST(Scene, BackgroundStaysWithTheWindowInEveryPictureMode) {
         doc.settings.showShadow = false;
         if (c.withPicture)
             doc.settings.backgroundPicture = picture;
-        doc.ViewOriginX = -345;      // the background does not scroll
-        doc.settings.scale = 0.37f;  // nor zoom
+        doc.view.ViewOriginX = -345;  // the background does not scroll
+        doc.settings.scale = 0.37f;   // nor zoom
         const ChartCanvas canvas = paintScene(doc, size);
         const TColor background = doc.settings.backgroundColor;
         for (int y = 0; y < size.height(); ++y) {
@@ -243,8 +243,8 @@ TEST(Scene, BoxesAndLinesAtTheCanvasEdgesKeepEveryPixel) {
             addPerson(doc, child.x(), child.y(), parent, parent, "Child");
         addPerson(doc, 300, -290, parent, -1, "Near");
         const ChartCanvas part = paintScene(doc, small);
-        doc.ViewOriginX = shift.x();
-        doc.ViewOriginY = shift.y();
+        doc.view.ViewOriginX = shift.x();
+        doc.view.ViewOriginY = shift.y();
         const ChartCanvas whole = paintScene(doc, small + QSize(80, 80));
         for (int y = 0; y < small.height(); ++y)
             for (int x = 0; x < small.width(); ++x)
@@ -284,8 +284,8 @@ TEST(Scene, UntrustedDocumentsPaintWithoutFault) {
         s.hGridInterval = extremes[pick(0, 7)];
         s.vGridInterval = std::int32_t(pick(-3, 40));
         s.chartFont.size = extremes[pick(0, 7)];
-        doc.ViewOriginX = extremes[pick(0, 7)];
-        doc.ViewOriginY = std::int32_t(pick(-500, 500));
+        doc.view.ViewOriginX = extremes[pick(0, 7)];
+        doc.view.ViewOriginY = std::int32_t(pick(-500, 500));
         const int count = int(pick(1, 40));
         for (int i = 0; i < count; ++i) {
             tnode node;
@@ -305,7 +305,7 @@ TEST(Scene, UntrustedDocumentsPaintWithoutFault) {
             doc.NodeTable.nameExtent(index) = {extremes[pick(0, 7)], extremes[pick(0, 7)]};
             doc.NodeTable.setSelected(index, pick(0, 1));
         }
-        doc.CurrentNode = int(pick(-1, count - 1));
+        doc.view.CurrentNode = int(pick(-1, count - 1));
         SceneInputs in;
         in.pointer = QPoint(int(pick(-100, 300)), int(pick(-100, 300)));
         in.RubberBandActive = true;

@@ -38,8 +38,8 @@ TEST(ScrollBars, RangesSpanTheElementsInPixelsAndAlwaysHoldZero) {
     event.y = -90;
     const int eventIndex = doc.NodeTable.append(event);
     doc.NodeTable.nameExtent(eventIndex) = {900, 16};
-    doc.ViewOriginX = -40;
-    doc.ViewOriginY = 1000;
+    doc.view.ViewOriginX = -40;
+    doc.view.ViewOriginY = 1000;
     ScrollBars bars;
     UpdateScrollBars(doc, QSize(800, 600), bars);
     EXPECT_EQ(bars.ScrollBarH.Min(), -150);
@@ -48,7 +48,7 @@ TEST(ScrollBars, RangesSpanTheElementsInPixelsAndAlwaysHoldZero) {
     EXPECT_EQ(bars.ScrollBarV.Max(), 265);
     EXPECT_EQ(bars.ScrollBarH.Position(), 40);
     EXPECT_EQ(bars.ScrollBarV.Position(), -45) << "clamped; the origin is not changed";
-    EXPECT_EQ(doc.ViewOriginY, 1000);
+    EXPECT_EQ(doc.view.ViewOriginY, 1000);
     EXPECT_EQ(bars.ScrollBarH.LargeChange, 720);
     EXPECT_EQ(bars.ScrollBarV.LargeChange, 540);
     EXPECT_EQ(bars.ScrollBarH.SmallChange, 30);
@@ -66,7 +66,7 @@ TEST(ScrollBars, VisibleExactlyWhenTheRangeReachesPastTheView) {
         Document doc;
         if (c.withElement)
             addBox(doc, 0, -30, -1, -1, {40, 20});  // vertical range -30 .. 0
-        doc.ViewOriginY = c.originY;
+        doc.view.ViewOriginY = c.originY;
         ScrollBars bars;
         UpdateScrollBars(doc, QSize(800, 600), bars);
         EXPECT_EQ(bars.ScrollBarV.Visible, c.visible) << c.withElement << " " << c.originY;
@@ -93,14 +93,14 @@ TEST(ScrollBars, ExtremeCoordinatesSaturateAndSyncFollowsTheOrigin) {
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     Document doc;
     addBox(doc, kMax, kMin, -1, -1, {100, 100});
-    doc.ViewOriginX = kMin;
+    doc.view.ViewOriginX = kMin;
     ScrollBars bars;
     UpdateScrollBars(doc, QSize(800, 600), bars);
     EXPECT_EQ(bars.ScrollBarH.Max(), kMax);
     EXPECT_EQ(bars.ScrollBarV.Min(), kMin);
     EXPECT_EQ(bars.ScrollBarH.Position(), kMax);
-    doc.ViewOriginX = -25;
-    doc.ViewOriginY = 40;
+    doc.view.ViewOriginX = -25;
+    doc.view.ViewOriginY = 40;
     SyncScrollBarPositions(doc, bars);
     EXPECT_EQ(bars.ScrollBarH.Position(), 25);
     EXPECT_EQ(bars.ScrollBarV.Position(), -40);

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "model/grid_snap.h"
 #include "render/view_geometry.h"
 #include "render_support.h"
 

@@ -34,14 +34,14 @@ class ChartInputTest : public kinvarro::test::TemporaryConfigHome {
     void SetUp() override {
         TemporaryConfigHome::SetUp();
         store = std::make_unique<MachineStore>();
-        window = std::make_unique<TForm1>(messages, *store, prompts);
+        window = std::make_unique<TForm1>(messages, *store, prompts, nullptr, &chart);
         // The element editors are modal windows; these tests only drive the chart.
         window->chartInput().host().setElementEditor([](int, bool) { return true; });
         window->show();
         QApplication::processEvents();
     }
 
-    Document &doc() { return window->document(); }
+    Document &doc() { return chart; }
     ChartArea &area() { return window->chartArea(); }
     QAction *item(const char *name) { return window->menus().item(name); }
 
@@ -78,6 +78,7 @@ class ChartInputTest : public kinvarro::test::TemporaryConfigHome {
     MessageTable messages;
     ScriptedPrompts prompts;
     std::unique_ptr<MachineStore> store;
+    Document chart;
     std::unique_ptr<TForm1> window;
 
   private:
@@ -91,12 +92,12 @@ TEST_F(ChartInputTest, MouseOnTheChartAreaDragsTheElementWithTheSelection) {
     addPerson(doc(), 300, 100);
     doc().NodeTable.setSelected(1, true);
     mouse(QEvent::MouseButtonPress, {105, 105}, Qt::LeftButton);
-    EXPECT_EQ(doc().CurrentNode, 1) << "the pressed element went to the end";
+    EXPECT_EQ(doc().view.CurrentNode, 1) << "the pressed element went to the end";
     mouse(QEvent::MouseMove, {125, 95}, Qt::NoButton);
     mouse(QEvent::MouseButtonRelease, {125, 95}, Qt::LeftButton);
     EXPECT_EQ(QPoint(doc().NodeTable[1].x, doc().NodeTable[1].y), QPoint(120, 90));
     EXPECT_EQ(QPoint(doc().NodeTable[0].x, doc().NodeTable[0].y), QPoint(320, 90));
-    EXPECT_EQ(doc().CurrentNode, -1);
+    EXPECT_EQ(doc().view.CurrentNode, -1);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -124,7 +125,7 @@ TEST_F(ChartInputTest, ContextMenuShowsItsItemsForThePlaceAndAddsWhereItWasOpene
     EXPECT_EQ(shownOverElement, (QStringList{"NModify", "NDel"}));
     // The element stays current for the parent keys after the menu closed.
     key(QEvent::KeyPress, Qt::Key_F, "f");
-    EXPECT_EQ(doc().NodeTable[doc().CurrentNode].fatherIndex, 0);
+    EXPECT_EQ(doc().NodeTable[doc().view.CurrentNode].fatherIndex, 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -161,9 +162,9 @@ TEST_F(ChartInputTest, FocusSinkKeysDeleteTheSelectionAndScrollOnRelease) {
     EXPECT_EQ(doc().NodeTable.NodeCount(), 2);
 
     key(QEvent::KeyPress, Qt::Key_Down);
-    EXPECT_EQ(doc().ViewOriginY, 0) << "arrows act when released";
+    EXPECT_EQ(doc().view.ViewOriginY, 0) << "arrows act when released";
     key(QEvent::KeyRelease, Qt::Key_Down);
-    EXPECT_EQ(doc().ViewOriginY, -30);
+    EXPECT_EQ(doc().view.ViewOriginY, -30);
     EXPECT_TRUE(window->chartInput().focusSink().hasFocus());
 }
 
@@ -175,7 +176,7 @@ TEST_F(ChartInputTest, TheZoomWindowScalesAboutTheCentreAndCaptionsTheMenu) {
     const QSize area = window->chartAreaSize();
     zoom.TrackBar1->setValue(200);
     EXPECT_FLOAT_EQ(doc().settings.scale, 2.0f);
-    EXPECT_EQ(QPoint(doc().ViewOriginX, doc().ViewOriginY),
+    EXPECT_EQ(QPoint(doc().view.ViewOriginX, doc().view.ViewOriginY),
               QPoint(-(area.width() / 2), -(area.height() / 2)));
     EXPECT_EQ(zoom.Lmash->text(), "200%");
     EXPECT_EQ(item("Nmashtab")->text(), ScaleCaption(messages, 200));

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include "edit/document_session.h"
 
 #include "editors/description_text.h"
 #include "editors/element_editor.h"
@@ -36,10 +38,11 @@ namespace {
 
 struct EditorsTest : ::testing::Test {
     Document doc;
+    DocumentSession session{doc};
     MessageTable messages;
     ScriptedPrompts prompts;
     QWidget window;
-    ElementEditors editors{doc, prompts, messages, &window};
+    ElementEditors editors{session, prompts, messages, &window};
 
     /// Runs `step` once the modal editor `dialog` is showing, then closes it.
     void whenShown(QDialog &dialog, std::function<void()> step, bool apply) {
@@ -99,7 +102,7 @@ TEST_F(EditorsTest, StoredOwnColourOpensTickedWithoutDialog) {
 
 TEST_F(EditorsTest, CancellingAJustAddedElementRemovesIt) {
     addPerson(doc, 0, 0);
-    const int added = addPerson(doc, 0, 0);
+    const int added = *session.beginNewElement(kPerson);
     whenShown(
         editors.personEditor(), [] {}, false);
     EXPECT_FALSE(editors.NModifyClick(added, true));
@@ -218,9 +221,10 @@ TEST(EditorLanguages, RussianRepeatsTheBuiltInTextsAndEnglishTranslates) {
     ASSERT_TRUE(russian.load(directory + "/Russian.lng").ok());
     ASSERT_TRUE(english.load(directory + "/English.lng").ok());
     Document doc;
+    DocumentSession session{doc};
     MessageTable messages;
     ScriptedPrompts prompts;
-    ElementEditors editors(doc, prompts, messages, nullptr);
+    ElementEditors editors(session, prompts, messages, nullptr);
     for (QWidget *window : editors.windows()) {
         const QStringList before = VisibleTexts(window);
         TranslateForm(window, russian);

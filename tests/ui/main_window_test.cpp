@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, PlacementRestoresOnlyTheStoredValues) {
 
 TEST_F(MainWindowTest, ClosingAsksAboutChangesAndStoresOnlyANormalPlacement) {
     auto window = makeWindow();
-    window->document().MarkModified();
+    window->session().markModified();
     prompts.answers = {Answer::Cancel};
     QCloseEvent cancelled;
     QCoreApplication::sendEvent(window.get(), &cancelled);

@@ -35,8 +35,9 @@ void AddImportanceItems(QComboBox *list) {
                     QStringLiteral("Самая важная")});
 }
 
-TForm3::TForm3(Document &doc, Prompts &prompts, const MessageTable &messages, QWidget *parent)
-    : ElementEditorBase(doc, prompts, messages, true, parent),
+TForm3::TForm3(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
+               QWidget *parent)
+    : ElementEditorBase(session, prompts, messages, true, parent),
       cbSex_(NamedList("cbSex", optionsPage_)),
       cbFather_(NamedList("cbFather", optionsPage_)),
       cbMother_(NamedList("cbMother", optionsPage_)),

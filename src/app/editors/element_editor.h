@@ -12,7 +12,7 @@ namespace kinvarro {
 class TForm3 : public ElementEditorBase {
     Q_OBJECT
   public:
-    TForm3(Document &doc, Prompts &prompts, const MessageTable &messages,
+    TForm3(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
            QWidget *parent = nullptr);
 
     QComboBox *sexList() const { return cbSex_; }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/prompts.h"
+#include "edit/document_session.h"
 #include "editors/formatting_bar.h"
 #include "editors/media_tab.h"
 #include "editors/unstorable_notice.h"
@@ -18,10 +19,11 @@
 
 namespace kinvarro {
 
-ElementEditorBase::ElementEditorBase(Document &doc, Prompts &prompts, const MessageTable &messages,
-                                     bool person, QWidget *parent)
+ElementEditorBase::ElementEditorBase(DocumentSession &session, Prompts &prompts,
+                                     const MessageTable &messages, bool person, QWidget *parent)
     : QDialog(parent),
-      doc_(doc),
+      session_(session),
+      doc_(session.doc()),
       prompts_(prompts),
       messages_(messages),
       nameGroup_(new QGroupBox(this)),
@@ -30,7 +32,7 @@ ElementEditorBase::ElementEditorBase(Document &doc, Prompts &prompts, const Mess
       tabs_(new QTabWidget(this)),
       eDescription_(new QTextEdit(this)),
       bar_(new FormattingBar(eDescription_, this)),
-      media_(new MediaTab(doc, prompts, messages, person, this)) {
+      media_(new MediaTab(session, prompts, messages, person, this)) {
     nameGroup_->setObjectName(QStringLiteral("GroupBox1"));
     eName_->setObjectName(QStringLiteral("eName"));
     eName_->setMaximumHeight(80);
@@ -72,7 +74,7 @@ bool ElementEditorBase::edit(int index) {
     showOptions();
     if (exec() != QDialog::Accepted)
         return false;
-    ApplyElement(doc_, index, fields_, *eDescription_->document());
+    ApplyElement(session_, index, fields_, *eDescription_->document());
     return true;
 }
 

@@ -12,6 +12,7 @@ class QTextEdit;
 namespace kinvarro {
 
 class Document;
+class DocumentSession;
 class FormattingBar;
 class MediaTab;
 class MessageTable;
@@ -37,8 +38,8 @@ class ElementEditorBase : public QDialog {
     void accept() override;
 
   protected:
-    ElementEditorBase(Document &doc, Prompts &prompts, const MessageTable &messages, bool person,
-                      QWidget *parent);
+    ElementEditorBase(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
+                      bool person, QWidget *parent);
 
     /// Shows the option fields; called after the common fields are filled.
     virtual void showOptions() = 0;
@@ -46,7 +47,8 @@ class ElementEditorBase : public QDialog {
     virtual void readOptions() = 0;
     void showEvent(QShowEvent *event) override;
 
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     Prompts &prompts_;
     const MessageTable &messages_;
     ElementFields fields_;

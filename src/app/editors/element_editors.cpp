@@ -1,5 +1,6 @@
 #include "editors/element_editors.h"
 
+#include "edit/document_session.h"
 #include "editors/element_editor.h"
 #include "editors/event_editor.h"
 #include "editors/info_editor.h"
@@ -8,13 +9,14 @@
 
 namespace kinvarro {
 
-ElementEditors::ElementEditors(Document &doc, Prompts &prompts, const MessageTable &messages,
-                               QWidget *window)
+ElementEditors::ElementEditors(DocumentSession &session, Prompts &prompts,
+                               const MessageTable &messages, QWidget *window)
     : QObject(window),
-      doc_(doc),
-      person_(new TForm3(doc, prompts, messages, window)),
-      event_(new TForm8(doc, prompts, messages, window)),
-      info_(new TForm7(doc, prompts, window)) {}
+      session_(session),
+      doc_(session.doc()),
+      person_(new TForm3(session, prompts, messages, window)),
+      event_(new TForm8(session, prompts, messages, window)),
+      info_(new TForm7(session, prompts, window)) {}
 
 ElementEditors::~ElementEditors() = default;
 
@@ -31,7 +33,7 @@ bool ElementEditors::NModifyClick(int index, bool justAdded) {
                                                            : nullptr;
     if (!editor) {
         // An element of unknown kind is not edited; only the selection goes.
-        doc_.NodeTable.clearSelection();
+        session_.clearSelection();
         emit chartChanged();
         return false;
     }
@@ -39,7 +41,7 @@ bool ElementEditors::NModifyClick(int index, bool justAdded) {
         emit chartChanged();
         return true;
     }
-    if (CancelElement(doc_, index, justAdded))
+    if (CancelElement(session_, index, justAdded))
         emit chartChanged();
     return false;
 }

@@ -9,6 +9,7 @@ class QWidget;
 namespace kinvarro {
 
 class Document;
+class DocumentSession;
 class MessageTable;
 class Prompts;
 class TForm3;
@@ -20,7 +21,8 @@ class TForm8;
 class ElementEditors : public QObject {
     Q_OBJECT
   public:
-    ElementEditors(Document &doc, Prompts &prompts, const MessageTable &messages, QWidget *window);
+    ElementEditors(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
+                   QWidget *window);
     ~ElementEditors() override;
 
     /// Edits element `index` (the current element). `justAdded` marks an
@@ -46,7 +48,8 @@ class ElementEditors : public QObject {
     void chartChanged();
 
   private:
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     TForm3 *person_;
     TForm8 *event_;
     TForm7 *info_;

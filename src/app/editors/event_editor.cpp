@@ -14,8 +14,9 @@
 
 namespace kinvarro {
 
-TForm8::TForm8(Document &doc, Prompts &prompts, const MessageTable &messages, QWidget *parent)
-    : ElementEditorBase(doc, prompts, messages, false, parent),
+TForm8::TForm8(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
+               QWidget *parent)
+    : ElementEditorBase(session, prompts, messages, false, parent),
       cbfatherimportance_(new QComboBox(optionsPage_)),
       cbusecolor_(new QCheckBox(QStringLiteral("использовать цвет"), optionsPage_)) {
     setObjectName(QStringLiteral("Form8"));

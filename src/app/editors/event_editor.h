@@ -12,7 +12,7 @@ namespace kinvarro {
 class TForm8 : public ElementEditorBase {
     Q_OBJECT
   public:
-    TForm8(Document &doc, Prompts &prompts, const MessageTable &messages,
+    TForm8(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
            QWidget *parent = nullptr);
 
     QCheckBox *colourBox() const { return cbusecolor_; }

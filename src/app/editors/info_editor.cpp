@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "edit/document_session.h"
 #include "editors/description_text.h"
 #include "editors/formatting_bar.h"
 #include "editors/unstorable_notice.h"
@@ -13,9 +14,10 @@
 
 namespace kinvarro {
 
-TForm7::TForm7(Document &doc, Prompts &prompts, QWidget *parent)
+TForm7::TForm7(DocumentSession &session, Prompts &prompts, QWidget *parent)
     : QDialog(parent),
-      doc_(doc),
+      session_(session),
+      doc_(session.doc()),
       prompts_(prompts),
       RichEdit1_(new QTextEdit(this)),
       bar_(new FormattingBar(RichEdit1_, this)) {
@@ -45,7 +47,7 @@ bool TForm7::N51Click() {
     RichEdit1_->moveCursor(QTextCursor::Start);
     if (exec() != QDialog::Accepted)
         return false;
-    ApplyInfoText(doc_, *RichEdit1_->document());
+    ApplyInfoText(session_, *RichEdit1_->document());
     return true;
 }
 

@@ -9,6 +9,7 @@ class QTextEdit;
 namespace kinvarro {
 
 class Document;
+class DocumentSession;
 class FormattingBar;
 class Prompts;
 
@@ -17,7 +18,7 @@ class Prompts;
 class TForm7 : public QDialog {
     Q_OBJECT
   public:
-    TForm7(Document &doc, Prompts &prompts, QWidget *parent = nullptr);
+    TForm7(DocumentSession &session, Prompts &prompts, QWidget *parent = nullptr);
 
     /// "Информация": returns whether the user applied.
     bool N51Click();
@@ -29,7 +30,8 @@ class TForm7 : public QDialog {
     void accept() override;
 
   private:
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     Prompts &prompts_;
     QTextEdit *RichEdit1_;
     FormattingBar *bar_;

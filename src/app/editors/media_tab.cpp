@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "common/prompts.h"
+#include "edit/document_session.h"
 #include "editors/comment_editor.h"
 #include "editors/comment_file.h"
 #include "editors/description_text.h"
@@ -61,10 +62,11 @@ void AddTreeLevel(const std::vector<MediaTreeNode> &level, QTreeWidgetItem *pare
 
 }  // namespace
 
-MediaTab::MediaTab(Document &doc, Prompts &prompts, const MessageTable &messages, bool withTree,
-                   QWidget *parent)
+MediaTab::MediaTab(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
+                   bool withTree, QWidget *parent)
     : QWidget(parent),
-      doc_(doc),
+      session_(session),
+      doc_(session.doc()),
       prompts_(prompts),
       messages_(messages),
       withTree_(withTree),
@@ -410,7 +412,7 @@ void MediaTab::renameOrMove() {
             return;
         proposed = *to;
         const RenameResult result =
-            RenameMediaFile(doc_, from, *to, [this] { preview_->releaseFile(); });
+            RenameMediaFile(session_, from, *to, [this] { preview_->releaseFile(); });
         switch (result.outcome) {
             case RenameOutcome::Unchanged:
                 return;

@@ -15,6 +15,7 @@ class QTreeWidgetItem;
 namespace kinvarro {
 
 class Document;
+class DocumentSession;
 class MediaPreview;
 class MessageTable;
 class Prompts;
@@ -27,8 +28,8 @@ class MediaTab : public QWidget {
     Q_OBJECT
   public:
     /// `withTree` selects the person editor's variant.
-    MediaTab(Document &doc, Prompts &prompts, const MessageTable &messages, bool withTree,
-             QWidget *parent = nullptr);
+    MediaTab(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
+             bool withTree, QWidget *parent = nullptr);
 
     /// Fills the list (and tree) from an element's entries.
     void load(const QStringList &entries);
@@ -71,7 +72,8 @@ class MediaTab : public QWidget {
     void updateButtons();
     QString selectedFullPath() const;
 
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     Prompts &prompts_;
     const MessageTable &messages_;
     const bool withTree_;

@@ -75,11 +75,11 @@ ChartInput::ChartInput(TForm1 &form, Prompts &prompts, const MessageTable &messa
       form_(form),
       BitBtn1_(new QPushButton(form.centralWidget())),
       host_(form, *BitBtn1_),
-      mouse_(form.document(), host_, host_),
-      commands_(form.document(), host_, prompts),
-      keyboard_(form.document(), host_, commands_),
-      search_(form.document(), host_, prompts),
-      zoom_(form.document(), host_),
+      mouse_(form.session(), host_, host_),
+      commands_(form.session(), host_, prompts),
+      keyboard_(form.session(), host_, commands_),
+      search_(form.session(), host_, prompts),
+      zoom_(form.session(), host_),
       zoomWindow_(new Tfmash(zoom_, messages, form.menus().Nmashtab, &form)) {
     // Zero-sized but shown, so that it can hold the focus.
     BitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
@@ -103,15 +103,15 @@ ChartInput::~ChartInput() = default;
 
 void ChartInput::wireMenus() {
     const MainMenus &menus = form_.menus();
-    Document &doc = form_.document();
+    DocumentSession &session = form_.session();
     auto on = [&](const char *name, auto command) {
         connect(menus.item(name), &QAction::triggered, this, command);
     };
-    on("N35", [this, &doc] { SelectAllElements(doc, host_); });
-    on("N37", [this, &doc] { SelectSide(doc, host_, ChartSide::Below); });
-    on("N39", [this, &doc] { SelectSide(doc, host_, ChartSide::Above); });
-    on("N40", [this, &doc] { SelectSide(doc, host_, ChartSide::Right); });
-    on("N41", [this, &doc] { SelectSide(doc, host_, ChartSide::Left); });
+    on("N35", [this, &session] { SelectAllElements(session, host_); });
+    on("N37", [this, &session] { SelectSide(session, host_, ChartSide::Below); });
+    on("N39", [this, &session] { SelectSide(session, host_, ChartSide::Above); });
+    on("N40", [this, &session] { SelectSide(session, host_, ChartSide::Right); });
+    on("N41", [this, &session] { SelectSide(session, host_, ChartSide::Left); });
     on("NAdd", [this] { commands_.addElement(kPerson); });
     on("Naddhistorical", [this] { commands_.addElement(kHistoricalEvent); });
     on("NModify", [this] { commands_.NModifyClick(); });
@@ -125,8 +125,8 @@ void ChartInput::wireMenus() {
     });
 
     menus.item("NdelSelected")->setVisible(false);
-    connect(menus.PopupMenu1, &QMenu::aboutToShow, this, [this, &menus, &doc] {
-        const PopupMenuItems shown = PopupMenu1Popup(doc);
+    connect(menus.PopupMenu1, &QMenu::aboutToShow, this, [this, &menus, &session] {
+        const PopupMenuItems shown = PopupMenu1Popup(session.doc());
         menus.item("NAdd")->setVisible(shown.NAdd);
         menus.item("Naddhistorical")->setVisible(shown.Naddhistorical);
         menus.item("NModify")->setVisible(shown.NModify);

@@ -97,7 +97,7 @@ void ChartWindowHost::openContextMenu() {
 bool ChartWindowHost::NModifyClick(bool justAdded) {
     if (!editor_)
         return true;
-    return editor_(form_.document().CurrentNode, justAdded);
+    return editor_(form_.document().view.CurrentNode, justAdded);
 }
 
 void ChartWindowHost::hideSearchBar() {

@@ -148,6 +148,12 @@ MainMenus buildMainMenus(QMenuBar *bar, QWidget *window) {
     m.N1 = b.item(file, "N1", "Выход", QKeySequence(Qt::CTRL | Qt::Key_X));
 
     QMenu *edit = topMenu("NEditMenu", "Редактирование");
+    m.NEditMenu = edit;
+    m.NUndo = b.item(edit, "NUndo", "Отменить", QKeySequence::Undo);
+    m.NRedo = b.item(edit, "NRedo", "Вернуть", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    m.NRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
     m.Nmashtab = b.item(edit, "Nmashtab", "&Маштаб (100%)", QKeySequence(Qt::CTRL | Qt::Key_M));
     b.item(edit, "Nsearch", "Найти элемент..", QKeySequence(Qt::CTRL | Qt::Key_F));
     b.item(edit, "N35", "Выделить все элементы", QKeySequence(Qt::CTRL | Qt::Key_A));

@@ -20,6 +20,9 @@ struct MainMenus {
     QMenu *NPlaceHolders = nullptr;
     std::array<QAction *, 5> PlaceHolders{};
     QAction *N1 = nullptr;  ///< "Выход"
+    QMenu *NEditMenu = nullptr;
+    QAction *NUndo = nullptr;  ///< "Отменить" with the name of the step
+    QAction *NRedo = nullptr;  ///< "Вернуть" with the name of the step
     QAction *Nmashtab = nullptr;
     QAction *N7 = nullptr;  ///< "О программе.."
     QAction *N8 = nullptr;  ///< "Помощь"

@@ -20,6 +20,7 @@
 #include "ui/file_dialog_filter.h"
 #include "ui/progress_window.h"
 #include "ui/search_bar.h"
+#include "ui/undo_menu.h"
 
 namespace kinvarro {
 namespace {
@@ -29,16 +30,19 @@ constexpr int kFillerWidth = 14;
 
 }  // namespace
 
-TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts, QWidget *parent)
+TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts, QWidget *parent,
+               Document *chart)
     : QMainWindow(parent),
       messages_(messages),
       store_(store),
-      files_(doc_, prompts),
+      session_(chart ? std::make_unique<DocumentSession>(*chart)
+                     : std::make_unique<DocumentSession>()),
+      files_(*session_, prompts),
       redraw_([this] { paintNow(); }),
       cursors_(ChartCursors::load()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kinvarro"));
-    doc_.setMessages(&messages_);
+    session_->setMessages(&messages_);
     menus_ = buildMainMenus(menuBar(), this);
     buildChartArea();
     progress_ = new TForm10(this);
@@ -46,15 +50,14 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
 
     setMaximumSize(kMaximumSize);
     setMinimumSize(kMinimumSize);
-    doc_.DocumentModified = false;
     baseCaption_ = windowTitle();
     files_.setBaseCaption(baseCaption_);
     files_.setFlushPendingRedraw([this] {
         if (redraw_.isPending())
             paintNow();
     });
-    doc_.ResetSettings();
-    menus_.Nmashtab->setText(ScaleCaption(messages_, doc_.settings.scalePercent()));
+    session_->newDocument();
+    menus_.Nmashtab->setText(ScaleCaption(messages_, session_->settings().scalePercent()));
 
     resize(kStartSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -66,6 +69,12 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     showRecentFiles(files_.recentFiles().entries());
     wireFileMenu();
     wireEditors(prompts);
+    wireUndoMenu(menus_.NEditMenu, menus_.NUndo, menus_.NRedo, session_->undoStack(), messages_);
+    // Every change of the document comes through here: one place schedules the picture.
+    connect(session_.get(), &DocumentSession::changed, this, [this](DocumentChanges what) {
+        if (what != DocumentChanges(DocumentChange::Modified))
+            RequestRedraw();
+    });
     RequestRedraw();
 }
 
@@ -153,7 +162,7 @@ void TForm1::wireFileMenu() {
     connect(&files_, &FileCommands::titleChanged, this,
             [this](const QString &title) { setWindowTitle(title); });
     connect(&files_, &FileCommands::documentReplaced, this, [this] {
-        menus_.Nmashtab->setText(ScaleCaption(messages_, doc_.settings.scalePercent()));
+        menus_.Nmashtab->setText(ScaleCaption(messages_, session_->settings().scalePercent()));
         UpdateScrollBars();
         RequestRedraw();
     });
@@ -167,7 +176,7 @@ void TForm1::wireFileMenu() {
 }
 
 void TForm1::wireEditors(Prompts &prompts) {
-    editors_ = new ElementEditors(doc_, prompts, messages_, this);
+    editors_ = new ElementEditors(*session_, prompts, messages_, this);
     editors_->setSaveDocument([this] { runFileCommand(&FileCommands::save); });
     connect(editors_, &ElementEditors::chartChanged, this, [this] {
         if (QAction *item = menus_.item("NdelSelected"))
@@ -180,15 +189,11 @@ void TForm1::wireEditors(Prompts &prompts) {
         [this](int index, bool justAdded) { return editors_->NModifyClick(index, justAdded); });
 }
 
-void TForm1::runFileCommand(void (FileCommands::*command)()) {
-    files_.setDialogFilters(openDialog_->filter(), saveDialog_->filter());
-    (files_.*command)();
-}
-
 Status TForm1::exportDiagram(const QString &path) {
     SceneInputs inputs;
     inputs.pointer = chartArea_->mapFromGlobal(QCursor::pos());
-    const Status status = ExportDiagram(doc_, chartArea_->size(), bars_, inputs, path, progress_);
+    const Status status = ExportDiagram(session_->doc(), session_->view(), chartArea_->size(),
+                                        bars_, inputs, path, progress_);
     RequestRedraw();
     return status;
 }
@@ -215,17 +220,17 @@ void TForm1::paintNow() {
         canvas_.resize(chartArea_->size());
     SceneInputs inputs = input_->mouse().sceneInputs();
     inputs.pointer = chartArea_->mapFromGlobal(QCursor::pos());
-    PaintScene(canvas_, doc_, inputs);
+    PaintScene(canvas_, session_->doc(), inputs);
     chartArea_->update();
 }
 
 void TForm1::UpdateScrollBars() {
-    kinvarro::UpdateScrollBars(doc_, chartArea_->size(), bars_);
+    kinvarro::UpdateScrollBars(session_->doc(), chartArea_->size(), bars_);
     mirrorScrollBars();
 }
 
 void TForm1::SyncScrollBarPositions() {
-    kinvarro::SyncScrollBarPositions(doc_, bars_);
+    kinvarro::SyncScrollBarPositions(session_->doc(), bars_);
     mirrorScrollBars();
 }
 
@@ -249,8 +254,8 @@ void TForm1::scrollBarMoved() {
         return;
     bars_.ScrollBarH.setPosition(scrollBarH_->value());
     bars_.ScrollBarV.setPosition(scrollBarV_->value());
-    doc_.ViewOriginX = -bars_.ScrollBarH.Position();
-    doc_.ViewOriginY = -bars_.ScrollBarV.Position();
+    session_->view().ViewOriginX = -bars_.ScrollBarH.Position();
+    session_->view().ViewOriginY = -bars_.ScrollBarV.Position();
     RequestRedraw();
 }
 

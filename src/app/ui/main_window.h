@@ -3,12 +3,13 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "model/document.h"
+#include "edit/document_session.h"
 #include "persistence/file_commands.h"
 #include "render/chart_canvas.h"
 #include "render/redraw_timer.h"
 #include "render/scroll_bars.h"
 #include "ui/chart_cursors.h"
+#include "ui/file_dialog_filter.h"
 #include "ui/main_menus.h"
 
 class QScrollBar;
@@ -18,7 +19,6 @@ namespace kinvarro {
 class ChartArea;
 class ChartInput;
 class ElementEditors;
-class FileDialogFilter;
 class MachineStore;
 class SearchBar;
 class TForm10;
@@ -32,11 +32,14 @@ class TForm1 : public QMainWindow {
     static constexpr QSize kMinimumSize{450, 170};
     static constexpr QSize kStartSize{700, 500};
 
+    /// `chart`, when given, is a document its owner keeps and sets up (tests);
+    /// otherwise the window has one of its own.
     TForm1(const MessageTable &messages, MachineStore &store, Prompts &prompts,
-           QWidget *parent = nullptr);
+           QWidget *parent = nullptr, Document *chart = nullptr);
     ~TForm1() override;
 
-    Document &document() { return doc_; }
+    DocumentSession &session() { return *session_; }
+    const Document &document() const { return session_->doc(); }
     FileCommands &fileCommands() { return files_; }
     MainMenus &menus() { return menus_; }
     const ScrollBars &scrollBars() const { return bars_; }
@@ -82,12 +85,16 @@ class TForm1 : public QMainWindow {
     void scrollBarMoved();
     void savePlacement();
     /// Runs a file command with the dialogs' current (possibly translated) filters.
-    void runFileCommand(void (FileCommands::*command)());
+    template <class Result>
+    void runFileCommand(Result (FileCommands::*command)()) {
+        files_.setDialogFilters(openDialog_->filter(), saveDialog_->filter());
+        (files_.*command)();
+    }
     Status exportDiagram(const QString &path);
 
     const MessageTable &messages_;
     MachineStore &store_;
-    Document doc_;
+    std::unique_ptr<DocumentSession> session_;
     FileCommands files_;
     ChartCanvas canvas_;
     ScrollBars bars_;

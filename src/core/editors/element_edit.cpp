@@ -2,9 +2,11 @@
 
 #include <QTextDocument>
 
+#include "edit/document_session.h"
 #include "editors/description_text.h"
 #include "editors/parent_list.h"
 #include "model/document.h"
+#include "model/grid_snap.h"
 #include "render/view_geometry.h"
 #include "text/cp1251.h"
 
@@ -76,25 +78,19 @@ QString UnstorableText(const ElementFields &fields, const QTextDocument &descrip
     return unmappable;
 }
 
-void ApplyElement(Document &doc, int index, const ElementFields &fields,
-                  QTextDocument &description) {
-    tnode &node = doc.NodeTable[index];
+tnode AppliedElement(const Document &doc, int index, const ElementFields &fields,
+                     QTextDocument &description) {
+    tnode node = doc.NodeTable[index];
     const bool person = node.isPerson();
-    doc.MarkModified();
     node.fatherImportance = std::uint8_t(fields.fatherImportance);
     node.name = NameForStorage(fields.name);
     if (person) {
         node.motherImportance = std::uint8_t(fields.motherImportance);
         node.font = StoredFont(fields);
-        doc.MeasureNameExtent(index);
         RemoveTrailingEmptyLines(description);
         node.sex = std::uint8_t(fields.sex);
         node.fatherIndex = ParentLinkForItem(fields.fatherItem);
         node.motherIndex = ParentLinkForItem(fields.motherItem);
-    } else {
-        // Time lines are always drawn in the chart font.
-        doc.NodeTable.nameExtent(index) =
-            MeasureMultiLineText(node.name, fontForRecord(doc.settings.chartFont));
     }
     node.description = DescriptionMarkup(description);
     node.ownColor = fields.useColor ? fields.swatch : kNoOwnColor;
@@ -102,16 +98,26 @@ void ApplyElement(Document &doc, int index, const ElementFields &fields,
     for (const QString &entry : fields.media)
         node.media.push_back(toCp1251(entry));
     if (doc.settings.alignToGrid)
-        AlignToGrid(doc, index);
-    doc.NodeTable.clearSelection();
+        SnapToGrid(node, EditedNameExtent(node, doc.settings), doc.settings);
+    return node;
 }
 
-bool CancelElement(Document &doc, int index, bool justAdded) {
-    if (!justAdded || index != doc.NodeTable.NodeCount() - 1)
+void ApplyElement(DocumentSession &session, int index, const ElementFields &fields,
+                  QTextDocument &description) {
+    tnode node = AppliedElement(session.doc(), index, fields, description);
+    if (session.newElement() == index) {
+        session.applyNewElement(std::move(node));
+    } else {
+        session.replaceElement(index, std::move(node));
+    }
+    session.clearSelection();
+}
+
+bool CancelElement(DocumentSession &session, int index, bool justAdded) {
+    if (!justAdded || session.newElement() != index)
         return false;
-    doc.NodeTable.remove(index);
-    doc.CurrentNode = -1;
-    doc.NodeTable.clearSelection();
+    session.discardNewElement();
+    session.clearSelection();
     return true;
 }
 

@@ -12,6 +12,7 @@ class QTextDocument;
 namespace kinvarro {
 
 class Document;
+class DocumentSession;
 
 /// What the person and event editors show of an element, in the form their
 /// controls hold it. Parent and importance values are list item indexes.
@@ -39,14 +40,19 @@ Status LoadElement(const Document &doc, int index, ElementFields &fields,
 /// cannot hold; applying is refused while this is not empty.
 QString UnstorableText(const ElementFields &fields, const QTextDocument &description);
 
-/// Stores the fields of a person or an event into element `index`, then marks
-/// the document modified, snaps to the grid and clears the selection.
-void ApplyElement(Document &doc, int index, const ElementFields &fields,
+/// Element `index` with the fields of a person or an event stored into it and
+/// snapped to the grid when the document aligns to it.
+tnode AppliedElement(const Document &doc, int index, const ElementFields &fields,
+                     QTextDocument &description);
+
+/// Applying: stores the fields as one step of the history (a new element's
+/// addition, or a change of an existing one) and clears the selection.
+void ApplyElement(DocumentSession &session, int index, const ElementFields &fields,
                   QTextDocument &description);
 
-/// Cancelling: an element added just before and still last is removed again
-/// (returns true; the caller redraws), otherwise nothing changes.
-bool CancelElement(Document &doc, int index, bool justAdded);
+/// Cancelling: an element added just before is taken away again (returns
+/// true), otherwise nothing changes.
+bool CancelElement(DocumentSession &session, int index, bool justAdded);
 
 /// The font record of a font dialog's choice: bold 1, underline 2, italic 4;
 /// other effects are not stored.

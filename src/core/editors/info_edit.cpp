@@ -2,6 +2,7 @@
 
 #include <QTextDocument>
 
+#include "edit/document_session.h"
 #include "editors/description_text.h"
 #include "model/document.h"
 
@@ -16,15 +17,16 @@ void CopyThroughMarkup(const QTextDocument &from, QTextDocument &to) {
 
 }  // namespace
 
-void OpenInfoText(Document &doc, QTextDocument &field) {
-    RemoveTrailingEmptyLines(doc.info());
+void OpenInfoText(const Document &doc, QTextDocument &field) {
     CopyThroughMarkup(doc.info(), field);
+    RemoveTrailingEmptyLines(field);
 }
 
-void ApplyInfoText(Document &doc, QTextDocument &field) {
-    doc.MarkModified();
+void ApplyInfoText(DocumentSession &session, QTextDocument &field) {
     RemoveTrailingEmptyLines(field);
-    CopyThroughMarkup(field, doc.info());
+    QTextDocument stored;
+    CopyThroughMarkup(field, stored);
+    session.setInformationText(stored);
 }
 
 }  // namespace kinvarro

@@ -5,14 +5,15 @@ class QTextDocument;
 namespace kinvarro {
 
 class Document;
+class DocumentSession;
 
-/// Opening the information editor: trims trailing empty lines from the
-/// document's information text and copies it into the editor's field. The
-/// document's text stays the snapshot that cancelling keeps.
-void OpenInfoText(Document &doc, QTextDocument &field);
+/// Opening the information editor: copies the document's information text
+/// into the editor's field without its trailing empty lines. The document's
+/// text stays the snapshot that cancelling keeps.
+void OpenInfoText(const Document &doc, QTextDocument &field);
 
-/// Applying: marks the document modified, trims the field's trailing empty
-/// lines and makes the field's text the document's information text.
-void ApplyInfoText(Document &doc, QTextDocument &field);
+/// Applying: trims the field's trailing empty lines and makes the field's
+/// text the document's information text, one step of the history.
+void ApplyInfoText(DocumentSession &session, QTextDocument &field);
 
 }  // namespace kinvarro

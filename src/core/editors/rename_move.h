@@ -5,7 +5,7 @@
 
 namespace kinvarro {
 
-class Document;
+class DocumentSession;
 
 /// Outcome of renaming or moving a media file on disk.
 enum class RenameOutcome {
@@ -25,10 +25,10 @@ struct RenameResult {
 /// copies without overwriting, calls `releaseFile` (the player lets go of it),
 /// deletes the old file, moves its comment file along and replaces `from` by
 /// `to` in every element's media.
-RenameResult RenameMediaFile(Document &doc, const QString &from, const QString &to,
+RenameResult RenameMediaFile(DocumentSession &session, const QString &from, const QString &to,
                              const std::function<void()> &releaseFile = {});
 
 /// Replaces every media entry equal to `from` in every element; returns how many.
-int ReplaceMediaEntry(Document &doc, const QString &from, const QString &to);
+int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QString &to);
 
 }  // namespace kinvarro

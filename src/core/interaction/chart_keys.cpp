@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "interaction/element_commands.h"
 #include "interaction/saturating.h"
@@ -57,27 +58,27 @@ int NearestElement(const Document &doc, int e) {
     return best;
 }
 
-bool ScrollByKey(Document &doc, ScrollBars &bars, ChartKey key) {
+bool ScrollByKey(ChartViewState &view, ScrollBars &bars, ChartKey key) {
     ScrollBarModel &h = bars.ScrollBarH;
     ScrollBarModel &v = bars.ScrollBarV;
     switch (key) {
         case ChartKey::PageUp:
-            scrollBy(v, -std::int64_t(v.LargeChange), doc.ViewOriginY);
+            scrollBy(v, -std::int64_t(v.LargeChange), view.ViewOriginY);
             return true;
         case ChartKey::PageDown:
-            scrollBy(v, v.LargeChange, doc.ViewOriginY);
+            scrollBy(v, v.LargeChange, view.ViewOriginY);
             return true;
         case ChartKey::Left:
-            scrollBy(h, -std::int64_t(h.SmallChange), doc.ViewOriginX);
+            scrollBy(h, -std::int64_t(h.SmallChange), view.ViewOriginX);
             return true;
         case ChartKey::Right:
-            scrollBy(h, h.SmallChange, doc.ViewOriginX);
+            scrollBy(h, h.SmallChange, view.ViewOriginX);
             return true;
         case ChartKey::Up:
-            scrollBy(v, -std::int64_t(v.SmallChange), doc.ViewOriginY);
+            scrollBy(v, -std::int64_t(v.SmallChange), view.ViewOriginY);
             return true;
         case ChartKey::Down:
-            scrollBy(v, v.SmallChange, doc.ViewOriginY);
+            scrollBy(v, v.SmallChange, view.ViewOriginY);
             return true;
         case ChartKey::Delete:
         case ChartKey::Other:
@@ -86,8 +87,8 @@ bool ScrollByKey(Document &doc, ScrollBars &bars, ChartKey key) {
     return false;
 }
 
-ChartKeyboard::ChartKeyboard(Document &doc, ChartHost &host, ElementCommands &commands)
-    : doc_(doc), host_(host), commands_(commands) {}
+ChartKeyboard::ChartKeyboard(DocumentSession &session, ChartHost &host, ElementCommands &commands)
+    : session_(session), doc_(session.doc()), host_(host), commands_(commands) {}
 
 void ChartKeyboard::FormKeyDown(ChartKey key, bool shift) {
     if (shift)
@@ -100,19 +101,16 @@ void ChartKeyboard::FormKeyPress(QChar character) {
     const bool father = isFatherKey(character);
     if (!father && !isMotherKey(character))
         return;
-    const int current = doc_.CurrentNode;
+    const int current = session_.view().CurrentNode;
     if (current == -1)
         return;
-    const int nearest = NearestElement(doc_, current);
-    tnode &node = doc_.NodeTable[current];
-    (father ? node.fatherIndex : node.motherIndex) = nearest;
-    host_.RequestRedraw();
+    session_.setParentLink(current, father, NearestElement(doc_, current));
 }
 
 void ChartKeyboard::FormKeyUp(ChartKey key, bool shift) {
     if (!shift && host_.chartCursor() == ChartCursor::Cross)
         host_.setChartCursor(ChartCursor::Arrow);
-    if (ScrollByKey(doc_, host_.scrollBars(), key)) {
+    if (ScrollByKey(session_.view(), host_.scrollBars(), key)) {
         host_.SyncScrollBarPositions();
         host_.RequestRedraw();
     }
@@ -120,7 +118,7 @@ void ChartKeyboard::FormKeyUp(ChartKey key, bool shift) {
 
 void ChartKeyboard::FormMouseWheel(bool down) {
     ScrollBarModel &v = host_.scrollBars().ScrollBarV;
-    scrollBy(v, down ? v.SmallChange : -std::int64_t(v.SmallChange), doc_.ViewOriginY);
+    scrollBy(v, down ? v.SmallChange : -std::int64_t(v.SmallChange), session_.view().ViewOriginY);
     host_.SyncScrollBarPositions();
     host_.RequestRedraw();
 }

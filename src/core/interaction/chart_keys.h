@@ -6,6 +6,8 @@ namespace kinvarro {
 
 class ChartHost;
 class Document;
+struct ChartViewState;
+class DocumentSession;
 class ElementCommands;
 struct ScrollBars;
 
@@ -19,12 +21,12 @@ int NearestElement(const Document &doc, int e);
 
 /// Moves the scroll bar `key` acts on by its small or large change and the
 /// view origin with it; returns false for keys that do not scroll.
-bool ScrollByKey(Document &doc, ScrollBars &bars, ChartKey key);
+bool ScrollByKey(ChartViewState &view, ScrollBars &bars, ChartKey key);
 
 /// The main window's keyboard and wheel handling of the chart.
 class ChartKeyboard {
   public:
-    ChartKeyboard(Document &doc, ChartHost &host, ElementCommands &commands);
+    ChartKeyboard(DocumentSession &session, ChartHost &host, ElementCommands &commands);
 
     /// `FormKeyDown`: Shift shows the cross; Delete deletes the selection.
     void FormKeyDown(ChartKey key, bool shift);
@@ -37,7 +39,8 @@ class ChartKeyboard {
     void FormMouseWheel(bool down);
 
   private:
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     ChartHost &host_;
     ElementCommands &commands_;
 };

@@ -1,8 +1,10 @@
 #include "interaction/chart_mouse.h"
 
+#include "edit/document_session.h"
 #include "interaction/hit_test.h"
 #include "interaction/saturating.h"
 #include "model/document.h"
+#include "model/grid_snap.h"
 #include "render/view_geometry.h"
 #include "render/view_mapping.h"
 
@@ -15,8 +17,8 @@ constexpr int kAutoScrollStep = 5;
 
 }  // namespace
 
-ChartMouse::ChartMouse(Document &doc, ChartHost &host, HintHooks &hints)
-    : doc_(doc), host_(host), hints_(hints) {}
+ChartMouse::ChartMouse(DocumentSession &session, ChartHost &host, HintHooks &hints)
+    : session_(session), doc_(session.doc()), host_(host), hints_(hints) {}
 
 SceneInputs ChartMouse::sceneInputs() const {
     SceneInputs inputs;
@@ -33,15 +35,15 @@ void ChartMouse::press(const ChartMouseEvent &event) {
     host_.focusMainWindow();
 
     if (event.doubleClick) {
-        doc_.CurrentNode = -1;
+        session_.view().CurrentNode = -1;
         const int hit = HitTest(doc_, event.X, event.Y, EventBand::OneLine);
         if (hit != -1) {
             host_.setChartCursor(ChartCursor::HandPoint);
-            doc_.CurrentNode = hit;
+            session_.view().CurrentNode = hit;
             host_.NModifyClick(false);
         }
-        doc_.LastMouseX = event.X;
-        doc_.LastMouseY = event.Y;
+        session_.view().LastMouseX = event.X;
+        session_.view().LastMouseY = event.Y;
     } else if (event.button == MouseButton::Left && event.shift) {
         rubberBandActive_ = true;
         rubberBand_ = {event.X, event.Y, event.X, event.Y};
@@ -58,40 +60,42 @@ void ChartMouse::press(const ChartMouseEvent &event) {
 }
 
 void ChartMouse::pressLeft(const ChartMouseEvent &event) {
-    doc_.CurrentNode = -1;
+    session_.view().CurrentNode = -1;
     const int hit = HitTest(doc_, event.X, event.Y, EventBand::OneLine);
     if (hit != -1) {
         host_.setChartCursor(ChartCursor::HandPoint);
-        doc_.CurrentNode = hit;
-        doc_.MoveNodeToEnd(hit);
+        session_.view().CurrentNode = hit;
+        // Bringing to front, dragging and snapping are one step of the history.
+        session_.beginGesture(doc_.messages().text(Msg::mActMove));
+        session_.bringToFront(hit);
         if (event.ctrl) {
-            const int pressed = doc_.CurrentNode;
+            const int pressed = session_.view().CurrentNode;
             const bool nowSelected = !doc_.NodeTable.selected(pressed);
-            doc_.NodeTable.setSelected(pressed, nowSelected);
+            session_.setSelected(pressed, nowSelected);
             // Historical events count too: a selected one is deleted with the rest.
             if (nowSelected)
                 host_.setDelSelectedVisible(true);
         }
     } else if (!event.ctrl) {
-        doc_.NodeTable.clearSelection();
+        session_.clearSelection();
         host_.setDelSelectedVisible(false);
     }
-    doc_.LastMouseX = event.X;
-    doc_.LastMouseY = event.Y;
+    session_.view().LastMouseX = event.X;
+    session_.view().LastMouseY = event.Y;
     host_.RequestRedraw();
     host_.setScreenCursor(ChartCursor::HandGrabs);
 }
 
 void ChartMouse::pressRight(const ChartMouseEvent &event) {
-    doc_.CurrentNode = -1;
+    session_.view().CurrentNode = -1;
     const int hit = HitTest(doc_, event.X, event.Y, EventBand::StoredHeight);
     if (hit != -1) {
         host_.setChartCursor(ChartCursor::HandPoint);
-        doc_.MoveNodeToEnd(hit);
-        doc_.CurrentNode = doc_.NodeTable.NodeCount() - 1;
+        session_.bringToFront(hit);
+        session_.view().CurrentNode = doc_.NodeTable.NodeCount() - 1;
     }
-    doc_.LastMouseX = event.X;
-    doc_.LastMouseY = event.Y;
+    session_.view().LastMouseX = event.X;
+    session_.view().LastMouseY = event.Y;
     host_.RequestRedraw();
     host_.openContextMenu();
     // The menu took the release that would have reset the screen cursor.
@@ -104,7 +108,7 @@ void ChartMouse::move(const ChartMouseEvent &event) {
     if (event.leftHeld && event.shift && rubberBandActive_) {
         stretchRubberBand(event);
     } else if (event.leftHeld) {
-        if (doc_.CurrentNode == -1) {
+        if (session_.view().CurrentNode == -1) {
             pan(event);
         } else {
             drag(event);
@@ -131,8 +135,8 @@ void ChartMouse::stretchRubberBand(const ChartMouseEvent &event) {
         dy = kAutoScrollStep;
     }
     if (dx != 0 || dy != 0) {
-        doc_.ViewOriginX = SaturatingAdd(doc_.ViewOriginX, dx);
-        doc_.ViewOriginY = SaturatingAdd(doc_.ViewOriginY, dy);
+        session_.view().ViewOriginX = SaturatingAdd(session_.view().ViewOriginX, dx);
+        session_.view().ViewOriginY = SaturatingAdd(session_.view().ViewOriginY, dy);
         rubberBand_.x1 += dx;
         rubberBand_.y1 += dy;
         host_.UpdateScrollBars();
@@ -143,33 +147,26 @@ void ChartMouse::stretchRubberBand(const ChartMouseEvent &event) {
 }
 
 void ChartMouse::pan(const ChartMouseEvent &event) {
-    if (doc_.LastMouseX == -1 && doc_.LastMouseY == -1)
+    if (session_.view().LastMouseX == -1 && session_.view().LastMouseY == -1)
         return;
-    doc_.ViewOriginX = SaturatingAdd(doc_.ViewOriginX, std::int64_t(event.X) - doc_.LastMouseX);
-    doc_.ViewOriginY = SaturatingAdd(doc_.ViewOriginY, std::int64_t(event.Y) - doc_.LastMouseY);
-    doc_.LastMouseX = event.X;
-    doc_.LastMouseY = event.Y;
+    session_.view().ViewOriginX = SaturatingAdd(session_.view().ViewOriginX,
+                                                std::int64_t(event.X) - session_.view().LastMouseX);
+    session_.view().ViewOriginY = SaturatingAdd(session_.view().ViewOriginY,
+                                                std::int64_t(event.Y) - session_.view().LastMouseY);
+    session_.view().LastMouseX = event.X;
+    session_.view().LastMouseY = event.Y;
     host_.SyncScrollBarPositions();
     host_.RequestRedraw();
 }
 
 void ChartMouse::drag(const ChartMouseEvent &event) {
-    doc_.MarkModified();
     const float scale = doc_.settings.scale;
-    const std::int32_t dx = ToChart(SaturatingAdd(event.X, -std::int64_t(doc_.LastMouseX)), scale);
-    const std::int32_t dy = ToChart(SaturatingAdd(event.Y, -std::int64_t(doc_.LastMouseY)), scale);
-    auto shift = [&](int i) {
-        tnode &node = doc_.NodeTable[i];
-        node.x = SaturatingAdd(node.x, dx);
-        node.y = SaturatingAdd(node.y, dy);
-    };
-    shift(doc_.CurrentNode);
-    for (int i : doc_.NodeTable.selectedIndexes()) {
-        if (i != doc_.CurrentNode)
-            shift(i);
-    }
-    doc_.LastMouseX = event.X;
-    doc_.LastMouseY = event.Y;
+    const ChartViewState &view = doc_.view;
+    const std::int32_t dx = ToChart(SaturatingAdd(event.X, -std::int64_t(view.LastMouseX)), scale);
+    const std::int32_t dy = ToChart(SaturatingAdd(event.Y, -std::int64_t(view.LastMouseY)), scale);
+    session_.moveElementsBy(movedElements(), dx, dy);
+    session_.view().LastMouseX = event.X;
+    session_.view().LastMouseY = event.Y;
     host_.RequestRedraw();
 }
 
@@ -220,8 +217,9 @@ void ChartMouse::release(const ChartMouseEvent &event) {
     if (event.leftHeld)
         return;
     if (doc_.settings.alignToGrid)
-        snapMovedElements();
-    doc_.CurrentNode = -1;
+        session_.snapToGrid(movedElements());
+    session_.endGesture();
+    session_.view().CurrentNode = -1;
     host_.UpdateScrollBars();
     host_.RequestRedraw();
 }
@@ -231,14 +229,14 @@ void ChartMouse::release(const ChartMouseEvent &event) {
 void ChartMouse::selectInsideRubberBand() {
     const ViewMapping map(doc_);
     const RubberBand &band = rubberBand_;
-    ElementTable &table = doc_.NodeTable;
+    const ElementTable &table = doc_.NodeTable;
     bool any = false;
     for (int i = 0; i < table.NodeCount(); ++i) {
         const tnode &node = table[i];
         const NameExtent extent = table.nameExtent(i);
         if (map.x(node.x) > band.x1 && map.x(Coord(node.x) + extent.width + 2) < band.x2 &&
             map.y(node.y) > band.y1 && map.y(Coord(node.y) + extent.height + 2) < band.y2) {
-            table.setSelected(i, true);
+            session_.setSelected(i, true);
             any = true;
         }
     }
@@ -246,14 +244,17 @@ void ChartMouse::selectInsideRubberBand() {
         host_.setDelSelectedVisible(true);
 }
 
-void ChartMouse::snapMovedElements() {
-    const int pressed = doc_.CurrentNode;
+// The pressed element and the selection, each once.
+std::vector<int> ChartMouse::movedElements() const {
+    const int pressed = doc_.view.CurrentNode;
+    std::vector<int> moved;
     if (pressed != -1)
-        AlignToGrid(doc_, pressed);
+        moved.push_back(pressed);
     for (int i : doc_.NodeTable.selectedIndexes()) {
         if (i != pressed)
-            AlignToGrid(doc_, i);
+            moved.push_back(i);
     }
+    return moved;
 }
 
 }  // namespace kinvarro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "interaction/chart_host.h"
 #include "interaction/hover_state.h"
 #include "render/scene.h"
@@ -7,6 +9,7 @@
 namespace kinvarro {
 
 class Document;
+class DocumentSession;
 
 enum class MouseButton { Left, Right, Other };
 
@@ -30,7 +33,7 @@ struct ChartMouseEvent {
 /// `CurrentNode` and `LastMouseX`/`LastMouseY` together with the rubber band.
 class ChartMouse {
   public:
-    ChartMouse(Document &doc, ChartHost &host, HintHooks &hints);
+    ChartMouse(DocumentSession &session, ChartHost &host, HintHooks &hints);
 
     void press(const ChartMouseEvent &event);
     void move(const ChartMouseEvent &event);
@@ -51,9 +54,10 @@ class ChartMouse {
     void drag(const ChartMouseEvent &event);
     void hoverOver(const ChartMouseEvent &event);
     void selectInsideRubberBand();
-    void snapMovedElements();
+    std::vector<int> movedElements() const;
 
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     ChartHost &host_;
     HintHooks &hints_;
     HoverState hover_;

@@ -1,6 +1,7 @@
 #include "interaction/chart_search.h"
 
 #include "common/prompts.h"
+#include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "interaction/saturating.h"
 #include "model/document.h"
@@ -31,8 +32,8 @@ bool ElementMatches(const tnode &node, std::string_view upperQuery, bool extende
     return false;
 }
 
-ChartSearch::ChartSearch(Document &doc, ChartHost &host, Prompts &prompts)
-    : doc_(doc), host_(host), prompts_(prompts) {}
+ChartSearch::ChartSearch(DocumentSession &session, ChartHost &host, Prompts &prompts)
+    : session_(session), doc_(session.doc()), host_(host), prompts_(prompts) {}
 
 ChartSearch::Outcome ChartSearch::sbSearchClick(const QString &query, bool extended) {
     // An empty query occurs nowhere, and neither does one with a character
@@ -72,16 +73,16 @@ int ChartSearch::findFrom(int start, std::string_view upperQuery, bool extended)
 
 // Selects the element alone and puts its top-left corner at the view's centre.
 void ChartSearch::show(int found) {
-    ElementTable &table = doc_.NodeTable;
-    table.clearSelection();
-    table.setSelected(found, true);
+    const ElementTable &table = doc_.NodeTable;
+    session_.clearSelection();
+    session_.setSelected(found, true);
     host_.setDelSelectedVisible(true);
     const float scale = doc_.settings.scale;
     const QSize area = host_.chartAreaSize();
     const tnode &node = table[found];
-    doc_.ViewOriginX =
+    session_.view().ViewOriginX =
         SaturatingAdd(ToScreen(SaturatingAdd(0, -std::int64_t(node.x)), scale), area.width() / 2);
-    doc_.ViewOriginY =
+    session_.view().ViewOriginY =
         SaturatingAdd(ToScreen(SaturatingAdd(0, -std::int64_t(node.y)), scale), area.height() / 2);
     host_.SyncScrollBarPositions();
     host_.RequestRedraw();

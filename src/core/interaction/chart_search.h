@@ -9,6 +9,7 @@ namespace kinvarro {
 
 class ChartHost;
 class Document;
+class DocumentSession;
 class Prompts;
 
 /// True when `upperQuery` (already upper-cased in ASCII, not empty) occurs in
@@ -27,7 +28,7 @@ class ChartSearch {
         Kept     ///< the question was cancelled; the bar stays
     };
 
-    ChartSearch(Document &doc, ChartHost &host, Prompts &prompts);
+    ChartSearch(DocumentSession &session, ChartHost &host, Prompts &prompts);
 
     /// The next search begins at the first element (`NsearchClick`, `eSearchChange`).
     void restart() { SearchStart_ = 0; }
@@ -40,7 +41,8 @@ class ChartSearch {
     int findFrom(int start, std::string_view upperQuery, bool extended) const;
     void show(int found);
 
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     ChartHost &host_;
     Prompts &prompts_;
     int SearchStart_ = 0;

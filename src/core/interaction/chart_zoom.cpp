@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "interaction/saturating.h"
 #include "model/document.h"
@@ -24,26 +25,27 @@ std::int32_t zoomedOrigin(std::int32_t origin, int centre, double ratio) {
 }  // namespace
 
 ZoomBase TakeZoomBase(const Document &doc) {
-    return {doc.settings.scale, doc.ViewOriginX, doc.ViewOriginY};
+    return {doc.settings.scale, doc.view.ViewOriginX, doc.view.ViewOriginY};
 }
 
 int TrackBarPositionFor(float scale) {
     return int(std::nearbyint(double(scale) * 100));
 }
 
-void ApplyZoom(Document &doc, const ZoomBase &base, int percent, QSize chartArea) {
+void ApplyZoom(DocumentSession &session, const ZoomBase &base, int percent, QSize chartArea) {
     float scale = float(percent) / 100;
     if (scale <= 0)
         scale = kSmallestScale;
-    doc.settings.scale = scale;
+    session.setScale(scale);
     // A document may carry a scale of 0, from which no centre can be kept.
     const bool usableBase = base.scale > 0 && std::isfinite(base.scale);
     const double ratio = usableBase ? double(scale) / double(base.scale) : 1.0;
-    doc.ViewOriginX = zoomedOrigin(base.originX, chartArea.width() / 2, ratio);
-    doc.ViewOriginY = zoomedOrigin(base.originY, chartArea.height() / 2, ratio);
+    session.view().ViewOriginX = zoomedOrigin(base.originX, chartArea.width() / 2, ratio);
+    session.view().ViewOriginY = zoomedOrigin(base.originY, chartArea.height() / 2, ratio);
 }
 
-ChartZoom::ChartZoom(Document &doc, ChartHost &host) : doc_(doc), host_(host) {}
+ChartZoom::ChartZoom(DocumentSession &session, ChartHost &host)
+    : session_(session), doc_(session.doc()), host_(host) {}
 
 int ChartZoom::NmashtabClick() {
     takeBase();
@@ -51,7 +53,7 @@ int ChartZoom::NmashtabClick() {
 }
 
 void ChartZoom::TrackBar1Change(int percent) {
-    ApplyZoom(doc_, base_, percent, host_.chartAreaSize());
+    ApplyZoom(session_, base_, percent, host_.chartAreaSize());
     host_.UpdateScrollBars();
     host_.RequestRedraw();
 }

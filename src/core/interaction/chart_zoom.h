@@ -7,6 +7,7 @@ namespace kinvarro {
 
 class ChartHost;
 class Document;
+class DocumentSession;
 
 /// The scale and view origin a zoom works from, taken when the zoom window opens.
 struct ZoomBase {
@@ -23,12 +24,12 @@ int TrackBarPositionFor(float scale);
 /// Sets the scale to `percent` and moves the origin so that the chart point
 /// at the centre of a `chartArea`-sized view stays there, both computed from
 /// `base` so that moving back and forth does not drift.
-void ApplyZoom(Document &doc, const ZoomBase &base, int percent, QSize chartArea);
+void ApplyZoom(DocumentSession &session, const ZoomBase &base, int percent, QSize chartArea);
 
 /// The zoom window's behaviour: `NmashtabClick` and `TrackBar1Change`.
 class ChartZoom {
   public:
-    ChartZoom(Document &doc, ChartHost &host);
+    ChartZoom(DocumentSession &session, ChartHost &host);
 
     /// `NmashtabClick`: takes the base and returns the track bar position
     /// that shows the current scale.
@@ -39,7 +40,8 @@ class ChartZoom {
     void TrackBar1Change(int percent);
 
   private:
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     ChartHost &host_;
     ZoomBase base_;
 };

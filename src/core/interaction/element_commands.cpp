@@ -1,6 +1,7 @@
 #include "interaction/element_commands.h"
 
 #include "common/prompts.h"
+#include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "model/document.h"
 #include "text/cp1251.h"
@@ -22,46 +23,42 @@ QString deleteSelectedQuestion(const Document &doc, int count, const std::string
 }  // namespace
 
 PopupMenuItems PopupMenu1Popup(const Document &doc) {
-    const bool onElement = doc.CurrentNode != -1;
+    const bool onElement = doc.view.CurrentNode != -1;
     return {!onElement, !onElement, onElement, onElement, !onElement};
 }
 
-ElementCommands::ElementCommands(Document &doc, ChartHost &host, Prompts &prompts)
-    : doc_(doc), host_(host), prompts_(prompts) {}
+ElementCommands::ElementCommands(DocumentSession &session, ChartHost &host, Prompts &prompts)
+    : session_(session), doc_(session.doc()), host_(host), prompts_(prompts) {}
 
 void ElementCommands::addElement(ElementKind kind) {
-    const std::optional<int> added = doc_.AddNode(kind);
+    const std::optional<int> added = session_.beginNewElement(kind);
     if (!added) {
         prompts_.tell(MessageIcon::Error, doc_.messages().text(Msg::mError),
                       QStringLiteral("The chart already holds %1 elements; no more can be added.")
                           .arg(kMaxNodes));
         return;
     }
-    host_.RequestRedraw();
-    const std::int32_t id = doc_.NodeTable[*added].id;
-    // The editor may already have taken the cancelled element away itself.
-    const auto stillThere = [&] {
-        return *added == doc_.NodeTable.NodeCount() - 1 && doc_.NodeTable[*added].id == id;
-    };
-    if (!host_.NModifyClick(true) && stillThere()) {
-        // Nothing links to an element that was never applied, so taking it
-        // off the end leaves the table as it was.
-        doc_.NodeTable.remove(*added);
-        doc_.CurrentNode = -1;
-        host_.RequestRedraw();
+    // An element that was never applied is no part of the document.
+    const bool applied = host_.NModifyClick(true);
+    if (const std::optional<int> pending = session_.newElement()) {
+        if (applied) {
+            session_.applyNewElement(doc_.NodeTable[*pending]);
+        } else {
+            session_.discardNewElement();
+        }
     }
     restoreCursors();
 }
 
 void ElementCommands::NModifyClick() {
-    if (doc_.CurrentNode != -1)
+    if (session_.view().CurrentNode != -1)
         host_.NModifyClick(false);
 }
 
 void ElementCommands::NDelClick() {
-    if (doc_.CurrentNode == -1)
+    if (session_.view().CurrentNode == -1)
         return;
-    doc_.DeleteNode(doc_.CurrentNode);
+    session_.deleteElements({session_.view().CurrentNode});
     host_.RequestRedraw();
     restoreCursors();
 }
@@ -75,8 +72,7 @@ void ElementCommands::NdelSelectedClick() {
         deleteSelectedQuestion(doc_, count, doc_.NodeTable[selected.back()].name);
     if (prompts_.ask(doc_.messages().text(Msg::mRemove), question, false) != Answer::Yes)
         return;
-    doc_.DeleteSelectedNodes();
-    host_.RequestRedraw();
+    session_.deleteElements(selected);
     restoreCursors();
     host_.setDelSelectedVisible(false);
 }

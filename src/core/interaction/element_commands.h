@@ -6,6 +6,7 @@ namespace kinvarro {
 
 class ChartHost;
 class Document;
+class DocumentSession;
 class Prompts;
 
 /// Which items of the chart's context menu show; "Удалить выделенные
@@ -25,7 +26,7 @@ PopupMenuItems PopupMenu1Popup(const Document &doc);
 /// The commands of the chart's context menu, which add and remove elements.
 class ElementCommands {
   public:
-    ElementCommands(Document &doc, ChartHost &host, Prompts &prompts);
+    ElementCommands(DocumentSession &session, ChartHost &host, Prompts &prompts);
 
     /// `NAddClick` and `NaddhistoricalClick`: adds an element at the last
     /// press and opens its editor; cancelling that first editing removes it.
@@ -40,7 +41,8 @@ class ElementCommands {
   private:
     void restoreCursors();
 
-    Document &doc_;
+    DocumentSession &session_;
+    const Document &doc_;
     ChartHost &host_;
     Prompts &prompts_;
 };

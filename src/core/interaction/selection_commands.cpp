@@ -1,24 +1,24 @@
 #include "interaction/selection_commands.h"
 
+#include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "model/document.h"
 #include "render/view_mapping.h"
 
 namespace kinvarro {
 
-void SelectAllElements(Document &doc, ChartHost &host) {
-    ElementTable &table = doc.NodeTable;
-    for (int i = 0; i < table.NodeCount(); ++i)
-        table.setSelected(i, true);
+void SelectAllElements(DocumentSession &session, ChartHost &host) {
+    session.selectAll();
     host.setDelSelectedVisible(true);
     host.RequestRedraw();
 }
 
-void SelectSide(Document &doc, ChartHost &host, ChartSide side) {
+void SelectSide(DocumentSession &session, ChartHost &host, ChartSide side) {
+    const Document &doc = session.doc();
     const ViewMapping map(doc);
-    const Coord pressX = Coord(doc.LastMouseX) - doc.ViewOriginX;
-    const Coord pressY = Coord(doc.LastMouseY) - doc.ViewOriginY;
-    ElementTable &table = doc.NodeTable;
+    const Coord pressX = Coord(doc.view.LastMouseX) - doc.view.ViewOriginX;
+    const Coord pressY = Coord(doc.view.LastMouseY) - doc.view.ViewOriginY;
+    const ElementTable &table = doc.NodeTable;
     bool any = false;
     for (int i = 0; i < table.NodeCount(); ++i) {
         const Coord x = map.S(table[i].x);
@@ -39,7 +39,7 @@ void SelectSide(Document &doc, ChartHost &host, ChartSide side) {
                 break;
         }
         if (onSide) {
-            table.setSelected(i, true);
+            session.setSelected(i, true);
             any = true;
         }
     }

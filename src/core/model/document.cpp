@@ -4,6 +4,7 @@
 #include <QTextDocument>
 #include <random>
 
+#include "model/grid_snap.h"
 #include "render/view_geometry.h"
 #include "text/cp1251.h"
 
@@ -45,10 +46,10 @@ std::optional<int> Document::AddNode(ElementKind kind) {
     node.kind = kind;
     node.name =
         toCp1251(messages_->text(kind == kHistoricalEvent ? Msg::mTimeLine : Msg::mNewElement));
-    node.x = ToChart(LastMouseX - ViewOriginX, settings.scale);
-    node.y = ToChart(LastMouseY - ViewOriginY, settings.scale);
+    node.x = ToChart(view.LastMouseX - view.ViewOriginX, settings.scale);
+    node.y = ToChart(view.LastMouseY - view.ViewOriginY, settings.scale);
     const int index = NodeTable.append(std::move(node));
-    CurrentNode = index;
+    view.CurrentNode = index;
     MeasureNameExtent(index);
     if (settings.alignToGrid)
         AlignToGrid(*this, index);
@@ -57,14 +58,14 @@ std::optional<int> Document::AddNode(ElementKind kind) {
 
 void Document::DeleteNode(int d) {
     NodeTable.remove(d);
-    CurrentNode = -1;
+    view.CurrentNode = -1;
     MarkModified();
 }
 
 int Document::DeleteSelectedNodes() {
     const int removed = NodeTable.removeSelected();
     if (removed > 0) {
-        CurrentNode = -1;
+        view.CurrentNode = -1;
         MarkModified();
     }
     return removed;
@@ -74,10 +75,10 @@ void Document::MoveNodeToEnd(int a) {
     if (a < 0)
         return;
     NodeTable.moveToEnd(a);
-    if (CurrentNode > a) {
-        --CurrentNode;
-    } else if (CurrentNode == a) {
-        CurrentNode = NodeTable.NodeCount() - 1;
+    if (view.CurrentNode > a) {
+        --view.CurrentNode;
+    } else if (view.CurrentNode == a) {
+        view.CurrentNode = NodeTable.NodeCount() - 1;
     }
     MarkModified();
 }
@@ -88,6 +89,15 @@ void Document::MeasureNameExtent(int i) {
     NodeTable.nameExtent(i) = MeasureMultiLineText(node.name, fontForRecord(font));
 }
 
+void Document::MeasureEditedName(int i) {
+    NodeTable.nameExtent(i) = EditedNameExtent(NodeTable[i], settings);
+}
+
+NameExtent EditedNameExtent(const tnode &node, const DocumentSettings &settings) {
+    const bool own = node.isPerson() && node.font.isSet();
+    return MeasureMultiLineText(node.name, fontForRecord(own ? node.font : settings.chartFont));
+}
+
 void Document::MeasureAllNames() {
     for (int i = 0; i < NodeTable.NodeCount(); ++i)
         MeasureNameExtent(i);
@@ -95,13 +105,13 @@ void Document::MeasureAllNames() {
 
 void Document::ClearTable() {
     NodeTable.clear();
-    CurrentNode = -1;
+    view.CurrentNode = -1;
 }
 
 void Document::ResetSettings() {
     settings.reset();
-    ViewOriginX = 0;
-    ViewOriginY = 0;
+    view.ViewOriginX = 0;
+    view.ViewOriginY = 0;
     NodeTable.clearSelection();
 }
 
@@ -109,12 +119,12 @@ void Document::adoptLoaded(Document &loaded) {
     std::swap(NodeTable, loaded.NodeTable);
     std::swap(settings, loaded.settings);
     std::swap(info_, loaded.info_);
-    ViewOriginX = 0;
-    ViewOriginY = 0;
-    LastMouseX = -1;
-    LastMouseY = -1;
+    view.ViewOriginX = 0;
+    view.ViewOriginY = 0;
+    view.LastMouseX = -1;
+    view.LastMouseY = -1;
     // The old index would point into the new table.
-    CurrentNode = -1;
+    view.CurrentNode = -1;
 }
 
 QString TitleFor(const QString &baseCaption, const QString &fileName) {

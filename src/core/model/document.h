@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "model/chart_view_state.h"
 #include "model/document_settings.h"
 #include "model/element_table.h"
 #include "settings/message_table.h"
@@ -26,17 +27,16 @@ class Document {
     ElementTable NodeTable;
     DocumentSettings settings;
 
-    std::int32_t ViewOriginX = 0;
-    std::int32_t ViewOriginY = 0;
-    std::int32_t LastMouseX = -1;
-    std::int32_t LastMouseY = -1;
-    int CurrentNode = -1;
+    /// The view beside the chart; the selection stays in the table's parallel array.
+    ChartViewState view;
     bool DocumentModified = false;
     QString CurrentFileName;
 
     /// The information text, held as rich text while the document is open.
     QTextDocument &info() { return *info_; }
     const QTextDocument &info() const { return *info_; }
+    /// Exchanges the information text with `other` (the edit history keeps the other one).
+    void swapInfo(std::unique_ptr<QTextDocument> &other) { std::swap(info_, other); }
 
     /// Texts for new elements' names; defaults to the built-in messages.
     void setMessages(const MessageTable *messages) { messages_ = messages; }
@@ -51,6 +51,8 @@ class Document {
     /// Brings element a to the top of the painting order; -1 does nothing.
     void MoveNodeToEnd(int a);
     void MeasureNameExtent(int i);
+    /// Measures as the editors do on Apply (see EditedNameExtent).
+    void MeasureEditedName(int i);
     void MeasureAllNames();
     void ClearTable();
     void ResetSettings();
@@ -67,6 +69,10 @@ class Document {
     std::unique_ptr<QTextDocument> info_;
     const MessageTable *messages_;
 };
+
+/// The extent an editor's Apply gives a name: a person's in its own font when
+/// it has one, a historical event's always in the chart font it is drawn in.
+NameExtent EditedNameExtent(const tnode &node, const DocumentSettings &settings);
 
 /// "BaseCaption - name" for a file (folder and extension dropped), or the base alone.
 QString TitleFor(const QString &baseCaption, const QString &fileName);

@@ -95,6 +95,68 @@ void ElementTable::moveToEnd(int a) {
     }
 }
 
+void ElementTable::moveFromEnd(int a) {
+    selectedListValid_ = false;
+    const int last = NodeCount() - 1;
+    std::rotate(nodes_.begin() + a, nodes_.begin() + last, nodes_.end());
+    std::rotate(extents_.begin() + a, extents_.begin() + last, extents_.end());
+    std::rotate(selected_.begin() + a, selected_.begin() + last, selected_.end());
+    auto renumber = [a, last](std::int32_t &link) {
+        if (link == last) {
+            link = a;
+        } else if (link >= a && link < last) {
+            ++link;
+        }
+    };
+    for (tnode &node : nodes_) {
+        renumber(node.motherIndex);
+        renumber(node.fatherIndex);
+    }
+}
+
+void ElementTable::restoreRemoved(const std::vector<Removed> &removed) {
+    if (removed.empty())
+        return;
+    selectedListValid_ = false;
+    const int kept = NodeCount();
+    const int total = kept + int(removed.size());
+    // Where each element that stayed goes back to.
+    std::vector<int> oldIndex(static_cast<std::size_t>(kept));
+    std::vector<tnode> nodes;
+    std::vector<NameExtent> extents;
+    std::vector<std::uint8_t> selected;
+    nodes.reserve(std::size_t(total));
+    extents.reserve(std::size_t(total));
+    selected.reserve(std::size_t(total));
+    std::size_t next = 0;
+    int from = 0;
+    for (int i = 0; i < total; ++i) {
+        if (next < removed.size() && removed[next].index == i) {
+            nodes.push_back(removed[next].node);
+            extents.push_back(removed[next].extent);
+            selected.push_back(0);
+            ++next;
+        } else {
+            oldIndex[std::size_t(from)] = i;
+            nodes.push_back(std::move(nodes_[std::size_t(from)]));
+            extents.push_back(extents_[std::size_t(from)]);
+            selected.push_back(selected_[std::size_t(from)]);
+            ++from;
+        }
+    }
+    auto renumber = [&](std::int32_t &link) {
+        if (link >= 0 && link < kept)
+            link = oldIndex[std::size_t(link)];
+    };
+    for (int i : oldIndex) {
+        renumber(nodes[std::size_t(i)].motherIndex);
+        renumber(nodes[std::size_t(i)].fatherIndex);
+    }
+    nodes_ = std::move(nodes);
+    extents_ = std::move(extents);
+    selected_ = std::move(selected);
+}
+
 void ElementTable::clear() {
     selectedListValid_ = false;
     nodes_.clear();

@@ -37,6 +37,19 @@ class ElementTable {
     int removeSelected();
     /// Moves element a to the last place and renumbers the links.
     void moveToEnd(int a);
+    /// The reverse of moveToEnd(a): the last element goes back to place a.
+    void moveFromEnd(int a);
+
+    /// An element taken out of the table, with the place it had.
+    struct Removed {
+        int index = 0;
+        tnode node;
+        NameExtent extent;
+    };
+    /// Puts removed elements back at their places (ascending `index`), undoing
+    /// removeSelected: links of the elements that stayed are renumbered back.
+    /// Links that pointed at a removed element stay -1; the caller restores them.
+    void restoreRemoved(const std::vector<Removed> &removed);
     /// Empties the table.
     void clear();
     void clearSelection();

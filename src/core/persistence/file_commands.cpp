@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "edit/document_session.h"
 #include "model/document.h"
 #include "persistence/native_format.h"
 
@@ -30,6 +31,19 @@ QString stripExtensions(QString name, std::initializer_list<const char *> extens
     return name;
 }
 
+// Linux names are case-sensitive: a name that ends in ".kvr" in any letter
+// case is the file itself; any other name gets ".kvr" added.
+QString nativeFileFor(const QString &path) {
+    if (hasExtension(path, ".KVR"))
+        return path;
+    return path + QStringLiteral(".kvr");
+}
+
+// The save dialog's proposal: the document's name without its extension.
+QString baseName(const QString &file) {
+    return hasExtension(file, ".KVR") ? file.left(file.size() - 4) : file;
+}
+
 }  // namespace
 
 const QString FileCommands::kOpenFilter =
@@ -42,23 +56,24 @@ bool hasExtension(const QString &name, const char *extension) {
     return name.right(4).toUpper() == QLatin1String(extension);
 }
 
-FileCommands::FileCommands(Document &doc, Prompts &prompts, QObject *parent)
-    : QObject(parent), doc_(doc), prompts_(prompts) {}
+FileCommands::FileCommands(DocumentSession &session, Prompts &prompts, QObject *parent)
+    : QObject(parent), session_(session), prompts_(prompts) {}
 
 QString FileCommands::title() const {
-    return TitleFor(baseCaption_, doc_.CurrentFileName);
+    return TitleFor(baseCaption_, session_.doc().CurrentFileName);
 }
 
 bool FileCommands::confirmDiscardChanges() {
-    if (!doc_.DocumentModified)
+    if (!session_.modified())
         return true;
-    const MessageTable &m = doc_.messages();
+    const MessageTable &m = session_.messages();
     switch (prompts_.ask(m.text(Msg::mDocWasChanged), m.text(Msg::mSaveChanges), true)) {
         case Answer::Cancel:
             return false;
         case Answer::Yes:
-            save();  // a cancelled save still lets the command go on
-            return true;
+            // A save that did not happen (cancelled, refused, failed) must not
+            // let the changes go.
+            return save();
         case Answer::No:
             return true;
     }
@@ -68,13 +83,9 @@ bool FileCommands::confirmDiscardChanges() {
 void FileCommands::newDocument() {
     if (!confirmDiscardChanges())
         return;
-    doc_.DocumentModified = false;
-    doc_.CurrentFileName.clear();
+    session_.newDocument();
+    session_.fileName().clear();
     setTitle({});
-    doc_.ClearTable();
-    doc_.ViewOriginX = 0;
-    doc_.ViewOriginY = 0;
-    doc_.ResetSettings();
     saveFileName_.clear();
     emit documentReplaced();
 }
@@ -82,14 +93,9 @@ void FileCommands::newDocument() {
 void FileCommands::openFromMenu() {
     if (!confirmDiscardChanges())
         return;
-    const bool wasModified = doc_.DocumentModified;
-    doc_.DocumentModified = false;
     const auto choice = prompts_.chooseFileToOpen(openFilter_, startFolder_, QString());
-    if (!choice)
-        return;
-    // A failed load keeps the old chart on screen, so its changes are still unsaved.
-    if (!open(choice->path))
-        doc_.DocumentModified = wasModified;
+    if (choice)
+        open(choice->path);
 }
 
 void FileCommands::openPath(const QString &path) {
@@ -98,13 +104,13 @@ void FileCommands::openPath(const QString &path) {
 
 void FileCommands::openRecent(int index) {
     const QString path = recent_.entries().value(index);
-    if (!path.isEmpty())
+    if (!path.isEmpty() && confirmDiscardChanges())
         open(path);
 }
 
 bool FileCommands::open(const QString &path) {
-    doc_.LastMouseX = -1;
-    doc_.LastMouseY = -1;
+    session_.view().LastMouseX = -1;
+    session_.view().LastMouseY = -1;
     if (flushPendingRedraw_)
         flushPendingRedraw_();
 
@@ -113,99 +119,107 @@ bool FileCommands::open(const QString &path) {
             reportError(QStringLiteral("GEDCOM import is not available yet."));
             return false;
         }
-        doc_.CurrentFileName.clear();
-        saveFileName_.clear();
         addRecentFile(path.left(path.size() - 4) + QStringLiteral(".ged"));
         const Status st = importGedcom_(path);
-        if (!st)
+        if (!st) {
             reportError(st.message());
+            return false;
+        }
+        session_.fileName().clear();
+        saveFileName_.clear();
+        setTitle({});
         emit documentReplaced();
-        return st.ok();
+        return true;
     }
 
-    const QString base = hasExtension(path, ".KVR") ? path.left(path.size() - 4) : path;
-    const QString file = base + QStringLiteral(".kvr");
+    QString file = nativeFileFor(path);
+    if (!QFileInfo::exists(file) && hasExtension(path, ".KVR"))
+        file = path.left(path.size() - 4) + QStringLiteral(".kvr");
     if (!QFileInfo::exists(file)) {
-        prompts_.tell(MessageIcon::Error, doc_.messages().text(Msg::mError),
-                      doc_.messages().text(Msg::mFileNotFound));
+        prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mError),
+                      session_.messages().text(Msg::mFileNotFound));
         return false;
     }
     addRecentFile(file);
+    Document loaded;
+    loaded.setMessages(&session_.messages());
+    // Open resets the settings first: what a file does not carry keeps the reset values.
+    loaded.settings = session_.settings();
+    loaded.ResetSettings();
     QStringList warnings;
-    if (Status st = ReadDocument(file, doc_, &warnings); !st) {
-        prompts_.tell(MessageIcon::Error, doc_.messages().text(Msg::mKinvarro), st.message());
+    if (Status st = ReadDocument(file, loaded, &warnings); !st) {
+        prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mKinvarro), st.message());
         return false;
     }
-    doc_.CurrentFileName = file;
-    saveFileName_ = base;
+    session_.replaceDocument(loaded, false);
+    session_.fileName() = file;
+    saveFileName_ = file;
     setTitle(file);
     emit documentReplaced();
     if (!warnings.isEmpty()) {
-        prompts_.tell(MessageIcon::Warning, doc_.messages().text(Msg::mKinvarro),
+        prompts_.tell(MessageIcon::Warning, session_.messages().text(Msg::mKinvarro),
                       warnings.join('\n'));
     }
     return true;
 }
 
-void FileCommands::save() {
-    QString name = saveFileName_;
-    if (name.isEmpty()) {
+bool FileCommands::save() {
+    QString file = saveFileName_;
+    if (file.isEmpty()) {
         const auto choice =
             prompts_.chooseFileToSave(saveFilter_, startFolder_, QString(), kNativeType);
         if (!choice)
-            return;
-        name = choice->path;
+            return false;
+        file = nativeFileFor(stripExtensions(choice->path, {".HTM"}));
     }
-    name = stripExtensions(name, {".KVR", ".HTM"});
-    saveFileName_ = name;
-    const QString file = name + QStringLiteral(".kvr");
     addRecentFile(file);
     // The owner's write bit plays the part of the read-only attribute.
     if (QFileInfo::exists(file) && !(QFile::permissions(file) & QFileDevice::WriteOwner)) {
-        const MessageTable &m = doc_.messages();
+        const MessageTable &m = session_.messages();
         if (prompts_.ask(m.text(Msg::mReadOnlyRequest), m.text(Msg::mReadOnly), false) !=
             Answer::Yes)
-            return;
+            return false;
         QFile::setPermissions(
             file, QFile::permissions(file) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     }
-    if (!writeNative(file))
-        return;
-    doc_.CurrentFileName = file;
-    setTitle(name);
-    doc_.DocumentModified = false;
+    return saveNativeTo(file);
 }
 
-void FileCommands::saveAs() {
+bool FileCommands::saveAs() {
     const auto choice =
-        prompts_.chooseFileToSave(saveFilter_, startFolder_, saveFileName_, kNativeType);
+        prompts_.chooseFileToSave(saveFilter_, startFolder_, baseName(saveFileName_), kNativeType);
     if (!choice)
-        return;
+        return false;
     const QString name = stripExtensions(choice->path, {".KVR", ".HTM", ".BMP", ".GED"});
-    saveFileName_ = name;
     switch (choice->typeIndex) {
         case kHtmlType:
             runExporter(exportHtml_, name + QStringLiteral(".htm"),
                         QStringLiteral("The HTML report"));
-            return;
+            return false;
         case kDiagramType:
             runExporter(exportDiagram_, name + QStringLiteral(".bmp"),
                         QStringLiteral("The diagram"));
-            return;
+            return false;
         case kGedcomType:
             runExporter(exportGedcom_, name + QStringLiteral(".ged"),
                         QStringLiteral("GEDCOM export"));
-            return;
+            return false;
         default:
             break;
     }
-    const QString file = name + QStringLiteral(".kvr");
+    const QString file = nativeFileFor(stripExtensions(choice->path, {".HTM", ".BMP", ".GED"}));
     addRecentFile(file);
+    return saveNativeTo(file);
+}
+
+bool FileCommands::saveNativeTo(const QString &file) {
     if (!writeNative(file))
-        return;
-    doc_.CurrentFileName = file;
-    setTitle(name);
-    doc_.DocumentModified = false;
+        return false;
+    saveFileName_ = file;
+    session_.fileName() = file;
+    setTitle(file);
+    session_.markSaved();
+    return true;
 }
 
 void FileCommands::runExporter(const Exporter &exporter, const QString &path, const QString &what) {
@@ -218,7 +232,7 @@ void FileCommands::runExporter(const Exporter &exporter, const QString &path, co
 }
 
 bool FileCommands::writeNative(const QString &path) {
-    if (Status st = WriteDocument(path, doc_); !st) {
+    if (Status st = WriteDocument(path, session_.doc()); !st) {
         reportError(st.message());
         return false;
     }
@@ -231,7 +245,7 @@ void FileCommands::addRecentFile(const QString &path) {
 }
 
 void FileCommands::reportError(const QString &text) {
-    prompts_.tell(MessageIcon::Error, doc_.messages().text(Msg::mError), text);
+    prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mError), text);
 }
 
 void FileCommands::setTitle(const QString &fileName) {

@@ -10,7 +10,7 @@
 
 namespace kinvarro {
 
-class Document;
+class DocumentSession;
 
 /// The commands of the "Файл" menu: New, Open, Save, Save As and the recent
 /// documents. They decide names and extensions, ask their questions through
@@ -21,7 +21,7 @@ class FileCommands : public QObject {
     /// A writer or reader of another format; unset ones are reported as not available.
     using Exporter = std::function<Status(const QString &path)>;
 
-    FileCommands(Document &doc, Prompts &prompts, QObject *parent = nullptr);
+    FileCommands(DocumentSession &session, Prompts &prompts, QObject *parent = nullptr);
 
     /// The first half of every title, taken from the main window at start-up.
     void setBaseCaption(const QString &caption) { baseCaption_ = caption; }
@@ -45,20 +45,24 @@ class FileCommands : public QObject {
     }
 
     RecentFiles &recentFiles() { return recent_; }
+    /// The file Save writes, with the extension as the user gave it; empty for a new document.
     const QString &saveFileName() const { return saveFileName_; }
     QString title() const;
 
-    /// Asks whether to save a changed document. Returns false when the user cancels.
+    /// Asks whether to save a changed document. Returns false when the user
+    /// cancels or the save he asked for did not happen: the command stops then.
     bool confirmDiscardChanges();
 
     void newDocument();
     /// Open from the menu: asks about changes, then shows the open dialog.
     void openFromMenu();
-    /// Open without questions (recent list, command line).
+    /// Open without questions (command line).
     void openPath(const QString &path);
+    /// Open a recent document: asks about changes as Open does.
     void openRecent(int index);
-    void save();
-    void saveAs();
+    /// Returns whether the document was written.
+    bool save();
+    bool saveAs();
 
   signals:
     void titleChanged(const QString &title);
@@ -71,11 +75,13 @@ class FileCommands : public QObject {
     bool open(const QString &path);
     void addRecentFile(const QString &path);
     bool writeNative(const QString &path);
+    /// Saves the native document to `file` and makes it the document's own file.
+    bool saveNativeTo(const QString &file);
     void runExporter(const Exporter &exporter, const QString &path, const QString &what);
     void reportError(const QString &text);
     void setTitle(const QString &fileName);
 
-    Document &doc_;
+    DocumentSession &session_;
     Prompts &prompts_;
     RecentFiles recent_;
     QString saveFileName_;

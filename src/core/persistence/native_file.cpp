@@ -12,7 +12,7 @@ constexpr qint64 kLargestDocumentFile = qint64(1) << 30;
 
 }  // namespace
 
-Status ReadDocument(const QString &path, Document &doc, QStringList *warnings) {
+Status ReadDocument(const QString &path, Document &loaded, QStringList *warnings) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Status::failure(
@@ -29,17 +29,7 @@ Status ReadDocument(const QString &path, Document &doc, QStringList *warnings) {
             QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
     }
 
-    Document loaded;
-    loaded.setMessages(&doc.messages());
-    loaded.settings = doc.settings;  // the reset keeps the picture and the font's character set
-    loaded.ResetSettings();
-    QStringList loadWarnings;
-    if (Status st = readNativeDocument(bytes, loaded, &loadWarnings); !st)
-        return st;
-    doc.adoptLoaded(loaded);
-    if (warnings)
-        *warnings += loadWarnings;
-    return Status::success();
+    return readNativeDocument(bytes, loaded, warnings);
 }
 
 Status WriteDocument(const QString &path, const Document &doc) {

@@ -23,10 +23,10 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
 /// format cannot hold (a negative colour or size, a media path with ";").
 Status writeNativeDocument(const Document &doc, QByteArray &bytes);
 
-/// Opens `path` into `doc`. The file is read into a fresh document that takes
-/// `doc`'s place only on success, so a failed load leaves `doc` exactly as it was.
-/// The caller sets the file name, the title and the modified flag.
-Status ReadDocument(const QString &path, Document &doc, QStringList *warnings = nullptr);
+/// Reads `path` into `loaded`, a fresh document whose settings the caller has
+/// reset; the open document takes its place only on success, so a failed load
+/// changes nothing the user sees. On failure `loaded` must be discarded.
+Status ReadDocument(const QString &path, Document &loaded, QStringList *warnings = nullptr);
 
 /// Saves `doc` to `path` through a temporary file renamed over the target, so a
 /// failed save leaves the previous file intact.

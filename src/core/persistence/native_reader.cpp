@@ -7,6 +7,7 @@
 #include "markup/markup_reader.h"
 #include "markup/rich_text_document.h"
 #include "model/document.h"
+#include "model/grid_snap.h"
 #include "persistence/byte_reader.h"
 #include "persistence/native_format.h"
 #include "render/view_geometry.h"

@@ -160,7 +160,7 @@ void PaintConnectionLines(CanvasPainter &canvas, const Document &doc, int child,
         return;
     const LineContext ctx{canvas, doc, ViewMapping(doc), pass == PaintPass::Shadow ? 5 : 0};
     const DocumentSettings &s = doc.settings;
-    const int current = doc.CurrentNode;
+    const int current = doc.view.CurrentNode;
     const bool highlighted =
         current != -1 && (current == child || current == mother || current == father);
     auto colour = [&](TColor normal) {

@@ -17,17 +17,17 @@ namespace {
 
 class ViewOriginRestorer {
   public:
-    explicit ViewOriginRestorer(Document &doc)
-        : doc_(doc), x_(doc.ViewOriginX), y_(doc.ViewOriginY) {}
+    explicit ViewOriginRestorer(ChartViewState &view)
+        : view_(view), x_(view.ViewOriginX), y_(view.ViewOriginY) {}
     ~ViewOriginRestorer() {
-        doc_.ViewOriginX = x_;
-        doc_.ViewOriginY = y_;
+        view_.ViewOriginX = x_;
+        view_.ViewOriginY = y_;
     }
     ViewOriginRestorer(const ViewOriginRestorer &) = delete;
     ViewOriginRestorer &operator=(const ViewOriginRestorer &) = delete;
 
   private:
-    Document &doc_;
+    ChartViewState &view_;
     std::int32_t x_;
     std::int32_t y_;
 };
@@ -92,8 +92,8 @@ Status checkSize(const TileGrid &grid) {
 
 }  // namespace
 
-Status ExportDiagram(Document &doc, QSize chartArea, const ScrollBars &bars,
-                     const SceneInputs &inputs, const QString &destination,
+Status ExportDiagram(const Document &doc, ChartViewState &view, QSize chartArea,
+                     const ScrollBars &bars, const SceneInputs &inputs, const QString &destination,
                      ProgressDisplay *progress) {
     const TileGrid grid = DiagramTileGrid(bars, chartArea);
     if (Status status = checkSize(grid); !status)
@@ -111,7 +111,7 @@ Status ExportDiagram(Document &doc, QSize chartArea, const ScrollBars &bars,
         return Status::failure(
             QStringLiteral("Cannot create a temporary tile file: %1").arg(tileFile.errorString()));
 
-    const ViewOriginRestorer restorer(doc);
+    const ViewOriginRestorer restorer(view);
     const ProgressHider hider(progress);
     const ExportGauge gauge{progress, bars.ScrollBarV.Min(), bars.ScrollBarV.Max()};
     if (progress)
@@ -125,8 +125,8 @@ Status ExportDiagram(Document &doc, QSize chartArea, const ScrollBars &bars,
             progress->setPosition(tileY);
         for (std::int64_t column = 0; column < grid.columns; ++column) {
             const auto tileX = std::int32_t(grid.columnStart(column));
-            doc.ViewOriginX = -tileX;
-            doc.ViewOriginY = -tileY;
+            view.ViewOriginX = -tileX;
+            view.ViewOriginY = -tileY;
             PaintScene(canvas, doc, inputs);
             if (Status status = AppendTile(tileFile, tileX, tileY, canvas.image(), rowBuffer);
                 !status)

@@ -10,6 +10,7 @@
 namespace kinvarro {
 
 class Document;
+struct ChartViewState;
 class ProgressDisplay;
 
 /// Writes the whole chart to `destination` as one 24-bit BMP: the scene is
@@ -19,8 +20,10 @@ class ProgressDisplay;
 /// anything, an image too large for the BMP size fields or for the free disk
 /// space. The view origin is restored in every case; on failure no partial
 /// file is left. The caller repaints the view afterwards.
-Status ExportDiagram(Document &doc, QSize chartArea, const ScrollBars &bars,
-                     const SceneInputs &inputs, const QString &destination,
+/// `view` is `doc`'s own view state: the export moves it over the chart tile by
+/// tile and puts it back.
+Status ExportDiagram(const Document &doc, ChartViewState &view, QSize chartArea,
+                     const ScrollBars &bars, const SceneInputs &inputs, const QString &destination,
                      ProgressDisplay *progress = nullptr);
 
 }  // namespace kinvarro

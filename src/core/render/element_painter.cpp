@@ -60,7 +60,7 @@ void paintPerson(CanvasPainter &canvas, const Document &doc, int index, PaintPas
 
     const TColor sexFill = fillColorForSex(s, node.sex);
     TColor fill = node.ownColor != kNoOwnColor ? node.ownColor : sexFill;
-    if (index == doc.CurrentNode || doc.NodeTable.selected(index)) {
+    if (index == doc.view.CurrentNode || doc.NodeTable.selected(index)) {
         canvas.setPenColor(s.selectedLineColor);
         fill = sexFill;
     } else {

@@ -73,8 +73,8 @@ void paintGuides(CanvasPainter &canvas, const Document &doc, QPoint pointer) {
     canvas.setFont(font);
     canvas.setTextBackground(kWhite);
     // Pixels from the chart origin at the current scale, not chart units.
-    canvas.textOut(1, y + 1, QString::number(y - doc.ViewOriginY));
-    canvas.textOut(x + 1, 1, QString::number(x - doc.ViewOriginX));
+    canvas.textOut(1, y + 1, QString::number(y - doc.view.ViewOriginY));
+    canvas.textOut(x + 1, 1, QString::number(x - doc.view.ViewOriginX));
 }
 
 void paintRubberBand(CanvasPainter &canvas, const RubberBand &band) {
@@ -124,9 +124,9 @@ void PaintScene(ChartCanvas &surface, const Document &doc, const SceneInputs &in
     canvas.setPenWidth(BorderWidth(s));
     canvas.setPenColor(s.gridColor);
     if (s.showHGrid)
-        paintGridLines(canvas, view, s.hGridInterval, doc.ViewOriginY, canvas.height(), true);
+        paintGridLines(canvas, view, s.hGridInterval, doc.view.ViewOriginY, canvas.height(), true);
     if (s.showVGrid)
-        paintGridLines(canvas, view, s.vGridInterval, doc.ViewOriginX, canvas.width(), false);
+        paintGridLines(canvas, view, s.vGridInterval, doc.view.ViewOriginX, canvas.width(), false);
 
     if (s.showTimeLines) {
         for (int i = 0; i < table.NodeCount(); ++i) {

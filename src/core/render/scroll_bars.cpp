@@ -70,13 +70,13 @@ void UpdateScrollBars(const Document &doc, QSize chartArea, ScrollBars &bars) {
     SyncScrollBarPositions(doc, bars);
     v.LargeChange = chartArea.height() - chartArea.height() / 10;
     h.LargeChange = chartArea.width() - chartArea.width() / 10;
-    v.Visible = needsBar(v, doc.ViewOriginY, chartArea.height());
-    h.Visible = needsBar(h, doc.ViewOriginX, chartArea.width());
+    v.Visible = needsBar(v, doc.view.ViewOriginY, chartArea.height());
+    h.Visible = needsBar(h, doc.view.ViewOriginX, chartArea.width());
 }
 
 void SyncScrollBarPositions(const Document &doc, ScrollBars &bars) {
-    bars.ScrollBarV.setPosition(positionFor(doc.ViewOriginY));
-    bars.ScrollBarH.setPosition(positionFor(doc.ViewOriginX));
+    bars.ScrollBarV.setPosition(positionFor(doc.view.ViewOriginY));
+    bars.ScrollBarH.setPosition(positionFor(doc.view.ViewOriginX));
 }
 
 }  // namespace kinvarro

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <limits>
 
-#include "model/document.h"
 #include "render/text_lines.h"
 #include "text/cp1251.h"
 
@@ -68,22 +67,6 @@ QFont fontForRecord(const tmyfont &record) {
     font.setUnderline(record.style & kStyleUnderline);
     font.setItalic(record.style & kStyleItalic);
     return font;
-}
-
-void AlignToGrid(Document &doc, int index) {
-    tnode &node = doc.NodeTable[index];
-    const NameExtent extent = doc.NodeTable.nameExtent(index);
-    auto snap = [](std::int32_t position, std::int32_t size, std::int32_t interval) {
-        const std::int64_t centre = std::int64_t(position) + size / 2;
-        std::int64_t cell = (centre / interval) * interval;
-        cell += centre >= 0 ? interval / 2 : -(interval / 2);
-        return saturate(double(cell - size / 2));
-    };
-    const DocumentSettings &s = doc.settings;
-    if (s.hGridInterval > 1)
-        node.y = snap(node.y, extent.height, s.hGridInterval);
-    if (s.vGridInterval > 1)
-        node.x = snap(node.x, extent.width, s.vGridInterval);
 }
 
 }  // namespace kinvarro

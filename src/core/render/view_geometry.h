@@ -9,8 +9,6 @@
 
 namespace kinvarro {
 
-class Document;
-
 /// Chart units to pixels: truncation toward zero; a non-zero value never becomes 0.
 std::int32_t ToScreen(std::int32_t v, float scale);
 /// As ToScreen, rounding to nearest with ties to even.
@@ -30,9 +28,5 @@ QFontMetrics chartFontMetrics(const QFont &font);
 /// The QFont that draws a font record at scale 1. Sizes are points at 96 dpi,
 /// turned into whole pixels so that every paint device measures alike.
 QFont fontForRecord(const tmyfont &record);
-
-/// Snaps element `index` of `doc` so that its name box centre lies in the
-/// middle of its grid cell.
-void AlignToGrid(Document &doc, int index);
 
 }  // namespace kinvarro

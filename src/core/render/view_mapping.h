@@ -16,7 +16,9 @@ namespace kinvarro {
 class ViewMapping {
   public:
     explicit ViewMapping(const Document &doc)
-        : scale_(doc.settings.scale), originX_(doc.ViewOriginX), originY_(doc.ViewOriginY) {}
+        : scale_(doc.settings.scale),
+          originX_(doc.view.ViewOriginX),
+          originY_(doc.view.ViewOriginY) {}
 
     float scale() const { return scale_; }
     Coord originX() const { return originX_; }

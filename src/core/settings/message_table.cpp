@@ -48,6 +48,17 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mDateOfEndowment", "Дата рукоположения"},
     {"mPlaceOfBirth", "Место рождения"},
     {"mPlaceOfDeath", "Место смерти"},
+    {"mUndo", "Отменить"},
+    {"mRedo", "Вернуть"},
+    {"mActBringToFront", "перемещение на передний план"},
+    {"mActMove", "перемещение элементов"},
+    {"mActLink", "связь с родителем"},
+    {"mActEdit", "изменение элемента"},
+    {"mActAdd", "добавление элемента"},
+    {"mActDelete", "удаление элементов"},
+    {"mActSettings", "изменение настроек"},
+    {"mActInfo", "изменение информации"},
+    {"mActRenameMedia", "переименование медиа файла"},
 };
 
 }  // namespace

@@ -46,9 +46,21 @@ enum class Msg {
     mDateOfEndowment,
     mPlaceOfBirth,
     mPlaceOfDeath,
+    // The edit history's menu items and the names of its steps ("Undo <name>").
+    mUndo,
+    mRedo,
+    mActBringToFront,
+    mActMove,
+    mActLink,
+    mActEdit,
+    mActAdd,
+    mActDelete,
+    mActSettings,
+    mActInfo,
+    mActRenameMedia,
 };
 
-inline constexpr int kMessageCount = int(Msg::mPlaceOfDeath) + 1;
+inline constexpr int kMessageCount = int(Msg::mActRenameMedia) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
