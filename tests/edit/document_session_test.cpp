@@ -60,7 +60,8 @@ void randomEdit(DocumentSession &session, std::mt19937 &random) {
             break;
         }
         case 1:
-            session.setParentLink(anyElement(), random() % 2, int(random() % unsigned(count + 1)) - 1);
+            session.setParentLink(anyElement(), random() % 2,
+                                  int(random() % unsigned(count + 1)) - 1);
             break;
         case 2: {
             const int index = anyElement();
@@ -214,10 +215,10 @@ TEST(DocumentSession, ADragOfManyMovesIsOneStepWithItsSnapAndItsBringingToFront)
 
 TEST(DocumentSession, DeleteUndoRestoresEveryLinkThatPointedAtTheDeleted) {
     Document doc;
-    addPerson(doc, 0, 0);                 // 0
-    addPerson(doc, 0, 0, 0, -1);          // 1: mother 0
-    addPerson(doc, 0, 0, 1, 0);           // 2: mother 1, father 0
-    addPerson(doc, 0, 0, 2, 1);           // 3
+    addPerson(doc, 0, 0);         // 0
+    addPerson(doc, 0, 0, 0, -1);  // 1: mother 0
+    addPerson(doc, 0, 0, 1, 0);   // 2: mother 1, father 0
+    addPerson(doc, 0, 0, 2, 1);   // 3
     DocumentSession session{doc};
     const QByteArray before = saved(doc);
     session.deleteElements({0, 2});

@@ -27,8 +27,7 @@ DocumentSession::DocumentSession(QObject *parent)
     });
 }
 
-DocumentSession::DocumentSession(Document &doc, QObject *parent)
-    : QObject(parent), doc_(doc) {
+DocumentSession::DocumentSession(Document &doc, QObject *parent) : QObject(parent), doc_(doc) {
     connect(&undo_, &QUndoStack::indexChanged, this, [this] {
         if (!gestureOpen_)
             refreshModified();
