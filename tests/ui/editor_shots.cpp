@@ -78,7 +78,7 @@ int main(int argc, char **argv) {
         toCp1251(QString::fromUtf8("<`S=12><`F=Arial><`C=0><B>Иван</B> родился в <I>1910</I> "
                                    "году.\r\n<C><`C=255>Воевал 1941-1945"));
     doc.NodeTable[event].media = doc.NodeTable[person].media;
-    (void)LoadDescription(
+    LoadDescription(
         toCp1251(QString::fromUtf8("<`S=14><`F=Times New Roman><`C=8388608><C><B>Семья "
                                    "Ивановых</B>\r\n<L><`S=10><`F=Arial><`C=0>Собрано по "
                                    "<I>письмам</I> и <U>метрикам</U>.\r\n<R>2026")),

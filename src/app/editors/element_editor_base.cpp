@@ -63,11 +63,7 @@ ElementEditorBase::ElementEditorBase(DocumentSession &session, Prompts &prompts,
 
 bool ElementEditorBase::edit(int index) {
     index_ = index;
-    if (const Status loaded = LoadElement(doc_, index, fields_, *eDescription_->document());
-        !loaded) {
-        prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError), loaded.message());
-        return false;
-    }
+    LoadElement(doc_, index, fields_, *eDescription_->document());
     eName_->setPlainText(fields_.name);
     media_->load(fields_.media);
     eDescription_->moveCursor(QTextCursor::Start);

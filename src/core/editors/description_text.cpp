@@ -28,9 +28,9 @@ void RemoveTrailingEmptyLines(QTextDocument &doc) {
     }
 }
 
-Status LoadDescription(std::string_view markup, QTextDocument &doc) {
+void LoadDescription(std::string_view markup, QTextDocument &doc) {
     RichTextDocument rich(doc);
-    return MarkupToRichText(markup, rich);
+    MarkupToRichText(markup, rich);
 }
 
 std::string DescriptionMarkup(const QTextDocument &doc, QString *unmappable) {

@@ -17,7 +17,7 @@ void SetDefaultDescriptionFormat(QTextDocument &doc);
 void RemoveTrailingEmptyLines(QTextDocument &doc);
 
 /// Replaces the content of `doc` with the rich text read from `markup`.
-Status LoadDescription(std::string_view markup, QTextDocument &doc);
+void LoadDescription(std::string_view markup, QTextDocument &doc);
 
 /// The markup of `doc`; characters Windows-1251 cannot hold are appended to
 /// `unmappable` (and written as '?').

@@ -40,8 +40,8 @@ std::string NameForStorage(const QString &text) {
     return toCp1251(lines);
 }
 
-Status LoadElement(const Document &doc, int index, ElementFields &fields,
-                   QTextDocument &description) {
+void LoadElement(const Document &doc, int index, ElementFields &fields,
+                 QTextDocument &description) {
     const tnode &node = doc.NodeTable[index];
     const bool person = node.isPerson();
     fields = ElementFields{};
@@ -51,8 +51,7 @@ Status LoadElement(const Document &doc, int index, ElementFields &fields,
             fields.media << fromCp1251(entry);
     if (person)
         SetDefaultDescriptionFormat(description);
-    if (Status read = LoadDescription(node.description, description); !read)
-        return read;
+    LoadDescription(node.description, description);
     fields.sex = node.sex;
     fields.fatherItem = ParentItemForLink(node.fatherIndex);
     fields.motherItem = ParentItemForLink(node.motherIndex);
@@ -63,7 +62,6 @@ Status LoadElement(const Document &doc, int index, ElementFields &fields,
     FillFont(doc, node, fields);
     if (person)
         RemoveTrailingEmptyLines(description);
-    return Status::success();
 }
 
 QString UnstorableText(const ElementFields &fields, const QTextDocument &description) {

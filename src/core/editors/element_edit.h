@@ -33,8 +33,7 @@ struct ElementFields {
 /// Copies element `index` into fields; `description` receives its rich text.
 /// A person's description starts from the default face and loses trailing
 /// empty lines; an event's is read as it stands.
-Status LoadElement(const Document &doc, int index, ElementFields &fields,
-                   QTextDocument &description);
+void LoadElement(const Document &doc, int index, ElementFields &fields, QTextDocument &description);
 
 /// Characters of the name, description and media entries that Windows-1251
 /// cannot hold; applying is refused while this is not empty.

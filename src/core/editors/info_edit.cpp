@@ -10,9 +10,8 @@ namespace kinvarro {
 
 namespace {
 
-// Text written by the markup writer always reads back, so the copy cannot fail.
 void CopyThroughMarkup(const QTextDocument &from, QTextDocument &to) {
-    (void)LoadDescription(DescriptionMarkup(from), to);
+    LoadDescription(DescriptionMarkup(from), to);
 }
 
 }  // namespace

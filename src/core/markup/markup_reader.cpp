@@ -13,7 +13,7 @@ class Reader {
   public:
     explicit Reader(RichTextDocument &doc) : doc_(doc) {}
 
-    Status read(std::string_view markup);
+    void read(std::string_view markup);
 
   private:
     // Places the pending run with the current attributes (step 4).
@@ -30,7 +30,7 @@ class Reader {
         candidate_.clear();
     }
     bool applySwitchTag();
-    Status applyValueTag(char tag, std::string_view value);
+    bool applyValueTag(char tag, std::string_view value);
 
     RichTextDocument &doc_;
     CharAttributes attributes_;
@@ -71,23 +71,26 @@ bool Reader::applySwitchTag() {
     return false;
 }
 
-Status Reader::applyValueTag(char tag, std::string_view value) {
-    place();
+// Sets the attribute of a value tag; false, changing nothing, when a size or
+// colour is not an integer.
+bool Reader::applyValueTag(char tag, std::string_view value) {
     if (tag == 'F') {
+        place();
         attributes_.face = fromCp1251(value);
-        return Status::success();
+        return true;
     }
     const std::optional<std::int32_t> number = parseMarkupInteger(value);
     if (!number)
-        return notAnIntegerError(value);
+        return false;
+    place();
     if (tag == 'S')
         attributes_.size = *number;
     else
         attributes_.colour = *number;
-    return Status::success();
+    return true;
 }
 
-Status Reader::read(std::string_view markup) {
+void Reader::read(std::string_view markup) {
     const std::size_t n = markup.size();
     for (std::size_t i = 0; i < n; ++i) {
         const char c = markup[i];
@@ -127,10 +130,13 @@ Status Reader::read(std::string_view markup) {
                     const std::size_t close = markup.find('>', start);
                     const std::string_view value = markup.substr(
                         start, close == std::string_view::npos ? n - start : close - start);
-                    i = close == std::string_view::npos ? n : close;
+                    const std::size_t end = close == std::string_view::npos ? n : close + 1;
+                    // A tag with a value that is no number is text: whatever
+                    // a user typed never makes a document unreadable.
+                    if (!applyValueTag(c, value))
+                        pending_ += candidate_ + c + std::string(markup.substr(i + 1, end - i - 1));
                     candidate_.clear();
-                    if (Status status = applyValueTag(c, value); !status)
-                        return status;
+                    i = end - 1;
                 } else if (c == 'C' && candidate_ == "<") {
                     candidate_ = "<C";
                 } else {
@@ -160,16 +166,15 @@ Status Reader::read(std::string_view markup) {
     pending_ += candidate_;
     candidate_.clear();
     place();
-    return Status::success();
 }
 
 }  // namespace
 
-Status MarkupToRichText(std::string_view markup, RichTextDocument &doc) {
+void MarkupToRichText(std::string_view markup, RichTextDocument &doc) {
     doc.clear();
     if (const std::size_t nul = markup.find('\0'); nul != std::string_view::npos)
         markup = markup.substr(0, nul);
-    return Reader(doc).read(markup);
+    Reader(doc).read(markup);
 }
 
 }  // namespace kinvarro

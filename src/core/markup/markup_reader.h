@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "common/status.h"
 #include "markup/rich_text_document.h"
 
 namespace kinvarro {
@@ -16,9 +15,8 @@ namespace kinvarro {
 ///   "C" that rest must be an integer.
 /// - Size and colour values are read by `parseMarkupInteger`: signed decimal
 ///   in the 32-bit range, or "$" followed by hexadecimal digits.
-///
-/// A value that is not an integer fails with a message naming it; the runs
-/// placed before the tag (including the text just before it) stay in `doc`.
-Status MarkupToRichText(std::string_view markup, RichTextDocument &doc);
+/// - A size or colour tag whose value is not such an integer is no tag: it
+///   reads as the text it is, so no text can make a document unreadable.
+void MarkupToRichText(std::string_view markup, RichTextDocument &doc);
 
 }  // namespace kinvarro

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
 
 #include "text/cp1251.h"
 
@@ -85,6 +86,41 @@ void appendTags(std::string &out, WriterState &state, const PositionAttributes &
     }
 }
 
+// Whether the reader could take the '<' at `at` of `text` for the start of a
+// tag: it is followed by a tag letter, a line break, or the end of the run
+// (the next run may go on with such a letter).
+bool couldStartTag(std::string_view text, std::size_t at) {
+    if (at + 1 >= text.size())
+        return true;
+    switch (text[at + 1]) {
+        case 'B':
+        case 'I':
+        case 'U':
+        case '/':
+        case 'L':
+        case 'R':
+        case 'C':
+        case '`':
+        case '\r':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Appends the text of a run. The markup has no escape, so a '<' that could
+// begin a tag is followed by a tag that changes nothing: it ends the reader's
+// tag candidate there, and the text reads back as typed.
+void appendText(std::string &out, const WriterState &state, QStringView text, QString *unmappable) {
+    std::string bytes;
+    appendCp1251(bytes, text, unmappable);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        out += bytes[i];
+        if (bytes[i] == '<' && couldStartTag(bytes, i))
+            out += state.underline ? "<U>" : "</U>";
+    }
+}
+
 }  // namespace
 
 std::string RichTextToMarkup(const RichTextDocument &doc, QString *unmappable) {
@@ -98,7 +134,7 @@ std::string RichTextToMarkup(const RichTextDocument &doc, QString *unmappable) {
         const PositionAttributes at = doc.attributesAt(i);
         const qsizetype end = std::clamp(at.runEnd, i + 1, text.size());
         appendTags(out, state, at, unmappable);
-        appendCp1251(out, QStringView(text).mid(i, end - i), unmappable);
+        appendText(out, state, QStringView(text).mid(i, end - i), unmappable);
         i = end;
     }
     return out;

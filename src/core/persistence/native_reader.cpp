@@ -140,10 +140,7 @@ Status readInformationText(ByteReader &in, Document &doc) {
             QStringLiteral("The file is damaged: its information text is not terminated."));
     }
     RichTextDocument rich(doc.info());
-    if (Status st = MarkupToRichText(markup, rich); !st) {
-        return Status::failure(
-            QStringLiteral("The information text cannot be read: %1").arg(st.message()));
-    }
+    MarkupToRichText(markup, rich);
     return Status::success();
 }
 

@@ -158,7 +158,7 @@ Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
 
     RichTextDocument info(const_cast<QTextDocument &>(doc.info()));
     QString unmappable;
-    out.zstring(RichTextToMarkup(info, &unmappable));
+    f.text(RichTextToMarkup(info, &unmappable), "The information text");
     if (!unmappable.isEmpty()) {
         f.fail(QStringLiteral("The information text holds characters that cannot be stored: %1")
                    .arg(unmappable));
