@@ -93,8 +93,7 @@ void ApplyElement(Document &doc, int index, const ElementFields &fields,
         node.motherIndex = ParentLinkForItem(fields.motherItem);
     } else {
         // Time lines are always drawn in the chart font.
-        doc.NodeTable.nameExtent(index) =
-            MeasureMultiLineText(node.name, fontForRecord(doc.settings.chartFont));
+        doc.NodeTable.nameExtent(index) = MeasureMultiLineText(node.name, doc.settings.chartFont);
     }
     node.description = DescriptionMarkup(description);
     node.ownColor = fields.useColor ? fields.swatch : kNoOwnColor;

@@ -4,7 +4,9 @@
 #include <QTextDocument>
 #include <random>
 
-#include "render/view_geometry.h"
+#include "model/chart_units.h"
+#include "model/grid_snap.h"
+#include "model/name_measure.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -85,7 +87,7 @@ void Document::MoveNodeToEnd(int a) {
 void Document::MeasureNameExtent(int i) {
     const tnode &node = NodeTable[i];
     const tmyfont &font = node.font.isSet() ? node.font : settings.chartFont;
-    NodeTable.nameExtent(i) = MeasureMultiLineText(node.name, fontForRecord(font));
+    NodeTable.nameExtent(i) = MeasureMultiLineText(node.name, font);
 }
 
 void Document::MeasureAllNames() {

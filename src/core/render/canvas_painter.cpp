@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "render/thin_line.h"
-#include "render/view_geometry.h"
 
 namespace kinvarro {
 namespace {
@@ -55,15 +54,13 @@ bool clipSegment(QLineF &line, double left, double top, double right, double bot
 
 CanvasPainter::CanvasPainter(ChartCanvas &canvas)
     : painter_(&canvas.image()),
-      measureCache_(canvas.measureCache()),
       bits_(reinterpret_cast<QRgb *>(canvas.image().bits())),
       pixelsPerLine_(canvas.image().bytesPerLine() / qsizetype(sizeof(QRgb))),
       width_(canvas.width()),
       height_(canvas.height()),
       ratio_(canvas.devicePixelRatio()),
-      qfont_(fontForRecord(font_)),
-      metrics_(chartFontMetrics(qfont_)) {
-    painter_.setFont(qfont_);
+      advances_(AdvanceTable::of(font_)) {
+    painter_.setFont(advances_->font());
 }
 
 CanvasPainter::~CanvasPainter() = default;
@@ -74,32 +71,31 @@ void CanvasPainter::setFont(const tmyfont &font) {
     font_ = font;
     if (sameFace)
         return;
-    qfont_ = fontForRecord(font_);
-    metrics_ = chartFontMetrics(qfont_);
-    painter_.setFont(qfont_);
+    advances_ = AdvanceTable::of(font_);
+    painter_.setFont(advances_->font());
 }
 
-const MeasuredText &CanvasPainter::measureLines(std::string_view text) {
-    return measureCache_.measure(font_, metrics_, text);
+MeasuredText CanvasPainter::measureLines(std::string_view text) const {
+    return MeasureLines(text, *advances_);
 }
 
 QSize CanvasPainter::textExtent(const QString &line) const {
-    return QSize(metrics_.horizontalAdvance(line), metrics_.height());
+    return QSize(advances_->metrics().horizontalAdvance(line), advances_->lineHeight());
 }
 
 void CanvasPainter::textOut(Coord x, Coord y, const QString &line) {
-    textOut(x, y, line, metrics_.horizontalAdvance(line));
+    textOut(x, y, line, advances_->metrics().horizontalAdvance(line));
 }
 
 void CanvasPainter::textOut(Coord x, Coord y, const QString &line, int lineWidth) {
-    const int lineHeight = metrics_.height();
+    const int lineHeight = advances_->lineHeight();
     if (textBackground_)
         fillRect(x, y, x + lineWidth, y + lineHeight, *textBackground_);
     // Glyphs may overhang their cell a little; a line height of margin is ample.
     if (x >= width_ || y >= height_ || x + lineWidth + lineHeight <= 0 || y + 2 * lineHeight <= 0)
         return;
     applyQtPen(QPen(QColor(toQRgb(font_.color))));
-    painter_.drawText(QPointF(double(x), double(y + metrics_.ascent())), line);
+    painter_.drawText(QPointF(double(x), double(y + advances_->ascent())), line);
 }
 
 void CanvasPainter::moveTo(Coord x, Coord y) {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
+#include "model/advance_table.h"
 #include "model/tnode.h"
 #include "render/chart_canvas.h"
 #include "render/text_lines.h"
@@ -58,9 +58,10 @@ class CanvasPainter {
     /// The font text is written and measured in.
     void setFont(const tmyfont &font);
     const tmyfont &font() const { return font_; }
-    const QFontMetrics &fontMetrics() const { return metrics_; }
+    /// Advances and line height of the current font.
+    const AdvanceTable &advances() const { return *advances_; }
     /// The lines of a multi-line name measured in the current font.
-    const MeasuredText &measureLines(std::string_view text);
+    MeasuredText measureLines(std::string_view text) const;
     /// Width and height of one line of text in the current font.
     QSize textExtent(const QString &line) const;
     /// Writes one line in the font's colour with its cell's top-left corner at
@@ -91,7 +92,6 @@ class CanvasPainter {
     void applyQtPen(const QPen &pen);
 
     QPainter painter_;
-    MeasureCache &measureCache_;
     QRgb *bits_;
     qsizetype pixelsPerLine_;
     int width_;
@@ -105,8 +105,7 @@ class CanvasPainter {
     TColor brushColor_ = 0xFFFFFF;
     std::optional<TColor> textBackground_;
     tmyfont font_;
-    QFont qfont_;
-    QFontMetrics metrics_;
+    std::shared_ptr<const AdvanceTable> advances_;
 
     Coord penX_ = 0;
     Coord penY_ = 0;

@@ -4,9 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/advance_table.h"
 #include "model/tnode.h"
-
-class QFontMetrics;
 
 namespace kinvarro {
 
@@ -30,6 +29,7 @@ struct MeasuredText {
     NameExtent extent() const;
 };
 
-MeasuredText MeasureLines(std::string_view text, const QFontMetrics &metrics);
+/// The lines of `text` with their widths in the font of `advances`.
+MeasuredText MeasureLines(std::string_view text, const AdvanceTable &advances);
 
 }  // namespace kinvarro
