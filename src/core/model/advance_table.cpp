@@ -30,17 +30,28 @@ struct FontKeyHash {
 
 using Tables = std::unordered_map<FontKey, std::shared_ptr<const AdvanceTable>, FontKeyHash>;
 
+// Names are mostly measured one after the other in one font: it is kept at hand.
+struct LastUsed {
+    FontKey key{"", 0, 0};
+    std::shared_ptr<const AdvanceTable> table;
+};
+
 // A document rarely uses more than a few fonts, at a few zoom levels; one
 // that names thousands starts the collection again rather than grow it.
 constexpr std::size_t kMaxTables = 256;
 
+struct SharedTables {
+    Tables tables;
+    LastUsed last;
+};
+
 // The tables hold fonts, which must go before the application does.
-Tables &sharedTables() {
-    static Tables *tables = [] {
-        qAddPostRoutine([] { sharedTables().clear(); });
-        return new Tables;
+SharedTables &sharedTables() {
+    static SharedTables *shared = [] {
+        qAddPostRoutine([] { sharedTables() = SharedTables{}; });
+        return new SharedTables;
     }();
-    return *tables;
+    return *shared;
 }
 
 }  // namespace
@@ -59,15 +70,21 @@ AdvanceTable::AdvanceTable(const tmyfont &record)
 }
 
 std::shared_ptr<const AdvanceTable> AdvanceTable::of(const tmyfont &record) {
-    Tables &tables = sharedTables();
-    FontKey key{record.name, record.size, std::uint8_t(record.style & kStyleBits)};
-    if (const auto found = tables.find(key); found != tables.end())
-        return found->second;
-    if (tables.size() >= kMaxTables)
-        tables.clear();
-    auto table = std::make_shared<const AdvanceTable>(record);
-    tables.emplace(std::move(key), table);
-    return table;
+    SharedTables &shared = sharedTables();
+    const std::uint8_t style = record.style & kStyleBits;
+    LastUsed &last = shared.last;
+    if (last.table && last.key.size == record.size && last.key.style == style &&
+        last.key.name == record.name)
+        return last.table;
+    FontKey key{record.name, record.size, style};
+    auto found = shared.tables.find(key);
+    if (found == shared.tables.end()) {
+        if (shared.tables.size() >= kMaxTables)
+            shared.tables.clear();
+        found = shared.tables.emplace(key, std::make_shared<const AdvanceTable>(record)).first;
+    }
+    last = LastUsed{std::move(key), found->second};
+    return last.table;
 }
 
 std::int32_t AdvanceTable::lineWidth(std::string_view line) const {
