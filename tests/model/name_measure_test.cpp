@@ -156,6 +156,16 @@ TEST(NameMeasure, LinesFollowCarriageReturnsAndSkipLineFeeds) {
         EXPECT_EQ(MeasureMultiLineText(c.text, font), c.extent) << c.text;
 }
 
+TEST(NameMeasure, LettersDrawFromTheTableAndWhatTheLayoutHidesOrMovesDoesNot) {
+    for (const tmyfont &font : everyFont()) {
+        const AdvanceTable &advances = *AdvanceTable::of(font);
+        for (unsigned char c : cp("AzЖя 1,«"))
+            EXPECT_NE(advances.glyph(c), 0u) << describe(font) << " " << int(c);
+        for (unsigned char c : {'\t', '\x01', '\x7F', '\x98', '\xAD'})
+            EXPECT_EQ(advances.glyph(c), 0u) << describe(font) << " " << int(c);
+    }
+}
+
 TEST(NameMeasure, EachFontHasOneSharedTable) {
     const tmyfont font{"Arial", 10, 204, 0x00FF00, kStyleBold};
     tmyfont otherColour = font;

@@ -67,6 +67,28 @@ AdvanceTable::AdvanceTable(const tmyfont &record)
     advances_['\n'] = 0;
     lineHeight_ = metrics_.height();
     ascent_ = metrics_.ascent();
+
+    rawFont_ = QRawFont::fromFont(font_);
+    QString characters;
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = char(byte);
+        characters += fromCp1251(std::string_view(&c, 1));
+    }
+    const QList<quint32> glyphs = rawFont_.glyphIndexesForString(characters);
+    if (glyphs.size() != 256)
+        return;
+    const QList<QPointF> glyphAdvances =
+        rawFont_.advancesForGlyphIndexes(glyphs, QRawFont::SeparateAdvances);
+    for (int byte = 0; byte < 256; ++byte) {
+        // Only a glyph that advances exactly as the text layout measured it
+        // lands where the layout would put it.
+        const bool placedAlike =
+            glyphAdvances[byte].x() == advances_[byte] && glyphAdvances[byte].y() == 0;
+        // The layout hides control characters and the soft hyphen, and moves
+        // to the next tab stop at a tab.
+        const bool hidden = byte < 0x20 || byte == 0x7F || byte == 0x98 || byte == 0xAD;
+        glyphs_[byte] = placedAlike && !hidden ? glyphs[byte] : 0;
+    }
 }
 
 std::shared_ptr<const AdvanceTable> AdvanceTable::of(const tmyfont &record) {

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -34,10 +35,20 @@ class AdvanceTable {
     /// room and it holds no CR.
     std::int32_t lineWidth(std::string_view line) const;
 
+    /// The face's own glyph of a character and its advance, so that a line
+    /// can be drawn glyph by glyph without laying it out again. Glyph 0
+    /// stands for characters that only the text layout places: tabs, control
+    /// characters and those the face lacks.
+    const QRawFont &rawFont() const { return rawFont_; }
+    quint32 glyph(unsigned char c) const { return glyphs_[c]; }
+    std::int32_t advance(unsigned char c) const { return advances_[c]; }
+
   private:
     QFont font_;
     QFontMetrics metrics_;
     std::array<std::int32_t, 256> advances_{};
+    QRawFont rawFont_;
+    std::array<quint32, 256> glyphs_{};
     int lineHeight_ = 0;
     int ascent_ = 0;
 };

@@ -67,8 +67,9 @@ class CanvasPainter {
     /// Writes one line in the font's colour with its cell's top-left corner at
     /// (x, y), on the text background when one is set.
     void textOut(Coord x, Coord y, const QString &line);
-    /// As textOut, when the line's width is already known.
-    void textOut(Coord x, Coord y, const QString &line, int lineWidth);
+    /// As textOut, for a line of Windows-1251 text whose width is known. Its
+    /// glyphs are placed from the font's advance table.
+    void textOut(Coord x, Coord y, std::string_view line, int lineWidth);
 
     void moveTo(Coord x, Coord y);
     /// Draws from the current position to (x, y), which becomes the current one.
@@ -90,6 +91,11 @@ class CanvasPainter {
     void thinLineTo(Coord x, Coord y);
     void wideLineTo(Coord x, Coord y);
     void applyQtPen(const QPen &pen);
+    /// Fills the text cell and tells whether any of the text can show.
+    bool prepareText(Coord x, Coord y, int lineWidth);
+    /// Draws the glyphs of `line` from the advance table; false when a
+    /// character needs the text layout.
+    bool drawFromTable(QPointF baseline, std::string_view line);
 
     QPainter painter_;
     QRgb *bits_;
@@ -106,6 +112,8 @@ class CanvasPainter {
     std::optional<TColor> textBackground_;
     tmyfont font_;
     std::shared_ptr<const AdvanceTable> advances_;
+    QList<quint32> glyphs_;
+    QList<QPointF> glyphPositions_;
 
     Coord penX_ = 0;
     Coord penY_ = 0;

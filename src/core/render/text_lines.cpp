@@ -9,20 +9,18 @@ namespace kinvarro {
 namespace {
 
 // The text of a line as it stands in a name, without its LF characters.
-QString lineText(std::string_view line) {
-    if (line.find('\n') == std::string_view::npos)
-        return fromCp1251(line);
+std::string lineText(std::string_view line) {
     std::string kept;
     std::copy_if(line.begin(), line.end(), std::back_inserter(kept),
                  [](char c) { return c != '\n'; });
-    return fromCp1251(kept);
+    return kept;
 }
 
 }  // namespace
 
 std::vector<QString> SplitLines(std::string_view text) {
     std::vector<QString> lines;
-    ForEachLine(text, [&](std::string_view line) { lines.push_back(lineText(line)); });
+    ForEachLine(text, [&](std::string_view line) { lines.push_back(fromCp1251(lineText(line))); });
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,7 +20,7 @@ int CountLines(std::string_view text);
 /// A name split into lines, each with its width in the font it was measured in.
 struct MeasuredText {
     struct Line {
-        QString text;
+        std::string text;  ///< Windows-1251, without LF characters
         int width = 0;
     };
     std::vector<Line> lines;
