@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <unordered_map>
@@ -57,38 +58,42 @@ SharedTables &sharedTables() {
 }  // namespace
 
 AdvanceTable::AdvanceTable(const tmyfont &record)
-    : font_(fontForRecord(record)), metrics_(chartFontMetrics(font_)) {
-    for (int byte = 0; byte < 256; ++byte) {
-        const char c = char(byte);
-        advances_[byte] = metrics_.horizontalAdvance(fromCp1251(std::string_view(&c, 1)));
-    }
-    // Line ends are no part of a line.
-    advances_['\r'] = 0;
-    advances_['\n'] = 0;
+    : font_(fontForRecord(record)),
+      metrics_(chartFontMetrics(font_)),
+      rawFont_(QRawFont::fromFont(font_)) {
     lineHeight_ = metrics_.height();
     ascent_ = metrics_.ascent();
 
-    rawFont_ = QRawFont::fromFont(font_);
     QString characters;
     for (int byte = 0; byte < 256; ++byte) {
         const char c = char(byte);
         characters += fromCp1251(std::string_view(&c, 1));
     }
-    const QList<quint32> glyphs = rawFont_.glyphIndexesForString(characters);
-    if (glyphs.size() != 256)
-        return;
+    // The face's glyphs are measured in one call; the text layout is asked
+    // only about the characters it handles itself, which is slower by far.
+    QList<quint32> glyphs = rawFont_.glyphIndexesForString(characters);
+    if (glyphs.size() != characters.size())
+        glyphs.fill(0, characters.size());
     const QList<QPointF> glyphAdvances =
         rawFont_.advancesForGlyphIndexes(glyphs, QRawFont::SeparateAdvances);
     for (int byte = 0; byte < 256; ++byte) {
-        // Only a glyph that advances exactly as the text layout measured it
-        // lands where the layout would put it.
-        const bool placedAlike =
-            glyphAdvances[byte].x() == advances_[byte] && glyphAdvances[byte].y() == 0;
-        // The layout hides control characters and the soft hyphen, and moves
-        // to the next tab stop at a tab.
+        // The layout hides control characters and the soft hyphen, moves to
+        // the next tab stop at a tab and takes a lacking glyph from another face.
         const bool hidden = byte < 0x20 || byte == 0x7F || byte == 0x98 || byte == 0xAD;
-        glyphs_[byte] = placedAlike && !hidden ? glyphs[byte] : 0;
+        const QPointF glyphAdvance = glyphAdvances.value(byte);
+        const bool ownGlyph = glyphs[byte] != 0 && !hidden && glyphAdvance.y() == 0 &&
+                              glyphAdvance.x() == std::round(glyphAdvance.x());
+        if (ownGlyph) {
+            glyphs_[byte] = glyphs[byte];
+            advances_[byte] = std::int32_t(glyphAdvance.x());
+        } else {
+            // As a one-character string: the layout's width, not the glyph box's.
+            advances_[byte] = metrics_.horizontalAdvance(QString(characters.at(byte)));
+        }
     }
+    // Line ends are no part of a line.
+    advances_['\r'] = 0;
+    advances_['\n'] = 0;
 }
 
 std::shared_ptr<const AdvanceTable> AdvanceTable::of(const tmyfont &record) {
