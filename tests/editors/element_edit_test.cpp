@@ -157,10 +157,9 @@ TEST_F(EditorFixture, NameExtentFollowsOwnFontForPersonsAndChartFontForEvents) {
         ApplyElement(session, i, fields, description);
     }
     EXPECT_EQ(doc.NodeTable[person].name, "one\r\ntwo\r\nthree");
-    EXPECT_EQ(doc.NodeTable.nameExtent(person),
-              MeasureMultiLineText("one\r\ntwo\r\nthree", fontForRecord(big)));
+    EXPECT_EQ(doc.NodeTable.nameExtent(person), MeasureMultiLineText("one\r\ntwo\r\nthree", big));
     EXPECT_EQ(doc.NodeTable.nameExtent(event),
-              MeasureMultiLineText("one\r\ntwo\r\nthree", fontForRecord(doc.settings.chartFont)));
+              MeasureMultiLineText("one\r\ntwo\r\nthree", doc.settings.chartFont));
     // The event's other fields are not the editor's to change.
     EXPECT_EQ(doc.NodeTable[event].font, big);
 }

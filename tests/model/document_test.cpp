@@ -2,7 +2,7 @@
 #include <QTextDocument>
 
 #include "model/document.h"
-#include "render/view_geometry.h"
+#include "model/name_measure.h"
 #include "test_support.h"
 #include "text/cp1251.h"
 
@@ -74,7 +74,7 @@ TEST(Document, DeleteAndMoveKeepCurrentNodeAndModifiedFlag) {
 
 TEST(Document, NamesAreMeasuredLineByLineInTheirOwnOrTheChartFont) {
     Document doc;
-    const QFont chart = fontForRecord(doc.settings.chartFont);
+    const tmyfont chart = doc.settings.chartFont;
     const NameExtent a = MeasureMultiLineText("A", chart);
     const NameExtent bbb = MeasureMultiLineText("BBB", chart);
     ASSERT_GT(bbb.width, a.width);

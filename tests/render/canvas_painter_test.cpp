@@ -5,6 +5,8 @@
 
 #include "render/canvas_painter.h"
 #include "render_support.h"
+#include "test_support.h"
+#include "text/cp1251.h"
 
 using namespace kinvarro;
 using namespace kinvarro::test;
@@ -216,6 +218,43 @@ TEST(CanvasPainter, OpaqueTextFillsExactlyItsCellAndTransparentTextOnlyInks) {
             }
         }
         EXPECT_GT(inkPixels(canvas, opaque ? kFill : kPaper).size(), 20u);
+    }
+}
+
+TEST(CanvasPainter, EachCharacterIsDrawnAtTheSumOfTheAdvancesBeforeIt) {
+    const std::string line = cp("Иванов-Петров, Walter «Ёж» AV To");
+    const tmyfont fonts[] = {{"Arial Cyr", 10, 204, kInk, 0},
+                             {"Times New Roman", 14, 204, kInk, kStyleBold | kStyleItalic},
+                             {"Arial", 4, 204, kInk, 0}};
+    for (const tmyfont &font : fonts) {
+        // The line laid out by Qt, and drawn glyph by glyph from the table.
+        ChartCanvas whole = filledCanvas(QSize(400, 40), kPaper);
+        ChartCanvas fromTable = filledCanvas(whole.size(), kPaper);
+        {
+            CanvasPainter painter(whole);
+            painter.setFont(font);
+            painter.textOut(5, 8, fromCp1251(line));
+            CanvasPainter tablePainter(fromTable);
+            tablePainter.setFont(font);
+            tablePainter.textOut(5, 8, line, tablePainter.advances().lineWidth(line));
+        }
+        // The same characters one by one, each where the table puts it.
+        ChartCanvas single = filledCanvas(whole.size(), kPaper);
+        {
+            const AdvanceTable &advances = *AdvanceTable::of(font);
+            QPainter painter(&single.image());
+            painter.setFont(advances.font());
+            painter.setPen(QColor(toQRgb(kInk)));
+            int x = 5;
+            for (char c : line) {
+                const std::string one(1, c);
+                painter.drawText(QPointF(x, 8 + advances.ascent()), fromCp1251(one));
+                x += advances.lineWidth(one);
+            }
+        }
+        EXPECT_EQ(whole.image(), single.image()) << font.name;
+        EXPECT_EQ(fromTable.image(), whole.image()) << font.name;
+        EXPECT_GT(inkPixels(whole, kPaper).size(), 40u);
     }
 }
 

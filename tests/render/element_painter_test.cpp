@@ -28,7 +28,7 @@ ChartCanvas paintOne(const Document &doc, int index, PaintPass pass, QSize size 
 NameExtent drawnExtent(const Document &doc, const std::string &name) {
     tmyfont font = doc.settings.chartFont;
     font.size = ToScreen(font.size, doc.settings.scale);
-    return MeasureMultiLineText(name, fontForRecord(font));
+    return MeasureMultiLineText(name, font);
 }
 
 QRect boundingBox(const PixelSet &pixels) {
@@ -150,7 +150,7 @@ TEST(ElementPainter, AnOwnFontIsScaledForTheElementAndTheCanvasFontComesBack) {
     tmyfont own = doc.NodeTable[person].font;
     own.size = 15;
     own.style = kStyleBold;
-    const NameExtent text = MeasureMultiLineText("Name", fontForRecord(own));
+    const NameExtent text = MeasureMultiLineText("Name", own);
     // The right frame column is S(x + 4) + tw - 1 at scale 0.5.
     EXPECT_EQ(canvas.pixel(52 + text.width - 1, 25), doc.settings.fatherLineColor);
     EXPECT_EQ(canvas.pixel(52 + text.width, 25), kPaper);
@@ -179,7 +179,7 @@ TEST(ElementPainter, CentredLinesShareTheWidestLinesBoxAndTruncateTowardZero) {
         painter.setTextBackground(kCell);
         wide = painter.textExtent(QStringLiteral("WWWWW")).width();
         narrow = painter.textExtent(QStringLiteral("i")).width();
-        lineHeight = painter.fontMetrics().height();
+        lineHeight = painter.advances().lineHeight();
         DrawCenteredLines(painter, 20, 5, wide, "WWWWW\r\ni");
         // A box narrower than the line: (B - width) / 2 is negative and truncates toward zero.
         DrawCenteredLines(painter, 120, 5, narrow - 5, "i");

@@ -227,7 +227,7 @@ TEST(Scene, BoxesAndLinesAtTheCanvasEdgesKeepEveryPixel) {
     for (int w : {1, 2, 3}) {
         Document doc;
         doc.settings.lineWidth = w;
-        const NameExtent box = MeasureMultiLineText("Box", fontForRecord(doc.settings.chartFont));
+        const NameExtent box = MeasureMultiLineText("Box", doc.settings.chartFont);
         for (int d = -4; d <= 4; ++d) {
             // The frame's left, right, top and bottom edge d pixels from the canvas edge.
             const int along = 5 + (d + 4) * 44;

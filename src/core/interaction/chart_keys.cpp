@@ -8,6 +8,7 @@
 #include "interaction/element_commands.h"
 #include "interaction/saturating.h"
 #include "model/document.h"
+#include "model/name_measure.h"
 #include "render/scroll_bars.h"
 #include "render/view_geometry.h"
 
@@ -35,10 +36,10 @@ void scrollBy(ScrollBarModel &bar, std::int64_t step, std::int32_t &origin) {
 }  // namespace
 
 int NearestElement(const Document &doc, int e) {
-    const QFontMetrics metrics = chartFontMetrics(fontForRecord(doc.settings.chartFont));
+    const std::shared_ptr<const AdvanceTable> advances = AdvanceTable::of(doc.settings.chartFont);
     const ElementTable &table = doc.NodeTable;
     auto centre = [&](int i) {
-        const NameExtent size = MeasureMultiLineText(table[i].name, metrics);
+        const NameExtent size = MeasureMultiLineText(table[i].name, *advances);
         return std::pair<std::int64_t, std::int64_t>(std::int64_t(table[i].x) + size.width / 2,
                                                      std::int64_t(table[i].y) + size.height / 2);
     };

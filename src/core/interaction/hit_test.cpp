@@ -1,5 +1,6 @@
 #include "interaction/hit_test.h"
 
+#include "model/advance_table.h"
 #include "render/view_geometry.h"
 #include "render/view_mapping.h"
 
@@ -8,7 +9,7 @@ namespace {
 
 // TextHeight of a name is the font's line height whatever the text.
 int oneLineHeight(const Document &doc) {
-    return chartFontMetrics(fontForRecord(doc.settings.chartFont)).height();
+    return AdvanceTable::of(doc.settings.chartFont)->lineHeight();
 }
 
 // ToScreen never decreases as its argument grows, so "S(v) < p" holds exactly

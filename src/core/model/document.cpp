@@ -4,8 +4,9 @@
 #include <QTextDocument>
 #include <random>
 
+#include "model/chart_units.h"
 #include "model/grid_snap.h"
-#include "render/view_geometry.h"
+#include "model/name_measure.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -86,7 +87,7 @@ void Document::MoveNodeToEnd(int a) {
 void Document::MeasureNameExtent(int i) {
     const tnode &node = NodeTable[i];
     const tmyfont &font = node.font.isSet() ? node.font : settings.chartFont;
-    NodeTable.nameExtent(i) = MeasureMultiLineText(node.name, fontForRecord(font));
+    NodeTable.nameExtent(i) = MeasureMultiLineText(node.name, font);
 }
 
 void Document::MeasureEditedName(int i) {
@@ -95,7 +96,7 @@ void Document::MeasureEditedName(int i) {
 
 NameExtent EditedNameExtent(const tnode &node, const DocumentSettings &settings) {
     const bool own = node.isPerson() && node.font.isSet();
-    return MeasureMultiLineText(node.name, fontForRecord(own ? node.font : settings.chartFont));
+    return MeasureMultiLineText(node.name, own ? node.font : settings.chartFont);
 }
 
 void Document::MeasureAllNames() {

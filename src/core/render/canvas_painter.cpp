@@ -1,11 +1,12 @@
 #include "render/canvas_painter.h"
 
+#include <QGlyphRun>
 #include <QImage>
 #include <algorithm>
 #include <cmath>
 
 #include "render/thin_line.h"
-#include "render/view_geometry.h"
+#include "text/cp1251.h"
 
 namespace kinvarro {
 namespace {
@@ -55,15 +56,13 @@ bool clipSegment(QLineF &line, double left, double top, double right, double bot
 
 CanvasPainter::CanvasPainter(ChartCanvas &canvas)
     : painter_(&canvas.image()),
-      measureCache_(canvas.measureCache()),
       bits_(reinterpret_cast<QRgb *>(canvas.image().bits())),
       pixelsPerLine_(canvas.image().bytesPerLine() / qsizetype(sizeof(QRgb))),
       width_(canvas.width()),
       height_(canvas.height()),
       ratio_(canvas.devicePixelRatio()),
-      qfont_(fontForRecord(font_)),
-      metrics_(chartFontMetrics(qfont_)) {
-    painter_.setFont(qfont_);
+      advances_(AdvanceTable::of(font_)) {
+    painter_.setFont(advances_->font());
 }
 
 CanvasPainter::~CanvasPainter() = default;
@@ -74,32 +73,67 @@ void CanvasPainter::setFont(const tmyfont &font) {
     font_ = font;
     if (sameFace)
         return;
-    qfont_ = fontForRecord(font_);
-    metrics_ = chartFontMetrics(qfont_);
-    painter_.setFont(qfont_);
+    advances_ = AdvanceTable::of(font_);
+    painter_.setFont(advances_->font());
 }
 
-const MeasuredText &CanvasPainter::measureLines(std::string_view text) {
-    return measureCache_.measure(font_, metrics_, text);
+MeasuredText CanvasPainter::measureLines(std::string_view text) const {
+    return MeasureLines(text, *advances_);
 }
 
 QSize CanvasPainter::textExtent(const QString &line) const {
-    return QSize(metrics_.horizontalAdvance(line), metrics_.height());
+    return QSize(advances_->metrics().horizontalAdvance(line), advances_->lineHeight());
 }
 
 void CanvasPainter::textOut(Coord x, Coord y, const QString &line) {
-    textOut(x, y, line, metrics_.horizontalAdvance(line));
+    const int lineWidth = advances_->metrics().horizontalAdvance(line);
+    if (prepareText(x, y, lineWidth))
+        painter_.drawText(QPointF(double(x), double(y + advances_->ascent())), line);
 }
 
-void CanvasPainter::textOut(Coord x, Coord y, const QString &line, int lineWidth) {
-    const int lineHeight = metrics_.height();
+void CanvasPainter::textOut(Coord x, Coord y, std::string_view line, int lineWidth) {
+    if (!prepareText(x, y, lineWidth))
+        return;
+    const QPointF baseline(double(x), double(y + advances_->ascent()));
+    if (!drawFromTable(baseline, line))
+        painter_.drawText(baseline, fromCp1251(line));
+}
+
+bool CanvasPainter::prepareText(Coord x, Coord y, int lineWidth) {
+    const int lineHeight = advances_->lineHeight();
     if (textBackground_)
         fillRect(x, y, x + lineWidth, y + lineHeight, *textBackground_);
     // Glyphs may overhang their cell a little; a line height of margin is ample.
     if (x >= width_ || y >= height_ || x + lineWidth + lineHeight <= 0 || y + 2 * lineHeight <= 0)
-        return;
+        return false;
     applyQtPen(QPen(QColor(toQRgb(font_.color))));
-    painter_.drawText(QPointF(double(x), double(y + metrics_.ascent())), line);
+    return true;
+}
+
+bool CanvasPainter::drawFromTable(QPointF baseline, std::string_view line) {
+    // Decorations are left to the text layout, which draws them.
+    if (font_.style & kStyleUnderline)
+        return false;
+    glyphs_.clear();
+    glyphPositions_.clear();
+    std::int64_t at = 0;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        const quint32 glyph = advances_->glyph(byte);
+        if (glyph == 0)
+            return false;
+        glyphs_.append(glyph);
+        glyphPositions_.append(QPointF(double(at), 0.0));
+        at += advances_->advance(byte);
+    }
+    if (glyphs_.isEmpty())
+        return true;
+    QGlyphRun run;
+    run.setRawFont(advances_->rawFont());
+    run.setGlyphIndexes(glyphs_);
+    run.setPositions(glyphPositions_);
+    painter_.drawGlyphRun(baseline, run);
+    return true;
 }
 
 void CanvasPainter::moveTo(Coord x, Coord y) {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
+#include "model/advance_table.h"
 #include "model/tnode.h"
 #include "render/chart_canvas.h"
 #include "render/text_lines.h"
@@ -58,16 +58,18 @@ class CanvasPainter {
     /// The font text is written and measured in.
     void setFont(const tmyfont &font);
     const tmyfont &font() const { return font_; }
-    const QFontMetrics &fontMetrics() const { return metrics_; }
+    /// Advances and line height of the current font.
+    const AdvanceTable &advances() const { return *advances_; }
     /// The lines of a multi-line name measured in the current font.
-    const MeasuredText &measureLines(std::string_view text);
+    MeasuredText measureLines(std::string_view text) const;
     /// Width and height of one line of text in the current font.
     QSize textExtent(const QString &line) const;
     /// Writes one line in the font's colour with its cell's top-left corner at
     /// (x, y), on the text background when one is set.
     void textOut(Coord x, Coord y, const QString &line);
-    /// As textOut, when the line's width is already known.
-    void textOut(Coord x, Coord y, const QString &line, int lineWidth);
+    /// As textOut, for a line of Windows-1251 text whose width is known. Its
+    /// glyphs are placed from the font's advance table.
+    void textOut(Coord x, Coord y, std::string_view line, int lineWidth);
 
     void moveTo(Coord x, Coord y);
     /// Draws from the current position to (x, y), which becomes the current one.
@@ -89,9 +91,13 @@ class CanvasPainter {
     void thinLineTo(Coord x, Coord y);
     void wideLineTo(Coord x, Coord y);
     void applyQtPen(const QPen &pen);
+    /// Fills the text cell and tells whether any of the text can show.
+    bool prepareText(Coord x, Coord y, int lineWidth);
+    /// Draws the glyphs of `line` from the advance table; false when a
+    /// character needs the text layout.
+    bool drawFromTable(QPointF baseline, std::string_view line);
 
     QPainter painter_;
-    MeasureCache &measureCache_;
     QRgb *bits_;
     qsizetype pixelsPerLine_;
     int width_;
@@ -105,8 +111,9 @@ class CanvasPainter {
     TColor brushColor_ = 0xFFFFFF;
     std::optional<TColor> textBackground_;
     tmyfont font_;
-    QFont qfont_;
-    QFontMetrics metrics_;
+    std::shared_ptr<const AdvanceTable> advances_;
+    QList<quint32> glyphs_;
+    QList<QPointF> glyphPositions_;
 
     Coord penX_ = 0;
     Coord penY_ = 0;

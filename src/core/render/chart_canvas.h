@@ -4,7 +4,6 @@
 #include <QSize>
 
 #include "model/tnode.h"
-#include "render/measure_cache.h"
 
 namespace kinvarro {
 
@@ -29,14 +28,10 @@ class ChartCanvas {
     /// Colour of a logical pixel as 0x00BBGGRR; the canvas must have ratio 1.
     TColor pixel(int x, int y) const;
 
-    /// Names measured by earlier paints on this canvas.
-    MeasureCache &measureCache() { return measureCache_; }
-
   private:
     QSize size_;
     qreal ratio_;
     QImage image_;
-    MeasureCache measureCache_;
 };
 
 /// The opaque Qt colour of a TColor; the unused high byte is ignored.

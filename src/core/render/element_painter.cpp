@@ -43,12 +43,12 @@ void paintPerson(CanvasPainter &canvas, const Document &doc, int index, PaintPas
     const Coord bottomWithoutText = view.y(std::int64_t(node.y) + w + 2 + shift);
     // Every line is as high as the next, so boxes off the canvas are skipped
     // before their text is measured; the frame reaches up to w pixels out.
-    const Coord textHeight = Coord(CountLines(node.name)) * canvas.fontMetrics().height();
+    const Coord textHeight = Coord(CountLines(node.name)) * canvas.advances().lineHeight();
     if (left - w >= canvas.width() || top - w >= canvas.height() ||
         bottomWithoutText + textHeight + w <= 0)
         return;
 
-    const MeasuredText &text = canvas.measureLines(node.name);
+    const MeasuredText text = canvas.measureLines(node.name);
     const NameExtent extent = text.extent();
     const Coord right = view.x(std::int64_t(node.x) + w + 3 + shift) + extent.width;
     const Coord bottom = bottomWithoutText + extent.height;
@@ -94,7 +94,7 @@ void paintHistoricalEvent(CanvasPainter &canvas, const Document &doc, int index)
         canvas.moveTo(0, lineY);
         canvas.lineTo(canvasWidth, lineY);
     } else {
-        const MeasuredText &text = canvas.measureLines(node.name);
+        const MeasuredText text = canvas.measureLines(node.name);
         const Coord textWidth = text.extent().width;
         tmyfont font = canvas.font();
         const TColor fontColor = font.color;

@@ -1,24 +1,26 @@
 #include "render/text_lines.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 
+#include "model/name_measure.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
+namespace {
+
+// The text of a line as it stands in a name, without its LF characters.
+std::string lineText(std::string_view line) {
+    std::string kept;
+    std::copy_if(line.begin(), line.end(), std::back_inserter(kept),
+                 [](char c) { return c != '\n'; });
+    return kept;
+}
+
+}  // namespace
 
 std::vector<QString> SplitLines(std::string_view text) {
     std::vector<QString> lines;
-    std::string line;
-    for (char c : text) {
-        if (c == '\r') {
-            lines.push_back(fromCp1251(line));
-            line.clear();
-        } else if (c != '\n') {
-            line.push_back(c);
-        }
-    }
-    lines.push_back(fromCp1251(line));
+    ForEachLine(text, [&](std::string_view line) { lines.push_back(fromCp1251(lineText(line))); });
     return lines;
 }
 
@@ -35,13 +37,12 @@ NameExtent MeasuredText::extent() const {
     return extent;
 }
 
-MeasuredText MeasureLines(std::string_view text, const QFontMetrics &metrics) {
+MeasuredText MeasureLines(std::string_view text, const AdvanceTable &advances) {
     MeasuredText measured;
-    measured.lineHeight = metrics.height();
-    for (QString &line : SplitLines(text)) {
-        const int width = metrics.horizontalAdvance(line);
-        measured.lines.push_back({std::move(line), width});
-    }
+    measured.lineHeight = advances.lineHeight();
+    ForEachLine(text, [&](std::string_view line) {
+        measured.lines.push_back({lineText(line), advances.lineWidth(line)});
+    });
     return measured;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/advance_table.h"
 #include "model/tnode.h"
-
-class QFontMetrics;
 
 namespace kinvarro {
 
@@ -20,7 +20,7 @@ int CountLines(std::string_view text);
 /// A name split into lines, each with its width in the font it was measured in.
 struct MeasuredText {
     struct Line {
-        QString text;
+        std::string text;  ///< Windows-1251, without LF characters
         int width = 0;
     };
     std::vector<Line> lines;
@@ -30,6 +30,7 @@ struct MeasuredText {
     NameExtent extent() const;
 };
 
-MeasuredText MeasureLines(std::string_view text, const QFontMetrics &metrics);
+/// The lines of `text` with their widths in the font of `advances`.
+MeasuredText MeasureLines(std::string_view text, const AdvanceTable &advances);
 
 }  // namespace kinvarro

@@ -1,0 +1,132 @@
+#include "model/advance_table.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <unordered_map>
+
+#include "model/chart_font.h"
+#include "text/cp1251.h"
+
+namespace kinvarro {
+namespace {
+
+// The style bits a font record draws with.
+constexpr std::uint8_t kStyleBits = kStyleBold | kStyleUnderline | kStyleItalic;
+
+struct FontKey {
+    std::string name;
+    std::int32_t size;
+    std::uint8_t style;
+    bool operator==(const FontKey &) const = default;
+};
+
+struct FontKeyHash {
+    std::size_t operator()(const FontKey &key) const {
+        return std::hash<std::string>{}(key.name) ^ (std::size_t(key.size) << 8) ^ key.style;
+    }
+};
+
+using Tables = std::unordered_map<FontKey, std::shared_ptr<const AdvanceTable>, FontKeyHash>;
+
+// Names are mostly measured one after the other in one font: it is kept at hand.
+struct LastUsed {
+    FontKey key{"", 0, 0};
+    std::shared_ptr<const AdvanceTable> table;
+};
+
+// A document rarely uses more than a few fonts, at a few zoom levels; one
+// that names thousands starts the collection again rather than grow it.
+constexpr std::size_t kMaxTables = 256;
+
+struct SharedTables {
+    Tables tables;
+    LastUsed last;
+};
+
+// The tables hold fonts, which must go before the application does.
+SharedTables &sharedTables() {
+    static SharedTables *shared = [] {
+        qAddPostRoutine([] { sharedTables() = SharedTables{}; });
+        return new SharedTables;
+    }();
+    return *shared;
+}
+
+}  // namespace
+
+AdvanceTable::AdvanceTable(const tmyfont &record)
+    : font_(fontForRecord(record)),
+      metrics_(chartFontMetrics(font_)),
+      rawFont_(QRawFont::fromFont(font_)) {
+    lineHeight_ = metrics_.height();
+    ascent_ = metrics_.ascent();
+
+    QString characters;
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = char(byte);
+        characters += fromCp1251(std::string_view(&c, 1));
+    }
+    // The face's glyphs are measured in one call; the text layout is asked
+    // only about the characters it handles itself, which is slower by far.
+    QList<quint32> glyphs = rawFont_.glyphIndexesForString(characters);
+    if (glyphs.size() != characters.size())
+        glyphs.fill(0, characters.size());
+    const QList<QPointF> glyphAdvances =
+        rawFont_.advancesForGlyphIndexes(glyphs, QRawFont::SeparateAdvances);
+    for (int byte = 0; byte < 256; ++byte) {
+        // The layout hides control characters and the soft hyphen, moves to
+        // the next tab stop at a tab and takes a lacking glyph from another face.
+        const bool hidden = byte < 0x20 || byte == 0x7F || byte == 0x98 || byte == 0xAD;
+        const QPointF glyphAdvance = glyphAdvances.value(byte);
+        const bool ownGlyph = glyphs[byte] != 0 && !hidden && glyphAdvance.y() == 0 &&
+                              glyphAdvance.x() == std::round(glyphAdvance.x());
+        if (ownGlyph) {
+            glyphs_[byte] = glyphs[byte];
+            advances_[byte] = std::int32_t(glyphAdvance.x());
+        } else {
+            // As a one-character string: the layout's width, not the glyph box's.
+            advances_[byte] = metrics_.horizontalAdvance(QString(characters.at(byte)));
+        }
+    }
+    // Line ends are no part of a line.
+    advances_['\r'] = 0;
+    advances_['\n'] = 0;
+}
+
+std::shared_ptr<const AdvanceTable> AdvanceTable::of(const tmyfont &record) {
+    SharedTables &shared = sharedTables();
+    const std::uint8_t style = record.style & kStyleBits;
+    LastUsed &last = shared.last;
+    if (last.table && last.key.size == record.size && last.key.style == style &&
+        last.key.name == record.name)
+        return last.table;
+    FontKey key{record.name, record.size, style};
+    auto found = shared.tables.find(key);
+    if (found == shared.tables.end()) {
+        if (shared.tables.size() >= kMaxTables)
+            shared.tables.clear();
+        found = shared.tables.emplace(key, std::make_shared<const AdvanceTable>(record)).first;
+    }
+    last = LastUsed{std::move(key), found->second};
+    return last.table;
+}
+
+std::int32_t AdvanceTable::lineWidth(std::string_view line) const {
+    // A tab reaches to the next tab stop, so its width depends on where it
+    // stands: such a line is measured whole.
+    if (line.find('\t') != std::string_view::npos) {
+        std::string kept;
+        std::copy_if(line.begin(), line.end(), std::back_inserter(kept),
+                     [](char c) { return c != '\n'; });
+        return metrics_.horizontalAdvance(fromCp1251(kept));
+    }
+    std::int64_t width = 0;
+    for (const char c : line)
+        width += advances_[static_cast<unsigned char>(c)];
+    return std::int32_t(std::min<std::int64_t>(width, std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace kinvarro
