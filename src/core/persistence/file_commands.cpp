@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "model/document.h"
+#include "persistence/html_report.h"
 #include "persistence/native_format.h"
 
 namespace kinvarro {
@@ -185,8 +186,7 @@ void FileCommands::saveAs() {
     saveFileName_ = name;
     switch (choice->typeIndex) {
         case kHtmlType:
-            runExporter(exportHtml_, name + QStringLiteral(".htm"),
-                        QStringLiteral("The HTML report"));
+            writeHtmlReport(name + QStringLiteral(".htm"));
             return;
         case kDiagramType:
             runExporter(exportDiagram_, name + QStringLiteral(".bmp"),
@@ -215,6 +215,15 @@ void FileCommands::runExporter(const Exporter &exporter, const QString &path, co
     }
     if (Status st = exporter(path); !st)
         reportError(st.message());
+}
+
+void FileCommands::writeHtmlReport(const QString &path) {
+    if (Status st = WriteHtmlReport(doc_, path, progress_); !st) {
+        reportError(st.message());
+        return;
+    }
+    prompts_.tell(MessageIcon::None, doc_.messages().text(Msg::mSaveDid),
+                  doc_.messages().text(Msg::mSavedInHtml));
 }
 
 bool FileCommands::writeNative(const QString &path) {
