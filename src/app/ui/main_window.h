@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTextDocument>
 #include <memory>
 
+#include "common/table_guard.h"
+#include "markup/colouring_command.h"
 #include "model/document.h"
 #include "persistence/file_commands.h"
 #include "render/chart_canvas.h"
@@ -52,6 +55,9 @@ class TForm1 : public QMainWindow {
     TForm10 &progressWindow() { return *progress_; }
     /// The element and information editors (`NModifyClick`, `N51Click`).
     ElementEditors &editors() { return *editors_; }
+    /// Locked while the descriptions are being coloured.
+    TableGuard &tableGuard() { return tableGuard_; }
+    ColouringCommand &colouring() { return colouring_; }
 
     void RequestRedraw();
     bool redrawPending() const { return redraw_.isPending(); }
@@ -77,6 +83,7 @@ class TForm1 : public QMainWindow {
     void buildChartArea();
     void wireFileMenu();
     void wireEditors(Prompts &prompts);
+    void wireColouring();
     void showRecentFiles(const QStringList &entries);
     void mirrorScrollBars();
     void scrollBarMoved();
@@ -87,8 +94,13 @@ class TForm1 : public QMainWindow {
 
     const MessageTable &messages_;
     MachineStore &store_;
+    Prompts &prompts_;
     Document doc_;
     FileCommands files_;
+    TableGuard tableGuard_;
+    // The rich text the colouring works on.
+    QTextDocument colouringScratch_;
+    ColouringCommand colouring_;
     ChartCanvas canvas_;
     ScrollBars bars_;
     RedrawTimer redraw_;

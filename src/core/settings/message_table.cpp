@@ -48,6 +48,7 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mDateOfEndowment", "Дата рукоположения"},
     {"mPlaceOfBirth", "Место рождения"},
     {"mPlaceOfDeath", "Место смерти"},
+    {"mColouringRunning", "Идёт раскраска описаний. Дождитесь её окончания."},
 };
 
 }  // namespace
