@@ -45,11 +45,11 @@ void removeEmptyBlock(QTextDocument &doc, const QTextBlock &block) {
 
 // Of every run of empty lines one stays; empty lines at the end go.
 void tidyEmptyLines(QTextDocument &doc) {
-    for (QTextBlock block = doc.lastBlock(); block.isValid() && block.previous().isValid();) {
-        const QTextBlock previous = block.previous();
-        if (block.length() == 1 && previous.length() == 1)
+    // From the end, so removing a line never moves the ones still to look at.
+    for (int n = doc.blockCount() - 1; n >= 1; --n) {
+        const QTextBlock block = doc.findBlockByNumber(n);
+        if (block.length() == 1 && block.previous().length() == 1)
             removeEmptyBlock(doc, block);
-        block = previous;
     }
     while (doc.blockCount() > 1 && doc.lastBlock().length() == 1)
         removeEmptyBlock(doc, doc.lastBlock());

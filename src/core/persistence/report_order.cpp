@@ -36,13 +36,14 @@ ReportOrder SortPersonsByName(const ElementTable &table, ProgressDisplay *progre
     }
 
     // The user's collation without regard to case; names it finds equal keep
-    // a fixed order by their upper-case bytes.
+    // a fixed order by their upper-case bytes. The names are case-folded first,
+    // as some locales ("C") compare by code point and would ignore the setting.
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<QCollatorSortKey> sortKeys;
     sortKeys.reserve(keys.size());
     for (const int i : spelledBy)
-        sortKeys.push_back(collator.sortKey(fromCp1251(table[i].name)));
+        sortKeys.push_back(collator.sortKey(fromCp1251(table[i].name).toCaseFolded()));
     std::vector<int> sorted(keys.size());
     std::iota(sorted.begin(), sorted.end(), 0);
     std::sort(sorted.begin(), sorted.end(), [&](int a, int b) {
