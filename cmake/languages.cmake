@@ -6,3 +6,11 @@ function(kinvarro_copy_languages target)
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${language_files} $<TARGET_FILE_DIR:${target}>
     VERBATIM)
 endfunction()
+
+# Copies the help pages next to `target`'s binary, where the help command looks for them.
+function(kinvarro_copy_help target)
+  file(GLOB help_pages CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/help/*.htm")
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${help_pages} $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()

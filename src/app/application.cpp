@@ -1,10 +1,16 @@
 #include "application.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QTimer>
+#include <QUrl>
 
 #include "editors/element_editors.h"
+#include "hints/element_statistics.h"
+#include "hints/help_page.h"
+#include "hints/statistic_box.h"
 #include "settings/language_files.h"
 #include "ui/about_box.h"
 #include "ui/chart_input.h"
@@ -43,12 +49,27 @@ bool KinvarroApplication::start() {
     main_->menus().NLanguage->setVisible(choice_->languageMenuVisible());
     main_->fileCommands().setStartFolder(programFolder_);
     about_ = new TForm2(main_.get());
+    statistic_ = new TfStatistic(main_.get());
 
     QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });
     QObject::connect(main_.get(), &TForm1::languageSwitchRequested, main_.get(),
                      [this] { switchLanguage(); });
+    if (QAction *item = main_->menus().item("NStatistic"))
+        QObject::connect(item, &QAction::triggered, main_.get(), [this] { NStatisticClick(); });
+    QObject::connect(main_->menus().N8, &QAction::triggered, main_.get(), [this] { N8Click(); });
     translate(windows());
     return true;
+}
+
+void KinvarroApplication::NStatisticClick() {
+    statistic_->showCounts(CountElements(main_->document().NodeTable));
+    statistic_->exec();
+}
+
+void KinvarroApplication::N8Click() {
+    const QString page = FindHelpPage(programFolder_, choice_->currentLanguage());
+    if (!page.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
 void KinvarroApplication::loadLanguage() {
@@ -77,8 +98,12 @@ void KinvarroApplication::switchLanguage() {
 }
 
 std::vector<QWidget *> KinvarroApplication::windows() {
-    std::vector<QWidget *> all{main_.get(), about_, &prompts_->intervalDialog(),
-                               &main_->chartInput().zoomWindow(), &main_->progressWindow()};
+    std::vector<QWidget *> all{main_.get(),
+                               about_,
+                               statistic_,
+                               &prompts_->intervalDialog(),
+                               &main_->chartInput().zoomWindow(),
+                               &main_->progressWindow()};
     for (QWidget *editor : main_->editors().windows())
         all.push_back(editor);
     return all;

@@ -16,6 +16,7 @@ namespace kinvarro {
 
 class TForm1;
 class TForm2;
+class TfStatistic;
 class Tflanguage;
 
 /// The program's life cycle around the main window: language, windows and
@@ -34,6 +35,7 @@ class KinvarroApplication {
 
     TForm1 &mainWindow() { return *main_; }
     TForm2 &aboutBox() { return *about_; }
+    TfStatistic &statisticBox() { return *statistic_; }
     const MessageTable &messages() const { return messages_; }
     const LanguageChoice &language() const { return *choice_; }
 
@@ -41,6 +43,10 @@ class KinvarroApplication {
     void loadLanguage();
     void translate(const std::vector<QWidget *> &windows);
     void switchLanguage();
+    /// `NStatisticClick`: the counts of the open document in `TfStatistic`.
+    void NStatisticClick();
+    /// `N8Click`: opens the help page of the current language, if there is one.
+    void N8Click();
     /// The main window and every window translated with it.
     std::vector<QWidget *> windows();
 
@@ -53,6 +59,7 @@ class KinvarroApplication {
     std::unique_ptr<QtPrompts> prompts_;
     std::unique_ptr<TForm1> main_;
     TForm2 *about_ = nullptr;
+    TfStatistic *statistic_ = nullptr;
 };
 
 }  // namespace kinvarro

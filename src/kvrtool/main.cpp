@@ -5,6 +5,7 @@
 
 #include "document_json.h"
 #include "model/document.h"
+#include "persistence/html_report.h"
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
 #include "render_commands.h"
@@ -18,6 +19,7 @@ int usage() {
         "usage: kvrtool info FILE.kvr\n"
         "       kvrtool convert IN.kvr OUT.kvr\n"
         "       kvrtool convert IN.kvr OUT.bmp [--view WxH]\n"
+        "       kvrtool convert IN.kvr OUT.htm\n"
         "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
         "The view is the chart area painted at once (default 800x600); the origin\n"
         "is where the chart's point (0, 0) appears in it, in pixels.\n",
@@ -64,6 +66,11 @@ int convert(const QString &in, const QString &out, const QStringList &options) {
         return fail(st.message());
     if (bitmap) {
         if (Status st = convertToBitmap(doc, out, renderOptions); !st)
+            return fail(st.message());
+        return 0;
+    }
+    if (extensionOf(out) == QLatin1String(".HTM")) {
+        if (Status st = WriteHtmlReport(doc, out); !st)
             return fail(st.message());
         return 0;
     }

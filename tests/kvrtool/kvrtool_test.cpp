@@ -113,6 +113,14 @@ TEST(Kvrtool, InfoAndConvertReportSuccessAndFailureByExitCode) {
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
 
+    const QString report = dir.filePath("report.htm");
+    EXPECT_EQ(kvrtool({"convert", path, report}).exitCode, 0);
+    QFile page(report);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    EXPECT_TRUE(html.contains(QByteArray("<a name=0>")));
+    EXPECT_TRUE(html.contains(QByteArray::fromStdString(cp("<b>Анна</b>"))));
+
     QFile shortFile(dir.filePath("short.kvr"));
     ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
     shortFile.write("KVR\x02");

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
 
 #include "application.h"
+#include "hints/statistic_box.h"
+#include "model/document.h"
 #include "settings/store_fixture.h"
 #include "ui/main_window.h"
 
@@ -36,7 +42,62 @@ class ApplicationTest : public kinvarro::test::TemporaryConfigHome {
     QByteArray savedDataHome;
 };
 
+// Takes the file addresses the program hands to the system's open action.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+  public:
+    OpenedFiles() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QStringList paths;
+
+  public slots:
+    void open(const QUrl &url) { paths << url.toLocalFile(); }
+};
+
 }  // namespace
+
+TEST_F(ApplicationTest, HelpOpensThePageOfTheLanguageOrTheCommonOne) {
+    for (const char *file : {"English.lng", "English.bmp"}) {
+        ASSERT_TRUE(
+            QFile::copy(shippedLanguage(file), programFolder.filePath(QString::fromLatin1(file))));
+    }
+    MachineStore store;
+    KinvarroApplication app(programFolder.path(), store);
+    ASSERT_TRUE(app.start());
+    OpenedFiles opened;
+    app.mainWindow().menus().N8->trigger();
+    EXPECT_TRUE(opened.paths.isEmpty());
+
+    for (const char *page : {"kinvarro.htm", "English.htm"}) {
+        QFile file(programFolder.filePath(QString::fromLatin1(page)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        app.mainWindow().menus().N8->trigger();
+    }
+    EXPECT_EQ(opened.paths, (QStringList{programFolder.filePath("kinvarro.htm"),
+                                         programFolder.filePath("English.htm")}));
+    EXPECT_EQ(app.mainWindow().menus().N8->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(ApplicationTest, StatisticsShowTheCountsOfTheOpenDocument) {
+    MachineStore store;
+    KinvarroApplication app(programFolder.path(), store);
+    ASSERT_TRUE(app.start());
+    Document chart;
+    tnode man, event;
+    event.kind = kHistoricalEvent;
+    chart.NodeTable.append(man);
+    chart.NodeTable.append(event);
+    app.mainWindow().session().replaceDocument(chart, false);
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        for (const char *name : {"emen", "ewomen", "eother", "etotal"})
+            shown << app.statisticBox().findChild<QLabel *>(name)->text();
+        app.statisticBox().accept();
+    });
+    app.mainWindow().menus().item("NStatistic")->trigger();
+    EXPECT_EQ(shown, (QStringList{"1", "0", "1", "2"}));
+    EXPECT_EQ(app.statisticBox().windowTitle(), QString::fromUtf8("Статистика"));
+}
 
 TEST_F(ApplicationTest, WithoutLanguageFilesTheBuiltInTextsStayAndTheLanguageItemIsHidden) {
     MachineStore store;
@@ -69,3 +130,5 @@ TEST_F(ApplicationTest, TheOnlyLanguageIsChosenWithoutAskingAndTranslatesTheWind
     EXPECT_EQ(app.messages().text(Msg::mSaveChanges), "Save changes");
     EXPECT_EQ(app.mainWindow().windowTitle(), "Kinvarro");
 }
+
+#include "application_test.moc"

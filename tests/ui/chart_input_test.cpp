@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "scripted_prompts.h"
 #include "settings/machine_store.h"
@@ -227,6 +228,29 @@ TEST_F(ChartInputTest, HoverOverADescribedElementStartsTheHintTimer) {
     EXPECT_EQ(window->chartInput().mouse().hover().HintNode, described);
     mouse(QEvent::MouseMove, {600, 400}, Qt::NoButton);
     EXPECT_FALSE(timer.isActive());
+}
+
+TEST_F(ChartInputTest, WhileTheTableIsLockedChangesAreRefusedButNotTheWheel) {
+    addPerson(doc(), 100, 100);
+    addPerson(doc(), 300, 100);
+    doc().NodeTable.setSelected(0, true);
+    const TableGuard::Lock lock(window->tableGuard());
+    mouse(QEvent::MouseButtonPress, {105, 105}, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {105, 105}, Qt::LeftButton);
+    key(QEvent::KeyPress, Qt::Key_Delete);
+    item("NDel")->trigger();
+    window->menus().N24->trigger();
+    EXPECT_EQ(doc().NodeTable.NodeCount(), 2);
+    EXPECT_EQ(doc().NodeTable[0].x, 100) << "the pressed element stayed in its place in the table";
+    EXPECT_EQ(prompts.told.size(), 4);
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_TRUE(prompts.told.last().endsWith(messages.text(Msg::mColouringRunning)));
+
+    QWheelEvent wheel({10, 10}, area().mapToGlobal(QPoint(10, 10)), {}, {0, -120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    window->UpdateScrollBars();
+    QApplication::sendEvent(&area(), &wheel);
+    EXPECT_EQ(prompts.told.size(), 4) << "scrolling is not refused";
 }
 
 TEST(IntervalDialog, ReadsAWholeNumberOrZero) {

@@ -73,6 +73,8 @@ ChartMouseEvent toChartEvent(const QMouseEvent &event, bool doubleClick) {
 ChartInput::ChartInput(TForm1 &form, Prompts &prompts, const MessageTable &messages)
     : QObject(&form),
       form_(form),
+      prompts_(prompts),
+      messages_(messages),
       BitBtn1_(new QPushButton(form.centralWidget())),
       host_(form, *BitBtn1_),
       mouse_(form.session(), host_, host_),
@@ -112,11 +114,17 @@ void ChartInput::wireMenus() {
     on("N39", [this, &session] { SelectSide(session, host_, ChartSide::Above); });
     on("N40", [this, &session] { SelectSide(session, host_, ChartSide::Right); });
     on("N41", [this, &session] { SelectSide(session, host_, ChartSide::Left); });
-    on("NAdd", [this] { commands_.addElement(kPerson); });
-    on("Naddhistorical", [this] { commands_.addElement(kHistoricalEvent); });
-    on("NModify", [this] { commands_.NModifyClick(); });
-    on("NDel", [this] { commands_.NDelClick(); });
-    on("NdelSelected", [this] { commands_.NdelSelectedClick(); });
+    auto changing = [&](const char *name, auto command) {
+        on(name, [this, command] {
+            if (!tableLocked())
+                command();
+        });
+    };
+    changing("NAdd", [this] { commands_.addElement(kPerson); });
+    changing("Naddhistorical", [this] { commands_.addElement(kHistoricalEvent); });
+    changing("NModify", [this] { commands_.NModifyClick(); });
+    changing("NDel", [this] { commands_.NDelClick(); });
+    changing("NdelSelected", [this] { commands_.NdelSelectedClick(); });
     on("Nmashtab", [this] { zoomWindow_->open(); });
     on("Nsearch", [this] {
         form_.searchBar().open();
@@ -156,7 +164,16 @@ bool ChartInput::eventFilter(QObject *watched, QEvent *event) {
     return QObject::eventFilter(watched, event);
 }
 
+bool ChartInput::tableLocked() {
+    return form_.tableGuard().refuse(prompts_, messages_);
+}
+
 bool ChartInput::chartMouseEvent(QEvent *event) {
+    // Presses add, drag, reorder and edit elements.
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && tableLocked())
+        return true;
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             mouse_.press(toChartEvent(*static_cast<QMouseEvent *>(event), false));
@@ -178,6 +195,8 @@ bool ChartInput::chartMouseEvent(QEvent *event) {
 bool ChartInput::focusSinkKeyEvent(QEvent *event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
+    if (event->type() == QEvent::KeyPress && tableLocked())
+        return true;
     const auto &key = *static_cast<QKeyEvent *>(event);
     const ChartKey chart = chartKey(key.key());
     if (event->type() == QEvent::KeyPress) {

@@ -43,8 +43,12 @@ class ChartInput : public QObject {
     void wireSearchBar();
     bool chartMouseEvent(QEvent *event);
     bool focusSinkKeyEvent(QEvent *event);
+    /// True (after saying why) when the table must not change now.
+    bool tableLocked();
 
     TForm1 &form_;
+    Prompts &prompts_;
+    const MessageTable &messages_;
     QPushButton *BitBtn1_;
     ChartWindowHost host_;
     ChartMouse mouse_;

@@ -35,9 +35,11 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     : QMainWindow(parent),
       messages_(messages),
       store_(store),
+      prompts_(prompts),
       session_(chart ? std::make_unique<DocumentSession>(*chart)
                      : std::make_unique<DocumentSession>()),
       files_(*session_, prompts),
+      colouring_(*session_, prompts, tableGuard_, colouringScratch_),
       redraw_([this] { paintNow(); }),
       cursors_(ChartCursors::load()) {
     setObjectName(QStringLiteral("Form1"));
@@ -75,6 +77,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
         if (what != DocumentChanges(DocumentChange::Modified))
             RequestRedraw();
     });
+    wireColouring();
     RequestRedraw();
 }
 
@@ -140,20 +143,28 @@ void TForm1::wireFileMenu() {
     saveDialog_ =
         new FileDialogFilter(QStringLiteral("SaveDialog1"), FileCommands::kSaveFilter, this);
     files_.setDiagramExporter([this](const QString &path) { return exportDiagram(path); });
-    connect(menus_.N24, &QAction::triggered, this,
-            [this] { runFileCommand(&FileCommands::newDocument); });
-    connect(menus_.N4, &QAction::triggered, this,
-            [this] { runFileCommand(&FileCommands::openFromMenu); });
+    files_.setProgressDisplay(progress_);
+    // Replacing the document is refused while the colouring walks its table.
+    connect(menus_.N24, &QAction::triggered, this, [this] {
+        if (!tableGuard_.refuse(prompts_, messages_))
+            runFileCommand(&FileCommands::newDocument);
+    });
+    connect(menus_.N4, &QAction::triggered, this, [this] {
+        if (!tableGuard_.refuse(prompts_, messages_))
+            runFileCommand(&FileCommands::openFromMenu);
+    });
     connect(menus_.N2, &QAction::triggered, this, [this] { runFileCommand(&FileCommands::save); });
     connect(menus_.N3, &QAction::triggered, this,
             [this] { runFileCommand(&FileCommands::saveAs); });
     for (int i = 0; i < int(menus_.PlaceHolders.size()); ++i) {
-        connect(menus_.PlaceHolders[std::size_t(i)], &QAction::triggered, &files_,
-                [this, i] { files_.openRecent(i); });
+        connect(menus_.PlaceHolders[std::size_t(i)], &QAction::triggered, &files_, [this, i] {
+            if (!tableGuard_.refuse(prompts_, messages_))
+                files_.openRecent(i);
+        });
     }
     connect(menus_.N1, &QAction::triggered, this, [this] {
         // Ends at once, without storing the window placement.
-        if (confirmExit())
+        if (!tableGuard_.refuse(prompts_, messages_) && confirmExit())
             QCoreApplication::exit(0);
     });
     connect(menus_.N7, &QAction::triggered, this, &TForm1::aboutRequested);
@@ -187,6 +198,13 @@ void TForm1::wireEditors(Prompts &prompts) {
         connect(info, &QAction::triggered, editors_, &ElementEditors::N51Click);
     input_->host().setElementEditor(
         [this](int index, bool justAdded) { return editors_->NModifyClick(index, justAdded); });
+}
+
+void TForm1::wireColouring() {
+    colouring_.setProgressDisplay(progress_);
+    colouring_.setEventPump([] { QCoreApplication::processEvents(); });
+    if (QAction *item = menus_.item("NColorElements"))
+        connect(item, &QAction::triggered, this, [this] { colouring_.NColorElementsClick(); });
 }
 
 Status TForm1::exportDiagram(const QString &path) {
@@ -286,7 +304,7 @@ bool TForm1::confirmExit() {
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {
-    if (!files_.confirmDiscardChanges()) {
+    if (tableGuard_.refuse(prompts_, messages_) || !files_.confirmDiscardChanges()) {
         event->ignore();
         return;
     }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTextDocument>
 #include <memory>
 
+#include "common/table_guard.h"
 #include "edit/document_session.h"
+#include "markup/colouring_command.h"
 #include "persistence/file_commands.h"
 #include "render/chart_canvas.h"
 #include "render/redraw_timer.h"
@@ -55,6 +58,9 @@ class TForm1 : public QMainWindow {
     TForm10 &progressWindow() { return *progress_; }
     /// The element and information editors (`NModifyClick`, `N51Click`).
     ElementEditors &editors() { return *editors_; }
+    /// Locked while the descriptions are being coloured.
+    TableGuard &tableGuard() { return tableGuard_; }
+    ColouringCommand &colouring() { return colouring_; }
 
     void RequestRedraw();
     bool redrawPending() const { return redraw_.isPending(); }
@@ -80,6 +86,7 @@ class TForm1 : public QMainWindow {
     void buildChartArea();
     void wireFileMenu();
     void wireEditors(Prompts &prompts);
+    void wireColouring();
     void showRecentFiles(const QStringList &entries);
     void mirrorScrollBars();
     void scrollBarMoved();
@@ -94,8 +101,13 @@ class TForm1 : public QMainWindow {
 
     const MessageTable &messages_;
     MachineStore &store_;
+    Prompts &prompts_;
     std::unique_ptr<DocumentSession> session_;
     FileCommands files_;
+    TableGuard tableGuard_;
+    // The rich text the colouring works on.
+    QTextDocument colouringScratch_;
+    ColouringCommand colouring_;
     ChartCanvas canvas_;
     ScrollBars bars_;
     RedrawTimer redraw_;

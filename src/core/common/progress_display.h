@@ -15,4 +15,19 @@ class ProgressDisplay {
     virtual void hide() = 0;
 };
 
+/// Hides a progress display (if any) when the operation ends, however it ends.
+class ProgressHider {
+  public:
+    explicit ProgressHider(ProgressDisplay *display) : display_(display) {}
+    ~ProgressHider() {
+        if (display_)
+            display_->hide();
+    }
+    ProgressHider(const ProgressHider &) = delete;
+    ProgressHider &operator=(const ProgressHider &) = delete;
+
+  private:
+    ProgressDisplay *display_;
+};
+
 }  // namespace kinvarro

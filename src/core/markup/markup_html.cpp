@@ -1,5 +1,6 @@
 #include "markup/markup_html.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "markup/markup_value.h"
@@ -17,9 +18,10 @@ bool endsWith(const std::string &text, std::string_view tail) {
 }
 
 // Calls `onTag(value)` for every occurrence of `tagStart` (ending in '=') in
-// the text as the repeated first-occurrence search meets them, and
-// returns the text with each tag (through its closing ">", or to the end of the
-// text) replaced by what `onTag` appended to `out`.
+// the text as the repeated first-occurrence search meets them, and appends
+// to `out` the text with each tag (through its closing ">", or to the end of
+// the text) replaced by what `onTag` appended to `out`. What `out` held before
+// and what `onTag` appends end in ">" or are empty, so no tag is found in them.
 //
 // `out` holds the part already searched, which never contains `tagStart`, so
 // the next occurrence of the current text either ends in `out` after the next
@@ -28,8 +30,7 @@ bool endsWith(const std::string &text, std::string_view tail) {
 template <typename OnTag>
 Status replaceValueTags(std::string_view text, std::string_view tagStart, std::string &out,
                         OnTag onTag) {
-    out.clear();
-    out.reserve(text.size() + 16);
+    out.reserve(out.size() + text.size() + 16);
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t equals = text.find('=', i);
@@ -52,79 +53,104 @@ Status replaceValueTags(std::string_view text, std::string_view tagStart, std::s
     return Status::success();
 }
 
-// "<font color=$RRGGBB>" for a colour 0x00BBGGRR (higher bits ignored).
+// "<font color=#RRGGBB>" for a colour 0x00BBGGRR (higher bits ignored).
+// Browsers read colours only with "#".
 std::string fontElement(std::int32_t colour) {
     const std::uint32_t bgr = std::uint32_t(colour) & 0xFFFFFFu;
     const std::uint32_t rgb = ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | (bgr >> 16);
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "<font color=$%.6X>", unsigned(rgb));
+    std::snprintf(buffer, sizeof buffer, "<font color=#%.6X>", unsigned(rgb));
     return buffer;
 }
 
-// Steps 5 to 7. The three tags cannot overlap one another and no replacement
-// forms or breaks another, so one pass equals the three repeated searches.
-std::string replaceAlignmentTags(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 64);
+constexpr std::string_view kStyleTags[] = {"<B>", "</B>", "<I>", "</I>", "<U>", "</U>"};
+
+// Text between the font elements: the alignment tags become elements, the
+// style tags pass as they are, and every other character that HTML reads as
+// markup is escaped, so that no text of the user's becomes markup. The
+// alignment tags cannot overlap one another and no font element can form or
+// break one, so this single pass equals the repeated searches.
+void appendTextAsHtml(std::string_view text, std::string &out) {
+    out.reserve(out.size() + text.size() + 16);
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t open = text.find('<', i);
-        if (open == std::string_view::npos) {
-            out.append(text.substr(i));
-            break;
-        }
-        out.append(text.substr(i, open - i));
-        i = open;
-        const std::string_view tag = text.substr(open, 3);
-        if (tag == "<C>")
+        const char c = text[i];
+        if (c == '&') {
+            out += "&amp;";
+        } else if (c == '>') {
+            out += "&gt;";
+        } else if (c == '"') {
+            out += "&quot;";
+        } else if (c != '<') {
+            out += c;
+        } else if (const std::string_view tag = text.substr(i, 3); tag == "<C>") {
             out += "<CENTER>";
-        else if (tag == "<L>")
-            out += "<p align=left>";
-        else if (tag == "<R>")
-            out += "<p align=right>";
-        else {
-            out += '<';
-            i += 1;
+            i += 3;
             continue;
+        } else if (tag == "<L>" || tag == "<R>") {
+            out += tag == "<L>" ? "<p align=left>" : "<p align=right>";
+            i += 3;
+            continue;
+        } else {
+            const std::string_view rest = text.substr(i);
+            const auto style = std::find_if(std::begin(kStyleTags), std::end(kStyleTags),
+                                            [&](std::string_view styleTag) {
+                                                return rest.substr(0, styleTag.size()) == styleTag;
+                                            });
+            if (style == std::end(kStyleTags)) {
+                out += "&lt;";
+            } else {
+                out += *style;
+                i += style->size();
+                continue;
+            }
         }
-        i += 3;
+        ++i;
     }
-    return out;
 }
 
 }  // namespace
 
 Status MarkupToHtml(std::string_view markup, std::string &html) {
-    std::string text = "<p align=left>";
-    text.append(markup);
-
+    // The leading paragraph element ends in ">", so it can take no part in a
+    // tag of the markup: the searches run on the markup alone.
     std::string withoutFaces;
-    (void)replaceValueTags(text, kFaceTag, withoutFaces,
+    (void)replaceValueTags(markup, kFaceTag, withoutFaces,
                            [](std::string_view) { return Status::success(); });
     std::string withoutSizes;
     (void)replaceValueTags(withoutFaces, kSizeTag, withoutSizes,
                            [](std::string_view) { return Status::success(); });
 
-    std::string coloured;
+    // The text copied since the last font element is still raw: it is turned
+    // into HTML when the next element (or the end) is reached. A font element
+    // ends in ">", so the search for the next tag never looks into it.
+    std::string coloured = "<p align=left>";
+    std::size_t rawStart = coloured.size();
+    auto convertRawText = [&] {
+        const std::string raw = coloured.substr(rawStart);
+        coloured.resize(rawStart);
+        appendTextAsHtml(raw, coloured);
+    };
     int converted = 0;
     Status status =
         replaceValueTags(withoutSizes, kColourTag, coloured, [&](std::string_view value) {
             const std::optional<std::int32_t> colour = parseMarkupInteger(value);
             if (!colour)
                 return notAnIntegerError(value);
+            convertRawText();
             if (converted > 0)
                 coloured += "</font>";
             coloured += fontElement(*colour);
+            rawStart = coloured.size();
             ++converted;
             return Status::success();
         });
     if (!status)
         return status;
-
-    std::string result = replaceAlignmentTags(coloured);
+    convertRawText();
     if (converted > 0)
-        result += "</font>";
-    html = std::move(result);
+        coloured += "</font>";
+    html = std::move(coloured);
     return Status::success();
 }
 

@@ -10,6 +10,9 @@ namespace kinvarro {
 /// The HTML fragment of the tag markup `markup` (Windows-1251 in,
 /// Windows-1251 out), made by text substitution. The result equals a
 /// repeated first-occurrence search and replace, computed in linear time.
+/// Colours are written "<font color=#RRGGBB>". In the text the tags leave,
+/// "&", "<", ">" and '"' are escaped, except in the style tags "<B>", "</B>",
+/// "<I>", "</I>", "<U>", "</U>" that pass through as HTML.
 ///
 /// Rules for the unusual cases:
 /// - A face, size or colour tag with no ">" after it reaches to the end of the

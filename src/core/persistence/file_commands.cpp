@@ -5,6 +5,7 @@
 
 #include "edit/document_session.h"
 #include "model/document.h"
+#include "persistence/html_report.h"
 #include "persistence/native_format.h"
 
 namespace kinvarro {
@@ -193,8 +194,7 @@ bool FileCommands::saveAs() {
     const QString name = stripExtensions(choice->path, {".KVR", ".HTM", ".BMP", ".GED"});
     switch (choice->typeIndex) {
         case kHtmlType:
-            runExporter(exportHtml_, name + QStringLiteral(".htm"),
-                        QStringLiteral("The HTML report"));
+            writeHtmlReport(name + QStringLiteral(".htm"));
             return false;
         case kDiagramType:
             runExporter(exportDiagram_, name + QStringLiteral(".bmp"),
@@ -229,6 +229,15 @@ void FileCommands::runExporter(const Exporter &exporter, const QString &path, co
     }
     if (Status st = exporter(path); !st)
         reportError(st.message());
+}
+
+void FileCommands::writeHtmlReport(const QString &path) {
+    if (Status st = WriteHtmlReport(session_.doc(), path, progress_); !st) {
+        reportError(st.message());
+        return;
+    }
+    prompts_.tell(MessageIcon::None, session_.messages().text(Msg::mSaveDid),
+                  session_.messages().text(Msg::mSavedInHtml));
 }
 
 bool FileCommands::writeNative(const QString &path) {

@@ -11,6 +11,7 @@
 namespace kinvarro {
 
 class DocumentSession;
+class ProgressDisplay;
 
 /// The commands of the "Файл" menu: New, Open, Save, Save As and the recent
 /// documents. They decide names and extensions, ask their questions through
@@ -36,7 +37,8 @@ class FileCommands : public QObject {
     static const QString kOpenFilter;
     static const QString kSaveFilter;
     void setDiagramExporter(Exporter exporter) { exportDiagram_ = std::move(exporter); }
-    void setHtmlExporter(Exporter exporter) { exportHtml_ = std::move(exporter); }
+    /// The progress window the HTML report shows.
+    void setProgressDisplay(ProgressDisplay *progress) { progress_ = progress; }
     void setGedcomExporter(Exporter exporter) { exportGedcom_ = std::move(exporter); }
     void setGedcomImporter(Exporter importer) { importGedcom_ = std::move(importer); }
     /// Called before a document is read, so that a pending repaint happens first.
@@ -77,6 +79,7 @@ class FileCommands : public QObject {
     bool writeNative(const QString &path);
     /// Saves the native document to `file` and makes it the document's own file.
     bool saveNativeTo(const QString &file);
+    void writeHtmlReport(const QString &path);
     void runExporter(const Exporter &exporter, const QString &path, const QString &what);
     void reportError(const QString &text);
     void setTitle(const QString &fileName);
@@ -90,7 +93,7 @@ class FileCommands : public QObject {
     QString openFilter_ = kOpenFilter;
     QString saveFilter_ = kSaveFilter;
     Exporter exportDiagram_;
-    Exporter exportHtml_;
+    ProgressDisplay *progress_ = nullptr;
     Exporter exportGedcom_;
     Exporter importGedcom_;
     std::function<void()> flushPendingRedraw_;

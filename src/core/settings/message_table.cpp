@@ -59,6 +59,8 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mActSettings", "изменение настроек"},
     {"mActInfo", "изменение информации"},
     {"mActRenameMedia", "переименование медиа файла"},
+    {"mActColouring", "раскраска элементов"},
+    {"mColouringRunning", "Идёт раскраска описаний. Дождитесь её окончания."},
 };
 
 }  // namespace

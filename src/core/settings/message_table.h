@@ -58,9 +58,12 @@ enum class Msg {
     mActSettings,
     mActInfo,
     mActRenameMedia,
+    mActColouring,
+    // A command refused while the descriptions are being coloured.
+    mColouringRunning,
 };
 
-inline constexpr int kMessageCount = int(Msg::mActRenameMedia) + 1;
+inline constexpr int kMessageCount = int(Msg::mColouringRunning) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.

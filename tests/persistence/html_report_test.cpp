@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <functional>
+
+#include "common/progress_display.h"
+#include "persistence/html_report.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::cp;
+
+namespace {
+
+constexpr const char *kPageStart =
+    "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=windows-1251\"></head><body>\r\n";
+constexpr const char *kTableHead =
+    "<table width=\"100%\" border=1 BGCOLOR=#e0e0e0><tr><td colspan=2 align=center "
+    "BGCOLOR=#d0d0d0 >";
+
+int addEvent(Document &doc, const std::string &name) {
+    const int index = addPerson(doc, 0, 0, -1, -1, name);
+    doc.NodeTable[index].kind = kHistoricalEvent;
+    return index;
+}
+
+std::string block(const std::string &anchor, const std::string &name, const std::string &rows) {
+    return "<a name=" + anchor + ">" + kTableHead + "<b>" + name + "</b></td></tr>" + rows +
+           "</table><br><br>";
+}
+
+const std::string kPlainDescription = "<tr><td colspan=2 BGCOLOR=#f0f0f0><p align=left></td></tr>";
+
+class ProgressLog : public ProgressDisplay {
+  public:
+    QStringList steps;
+    void show(const QString &caption, int minimum, int maximum) override {
+        steps << QStringLiteral("%1 %2..%3").arg(caption).arg(minimum).arg(maximum);
+    }
+    void setPosition(int position) override { steps << QString::number(position); }
+    void hide() override { steps << QStringLiteral("hide"); }
+};
+
+struct ReportCase {
+    const char *what;
+    std::function<void(Document &)> build;
+    /// Pieces the page holds one after another.
+    std::vector<std::string> inOrder;
+    std::vector<std::string> absent;
+};
+
+class HtmlReportTest : public ::testing::Test {
+  protected:
+    std::string report(Document &doc, ProgressDisplay *progress = nullptr) {
+        const QString path = dir.filePath(QStringLiteral("report.htm"));
+        const Status status = WriteHtmlReport(doc, path, progress);
+        EXPECT_TRUE(status.ok()) << status.message().toStdString();
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll().toStdString();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(HtmlReportTest, WholePageOfAFamily) {
+    Document doc;
+    const int father = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
+    const int mother = addPerson(doc, 0, 0, -1, -1, cp("Анна"));
+    addPerson(doc, 0, 0, mother, father, cp("Иван\r\nСын"));
+    doc.NodeTable[mother].description = "<`C=255>x\r\ny";
+    std::string expected = kPageStart;
+    expected += "<p align=left><hr><br>\r\n";
+    expected += block("1", cp("Анна"),
+                      "<tr><td colspan=2 BGCOLOR=#f0f0f0><p align=left><font "
+                      "color=#FF0000>x<br>\ny</font></td></tr><tr><td colspan=2>" +
+                          cp("Дети:") + " <a href=#2>" + cp("Иван\r\nСын") + "</a></td></tr>");
+    expected += block("2", cp("Иван\r\nСын"),
+                      "<tr align=center><td width=\"50%\">" + cp("отец") + ": <a href=#0>" +
+                          cp("Пётр") + "</a></td><td width=\"50%\">" + cp("мать") +
+                          ": <a href=#1>" + cp("Анна") + "</a></td></tr>" + kPlainDescription);
+    expected += block("0", cp("Пётр"),
+                      kPlainDescription + "<tr><td colspan=2>" + cp("Дети:") + " <a href=#2>" +
+                          cp("Иван\r\nСын") + "</a></td></tr>");
+    expected += "</body></html>\r\n";
+    EXPECT_EQ(report(doc), expected);
+}
+
+TEST_F(HtmlReportTest, EdgeCases) {
+    const ReportCase cases[] = {
+        {"only historical events: no person block",
+         [](Document &doc) { addEvent(doc, "War"); },
+         {kPageStart, "<p align=left><hr><br>\r\n</body></html>\r\n"},
+         {"<table"}},
+        {"equal names but for case together, at the first spelling's place, in table order",
+         [](Document &doc) {
+             addPerson(doc, 0, 0, -1, -1, cp("анна"));
+             addPerson(doc, 0, 0, -1, -1, cp("Борис"));
+             addPerson(doc, 0, 0, -1, -1, cp("Анна"));
+             addPerson(doc, 0, 0, -1, -1, cp("АННА"));
+             addPerson(doc, 0, 0, -1, -1, cp("Алла"));
+         },
+         {"<a name=4>", "<a name=0>", "<a name=2>", "<a name=3>", "<a name=1>"},
+         {}},
+        {"only a mother: the father cell is a single space",
+         [](Document &doc) {
+             const int mother = addPerson(doc, 0, 0, -1, -1, "M");
+             addPerson(doc, 0, 0, mother, -1, "C");
+         },
+         {"<tr align=center><td width=\"50%\"> </td><td width=\"50%\">" + cp("мать") +
+          ": <a href=#0>M</a></td></tr>"},
+         {}},
+        {"index 26 is anchored and linked as 1A",
+         [](Document &doc) {
+             for (int i = 0; i < 26; ++i)
+                 addPerson(doc, 0, 0, -1, -1, "A");
+             const int father = addPerson(doc, 0, 0, -1, -1, "Z");
+             addPerson(doc, 0, 0, -1, father, "B");
+         },
+         {"<a href=#1A>Z</a>", "<a name=1A>"},
+         {"<a name=1a>"}},
+        {"an event named like a person has no block of its own",
+         [](Document &doc) {
+             addEvent(doc, "Same");
+             addPerson(doc, 0, 0, -1, -1, "Same");
+         },
+         {"<a name=1>"},
+         {"<a name=0>"}},
+        {"names and description text are escaped, style tags are not",
+         [](Document &doc) {
+             const int i = addPerson(doc, 0, 0, -1, -1, "<i>A & \"B\"</i>");
+             doc.NodeTable[i].description = "<B>1 < 2</B><script>";
+         },
+         {"<b>&lt;i&gt;A &amp; &quot;B&quot;&lt;/i&gt;</b>",
+          "<p align=left><B>1 &lt; 2</B>&lt;script&gt;</td>"},
+         {"<script>"}},
+        {"a child of both parents is listed once, children in table order",
+         [](Document &doc) {
+             const int parent = addPerson(doc, 0, 0, -1, -1, "P");
+             addPerson(doc, 0, 0, -1, parent, "C1");
+             addPerson(doc, 0, 0, parent, parent, "C2");
+             addPerson(doc, 0, 0, parent, -1, "C3");
+         },
+         {cp("Дети:") + " <a href=#1>C1</a> <a href=#2>C2</a> <a href=#3>C3</a></td>"},
+         {"C2</a> <a href=#2>"}},
+        {"an event as a parent is named without a link to a missing table",
+         [](Document &doc) {
+             const int event = addEvent(doc, "E");
+             addPerson(doc, 0, 0, -1, event, "C");
+         },
+         {cp("отец") + ": E</td>"},
+         {"href=#0"}},
+    };
+    for (const ReportCase &c : cases) {
+        Document doc;
+        c.build(doc);
+        const std::string page = report(doc);
+        std::size_t from = 0;
+        for (const std::string &piece : c.inOrder) {
+            const std::size_t at = page.find(piece, from);
+            EXPECT_NE(at, std::string::npos) << c.what << ": missing " << piece << "\n" << page;
+            from = at == std::string::npos ? from : at + piece.size();
+        }
+        for (const std::string &piece : c.absent)
+            EXPECT_EQ(page.find(piece), std::string::npos) << c.what << ": " << piece;
+    }
+}
+
+TEST_F(HtmlReportTest, InformationTextOnTopLosesTrailingEmptyLines) {
+    Document doc;
+    QTextCursor(&doc.info()).insertText(QStringLiteral("Info <1>\n\n\n"));
+    const std::string page = report(doc);
+    EXPECT_NE(page.find("<font color=#000000>Info &lt;1&gt;</font><hr><br>\r\n"), std::string::npos)
+        << page;
+    EXPECT_EQ(doc.info().blockCount(), 4) << "the document keeps its text";
+    EXPECT_FALSE(doc.DocumentModified);
+}
+
+TEST_F(HtmlReportTest, ProgressFollowsTheElementsThenTheNames) {
+    Document doc;
+    addPerson(doc, 0, 0, -1, -1, "B");
+    addEvent(doc, "A");
+    addPerson(doc, 0, 0, -1, -1, "b");
+    ProgressLog log;
+    report(doc, &log);
+    EXPECT_EQ(log.steps,
+              (QStringList{"Preparation.. 0..3", "0", "1", "2", "Creation.. 0..2", "1", "hide"}));
+}
+
+TEST_F(HtmlReportTest, ABadColourKeepsThePreviousFileAndHidesTheProgress) {
+    const QString path = dir.filePath(QStringLiteral("report.htm"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    Document doc;
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].description = "<`C=red>x";
+    ProgressLog log;
+    const Status status = WriteHtmlReport(doc, path, &log);
+    EXPECT_EQ(status.message(), QStringLiteral("'red' is not a valid integer value"));
+    EXPECT_EQ(log.steps.last(), QStringLiteral("hide"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old"));
+}
+
+TEST_F(HtmlReportTest, AFolderThatCannotBeWrittenIsReported) {
+    Document doc;
+    const Status status =
+        WriteHtmlReport(doc, dir.filePath(QStringLiteral("missing/report.htm")), nullptr);
+    EXPECT_TRUE(status.message().contains(QStringLiteral("cannot be created")))
+        << status.message().toStdString();
+}
+
+}  // namespace
