@@ -48,6 +48,8 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mDateOfEndowment", "Дата рукоположения"},
     {"mPlaceOfBirth", "Место рождения"},
     {"mPlaceOfDeath", "Место смерти"},
+    {"mSavingGedcom", "Сохранение GEDCOM данных.."},
+    {"mCannotWrite", "Не удалось записать файл"},
 };
 
 }  // namespace

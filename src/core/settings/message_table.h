@@ -46,9 +46,11 @@ enum class Msg {
     mDateOfEndowment,
     mPlaceOfBirth,
     mPlaceOfDeath,
+    mSavingGedcom,
+    mCannotWrite,
 };
 
-inline constexpr int kMessageCount = int(Msg::mPlaceOfDeath) + 1;
+inline constexpr int kMessageCount = int(Msg::mCannotWrite) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
