@@ -131,6 +131,7 @@ void TForm1::wireFileMenu() {
     saveDialog_ =
         new FileDialogFilter(QStringLiteral("SaveDialog1"), FileCommands::kSaveFilter, this);
     files_.setDiagramExporter([this](const QString &path) { return exportDiagram(path); });
+    files_.setProgressDisplay(progress_);
     connect(menus_.N24, &QAction::triggered, this,
             [this] { runFileCommand(&FileCommands::newDocument); });
     connect(menus_.N4, &QAction::triggered, this,

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "model/document.h"
+#include "persistence/gedcom_writer.h"
 #include "persistence/native_format.h"
 
 namespace kinvarro {
@@ -13,9 +14,15 @@ const QString kOpenFilter =
     QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
 const QString kSaveFilter = QStringLiteral(
     "Файлы Kinvarro (*.kvr)|*.kvr|Текстовый отчёт (*.htm)|*.htm|Диаграмму (*.bmp)|*.bmp|"
-    "Формат GEDCOM (*.ged)|*.ged");
+    "Формат GEDCOM (*.ged)|*.ged|GEDCOM UTF-8 (*.ged)|*.ged");
 
-enum SaveType { kNativeType = 1, kHtmlType = 2, kDiagramType = 3, kGedcomType = 4 };
+enum SaveType {
+    kNativeType = 1,
+    kHtmlType = 2,
+    kDiagramType = 3,
+    kGedcomType = 4,
+    kGedcomUtf8Type = 5
+};
 
 QString stripExtensions(QString name, std::initializer_list<const char *> extensions) {
     for (bool stripped = true; stripped;) {
@@ -36,7 +43,7 @@ const QString FileCommands::kOpenFilter =
     QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
 const QString FileCommands::kSaveFilter = QStringLiteral(
     "Файлы Kinvarro (*.kvr)|*.kvr|Текстовый отчёт (*.htm)|*.htm|Диаграмму (*.bmp)|*.bmp|"
-    "Формат GEDCOM (*.ged)|*.ged");
+    "Формат GEDCOM (*.ged)|*.ged|GEDCOM UTF-8 (*.ged)|*.ged");
 
 bool hasExtension(const QString &name, const char *extension) {
     return name.right(4).toUpper() == QLatin1String(extension);
@@ -193,8 +200,8 @@ void FileCommands::saveAs() {
                         QStringLiteral("The diagram"));
             return;
         case kGedcomType:
-            runExporter(exportGedcom_, name + QStringLiteral(".ged"),
-                        QStringLiteral("GEDCOM export"));
+        case kGedcomUtf8Type:
+            exportGedcom(name + QStringLiteral(".ged"), choice->typeIndex == kGedcomUtf8Type);
             return;
         default:
             break;
@@ -214,6 +221,12 @@ void FileCommands::runExporter(const Exporter &exporter, const QString &path, co
         return;
     }
     if (Status st = exporter(path); !st)
+        reportError(st.message());
+}
+
+void FileCommands::exportGedcom(const QString &path, bool utf8) {
+    const GedcomEncoding encoding = utf8 ? GedcomEncoding::Utf8 : GedcomEncoding::Ansi;
+    if (Status st = ExportGedcom(doc_, path, encoding, progress_); !st)
         reportError(st.message());
 }
 

@@ -11,6 +11,7 @@
 namespace kinvarro {
 
 class Document;
+class ProgressDisplay;
 
 /// The commands of the "Файл" menu: New, Open, Save, Save As and the recent
 /// documents. They decide names and extensions, ask their questions through
@@ -37,8 +38,9 @@ class FileCommands : public QObject {
     static const QString kSaveFilter;
     void setDiagramExporter(Exporter exporter) { exportDiagram_ = std::move(exporter); }
     void setHtmlExporter(Exporter exporter) { exportHtml_ = std::move(exporter); }
-    void setGedcomExporter(Exporter exporter) { exportGedcom_ = std::move(exporter); }
     void setGedcomImporter(Exporter importer) { importGedcom_ = std::move(importer); }
+    /// The progress window shown while a GEDCOM file is written.
+    void setProgressDisplay(ProgressDisplay *progress) { progress_ = progress; }
     /// Called before a document is read, so that a pending repaint happens first.
     void setFlushPendingRedraw(std::function<void()> flush) {
         flushPendingRedraw_ = std::move(flush);
@@ -72,6 +74,7 @@ class FileCommands : public QObject {
     void addRecentFile(const QString &path);
     bool writeNative(const QString &path);
     void runExporter(const Exporter &exporter, const QString &path, const QString &what);
+    void exportGedcom(const QString &path, bool utf8);
     void reportError(const QString &text);
     void setTitle(const QString &fileName);
 
@@ -85,9 +88,9 @@ class FileCommands : public QObject {
     QString saveFilter_ = kSaveFilter;
     Exporter exportDiagram_;
     Exporter exportHtml_;
-    Exporter exportGedcom_;
     Exporter importGedcom_;
     std::function<void()> flushPendingRedraw_;
+    ProgressDisplay *progress_ = nullptr;
 };
 
 /// True when `name` ends with `extension` (".KVR" ...) in any letter case.
