@@ -1,4 +1,5 @@
 #include <QFileInfo>
+#include <charconv>
 
 #include "common/progress_display.h"
 #include "markup/plain_text_lines.h"
@@ -18,10 +19,10 @@ QString baseNameOf(const QString &path) {
     return name;
 }
 
-std::string header(const std::string &baseName, GedcomEncoding encoding) {
+QByteArray header(const QByteArray &baseName, GedcomEncoding encoding) {
     const bool utf8 = encoding == GedcomEncoding::Utf8;
-    std::string text =
-        "0 HEAD\r\n1 SOUR Kinvarro\r\n2 NAME " + baseName + "\r\n1 GEDC Kinvarro\r\n2 VERS ";
+    QByteArray text = utf8 ? QByteArrayLiteral("\xEF\xBB\xBF") : QByteArray();
+    text += "0 HEAD\r\n1 SOUR Kinvarro\r\n2 NAME " + baseName + "\r\n1 GEDC Kinvarro\r\n2 VERS ";
     text += utf8 ? "5.5.1" : "5.5";
     text += "\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR ";
     text += utf8 ? "UTF-8" : "ANSI";
@@ -31,16 +32,25 @@ std::string header(const std::string &baseName, GedcomEncoding encoding) {
 
 // A line break inside a value would start a line without a level number,
 // so the lines of a multi-line name are joined by single blanks.
-std::string oneLine(const std::string &name) {
-    std::string line;
-    line.reserve(name.size());
+void appendOneLine(const std::string &name, std::string &out) {
+    if (name.find_first_of("\r\n") == std::string::npos) {
+        out += name;
+        return;
+    }
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i];
         if (c == '\r' && i + 1 < name.size() && name[i + 1] == '\n')
             ++i;
-        line += (c == '\r' || c == '\n') ? ' ' : c;
+        out += (c == '\r' || c == '\n') ? ' ' : c;
     }
-    return line;
+}
+
+// Room for the records, so that the buffer grows once.
+std::size_t estimatedSize(const ElementTable &table) {
+    std::size_t size = 0;
+    for (int i = 0; i < table.NodeCount(); ++i)
+        size += table[i].name.size() + table[i].description.size() + 160;
+    return size;
 }
 
 // Hides the progress window however the export ends.
@@ -73,11 +83,15 @@ class RecordWriter {
         out_ += text;
         out_ += "\r\n";
     }
+    void number(int value) {
+        char digits[16];
+        out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    }
     // "<before>@I<index>@<after>"
     void individualLine(std::string_view before, int index, std::string_view after = {}) {
         out_ += before;
         out_ += "@I";
-        out_ += std::to_string(index);
+        number(index);
         out_ += '@';
         line(after);
     }
@@ -132,14 +146,16 @@ Status RecordWriter::individual(int p) {
     const tnode &person = table_[p];
     individualLine("0 ", p, " INDI");
     out_ += "1 NAME ";
-    line(oneLine(person.name));
+    appendOneLine(person.name, out_);
+    out_ += "\r\n";
     if (person.sex == kSexMan)
         line("1 SEX M");
     else if (person.sex == kSexWoman)
         line("1 SEX F");
     if (Status status = MarkupPlainLines(person.description, lines_); !status) {
-        return Status::failure(
-            QStringLiteral("%1: %2").arg(fromCp1251(oneLine(person.name)), status.message()));
+        std::string name;
+        appendOneLine(person.name, name);
+        return Status::failure(QStringLiteral("%1: %2").arg(fromCp1251(name), status.message()));
     }
     note(lines_, lines_.size());
     if (person.fatherIndex != -1)
@@ -178,6 +194,7 @@ Status GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding 
     if (progress)
         progress->show(doc.messages().text(Msg::mSavingGedcom), 0, doc.NodeTable.NodeCount() - 1);
     std::string records;
+    records.reserve(estimatedSize(doc.NodeTable));
     if (Status status = RecordWriter(doc, progress, records).write(); !status)
         return status;
     hider.hide();
@@ -185,11 +202,10 @@ Status GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding 
 
     const QString baseName = baseNameOf(path);
     if (encoding == GedcomEncoding::Ansi) {
-        image = QByteArray::fromStdString(header(toCp1251(baseName), encoding) + records);
+        image = header(QByteArray::fromStdString(toCp1251(baseName)), encoding);
+        image.append(records.data(), qsizetype(records.size()));
     } else {
-        image = QByteArrayLiteral("\xEF\xBB\xBF");
-        image += QByteArray::fromStdString(header(baseName.toStdString(), encoding));
-        image += fromCp1251(records).toUtf8();
+        image = header(baseName.toUtf8(), encoding) + cp1251ToUtf8(records);
     }
     return Status::success();
 }
