@@ -5,6 +5,7 @@
 
 #include "document_json.h"
 #include "model/document.h"
+#include "persistence/gedcom_writer.h"
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
 #include "render_commands.h"
@@ -18,6 +19,7 @@ int usage() {
         "usage: kvrtool info FILE.kvr\n"
         "       kvrtool convert IN.kvr OUT.kvr\n"
         "       kvrtool convert IN.kvr OUT.bmp [--view WxH]\n"
+        "       kvrtool convert IN.kvr OUT.ged [--utf8]\n"
         "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
         "The view is the chart area painted at once (default 800x600); the origin\n"
         "is where the chart's point (0, 0) appears in it, in pixels.\n",
@@ -53,6 +55,18 @@ int info(const QString &path) {
 }
 
 int convert(const QString &in, const QString &out, const QStringList &options) {
+    if (extensionOf(out) == QLatin1String(".GED")) {
+        const bool utf8 = options == QStringList{QStringLiteral("--utf8")};
+        if (!options.isEmpty() && !utf8)
+            return usage();
+        Document doc;
+        if (Status st = load(in, doc); !st)
+            return fail(st.message());
+        const GedcomEncoding encoding = utf8 ? GedcomEncoding::Utf8 : GedcomEncoding::Ansi;
+        if (Status st = WriteGedcom(doc, out, encoding); !st)
+            return fail(st.message());
+        return 0;
+    }
     const bool bitmap = extensionOf(out) == QLatin1String(".BMP");
     RenderOptions renderOptions;
     if (!bitmap && !options.isEmpty())
