@@ -49,6 +49,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     doc_.DocumentModified = false;
     baseCaption_ = windowTitle();
     files_.setBaseCaption(baseCaption_);
+    files_.setProgressDisplay(progress_);
     files_.setFlushPendingRedraw([this] {
         if (redraw_.isPending())
             paintNow();

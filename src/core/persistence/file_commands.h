@@ -11,6 +11,7 @@
 namespace kinvarro {
 
 class Document;
+class ProgressDisplay;
 
 /// The commands of the "Файл" menu: New, Open, Save, Save As and the recent
 /// documents. They decide names and extensions, ask their questions through
@@ -38,7 +39,8 @@ class FileCommands : public QObject {
     void setDiagramExporter(Exporter exporter) { exportDiagram_ = std::move(exporter); }
     void setHtmlExporter(Exporter exporter) { exportHtml_ = std::move(exporter); }
     void setGedcomExporter(Exporter exporter) { exportGedcom_ = std::move(exporter); }
-    void setGedcomImporter(Exporter importer) { importGedcom_ = std::move(importer); }
+    /// The progress window that long operations such as the GEDCOM import show.
+    void setProgressDisplay(ProgressDisplay *progress) { progress_ = progress; }
     /// Called before a document is read, so that a pending repaint happens first.
     void setFlushPendingRedraw(std::function<void()> flush) {
         flushPendingRedraw_ = std::move(flush);
@@ -86,7 +88,7 @@ class FileCommands : public QObject {
     Exporter exportDiagram_;
     Exporter exportHtml_;
     Exporter exportGedcom_;
-    Exporter importGedcom_;
+    ProgressDisplay *progress_ = nullptr;
     std::function<void()> flushPendingRedraw_;
 };
 

@@ -48,6 +48,14 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mDateOfEndowment", "Дата рукоположения"},
     {"mPlaceOfBirth", "Место рождения"},
     {"mPlaceOfDeath", "Место смерти"},
+    {"mTooManyIndi", "Too many INDI objects"},
+    {"mTooManyFam", "Too many FAM objects"},
+    {"mNotEnoughResources", "Not enough resources"},
+    {"mCannotReadFile", "Не удаётся прочитать файл"},
+    {"mImportChanged", "При импорте часть данных изменена:"},
+    {"mReplacedCharacters", "заменено символов, которых нет в кодировке Windows-1251: %1"},
+    {"mDroppedIndividuals", "пропущено лиц сверх 10000: %1"},
+    {"mOwnAncestors", "лиц, оказавшихся своими же предками (их поколения не упорядочены): %1"},
 };
 
 }  // namespace
