@@ -111,20 +111,27 @@ std::optional<GedcomImportFailure> ImportGedcom(const QString &path, Document &d
         return failure(MessageIcon::Error, m.text(Msg::mError),
                        m.text(Msg::mCannotReadFile) + QStringLiteral(": ") + file.errorString());
     }
-    const auto wrongSize =
-        failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
+    // Checked before reading, so that a huge file is not loaded first.
     if (file.size() > kLargestGedcomFile)
-        return wrongSize;
+        return failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return failure(MessageIcon::Error, m.text(Msg::mError),
                        m.text(Msg::mCannotReadFile) + QStringLiteral(": ") + file.errorString());
     }
     file.close();
+    return ImportGedcomData(bytes, doc, progress, report);
+}
 
+std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Document &doc,
+                                                    ProgressDisplay *progress,
+                                                    GedcomImportReport *report) {
+    const MessageTable &m = doc.messages();
+    if (bytes.size() > kLargestGedcomFile)
+        return failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
     const GedcomText text = decodeGedcomFile(bytes);
     if (bytes.size() < kSmallestGedcomFile && !startsWithHeader(text.bytes))
-        return wrongSize;
+        return failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
 
     GedcomGauge gauge(progress);
     gauge.show(QStringLiteral("Чтение GEDCOM данных.."), 0, 10000);

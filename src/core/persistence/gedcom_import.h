@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -35,6 +36,11 @@ struct GedcomImportFailure {
 std::optional<GedcomImportFailure> ImportGedcom(const QString &path, Document &doc,
                                                 ProgressDisplay *progress,
                                                 GedcomImportReport *report = nullptr);
+
+/// The same for a file image already read: from the size test on.
+std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Document &doc,
+                                                    ProgressDisplay *progress,
+                                                    GedcomImportReport *report = nullptr);
 
 /// The text telling what an import changed; empty when it lost nothing.
 QString GedcomReportText(const MessageTable &messages, const GedcomImportReport &report);
