@@ -5,6 +5,7 @@
 
 #include "document_json.h"
 #include "model/document.h"
+#include "persistence/gedcom_import.h"
 #include "persistence/gedcom_writer.h"
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
@@ -16,10 +17,10 @@ namespace {
 
 int usage() {
     std::fputs(
-        "usage: kvrtool info FILE.kvr\n"
-        "       kvrtool convert IN.kvr OUT.kvr\n"
+        "usage: kvrtool info FILE.kvr|FILE.ged\n"
+        "       kvrtool convert IN.kvr|IN.ged OUT.kvr\n"
         "       kvrtool convert IN.kvr OUT.bmp [--view WxH]\n"
-        "       kvrtool convert IN.kvr OUT.ged [--utf8]\n"
+        "       kvrtool convert IN.kvr|IN.ged OUT.ged [--utf8]\n"
         "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
         "The view is the chart area painted at once (default 800x600); the origin\n"
         "is where the chart's point (0, 0) appears in it, in pixels.\n",
@@ -36,7 +37,19 @@ QString extensionOf(const QString &path) {
     return path.right(4).toUpper();
 }
 
+// A GEDCOM file is imported as the editor would; its messages go to stderr.
+Status importGedcom(const QString &path, Document &doc) {
+    GedcomImportReport report;
+    if (const auto failed = ImportGedcom(path, doc, nullptr, &report))
+        return Status::failure(failed->caption + QStringLiteral(": ") + failed->text);
+    if (const QString text = GedcomReportText(doc.messages(), report); !text.isEmpty())
+        std::fprintf(stderr, "kvrtool: %s\n", text.toLocal8Bit().constData());
+    return Status::success();
+}
+
 Status load(const QString &path, Document &doc) {
+    if (extensionOf(path) == QLatin1String(".GED"))
+        return importGedcom(path, doc);
     QStringList warnings;
     Status status = ReadDocument(path, doc, &warnings);
     for (const QString &warning : warnings)

@@ -49,6 +49,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     doc_.DocumentModified = false;
     baseCaption_ = windowTitle();
     files_.setBaseCaption(baseCaption_);
+    files_.setProgressDisplay(progress_);
     files_.setFlushPendingRedraw([this] {
         if (redraw_.isPending())
             paintNow();
@@ -131,7 +132,6 @@ void TForm1::wireFileMenu() {
     saveDialog_ =
         new FileDialogFilter(QStringLiteral("SaveDialog1"), FileCommands::kSaveFilter, this);
     files_.setDiagramExporter([this](const QString &path) { return exportDiagram(path); });
-    files_.setProgressDisplay(progress_);
     connect(menus_.N24, &QAction::triggered, this,
             [this] { runFileCommand(&FileCommands::newDocument); });
     connect(menus_.N4, &QAction::triggered, this,

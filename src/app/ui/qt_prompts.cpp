@@ -50,7 +50,8 @@ Answer QtPrompts::ask(const QString &caption, const QString &text, bool withCanc
 
 void QtPrompts::tell(MessageIcon icon, const QString &caption, const QString &text) {
     static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::Information, QMessageBox::Warning,
-                                                   QMessageBox::Critical, QMessageBox::Question};
+                                                   QMessageBox::Critical, QMessageBox::Question,
+                                                   QMessageBox::NoIcon};
     QMessageBox box(kIcons[int(icon)], caption, text, QMessageBox::Ok, parent_);
     box.exec();
 }

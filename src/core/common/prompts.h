@@ -11,7 +11,7 @@
 namespace kinvarro {
 
 enum class Answer { Yes, No, Cancel };
-enum class MessageIcon { Information, Warning, Error, Question };
+enum class MessageIcon { Information, Warning, Error, Question, None };
 
 /// A file chosen in a file dialog with the 1-based index of its file type.
 struct FileChoice {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "model/document.h"
+#include "persistence/gedcom_import.h"
 #include "persistence/gedcom_writer.h"
 #include "persistence/native_format.h"
 
@@ -116,18 +117,16 @@ bool FileCommands::open(const QString &path) {
         flushPendingRedraw_();
 
     if (hasExtension(path, ".GED")) {
-        if (!importGedcom_) {
-            reportError(QStringLiteral("GEDCOM import is not available yet."));
+        // A failed import leaves the open chart, its settings and its name alone.
+        const bool imported = ReadGedcom(path, doc_, prompts_, progress_);
+        addRecentFile(path.left(path.size() - 4) + QStringLiteral(".ged"));
+        if (!imported)
             return false;
-        }
         doc_.CurrentFileName.clear();
         saveFileName_.clear();
-        addRecentFile(path.left(path.size() - 4) + QStringLiteral(".ged"));
-        const Status st = importGedcom_(path);
-        if (!st)
-            reportError(st.message());
+        setTitle({});
         emit documentReplaced();
-        return st.ok();
+        return true;
     }
 
     const QString base = hasExtension(path, ".KVR") ? path.left(path.size() - 4) : path;

@@ -38,8 +38,7 @@ class FileCommands : public QObject {
     static const QString kSaveFilter;
     void setDiagramExporter(Exporter exporter) { exportDiagram_ = std::move(exporter); }
     void setHtmlExporter(Exporter exporter) { exportHtml_ = std::move(exporter); }
-    void setGedcomImporter(Exporter importer) { importGedcom_ = std::move(importer); }
-    /// The progress window shown while a GEDCOM file is written.
+    /// The progress window of the long operations: the GEDCOM import and export.
     void setProgressDisplay(ProgressDisplay *progress) { progress_ = progress; }
     /// Called before a document is read, so that a pending repaint happens first.
     void setFlushPendingRedraw(std::function<void()> flush) {
@@ -88,7 +87,6 @@ class FileCommands : public QObject {
     QString saveFilter_ = kSaveFilter;
     Exporter exportDiagram_;
     Exporter exportHtml_;
-    Exporter importGedcom_;
     std::function<void()> flushPendingRedraw_;
     ProgressDisplay *progress_ = nullptr;
 };

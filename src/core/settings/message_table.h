@@ -48,9 +48,17 @@ enum class Msg {
     mPlaceOfDeath,
     mSavingGedcom,
     mCannotWrite,
+    mTooManyIndi,
+    mTooManyFam,
+    mNotEnoughResources,
+    mCannotReadFile,
+    mImportChanged,
+    mReplacedCharacters,
+    mDroppedIndividuals,
+    mOwnAncestors,
 };
 
-inline constexpr int kMessageCount = int(Msg::mCannotWrite) + 1;
+inline constexpr int kMessageCount = int(Msg::mOwnAncestors) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
