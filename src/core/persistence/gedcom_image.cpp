@@ -45,7 +45,7 @@ void appendOneLine(const std::string &name, std::string &out) {
     }
 }
 
-// Room for the records, so that the buffer grows once.
+// Room for the records, so that the buffer seldom has to grow.
 std::size_t estimatedSize(const ElementTable &table) {
     std::size_t size = 0;
     for (int i = 0; i < table.NodeCount(); ++i)
