@@ -52,11 +52,13 @@ void generateChart(Document &doc, int count, std::mt19937 &random) {
     static const char *const kDescriptions[] = {
         "", "<`S=10><`F=Arial><`C=0>Born <B>1800</B>\r\nFarmer.\r\n", "one\r\n\r\n",
         "\xC8\xE2\xE0\xED<C> \xEF\xEE\xEF", "a\nb<B"};
+    static const char *const kNameEnds[] = {"\r\nline", "", "\rx\ny\r\r\nz"};
     for (int i = 0; i < count; ++i) {
         const int pick = i == 0 ? -1 : int(random() % std::uint32_t(i));
         const int father = random() % 4 == 0 ? -1 : pick;
         const int mother = random() % 3 == 0 ? -1 : (random() % 2 ? pick : int(random() % (i + 1)));
-        const int e = addPerson(doc, 0, 0, mother, father, "N" + std::to_string(i) + "\r\nline");
+        const int e = addPerson(doc, 0, 0, mother, father,
+                                "N" + std::to_string(i) + kNameEnds[i % std::size(kNameEnds)]);
         tnode &node = doc.NodeTable[e];
         node.sex = std::uint8_t(random() % 3);
         node.kind = random() % 10 == 0 ? kHistoricalEvent : kPerson;

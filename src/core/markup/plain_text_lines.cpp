@@ -32,6 +32,8 @@ class PlainTextScanner {
         lines_.emplace_back();
     }
     void flushCandidate() {
+        if (candidate_.empty())
+            return;
         for (char c : candidate_)
             text(c);
         candidate_.clear();

@@ -33,16 +33,13 @@ QByteArray header(const QByteArray &baseName, GedcomEncoding encoding) {
 // A line break inside a value would start a line without a level number,
 // so the lines of a multi-line name are joined by single blanks.
 void appendOneLine(const std::string &name, std::string &out) {
-    if (name.find_first_of("\r\n") == std::string::npos) {
-        out += name;
-        return;
+    std::size_t start = 0;
+    for (std::size_t end; (end = name.find_first_of("\r\n", start)) != std::string::npos;) {
+        out.append(name, start, end - start);
+        out += ' ';
+        start = end + (name.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        if (c == '\r' && i + 1 < name.size() && name[i + 1] == '\n')
-            ++i;
-        out += (c == '\r' || c == '\n') ? ' ' : c;
-    }
+    out.append(name, start);
 }
 
 // Room for the records, so that the buffer seldom has to grow.
