@@ -50,23 +50,6 @@ std::size_t estimatedSize(const ElementTable &table) {
     return size;
 }
 
-// Hides the progress window however the export ends.
-class ProgressHider {
-  public:
-    explicit ProgressHider(ProgressDisplay *progress) : progress_(progress) {}
-    ~ProgressHider() { hide(); }
-    ProgressHider(const ProgressHider &) = delete;
-    ProgressHider &operator=(const ProgressHider &) = delete;
-    void hide() {
-        if (progress_)
-            progress_->hide();
-        progress_ = nullptr;
-    }
-
-  private:
-    ProgressDisplay *progress_;
-};
-
 // The records after the header, in the document's Windows-1251 bytes.
 class RecordWriter {
   public:

@@ -32,20 +32,6 @@ class ViewOriginRestorer {
     std::int32_t y_;
 };
 
-class ProgressHider {
-  public:
-    explicit ProgressHider(ProgressDisplay *display) : display_(display) {}
-    ~ProgressHider() {
-        if (display_)
-            display_->hide();
-    }
-    ProgressHider(const ProgressHider &) = delete;
-    ProgressHider &operator=(const ProgressHider &) = delete;
-
-  private:
-    ProgressDisplay *display_;
-};
-
 QString megabytes(std::int64_t bytes) {
     return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1);
 }
