@@ -5,6 +5,8 @@
 
 #include "document_json.h"
 #include "model/document.h"
+#include "persistence/gedcom_import.h"
+#include "persistence/gedcom_writer.h"
 #include "persistence/html_report.h"
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
@@ -16,10 +18,11 @@ namespace {
 
 int usage() {
     std::fputs(
-        "usage: kvrtool info FILE.kvr\n"
-        "       kvrtool convert IN.kvr OUT.kvr\n"
+        "usage: kvrtool info FILE.kvr|FILE.ged\n"
+        "       kvrtool convert IN.kvr|IN.ged OUT.kvr\n"
         "       kvrtool convert IN.kvr OUT.bmp [--view WxH]\n"
         "       kvrtool convert IN.kvr OUT.htm\n"
+        "       kvrtool convert IN.kvr|IN.ged OUT.ged [--utf8]\n"
         "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
         "The view is the chart area painted at once (default 800x600); the origin\n"
         "is where the chart's point (0, 0) appears in it, in pixels.\n",
@@ -36,7 +39,19 @@ QString extensionOf(const QString &path) {
     return path.right(4).toUpper();
 }
 
+// A GEDCOM file is imported as the editor would; its messages go to stderr.
+Status importGedcom(const QString &path, Document &doc) {
+    GedcomImportReport report;
+    if (const auto failed = ImportGedcom(path, doc, nullptr, &report))
+        return Status::failure(failed->caption + QStringLiteral(": ") + failed->text);
+    if (const QString text = GedcomReportText(doc.messages(), report); !text.isEmpty())
+        std::fprintf(stderr, "kvrtool: %s\n", text.toLocal8Bit().constData());
+    return Status::success();
+}
+
 Status load(const QString &path, Document &doc) {
+    if (extensionOf(path) == QLatin1String(".GED"))
+        return importGedcom(path, doc);
     QStringList warnings;
     Status status = ReadDocument(path, doc, &warnings);
     for (const QString &warning : warnings)
@@ -55,6 +70,18 @@ int info(const QString &path) {
 }
 
 int convert(const QString &in, const QString &out, const QStringList &options) {
+    if (extensionOf(out) == QLatin1String(".GED")) {
+        const bool utf8 = options == QStringList{QStringLiteral("--utf8")};
+        if (!options.isEmpty() && !utf8)
+            return usage();
+        Document doc;
+        if (Status st = load(in, doc); !st)
+            return fail(st.message());
+        const GedcomEncoding encoding = utf8 ? GedcomEncoding::Utf8 : GedcomEncoding::Ansi;
+        if (Status st = WriteGedcom(doc, out, encoding); !st)
+            return fail(st.message());
+        return 0;
+    }
     const bool bitmap = extensionOf(out) == QLatin1String(".BMP");
     RenderOptions renderOptions;
     if (!bitmap && !options.isEmpty())

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "document_json.h"
+#include "persistence/gedcom_writer.h"
 #include "persistence/native_format.h"
 #include "test_support.h"
 
@@ -131,4 +132,26 @@ TEST(Kvrtool, InfoAndConvertReportSuccessAndFailureByExitCode) {
     EXPECT_TRUE(
         QString::fromLocal8Bit(bad.err).contains(QString::fromUtf8("Неверный размер файла")));
     EXPECT_EQ(kvrtool({"frobnicate"}).exitCode, 2);
+}
+
+TEST(Kvrtool, ConvertWritesGedcomOfEitherType) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sample.kvr");
+    const Document doc = sampleDocument();
+    ASSERT_TRUE(WriteDocument(path, doc).ok());
+    for (const bool utf8 : {false, true}) {
+        const QString out = dir.filePath(utf8 ? "utf8.ged" : "ansi.ged");
+        QStringList args{"convert", path, out};
+        if (utf8)
+            args << "--utf8";
+        const ToolRun run = kvrtool(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QByteArray expected;
+        const GedcomEncoding encoding = utf8 ? GedcomEncoding::Utf8 : GedcomEncoding::Ansi;
+        ASSERT_TRUE(GedcomFileImage(doc, out, encoding, expected).ok());
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), expected);
+    }
+    EXPECT_EQ(kvrtool({"convert", path, dir.filePath("x.kvr"), "--utf8"}).exitCode, 2);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -210,6 +211,41 @@ TEST_F(FileCommandsTest, NamesAreUsedAsTheUserGaveThem) {
     Document reread;
     ASSERT_TRUE(ReadDocument(path("report.htm.kvr"), reread).ok());
     EXPECT_EQ(reread.NodeTable.NodeCount(), 2);
+}
+
+TEST_F(FileCommandsTest, SaveAsWritesBothGedcomTypesAndLeavesTheDocumentAlone) {
+    changeDocument();
+    doc.NodeTable[0].name = kinvarro::test::cp("Иван");
+    prompts.files = {FileChoice{path("tree.kvr.ged"), 4}, FileChoice{path("utf"), 5}};
+    commands.saveAs();
+    commands.saveAs();
+    EXPECT_TRUE(prompts.told.isEmpty()) << prompts.told.join('\n').toStdString();
+    EXPECT_TRUE(doc.DocumentModified);
+    EXPECT_TRUE(title.isEmpty());
+    EXPECT_TRUE(commands.saveFileName().isEmpty()) << "an export does not rename the document";
+
+    QFile ansi(path("tree.ged"));
+    QFile utf8(path("utf.ged"));
+    ASSERT_TRUE(ansi.open(QIODevice::ReadOnly) && utf8.open(QIODevice::ReadOnly));
+    const QByteArray ansiBytes = ansi.readAll();
+    const QByteArray utf8Bytes = utf8.readAll();
+    EXPECT_TRUE(ansiBytes.contains("1 CHAR ANSI\r\n"));
+    EXPECT_TRUE(ansiBytes.contains("1 NAME \xC8\xE2\xE0\xED\r\n"));
+    EXPECT_TRUE(
+        utf8Bytes.startsWith("\xEF\xBB\xBF"
+                             "0 HEAD\r\n"));
+    EXPECT_TRUE(utf8Bytes.contains("1 CHAR UTF-8\r\n"));
+    EXPECT_TRUE(utf8Bytes.contains(QString::fromUtf8("1 NAME Иван\r\n").toUtf8()));
+}
+
+TEST_F(FileCommandsTest, AFailedGedcomExportIsReported) {
+    changeDocument();
+    QDir(dir.path()).mkdir("taken.ged");  // a folder where the file should go
+    prompts.files = {FileChoice{path("taken"), 4}};
+    commands.saveAs();
+    ASSERT_EQ(prompts.told.size(), 1);
+    EXPECT_TRUE(prompts.told[0].startsWith(QString::fromUtf8("Ошибка|Не удалось записать файл")))
+        << prompts.told[0].toStdString();
 }
 
 TEST_F(FileCommandsTest, SavingOverAReadOnlyFileAsksFirst) {

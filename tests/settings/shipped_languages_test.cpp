@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 
 #include "settings/language_files.h"
 
@@ -51,7 +52,12 @@ TEST(ShippedLanguages, HoldEveryMessage) {
             << "Russian " << key.toStdString();
         const QString translation = english.readString(u"APP_MSG", key, absent);
         EXPECT_NE(translation, absent) << "English " << key.toStdString();
-        if (message != Msg::mKinvarro) {
+        // A default without Cyrillic (the program name, the GEDCOM limits) is English already.
+        const QString russianText = MessageTable::defaultText(message);
+        const bool cyrillic = std::any_of(russianText.begin(), russianText.end(), [](QChar c) {
+            return c.script() == QChar::Script_Cyrillic;
+        });
+        if (cyrillic) {
             EXPECT_NE(translation, MessageTable::defaultText(message))
                 << "English " << key.toStdString();
         }

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMenu>
 #include <QSettings>
 
@@ -11,6 +12,7 @@
 #include "settings/store_fixture.h"
 #include "test_support.h"
 #include "ui/main_window.h"
+#include "ui/progress_window.h"
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -149,4 +151,32 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionAndShortcut) {
     }
     EXPECT_EQ(window->maximumSize(), QSize(1584, 1151));
     EXPECT_EQ(window->minimumSize(), QSize(450, 170));
+}
+
+TEST_F(MainWindowTest, SaveAsGedcomUtf8WritesTheFileUnderTheProgressWindow) {
+    auto window = makeWindow();
+    window->fileCommands().openPath(writeChart("a.kvr"));
+    // Counts the progress window's appearances.
+    struct ShowCounter : QObject {
+        int shown = 0;
+        bool eventFilter(QObject *, QEvent *event) override {
+            shown += event->type() == QEvent::Show;
+            return false;
+        }
+    } counter;
+    window->progressWindow().installEventFilter(&counter);
+
+    const QString target = configHome() + QStringLiteral("/exported");
+    prompts.files = {FileChoice{target, 5}};
+    window->menus().N3->trigger();
+    EXPECT_TRUE(prompts.told.isEmpty()) << prompts.told.join('\n').toStdString();
+    EXPECT_EQ(counter.shown, 1);
+    EXPECT_FALSE(window->progressWindow().isVisible());
+    QFile file(target + QStringLiteral(".ged"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(
+        bytes.startsWith("\xEF\xBB\xBF"
+                         "0 HEAD\r\n"));
+    EXPECT_TRUE(bytes.contains("0 @I0@ INDI\r\n"));
 }

@@ -54,6 +54,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     setMinimumSize(kMinimumSize);
     baseCaption_ = windowTitle();
     files_.setBaseCaption(baseCaption_);
+    files_.setProgressDisplay(progress_);
     files_.setFlushPendingRedraw([this] {
         if (redraw_.isPending())
             paintNow();

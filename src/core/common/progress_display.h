@@ -15,16 +15,20 @@ class ProgressDisplay {
     virtual void hide() = 0;
 };
 
-/// Hides a progress display (if any) when the operation ends, however it ends.
+/// Hides a progress window (none: nothing) when it goes out of scope, so the
+/// window goes however an operation ends; `hide` does it earlier.
 class ProgressHider {
   public:
     explicit ProgressHider(ProgressDisplay *display) : display_(display) {}
-    ~ProgressHider() {
-        if (display_)
-            display_->hide();
-    }
+    ~ProgressHider() { hide(); }
     ProgressHider(const ProgressHider &) = delete;
     ProgressHider &operator=(const ProgressHider &) = delete;
+
+    void hide() {
+        if (display_)
+            display_->hide();
+        display_ = nullptr;
+    }
 
   private:
     ProgressDisplay *display_;

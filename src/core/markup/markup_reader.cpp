@@ -130,13 +130,15 @@ void Reader::read(std::string_view markup) {
                     const std::size_t close = markup.find('>', start);
                     const std::string_view value = markup.substr(
                         start, close == std::string_view::npos ? n - start : close - start);
-                    const std::size_t end = close == std::string_view::npos ? n : close + 1;
-                    // A tag with a value that is no number is text: whatever
-                    // a user typed never makes a document unreadable.
-                    if (!applyValueTag(c, value))
-                        pending_ += candidate_ + c + std::string(markup.substr(i + 1, end - i - 1));
+                    // A size or colour that is no number makes no tag: its
+                    // characters are read on as text, so whatever a user typed
+                    // never makes a document unreadable.
+                    if (!applyValueTag(c, value)) {
+                        appendText(c);
+                        break;
+                    }
+                    i = close == std::string_view::npos ? n : close;
                     candidate_.clear();
-                    i = end - 1;
                 } else if (c == 'C' && candidate_ == "<") {
                     candidate_ = "<C";
                 } else {

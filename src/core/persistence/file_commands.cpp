@@ -5,6 +5,8 @@
 
 #include "edit/document_session.h"
 #include "model/document.h"
+#include "persistence/gedcom_import.h"
+#include "persistence/gedcom_writer.h"
 #include "persistence/html_report.h"
 #include "persistence/native_format.h"
 
@@ -15,9 +17,15 @@ const QString kOpenFilter =
     QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
 const QString kSaveFilter = QStringLiteral(
     "Файлы Kinvarro (*.kvr)|*.kvr|Текстовый отчёт (*.htm)|*.htm|Диаграмму (*.bmp)|*.bmp|"
-    "Формат GEDCOM (*.ged)|*.ged");
+    "Формат GEDCOM (*.ged)|*.ged|GEDCOM UTF-8 (*.ged)|*.ged");
 
-enum SaveType { kNativeType = 1, kHtmlType = 2, kDiagramType = 3, kGedcomType = 4 };
+enum SaveType {
+    kNativeType = 1,
+    kHtmlType = 2,
+    kDiagramType = 3,
+    kGedcomType = 4,
+    kGedcomUtf8Type = 5
+};
 
 QString stripExtensions(QString name, std::initializer_list<const char *> extensions) {
     for (bool stripped = true; stripped;) {
@@ -51,7 +59,7 @@ const QString FileCommands::kOpenFilter =
     QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
 const QString FileCommands::kSaveFilter = QStringLiteral(
     "Файлы Kinvarro (*.kvr)|*.kvr|Текстовый отчёт (*.htm)|*.htm|Диаграмму (*.bmp)|*.bmp|"
-    "Формат GEDCOM (*.ged)|*.ged");
+    "Формат GEDCOM (*.ged)|*.ged|GEDCOM UTF-8 (*.ged)|*.ged");
 
 bool hasExtension(const QString &name, const char *extension) {
     return name.right(4).toUpper() == QLatin1String(extension);
@@ -116,16 +124,16 @@ bool FileCommands::open(const QString &path) {
         flushPendingRedraw_();
 
     if (hasExtension(path, ".GED")) {
-        if (!importGedcom_) {
-            reportError(QStringLiteral("GEDCOM import is not available yet."));
-            return false;
-        }
+        // A failed import leaves the open chart, its settings and its name alone.
+        Document imported;
+        imported.setMessages(&session_.messages());
+        imported.settings = session_.settings();
+        const bool done = ReadGedcom(path, imported, prompts_, progress_);
         addRecentFile(path.left(path.size() - 4) + QStringLiteral(".ged"));
-        const Status st = importGedcom_(path);
-        if (!st) {
-            reportError(st.message());
+        if (!done)
             return false;
-        }
+        // A chart made from GEDCOM is unsaved work.
+        session_.replaceDocument(imported, true);
         session_.fileName().clear();
         saveFileName_.clear();
         setTitle({});
@@ -201,8 +209,8 @@ bool FileCommands::saveAs() {
                         QStringLiteral("The diagram"));
             return false;
         case kGedcomType:
-            runExporter(exportGedcom_, name + QStringLiteral(".ged"),
-                        QStringLiteral("GEDCOM export"));
+        case kGedcomUtf8Type:
+            exportGedcom(name + QStringLiteral(".ged"), choice->typeIndex == kGedcomUtf8Type);
             return false;
         default:
             break;
@@ -238,6 +246,12 @@ void FileCommands::writeHtmlReport(const QString &path) {
     }
     prompts_.tell(MessageIcon::None, session_.messages().text(Msg::mSaveDid),
                   session_.messages().text(Msg::mSavedInHtml));
+}
+
+void FileCommands::exportGedcom(const QString &path, bool utf8) {
+    const GedcomEncoding encoding = utf8 ? GedcomEncoding::Utf8 : GedcomEncoding::Ansi;
+    if (Status st = WriteGedcom(session_.doc(), path, encoding, progress_); !st)
+        reportError(st.message());
 }
 
 bool FileCommands::writeNative(const QString &path) {

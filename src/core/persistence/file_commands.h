@@ -37,10 +37,8 @@ class FileCommands : public QObject {
     static const QString kOpenFilter;
     static const QString kSaveFilter;
     void setDiagramExporter(Exporter exporter) { exportDiagram_ = std::move(exporter); }
-    /// The progress window the HTML report shows.
+    /// The progress window of the long operations: the HTML report, the GEDCOM import and export.
     void setProgressDisplay(ProgressDisplay *progress) { progress_ = progress; }
-    void setGedcomExporter(Exporter exporter) { exportGedcom_ = std::move(exporter); }
-    void setGedcomImporter(Exporter importer) { importGedcom_ = std::move(importer); }
     /// Called before a document is read, so that a pending repaint happens first.
     void setFlushPendingRedraw(std::function<void()> flush) {
         flushPendingRedraw_ = std::move(flush);
@@ -81,6 +79,7 @@ class FileCommands : public QObject {
     bool saveNativeTo(const QString &file);
     void writeHtmlReport(const QString &path);
     void runExporter(const Exporter &exporter, const QString &path, const QString &what);
+    void exportGedcom(const QString &path, bool utf8);
     void reportError(const QString &text);
     void setTitle(const QString &fileName);
 
@@ -93,10 +92,8 @@ class FileCommands : public QObject {
     QString openFilter_ = kOpenFilter;
     QString saveFilter_ = kSaveFilter;
     Exporter exportDiagram_;
-    ProgressDisplay *progress_ = nullptr;
-    Exporter exportGedcom_;
-    Exporter importGedcom_;
     std::function<void()> flushPendingRedraw_;
+    ProgressDisplay *progress_ = nullptr;
 };
 
 /// True when `name` ends with `extension` (".KVR" ...) in any letter case.

@@ -61,6 +61,16 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mActRenameMedia", "переименование медиа файла"},
     {"mActColouring", "раскраска элементов"},
     {"mColouringRunning", "Идёт раскраска описаний. Дождитесь её окончания."},
+    {"mSavingGedcom", "Сохранение GEDCOM данных.."},
+    {"mCannotWrite", "Не удалось записать файл"},
+    {"mTooManyIndi", "Too many INDI objects"},
+    {"mTooManyFam", "Too many FAM objects"},
+    {"mNotEnoughResources", "Not enough resources"},
+    {"mCannotReadFile", "Не удаётся прочитать файл"},
+    {"mImportChanged", "При импорте часть данных изменена:"},
+    {"mReplacedCharacters", "заменено символов, которых нет в кодировке Windows-1251: %1"},
+    {"mDroppedIndividuals", "пропущено лиц сверх 10000: %1"},
+    {"mOwnAncestors", "лиц, оказавшихся своими же предками (их поколения не упорядочены): %1"},
 };
 
 }  // namespace

@@ -61,9 +61,19 @@ enum class Msg {
     mActColouring,
     // A command refused while the descriptions are being coloured.
     mColouringRunning,
+    mSavingGedcom,
+    mCannotWrite,
+    mTooManyIndi,
+    mTooManyFam,
+    mNotEnoughResources,
+    mCannotReadFile,
+    mImportChanged,
+    mReplacedCharacters,
+    mDroppedIndividuals,
+    mOwnAncestors,
 };
 
-inline constexpr int kMessageCount = int(Msg::mColouringRunning) + 1;
+inline constexpr int kMessageCount = int(Msg::mOwnAncestors) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.

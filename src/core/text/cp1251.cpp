@@ -64,6 +64,26 @@ std::string toCp1251(QStringView text, QString *unmappable) {
     return bytes;
 }
 
+QByteArray cp1251ToUtf8(std::string_view bytes) {
+    QByteArray utf8(qsizetype(bytes.size() * 3), Qt::Uninitialized);
+    char *out = utf8.data();
+    for (char b : bytes) {
+        const char16_t c = toUnicode(static_cast<unsigned char>(b));
+        if (c < 0x80) {
+            *out++ = char(c);
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else {
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    utf8.truncate(out - utf8.constData());
+    return utf8;
+}
+
 bool fitsCp1251(QStringView text) {
     for (QChar c : text) {
         if (toByte(c.unicode()) < 0)

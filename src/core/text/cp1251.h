@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@ QString fromCp1251(std::string_view bytes);
 /// Converts to Windows-1251. Characters the code page cannot hold become '?';
 /// when `unmappable` is given it receives each such character once, in order.
 std::string toCp1251(QStringView text, QString *unmappable = nullptr);
+
+/// The UTF-8 bytes of Windows-1251 text, converted byte by byte without a
+/// detour through QString.
+QByteArray cp1251ToUtf8(std::string_view bytes);
 
 /// True when every character of `text` has a Windows-1251 byte.
 bool fitsCp1251(QStringView text);

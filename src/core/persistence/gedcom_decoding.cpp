@@ -1,0 +1,201 @@
+#include "persistence/gedcom_decoding.h"
+
+#include <string_view>
+#include <vector>
+
+#include "persistence/gedcom_ansel.h"
+#include "text/ascii_upper.h"
+#include "text/cp1251.h"
+#include "text/cp1251_fallback.h"
+
+namespace kinvarro {
+namespace {
+
+constexpr char32_t kNoCharacter = 0xFFFD;
+
+bool startsWith(QByteArrayView bytes, std::string_view prefix) {
+    return bytes.size() >= qsizetype(prefix.size()) &&
+           std::string_view(bytes.data(), prefix.size()) == prefix;
+}
+
+std::string_view trimmedBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The value of "1 CHAR" in the first header record, upper-cased; empty when none.
+std::string declaredCharacterSet(std::string_view text) {
+    bool inHeader = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string line = UpperAscii(trimmedBlanks(text.substr(start, end - start)));
+        start = end + 1;
+        if (line.rfind("0 ", 0) == 0) {
+            if (inHeader)
+                return {};
+            inHeader = line.find(" HEAD") != std::string::npos;
+            continue;
+        }
+        if (inHeader && line.rfind("1 CHAR", 0) == 0)
+            return std::string(trimmedBlanks(std::string_view(line).substr(6)));
+    }
+    return {};
+}
+
+void append(QString &text, char32_t c) {
+    if (QChar::requiresSurrogates(c)) {
+        text += QChar(QChar::highSurrogate(c));
+        text += QChar(QChar::lowSurrogate(c));
+    } else {
+        text += QChar(char16_t(c));
+    }
+}
+
+QString decodeUtf8(QByteArrayView bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            text += QChar(char16_t(lead));
+            ++i;
+            continue;
+        }
+        int length = 0;
+        char32_t c = 0;
+        char32_t least = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, c = lead & 0x1F, least = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3, c = lead & 0x0F, least = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, c = lead & 0x07, least = 0x10000;
+        }
+        bool valid = length > 0 && i + length <= size;
+        for (int k = 1; valid && k < length; ++k) {
+            const unsigned char next = data[i + k];
+            valid = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        valid = valid && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+        if (valid) {
+            append(text, c);
+            i += length;
+        } else {
+            text += fromCp1251(std::string_view(bytes.data() + i, 1));
+            ++i;
+        }
+    }
+    return text;
+}
+
+QString decodeUtf16(QByteArrayView bytes, bool bigEndian) {
+    QString text;
+    text.reserve(bytes.size() / 2 + 1);
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype units = bytes.size() / 2;
+    auto unitAt = [&](qsizetype i) {
+        const unsigned char a = data[2 * i];
+        const unsigned char b = data[2 * i + 1];
+        return bigEndian ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
+    };
+    for (qsizetype i = 0; i < units; ++i) {
+        const char16_t unit = unitAt(i);
+        if (QChar::isHighSurrogate(unit) && i + 1 < units && QChar::isLowSurrogate(unitAt(i + 1))) {
+            text += QChar(unit);
+            text += QChar(unitAt(++i));
+        } else if (QChar::isSurrogate(unit)) {
+            text += QChar(char16_t(kNoCharacter));
+        } else {
+            text += QChar(unit);
+        }
+    }
+    if (bytes.size() % 2 != 0)
+        text += QChar(char16_t(kNoCharacter));
+    return text;
+}
+
+QString decodeAnsel(QByteArrayView bytes, long long &dropped) {
+    QString text;
+    text.reserve(bytes.size());
+    std::vector<char32_t> marks;  // diacritics waiting for their letter
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (isAnselCombining(b)) {
+            marks.push_back(anselCharacter(b));
+            continue;
+        }
+        if (b == '\r' || b == '\n') {
+            dropped += qsizetype(marks.size());
+            marks.clear();
+        }
+        const char32_t c = anselCharacter(b);
+        append(text, c == 0 ? kNoCharacter : c);
+        for (const char32_t mark : marks)
+            append(text, mark);
+        marks.clear();
+    }
+    dropped += qsizetype(marks.size());
+    return text;
+}
+
+}  // namespace
+
+GedcomEncoding detectGedcomEncoding(QByteArrayView bytes) {
+    if (startsWith(bytes, "\xEF\xBB\xBF"))
+        return GedcomEncoding::Utf8;
+    if (startsWith(bytes, "\xFF\xFE"))
+        return GedcomEncoding::Utf16LE;
+    if (startsWith(bytes, "\xFE\xFF"))
+        return GedcomEncoding::Utf16BE;
+    if (startsWith(bytes, std::string_view("0\0", 2)))
+        return GedcomEncoding::Utf16LE;
+    if (startsWith(bytes, std::string_view("\0"
+                                           "0",
+                                           2)))
+        return GedcomEncoding::Utf16BE;
+    const std::string declared = declaredCharacterSet(std::string_view(bytes.data(), bytes.size()));
+    if (declared == "UTF-8" || declared == "UTF8" || declared == "UNICODE")
+        return GedcomEncoding::Utf8;
+    if (declared == "ANSEL")
+        return GedcomEncoding::Ansel;
+    return GedcomEncoding::Windows1251;
+}
+
+QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long long &dropped) {
+    switch (encoding) {
+        case GedcomEncoding::Utf8:
+            return decodeUtf8(startsWith(bytes, "\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
+        case GedcomEncoding::Utf16LE:
+            return decodeUtf16(startsWith(bytes, "\xFF\xFE") ? bytes.sliced(2) : bytes, false);
+        case GedcomEncoding::Utf16BE:
+            return decodeUtf16(startsWith(bytes, "\xFE\xFF") ? bytes.sliced(2) : bytes, true);
+        case GedcomEncoding::Ansel:
+            return decodeAnsel(bytes, dropped);
+        case GedcomEncoding::Windows1251:
+            break;
+    }
+    return fromCp1251(std::string_view(bytes.data(), std::size_t(bytes.size())));
+}
+
+GedcomText decodeGedcomFile(QByteArrayView bytes) {
+    GedcomText result;
+    const GedcomEncoding encoding = detectGedcomEncoding(bytes);
+    if (encoding == GedcomEncoding::Windows1251) {
+        result.bytes.assign(bytes.data(), std::size_t(bytes.size()));
+        return result;
+    }
+    const QString text = decodeGedcomText(bytes, encoding, result.replaced);
+    result.bytes = storeAsCp1251(text, &result.replaced);
+    return result;
+}
+
+}  // namespace kinvarro

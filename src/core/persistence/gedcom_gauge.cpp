@@ -1,0 +1,36 @@
+#include "persistence/gedcom_gauge.h"
+
+#include "common/progress_display.h"
+
+namespace kinvarro {
+
+GedcomGauge::~GedcomGauge() {
+    if (display_ && shown_)
+        display_->hide();
+}
+
+void GedcomGauge::show(const QString &caption, int minimum, int maximum, int position) {
+    caption_ = caption;
+    minimum_ = minimum;
+    maximum_ = maximum;
+    shown_ = true;
+    if (display_)
+        display_->show(caption, minimum, maximum);
+    setPosition(position);
+}
+
+void GedcomGauge::setMaximum(int maximum) {
+    show(caption_, minimum_, maximum, position_);
+}
+
+void GedcomGauge::setPosition(int position) {
+    position_ = position;
+    if (display_)
+        display_->setPosition(position);
+}
+
+void GedcomGauge::step() {
+    setPosition(position_ >= maximum_ ? minimum_ : position_ + 1);
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace kinvarro {
+
+class ProgressDisplay;
+
+/// The import's view of the progress window: it remembers the gauge's range
+/// and position so that a gauge step can wrap from the maximum to the minimum.
+/// Without a display it only counts.
+class GedcomGauge {
+  public:
+    explicit GedcomGauge(ProgressDisplay *display) : display_(display) {}
+    ~GedcomGauge();
+    GedcomGauge(const GedcomGauge &) = delete;
+    GedcomGauge &operator=(const GedcomGauge &) = delete;
+
+    void show(const QString &caption, int minimum, int maximum, int position = 0);
+    void setMaximum(int maximum);
+    void setPosition(int position);
+    /// At the maximum back to the minimum, otherwise one further.
+    void step();
+    int maximum() const { return maximum_; }
+
+  private:
+    ProgressDisplay *display_;
+    QString caption_;
+    int minimum_ = 0;
+    int maximum_ = 0;
+    int position_ = 0;
+    bool shown_ = false;
+};
+
+}  // namespace kinvarro

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace kinvarro {
+
+/// Walks the lines of a GEDCOM text. A line ends at LF, CR LF or a CR alone;
+/// leading blanks and tabs and trailing blanks are removed, and lines left
+/// empty are skipped.
+class GedcomLines {
+  public:
+    explicit GedcomLines(std::string_view text) : text_(text) {}
+
+    /// The next non-empty trimmed line; false at the end of the text.
+    bool next(std::string_view &line);
+    /// Lines passed so far, empty ones included.
+    long long count() const { return count_; }
+
+  private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+    long long count_ = 0;
+};
+
+}  // namespace kinvarro

@@ -1,0 +1,49 @@
+#include "persistence/gedcom_linking.h"
+
+#include <string_view>
+#include <unordered_map>
+
+#include "persistence/gedcom_gauge.h"
+
+namespace kinvarro {
+
+ParentLinks LinkParents(const GedcomRecords &records, int used, GedcomGauge *gauge) {
+    std::unordered_map<std::string_view, int> lastWithId;
+    lastWithId.reserve(std::size_t(used));
+    for (int i = 0; i < used; ++i)
+        lastWithId[records.individuals[std::size_t(i)].id] = i;
+    auto resolve = [&](bool present, const std::string &id) {
+        if (!present)
+            return -1;
+        const auto found = lastWithId.find(id);
+        return found == lastWithId.end() ? -1 : found->second;
+    };
+    // Families in file order, so a later family's parent replaces an earlier one.
+    std::unordered_map<std::string_view, int> fatherOf;
+    std::unordered_map<std::string_view, int> motherOf;
+    for (const GedcomFamily &family : records.families) {
+        const int father = resolve(family.hasHusband, family.husband);
+        const int mother = resolve(family.hasWife, family.wife);
+        for (const std::string &child : family.children) {
+            if (father >= 0)
+                fatherOf[child] = father;
+            if (mother >= 0)
+                motherOf[child] = mother;
+        }
+    }
+    ParentLinks links;
+    links.father.assign(std::size_t(used), -1);
+    links.mother.assign(std::size_t(used), -1);
+    for (int l = 0; l < used; ++l) {
+        const std::string_view id = records.individuals[std::size_t(l)].id;
+        if (const auto found = fatherOf.find(id); found != fatherOf.end())
+            links.father[std::size_t(l)] = found->second;
+        if (const auto found = motherOf.find(id); found != motherOf.end())
+            links.mother[std::size_t(l)] = found->second;
+        if (gauge)
+            gauge->step();
+    }
+    return links;
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "common/status.h"
+
+namespace kinvarro {
+
+class Document;
+class ProgressDisplay;
+
+/// How a GEDCOM file stores its text.
+enum class GedcomEncoding {
+    /// The document's Windows-1251 bytes under "1 CHAR ANSI", GEDCOM 5.5.
+    Ansi,
+    /// The same records in UTF-8 with a byte-order mark, GEDCOM 5.5.1.
+    Utf8,
+};
+
+/// The GEDCOM file for `doc`: header (named after `path`'s file name without
+/// its extension), document note, one INDI record per person, one FAM record
+/// per parent pair, trailer. Trailing empty lines of the information text are
+/// left out. Fails, with `image` incomplete, when a description's markup
+/// cannot be read. `progress` shows the caption and a gauge over the elements.
+Status GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding encoding,
+                       QByteArray &image, ProgressDisplay *progress = nullptr);
+
+/// Writes the GEDCOM file of `doc` to `path` through a temporary file renamed
+/// over the target, so a failure leaves the previous file as it was.
+Status WriteGedcom(const Document &doc, const QString &path, GedcomEncoding encoding,
+                   ProgressDisplay *progress = nullptr);
+
+}  // namespace kinvarro

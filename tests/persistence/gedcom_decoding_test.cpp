@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "persistence/gedcom_decoding.h"
+#include "persistence/gedcom_lines.h"
+#include "test_support.h"
+#include "text/cp1251_fallback.h"
+
+using namespace kinvarro;
+using kinvarro::test::cp;
+
+namespace {
+
+QByteArray bytes(std::string_view text) {
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+QByteArray utf16(const QString &text, bool bigEndian) {
+    QByteArray out;
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(GedcomDecoding, DetectsTheEncodingByMarkNulOrCharLine) {
+    const struct {
+        QByteArray file;
+        GedcomEncoding expected;
+    } cases[] = {
+        {bytes("\xEF\xBB\xBF"
+               "0 HEAD\n1 CHAR ANSEL\n"),
+         GedcomEncoding::Utf8},
+        {bytes(std::string_view("\xFF\xFE"
+                                "0\0",
+                                4)),
+         GedcomEncoding::Utf16LE},
+        {bytes(std::string_view("\xFE\xFF\0"
+                                "0",
+                                4)),
+         GedcomEncoding::Utf16BE},
+        {bytes(std::string_view("0\0 \0", 4)), GedcomEncoding::Utf16LE},
+        {bytes(std::string_view("\0"
+                                "0\0 ",
+                                4)),
+         GedcomEncoding::Utf16BE},
+        {bytes("0 HEAD\r1 SOUR x\r1 char  utf-8 \r0 TRLR\r"), GedcomEncoding::Utf8},
+        {bytes("0 HEAD\n1 CHAR UTF8\n"), GedcomEncoding::Utf8},
+        {bytes("0 HEAD\n1 CHAR UNICODE\n"), GedcomEncoding::Utf8},
+        {bytes("0 HEAD\r\n  1 CHAR Ansel\r\n"), GedcomEncoding::Ansel},
+        {bytes("0 HEAD\n1 CHAR ANSI\n"), GedcomEncoding::Windows1251},
+        {bytes("0 HEAD\n1 SOUR x\n"), GedcomEncoding::Windows1251},
+        // Only the first header record counts.
+        {bytes("0 HEAD\n0 @I1@ INDI\n1 CHAR UTF-8\n"), GedcomEncoding::Windows1251},
+        {bytes(""), GedcomEncoding::Windows1251},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(detectGedcomEncoding(c.file), c.expected) << c.file.toHex().toStdString();
+}
+
+TEST(GedcomDecoding, StoresUnicodeAsWindows1251WithReplacements) {
+    const struct {
+        const char *utf8;
+        const char *stored;  // UTF-8 spelling of the Windows-1251 result
+        long long changed;
+    } cases[] = {
+        {"Иван Петров", "Иван Петров", 0},
+        {"и\u0306", "й", 0},  // composed before storing
+        {"Frédéric", "Frederic", 2},
+        {"ﬁne", "fine", 1},
+        {"Søren Æbeløe", "Soren AEbeloe", 3},
+        {"Straße Łódź ðþı", "Strasse Lodz dthi", 7},
+        {"中", "?", 1},
+        {"\xF0\x9F\x98\x80", "?", 1},  // one character outside the BMP
+        {"а\u0301", "а", 1},           // a stress mark alone is dropped
+        {"№ € «»", "№ € «»", 0},
+    };
+    for (const auto &c : cases) {
+        long long changed = 0;
+        EXPECT_EQ(storeAsCp1251(QString::fromUtf8(c.utf8), &changed), cp(c.stored)) << c.utf8;
+        EXPECT_EQ(changed, c.changed) << c.utf8;
+    }
+}
+
+TEST(GedcomDecoding, DecodesEachEncodingAndCountsWhatCannotBeStored) {
+    const QString text = QString::fromUtf8("0 HEAD\n1 NAME Пётр Zoë");
+    const struct {
+        QByteArray file;
+        std::string stored;
+        long long replaced;
+    } cases[] = {
+        {"\xEF\xBB\xBF" + text.toUtf8(), cp("0 HEAD\n1 NAME Пётр Zoe"), 1},
+        {"\xFF\xFE" + utf16(text, false), cp("0 HEAD\n1 NAME Пётр Zoe"), 1},
+        {utf16(text, true), cp("0 HEAD\n1 NAME Пётр Zoe"), 1},
+        // A truncated UTF-16 file: the odd byte is one unstorable character.
+        {utf16(QStringLiteral("0 HEAD"), false) + '\x41', "0 HEAD?", 1},
+        // An unpaired surrogate.
+        {utf16(QStringLiteral("0 A"), false) + bytes(std::string_view("\x00\xD8", 2)), "0 A?", 1},
+        // Invalid UTF-8 bytes are read as Windows-1251: here "Ж" and a truncated sequence.
+        {bytes("0 HEAD\n1 CHAR UTF-8\n1 NAME \xC6\xD0"), cp("0 HEAD\n1 CHAR UTF-8\n1 NAME ЖР"), 0},
+        // ANSEL: diacritics come before their letter; a dangling one is dropped.
+        {bytes("0 HEAD\n1 CHAR ANSEL\n1 NAME \xE2"
+               "e\xE8\xE5o \xA5 \xC7 \xE2\n\xE1"),
+         cp("0 HEAD\n1 CHAR ANSEL\n1 NAME eo AE ss \n"), 6},
+        {bytes("0 HEAD\n1 CHAR ANSEL\n1 NAME \xCD\xCE\xAF"), cp("0 HEAD\n1 CHAR ANSEL\n1 NAME eo?"),
+         1},
+        // Windows-1251 passes through untouched.
+        {bytes(cp("0 HEAD\n1 NAME Ёж ") + "\x98"), cp("0 HEAD\n1 NAME Ёж ") + "\x98", 0},
+    };
+    for (const auto &c : cases) {
+        const GedcomText decoded = decodeGedcomFile(c.file);
+        EXPECT_EQ(decoded.bytes, c.stored) << c.file.toHex().toStdString();
+        EXPECT_EQ(decoded.replaced, c.replaced) << c.file.toHex().toStdString();
+    }
+}
+
+TEST(GedcomLines, SplitsAtEveryLineEndAndTrims) {
+    GedcomLines lines(" \t0 HEAD  \r\n1 A\t \r1 B\n\n   \n1 C");
+    std::vector<std::string> read;
+    std::string_view line;
+    while (lines.next(line))
+        read.emplace_back(line);
+    EXPECT_EQ(read, (std::vector<std::string>{"0 HEAD", "1 A\t", "1 B", "1 C"}));
+    EXPECT_EQ(lines.count(), 6);
+}

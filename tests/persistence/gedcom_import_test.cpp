@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <set>
+
+#include "edit/document_session.h"
+#include "persistence/file_commands.h"
+#include "persistence/gedcom_import.h"
+#include "render/view_geometry.h"
+#include "scripted_prompts.h"
+#include "test_support.h"
+
+using namespace kinvarro;
+using kinvarro::test::addPerson;
+using kinvarro::test::cp;
+using kinvarro::test::ScriptedPrompts;
+
+namespace {
+
+// Families of a small tree, padded with a long note so that the file passes
+// the size test without its header line.
+const char *const kFamily =
+    "0 HEAD\n1 CHAR UTF-8\n1 NOTE Семейное древо\n2 CONT второй абзац\n"
+    "0 @I1@ INDI\n1 NAME Иван /Петров/\n1 SEX M\n"
+    "0 @I2@ INDI\n1 NAME Анна\n1 SEX F\n"
+    "0 @I3@ INDI\n1 NAME Пётр /Петров/\n1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC Киев\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n0 TRLR\n";
+
+class GedcomImportTest : public ::testing::Test {
+  protected:
+    GedcomImportTest() {
+        addPerson(doc, 10, 20, -1, -1, "old");
+        doc.CurrentFileName = QStringLiteral("old.kvr");
+        doc.settings.alignToGrid = false;
+        doc.settings.hGridInterval = 7;
+    }
+
+    QString write(const char *name, const QByteArray &bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray padded(const char *utf8) {
+        QByteArray text(utf8);
+        text.replace("0 TRLR\n", "0 @N1@ NOTE " + QByteArray(1300, 'x') + "\n0 TRLR\n");
+        return text;
+    }
+
+    void expectUntouched() {
+        ASSERT_EQ(doc.NodeTable.NodeCount(), 1);
+        EXPECT_EQ(doc.NodeTable[0].name, "old");
+        EXPECT_EQ(doc.CurrentFileName, QStringLiteral("old.kvr"));
+        EXPECT_FALSE(doc.settings.alignToGrid);
+        EXPECT_EQ(doc.settings.hGridInterval, 7);
+    }
+
+    QTemporaryDir dir;
+    Document doc;
+};
+
+}  // namespace
+
+TEST_F(GedcomImportTest, BuildsTheChartInAFreshDocument) {
+    GedcomImportReport report;
+    ASSERT_FALSE(ImportGedcom(write("tree.ged", padded(kFamily)), doc, nullptr, &report));
+    EXPECT_TRUE(report.lostNothing());
+    ASSERT_EQ(doc.NodeTable.NodeCount(), 3);
+    const tnode &ivan = doc.NodeTable[0];
+    const tnode &petr = doc.NodeTable[2];
+    EXPECT_EQ(ivan.name, cp("Иван "));
+    EXPECT_EQ(ivan.description, cp("Иван Петров\r\n\r\n"));
+    EXPECT_EQ(ivan.sex, kSexMan);
+    EXPECT_EQ(doc.NodeTable[1].name, cp("Анна"));
+    EXPECT_EQ(doc.NodeTable[1].description, "");
+    EXPECT_EQ(doc.NodeTable[1].sex, kSexWoman);
+    EXPECT_EQ(petr.sex, kSexUnknown);
+    EXPECT_EQ(petr.description,
+              cp("Пётр Петров\r\n\r\n\r\nДата рождения: 1 JAN 1900\r\nМесто рождения: Киев"));
+    EXPECT_EQ(petr.fatherIndex, 0);
+    EXPECT_EQ(petr.motherIndex, 1);
+    EXPECT_LT(ivan.y, petr.y);
+    std::set<std::int32_t> ids;
+    for (int i = 0; i < 3; ++i) {
+        const tnode &node = doc.NodeTable[i];
+        ids.insert(node.id);
+        EXPECT_EQ(node.ownColor, kNoOwnColor);
+        EXPECT_FALSE(node.font.isSet());
+        EXPECT_EQ(node.fatherImportance, 1);
+        EXPECT_GT(doc.NodeTable.nameExtent(i).width, 0);
+        // Already on the grid: aligning again changes nothing.
+        const tnode before = node;
+        AlignToGrid(doc, i);
+        EXPECT_EQ(doc.NodeTable[i], before);
+    }
+    EXPECT_EQ(ids.size(), 3u);
+    EXPECT_TRUE(doc.settings.alignToGrid);
+    EXPECT_NE(doc.settings.hGridInterval, 7);  // the settings were reset
+    EXPECT_TRUE(doc.DocumentModified);
+    EXPECT_EQ(doc.info().toPlainText(), QString::fromUtf8("Семейное древо\n второй абзац"));
+    EXPECT_EQ(doc.CurrentFileName, QStringLiteral("old.kvr"));  // the caller's to clear
+}
+
+TEST_F(GedcomImportTest, FailuresLeaveTheOpenDocumentAlone) {
+    std::string tooMany = "0 HEAD\n";
+    for (int i = 0; i <= 10001; ++i)
+        tooMany += "0 @F@ FAM\n";
+    const struct {
+        QString path;
+        const char *caption;
+        const char *text;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("missing.ged")), "Ошибка", "Файл не найден"},
+        {write("small.ged", "1 NAME not a header\n0 HEAD\n"), "Kinvarro",
+         "Неверный размер файла. Возможно файл поврежден."},
+        {write("binary.ged", QByteArray("\x00\x01\x02\xFF", 4)), "Kinvarro",
+         "Неверный размер файла. Возможно файл поврежден."},
+        {write("families.ged", QByteArray::fromStdString(tooMany)), "Not enough resources",
+         "Too many FAM objects"},
+    };
+    for (const auto &c : cases) {
+        ScriptedPrompts prompts;
+        EXPECT_FALSE(ReadGedcom(c.path, doc, prompts, nullptr));
+        EXPECT_EQ(prompts.told,
+                  QStringList{QString::fromUtf8(c.caption) + '|' + QString::fromUtf8(c.text)});
+        expectUntouched();
+    }
+}
+
+TEST_F(GedcomImportTest, TakesSmallFilesThatStartWithAHeader) {
+    const QByteArray small = "\xEF\xBB\xBF \t0 head \r\n0 @I1@ INDI\r\n1 NAME Zoë\r\n";
+    ScriptedPrompts prompts;
+    ASSERT_TRUE(ReadGedcom(write("small.ged", small), doc, prompts, nullptr));
+    ASSERT_EQ(doc.NodeTable.NodeCount(), 1);
+    EXPECT_EQ(doc.NodeTable[0].name, "Zoe");
+    ASSERT_EQ(prompts.told.size(), 1);
+    EXPECT_EQ(prompts.told[0],
+              QString::fromUtf8("Kinvarro|При импорте часть данных изменена:\n"
+                                "заменено символов, которых нет в кодировке Windows-1251: 1"));
+}
+
+TEST_F(GedcomImportTest, ReportsDroppedIndividualsAndCycles) {
+    std::string text = "0 HEAD\n";
+    for (int i = 0; i < 10500; ++i)
+        text += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME P" + std::to_string(i) + "\n";
+    // I0 and I1 are each other's child; I10200 is past the limit and links nothing.
+    text += "0 @F1@ FAM\n1 HUSB @I0@\n1 CHIL @I1@\n";
+    text += "0 @F2@ FAM\n1 WIFE @I1@\n1 CHIL @I0@\n";
+    text += "0 @F3@ FAM\n1 HUSB @I10200@\n1 CHIL @I5@\n";
+    GedcomImportReport report;
+    ASSERT_FALSE(
+        ImportGedcom(write("large.ged", QByteArray::fromStdString(text)), doc, nullptr, &report));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), kMaxNodes);
+    EXPECT_EQ(doc.NodeTable[5].fatherIndex, -1);
+    EXPECT_EQ(doc.NodeTable[1].fatherIndex, 0);
+    EXPECT_EQ(doc.NodeTable[0].motherIndex, 1);
+    EXPECT_EQ(report.droppedIndividuals, 500);
+    EXPECT_EQ(report.ownAncestors, 2);
+    EXPECT_EQ(report.replacedCharacters, 0);
+    EXPECT_EQ(GedcomReportText(doc.messages(), report),
+              QString::fromUtf8("При импорте часть данных изменена:\n"
+                                "пропущено лиц сверх 10000: 500\n"
+                                "лиц, оказавшихся своими же предками (их поколения не "
+                                "упорядочены): 2"));
+}
+
+TEST_F(GedcomImportTest, OpenImportsGedcomAndClearsTheName) {
+    ScriptedPrompts prompts;
+    DocumentSession session{doc};
+    FileCommands commands(session, prompts);
+    QString title = QStringLiteral("unchanged");
+    int replaced = 0;
+    QObject::connect(&commands, &FileCommands::titleChanged, [&](const QString &t) { title = t; });
+    QObject::connect(&commands, &FileCommands::documentReplaced, [&] { ++replaced; });
+
+    commands.openPath(dir.filePath(QStringLiteral("missing.GED")));
+    expectUntouched();
+    EXPECT_EQ(replaced, 0);
+    EXPECT_EQ(title, QStringLiteral("unchanged"));
+
+    const QString path = write("tree.GED", padded(kFamily));
+    commands.openPath(path);
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 3);
+    EXPECT_TRUE(doc.CurrentFileName.isEmpty());
+    EXPECT_TRUE(commands.saveFileName().isEmpty());
+    EXPECT_EQ(title, QStringLiteral("Kinvarro"));
+    EXPECT_EQ(replaced, 1);
+    EXPECT_EQ(commands.recentFiles().entries().first(), dir.filePath(QStringLiteral("tree.ged")));
+    EXPECT_EQ(prompts.told.size(), 1);  // only the missing file's message
+}

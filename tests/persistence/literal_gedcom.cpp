@@ -1,0 +1,116 @@
+#include "persistence/literal_gedcom.h"
+
+#include <QFileInfo>
+#include <QTextDocument>
+#include <algorithm>
+
+#include "markup/markup_reader.h"
+#include "markup/plain_text_lines.h"
+#include "markup/rich_text_document.h"
+#include "text/cp1251.h"
+
+namespace kinvarro::test {
+namespace {
+
+std::string familyKey(int f, int m) {
+    if (f == -1 && m == -1)
+        return {};
+    if (f == -1)
+        return "_" + std::to_string(m);
+    if (m == -1)
+        return std::to_string(f) + "_";
+    return std::to_string(f) + "_" + std::to_string(m);
+}
+
+bool listed(const std::vector<std::string> &keys, const std::string &key) {
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+void writeNote(std::string &out, const PlainTextLines &lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        out += (i == 0 ? "1 NOTE " : "2 CONT ") + lines[i] + "\r\n";
+}
+
+}  // namespace
+
+QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEncoding encoding) {
+    const bool utf8 = encoding == GedcomEncoding::Utf8;
+    QString base = QFileInfo(path).fileName();
+    if (base.contains(u'.'))
+        base = base.left(base.lastIndexOf(u'.'));
+    QByteArray image = utf8 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    image += "0 HEAD\r\n1 SOUR Kinvarro\r\n2 NAME ";
+    image += utf8 ? base.toUtf8() : QByteArray::fromStdString(toCp1251(base));
+    image +=
+        utf8 ? "\r\n1 GEDC Kinvarro\r\n2 VERS 5.5.1\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR UTF-8\r\n"
+             : "\r\n1 GEDC Kinvarro\r\n2 VERS 5.5\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR ANSI\r\n";
+
+    std::string out;
+    PlainTextLines info = RichTextPlainLines(doc.info());
+    while (!info.empty() && info.back().empty())
+        info.pop_back();
+    writeNote(out, info);
+
+    const ElementTable &t = doc.NodeTable;
+    const int n = t.NodeCount();
+    for (int p = 0; p < n; ++p) {
+        if (t[p].kind != 0)
+            continue;
+        out += "0 @I" + std::to_string(p) + "@ INDI\r\n";
+        QString name = fromCp1251(t[p].name);
+        name.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        name.replace(u'\r', u' ').replace(u'\n', u' ');
+        out += "1 NAME " + toCp1251(name) + "\r\n";
+        if (t[p].sex == 1)
+            out += "1 SEX M\r\n";
+        if (t[p].sex == 2)
+            out += "1 SEX F\r\n";
+        QTextDocument description;
+        RichTextDocument rich(description);
+        (void)MarkupToRichText(t[p].description, rich);
+        writeNote(out, RichTextPlainLines(description));
+        if (t[p].fatherIndex != -1)
+            out += "1 FATH @I" + std::to_string(t[p].fatherIndex) + "@\r\n";
+        if (t[p].motherIndex != -1)
+            out += "1 MOTH @I" + std::to_string(t[p].motherIndex) + "@\r\n";
+        for (int c = 0; c < n; ++c) {
+            if (t[c].fatherIndex == p || t[c].motherIndex == p)
+                out += "1 CHIL @I" + std::to_string(c) + "@\r\n";
+        }
+        if (const std::string own = familyKey(t[p].fatherIndex, t[p].motherIndex); !own.empty())
+            out += "1 FAMC @F" + own + "@\r\n";
+        std::vector<std::string> spouseKeys;
+        for (int c = 0; c < n; ++c) {
+            if (t[c].fatherIndex != p && t[c].motherIndex != p)
+                continue;
+            const std::string key = familyKey(t[c].fatherIndex, t[c].motherIndex);
+            if (!listed(spouseKeys, key)) {
+                out += "1 FAMS @F" + key + "@\r\n";
+                spouseKeys.push_back(key);
+            }
+        }
+    }
+    std::vector<std::string> written;
+    for (int c = 0; c < n; ++c) {
+        const int f = t[c].fatherIndex;
+        const int m = t[c].motherIndex;
+        const std::string key = familyKey(f, m);
+        if (key.empty() || listed(written, key))
+            continue;
+        written.push_back(key);
+        out += "0 @F" + key + "@ FAM\r\n";
+        if (f != -1)
+            out += "1 HUSB @I" + std::to_string(f) + "@\r\n";
+        if (m != -1)
+            out += "1 WIFE @I" + std::to_string(m) + "@\r\n";
+        for (int d = 0; d < n; ++d) {
+            if (t[d].fatherIndex == f && t[d].motherIndex == m)
+                out += "1 CHIL @I" + std::to_string(d) + "@\r\n";
+        }
+    }
+    out += "0 TRLR\r\n";
+    image += utf8 ? fromCp1251(out).toUtf8() : QByteArray::fromStdString(out);
+    return image;
+}
+
+}  // namespace kinvarro::test
