@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "edit/document_session.h"
+#include "persistence/native_format.h"
 
 #include <QDir>
 #include <QFile>
@@ -213,6 +214,37 @@ TEST_F(RenameFixture, MovesFileAndCommentAndUpdatesEveryElement) {
     EXPECT_EQ(doc.NodeTable[a].media[0], cp("Архив\\дед.jpg"));
     EXPECT_EQ(doc.NodeTable[b].media[100], cp("Архив\\дед.jpg"));
     EXPECT_EQ(doc.NodeTable[b].media[0], "x.jpg");
+}
+
+TEST_F(RenameFixture, TheSavedFileGetsTheNewNameAndNothingThatWasNotApplied) {
+    const int a = addPerson(doc, 0, 0);
+    doc.NodeTable[a].media = {cp("Фото\\дед.jpg"), "x.jpg", cp("Фото\\дед.jpg")};
+    ASSERT_TRUE(WriteDocument(doc.CurrentFileName, doc).ok());
+    session.markSaved();
+    // An element begun in its editor and not applied is no part of the file.
+    ASSERT_TRUE(session.beginNewElement(kPerson));
+    const RenameResult r = RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"));
+    ASSERT_EQ(r.outcome, RenameOutcome::Done);
+    EXPECT_TRUE(r.savedDocumentError.isEmpty());
+    Document saved;
+    ASSERT_TRUE(ReadDocument(doc.CurrentFileName, saved).ok());
+    ASSERT_EQ(saved.NodeTable.NodeCount(), 1);
+    EXPECT_EQ(saved.NodeTable[0].media,
+              (std::vector<std::string>{cp("Архив\\дед.jpg"), "x.jpg", cp("Архив\\дед.jpg")}));
+    EXPECT_EQ(doc.NodeTable[a].media, saved.NodeTable[0].media);
+    EXPECT_FALSE(doc.DocumentModified) << "the open document and its file agree";
+
+    MediaList list;
+    list.setEntries({U("Архив\\a.jpg"), U("Фото\\b.jpg"), U("Архив\\a.jpg")});
+    list.replaceAll(U("Архив\\a.jpg"), U("c.jpg"));
+    EXPECT_EQ(list.entries(), (QStringList{U("c.jpg"), U("Фото\\b.jpg"), U("c.jpg")}));
+}
+
+TEST_F(RenameFixture, ADocumentNeverSavedRefusesRenaming) {
+    doc.CurrentFileName.clear();
+    EXPECT_EQ(RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg")).outcome,
+              RenameOutcome::NoDocumentFile);
+    EXPECT_TRUE(exists(U("Фото/дед.jpg")));
 }
 
 TEST_F(RenameFixture, RefusalsLeaveFilesAndEntriesAlone) {

@@ -20,10 +20,6 @@ ElementEditors::ElementEditors(DocumentSession &session, Prompts &prompts,
 
 ElementEditors::~ElementEditors() = default;
 
-void ElementEditors::setSaveDocument(std::function<void()> save) {
-    person_->media().setSaveDocument(std::move(save));
-}
-
 bool ElementEditors::NModifyClick(int index, bool justAdded) {
     if (!doc_.NodeTable.isValidIndex(index))
         return false;

@@ -33,9 +33,6 @@ class ElementEditors : public QObject {
     /// Opens the document information editor; returns whether the user applied.
     bool N51Click();
 
-    /// Called after a rename or move changed media files, to save the document.
-    void setSaveDocument(std::function<void()> save);
-
     /// Every editor window and dialog, for translating their texts.
     std::vector<QWidget *> windows() const;
 

@@ -428,18 +428,23 @@ void MediaTab::renameOrMove() {
                     MessageIcon::Error, QStringLiteral("Unable to copy"),
                     QStringLiteral("Check the destination is correct and not already exists"));
                 continue;
+            case RenameOutcome::NoDocumentFile:
+                prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError),
+                              messages_.text(Msg::mSaveBeforeRename));
+                return;
             case RenameOutcome::Done:
                 break;
         }
         if (!result.oldFileRemoved)
             prompts_.tell(MessageIcon::Warning, QStringLiteral("Unable to remove old file"),
                           QStringLiteral("You may try to remove old file manualy."));
-        list_.replaceSelected(*to);
+        if (!result.savedDocumentError.isEmpty())
+            prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError),
+                          result.savedDocumentError);
+        list_.replaceAll(from, *to);
         refreshList();
         rebuildTree();
         locateInTree(*to);
-        if (saveDocument_)
-            saveDocument_();
         return refreshPreview();
     }
 }

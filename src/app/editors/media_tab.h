@@ -36,8 +36,6 @@ class MediaTab : public QWidget {
     const QStringList &entries() const { return list_.entries(); }
     /// Called on every showing of the editor.
     void prepareForShow();
-    /// Saves the document after a rename changed files on disk.
-    void setSaveDocument(std::function<void()> save) { saveDocument_ = std::move(save); }
 
     /// The comment editor and, in the person editor, the rename dialog.
     std::vector<QWidget *> dialogs() const;
@@ -91,7 +89,6 @@ class MediaTab : public QWidget {
     QAction *renameAction_ = nullptr;
     Tfcomment *commentEditor_;
     TFRenameMove *renameDialog_ = nullptr;
-    std::function<void()> saveDocument_;
     bool syncing_ = false;
 };
 

@@ -189,7 +189,6 @@ void TForm1::wireFileMenu() {
 
 void TForm1::wireEditors(Prompts &prompts) {
     editors_ = new ElementEditors(*session_, prompts, messages_, this);
-    editors_->setSaveDocument([this] { runFileCommand(&FileCommands::save); });
     connect(editors_, &ElementEditors::chartChanged, this, [this] {
         if (QAction *item = menus_.item("NdelSelected"))
             item->setVisible(false);

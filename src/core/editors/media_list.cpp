@@ -76,9 +76,11 @@ void MediaList::moveSelectedDown() {
     ++selected_;
 }
 
-void MediaList::replaceSelected(const QString &entry) {
-    if (selected_ >= 0)
-        entries_[selected_] = entry;
+void MediaList::replaceAll(const QString &from, const QString &to) {
+    for (QString &entry : entries_) {
+        if (entry == from)
+            entry = to;
+    }
 }
 
 }  // namespace kinvarro

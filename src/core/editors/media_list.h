@@ -35,8 +35,8 @@ class MediaList {
     void removeSelected();
     void moveSelectedUp();
     void moveSelectedDown();
-    /// Replaces the selected entry's text.
-    void replaceSelected(const QString &entry);
+    /// Replaces every entry equal to `from` (a renamed file) by `to`.
+    void replaceAll(const QString &from, const QString &to);
 
   private:
     QStringList entries_;

@@ -6,16 +6,19 @@
 #include "edit/document_session.h"
 #include "editors/media_paths.h"
 #include "model/document.h"
+#include "persistence/native_format.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
 
-int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QString &to) {
+namespace {
+
+// The elements of `table` with `from` replaced by `to` in their media lists.
+std::vector<std::pair<int, tnode>> renamedEntries(const ElementTable &table, const QString &from,
+                                                  const QString &to, int &replaced) {
     const std::string oldEntry = toCp1251(from);
     const std::string newEntry = toCp1251(to);
-    const ElementTable &table = session.table();
     std::vector<std::pair<int, tnode>> changes;
-    int replaced = 0;
     for (int i = 0; i < table.NodeCount(); ++i) {
         if (std::find(table[i].media.begin(), table[i].media.end(), oldEntry) ==
             table[i].media.end())
@@ -28,30 +31,59 @@ int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QStri
             }
         changes.emplace_back(i, std::move(node));
     }
+    return changes;
+}
+
+}  // namespace
+
+int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QString &to) {
+    int replaced = 0;
+    const auto changes = renamedEntries(session.table(), from, to, replaced);
     session.replaceElements(changes, session.messages().text(Msg::mActRenameMedia));
     return replaced;
+}
+
+Status ReplaceMediaEntryInFile(const QString &path, const QString &from, const QString &to) {
+    Document saved;
+    if (Status st = ReadDocument(path, saved); !st)
+        return st;
+    int replaced = 0;
+    for (auto &[index, node] : renamedEntries(saved.NodeTable, from, to, replaced))
+        saved.NodeTable[index] = std::move(node);
+    if (replaced == 0)
+        return Status::success();
+    return WriteDocument(path, saved);
 }
 
 RenameResult RenameMediaFile(DocumentSession &session, const QString &from, const QString &to,
                              const std::function<void()> &releaseFile) {
     if (to == from)
-        return {RenameOutcome::Unchanged};
+        return {RenameOutcome::Unchanged, true, {}};
     if (to.isEmpty())
-        return {RenameOutcome::EmptyDestination};
+        return {RenameOutcome::EmptyDestination, true, {}};
     if (to.contains(QLatin1Char(';')) || !fitsCp1251(to))
-        return {RenameOutcome::Unstorable};
-    const QString folder = DocumentFolder(session.doc().CurrentFileName);
+        return {RenameOutcome::Unstorable, true, {}};
+    const QString documentFile = session.doc().CurrentFileName;
+    if (documentFile.isEmpty())
+        return {RenameOutcome::NoDocumentFile, true, {}};
+    const QString folder = DocumentFolder(documentFile);
     const QString oldPath = FullMediaPath(folder, from);
     const QString newPath = FullMediaPath(folder, to);
     // QFile::copy never overwrites an existing file.
     if (!QFile::copy(oldPath, newPath))
-        return {RenameOutcome::CopyFailed};
+        return {RenameOutcome::CopyFailed, true, {}};
     if (releaseFile)
         releaseFile();
-    RenameResult result{RenameOutcome::Done};
+    RenameResult result{RenameOutcome::Done, true, {}};
     result.oldFileRemoved = QFile::remove(oldPath);
     QFile::rename(CommentFilePath(oldPath), CommentFilePath(newPath));
+    const bool wasSaved = !session.modified();
+    if (Status st = ReplaceMediaEntryInFile(documentFile, from, to); !st)
+        result.savedDocumentError = st.message();
     ReplaceMediaEntry(session, from, to);
+    // The file and the open document changed alike.
+    if (wasSaved && result.savedDocumentError.isEmpty())
+        session.markSaved();
     return result;
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "common/status.h"
+
 namespace kinvarro {
 
 class DocumentSession;
@@ -13,22 +15,30 @@ enum class RenameOutcome {
     EmptyDestination,  ///< no new entry given: ask again
     Unstorable,        ///< the new entry has ";" or characters Windows-1251 cannot hold: ask again
     CopyFailed,        ///< the copy failed (missing folder, existing file): ask again
+    NoDocumentFile,    ///< the document was never saved: a relative name has no folder
     Done,
 };
 
 struct RenameResult {
     RenameOutcome outcome = RenameOutcome::Unchanged;
     bool oldFileRemoved = true;  ///< false: both files now exist
+    /// Why the saved document could not be brought in line with the disk; empty when it was.
+    QString savedDocumentError;
 };
 
 /// Renames the file of entry `from` to entry `to` below the document folder:
 /// copies without overwriting, calls `releaseFile` (the player lets go of it),
-/// deletes the old file, moves its comment file along and replaces `from` by
-/// `to` in every element's media.
+/// deletes the old file and moves its comment file along. Then the document's
+/// file gets `to` for `from` in every element (only what it holds: edits not
+/// applied or saved stay out of it), and so does the open document, as one
+/// step of the history. A document that was saved stays saved.
 RenameResult RenameMediaFile(DocumentSession &session, const QString &from, const QString &to,
                              const std::function<void()> &releaseFile = {});
 
 /// Replaces every media entry equal to `from` in every element; returns how many.
 int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QString &to);
+
+/// The same in the document file `path`, which is read and written back.
+Status ReplaceMediaEntryInFile(const QString &path, const QString &from, const QString &to);
 
 }  // namespace kinvarro

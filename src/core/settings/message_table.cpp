@@ -60,6 +60,9 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mActInfo", "изменение информации"},
     {"mActRenameMedia", "переименование медиа файла"},
     {"mActColouring", "раскраска элементов"},
+    {"mSaveBeforeRename",
+     "Документ ещё не сохранён: сохраните его, чтобы файлы можно было переименовывать и "
+     "перемещать относительно его папки."},
     {"mColouringRunning", "Идёт раскраска описаний. Дождитесь её окончания."},
     {"mSavingGedcom", "Сохранение GEDCOM данных.."},
     {"mCannotWrite", "Не удалось записать файл"},

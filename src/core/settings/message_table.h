@@ -59,6 +59,7 @@ enum class Msg {
     mActInfo,
     mActRenameMedia,
     mActColouring,
+    mSaveBeforeRename,
     // A command refused while the descriptions are being coloured.
     mColouringRunning,
     mSavingGedcom,
