@@ -155,9 +155,9 @@ PlacementResult PlaceGenerations(const std::vector<PlacementElement> &elements,
     if (gauge)
         gauge->show(QStringLiteral("Позиционирование.."), 0, gauge->maximum());
     result.ownAncestors = placement::countOwnAncestors(elements);
-    // Without a cycle every exchange removes an inverted ancestor pair, so
-    // the passes end by themselves; with one, 2n + 2 passes are plenty for
-    // every element outside the cycles to settle.
+    // Without a cycle every exchange lessens the number of ancestors standing
+    // below a descendant, so the passes end by themselves. A cycle exchanges
+    // forever, so then 2n + 2 passes end it and the import goes on.
     const long long maxPasses =
         result.ownAncestors > 0 ? 2 * (long long)n + 2 : std::numeric_limits<long long>::max();
     sortLevels(elements, y, maxPasses, gauge);
