@@ -155,3 +155,32 @@ TEST(Kvrtool, ConvertWritesGedcomOfEitherType) {
     }
     EXPECT_EQ(kvrtool({"convert", path, dir.filePath("x.kvr"), "--utf8"}).exitCode, 2);
 }
+
+TEST(Kvrtool, ImportsGedcomAndReportsWhatChangedOnStderr) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("tree.ged"));
+    QFile file(in);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Zoë /Smith/\n0 @I2@ INDI\n"
+        "1 NAME Анна\n0 @F1@ FAM\n1 WIFE @I2@\n1 CHIL @I1@\n0 TRLR\n");
+    file.close();
+
+    const ToolRun info = kvrtool({QStringLiteral("info"), in});
+    EXPECT_EQ(info.exitCode, 0);
+    const QJsonArray elements = QJsonDocument::fromJson(info.out).object()["elements"].toArray();
+    ASSERT_EQ(elements.size(), 2);
+    EXPECT_EQ(elements[0].toObject()["name"].toString(), QStringLiteral("Zoe "));
+    EXPECT_EQ(elements[0].toObject()["motherIndex"].toInt(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(info.err).contains(QStringLiteral(": 1")));
+
+    const QString out = dir.filePath(QStringLiteral("tree.kvr"));
+    EXPECT_EQ(kvrtool({QStringLiteral("convert"), in, out}).exitCode, 0);
+    Document converted;
+    ASSERT_TRUE(ReadDocument(out, converted).ok());
+    EXPECT_EQ(converted.NodeTable.NodeCount(), 2);
+    EXPECT_TRUE(converted.settings.alignToGrid);
+
+    EXPECT_EQ(kvrtool({QStringLiteral("info"), dir.filePath(QStringLiteral("none.ged"))}).exitCode,
+              1);
+}

@@ -4,8 +4,10 @@
 #include <QTextDocument>
 #include <set>
 
+#include "common/progress_display.h"
 #include "edit/document_session.h"
 #include "persistence/file_commands.h"
+#include "persistence/gedcom_gauge.h"
 #include "persistence/gedcom_import.h"
 #include "render/view_geometry.h"
 #include "scripted_prompts.h"
@@ -190,4 +192,47 @@ TEST_F(GedcomImportTest, OpenImportsGedcomAndClearsTheName) {
     EXPECT_EQ(replaced, 1);
     EXPECT_EQ(commands.recentFiles().entries().first(), dir.filePath(QStringLiteral("tree.ged")));
     EXPECT_EQ(prompts.told.size(), 1);  // only the missing file's message
+}
+
+namespace {
+
+class RecordingProgress : public ProgressDisplay {
+  public:
+    void show(const QString &caption, int minimum, int maximum) override {
+        shown << QStringLiteral("%1 %2..%3").arg(caption).arg(minimum).arg(maximum);
+        visible = true;
+    }
+    void setPosition(int) override {}
+    void hide() override { visible = false; }
+
+    QStringList shown;
+    bool visible = false;
+};
+
+}  // namespace
+
+TEST(GedcomGauge, StepsWrapFromTheMaximumToTheMinimum) {
+    GedcomGauge gauge(nullptr);
+    gauge.show(QStringLiteral("c"), 3, 5, 4);
+    std::vector<int> positions;
+    for (int i = 0; i < 4; ++i) {
+        gauge.step();
+        positions.push_back(gauge.position());
+    }
+    EXPECT_EQ(positions, (std::vector<int>{5, 3, 4, 5}));
+}
+
+TEST_F(GedcomImportTest, ShowsTheProgressCaptionsInOrderAndHidesTheWindow) {
+    RecordingProgress progress;
+    ASSERT_FALSE(ImportGedcom(write("tree.ged", padded(kFamily)), doc, &progress));
+    EXPECT_EQ(progress.shown,
+              (QStringList{
+                  QString::fromUtf8("Чтение GEDCOM данных.. 0..10000"),
+                  QString::fromUtf8("Создание семейных связей.. 0..10000"),
+                  QString::fromUtf8("Позиционирование.. 0..10000"),
+                  QString::fromUtf8("Репозиционирование.. 0..0"),
+                  QString::fromUtf8("Репозиционирование.. 0..1"),  // one move in the first pass
+                  QString::fromUtf8("Репозиционирование.. 0..100"),
+              }));
+    EXPECT_FALSE(progress.visible);
 }

@@ -14,9 +14,12 @@ void GedcomGauge::show(const QString &caption, int minimum, int maximum, int pos
     minimum_ = minimum;
     maximum_ = maximum;
     shown_ = true;
-    if (display_)
+    position_ = position;
+    if (display_) {
         display_->show(caption, minimum, maximum);
-    setPosition(position);
+        display_->setPosition(position);
+        sinceRepaint_.start();
+    }
 }
 
 void GedcomGauge::setMaximum(int maximum) {
@@ -25,8 +28,11 @@ void GedcomGauge::setMaximum(int maximum) {
 
 void GedcomGauge::setPosition(int position) {
     position_ = position;
-    if (display_)
+    constexpr qint64 kRepaintInterval = 20;  // milliseconds
+    if (display_ && sinceRepaint_.hasExpired(kRepaintInterval)) {
         display_->setPosition(position);
+        sinceRepaint_.start();
+    }
 }
 
 void GedcomGauge::step() {

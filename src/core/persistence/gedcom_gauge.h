@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 namespace kinvarro {
@@ -8,7 +9,9 @@ class ProgressDisplay;
 
 /// The import's view of the progress window: it remembers the gauge's range
 /// and position so that a gauge step can wrap from the maximum to the minimum.
-/// Without a display it only counts.
+/// Without a display it only counts. The display sees a new position at most
+/// every few milliseconds: a step per element would otherwise cost more in
+/// repainting than the work it reports.
 class GedcomGauge {
   public:
     explicit GedcomGauge(ProgressDisplay *display) : display_(display) {}
@@ -22,6 +25,7 @@ class GedcomGauge {
     /// At the maximum back to the minimum, otherwise one further.
     void step();
     int maximum() const { return maximum_; }
+    int position() const { return position_; }
 
   private:
     ProgressDisplay *display_;
@@ -30,6 +34,7 @@ class GedcomGauge {
     int maximum_ = 0;
     int position_ = 0;
     bool shown_ = false;
+    QElapsedTimer sinceRepaint_;
 };
 
 }  // namespace kinvarro

@@ -93,25 +93,35 @@ void placeRootsAndLoners(const std::vector<PlacementElement> &elements, Coordina
 }
 
 // Phase 5: in index order, a gap of 100 or more below an element's row
-// closes to 50 by lifting every lower row.
+// closes to 50 by lifting every lower row. Rows keep their order, so each
+// lift is a suffix addition over the row numbers (a Fenwick tree).
 void closeRowGaps(Coordinates &y) {
     int rowCount = 0;
     const std::vector<int> rowOf = placement::rowNumbers(y, &rowCount);
-    std::vector<std::int64_t> rowY(std::size_t(rowCount), 0);
+    std::vector<std::int64_t> firstY(std::size_t(rowCount), 0);
     for (std::size_t m = 0; m < y.size(); ++m)
-        rowY[std::size_t(rowOf[m])] = y[m];
+        firstY[std::size_t(rowOf[m])] = y[m];
+    std::vector<std::int64_t> lift(std::size_t(rowCount) + 1, 0);
+    auto liftFrom = [&](int row, std::int64_t amount) {
+        for (int i = row + 1; i <= rowCount; i += i & -i)
+            lift[std::size_t(i)] += amount;
+    };
+    auto rowY = [&](int row) {
+        std::int64_t sum = firstY[std::size_t(row)];
+        for (int i = row + 1; i > 0; i -= i & -i)
+            sum += lift[std::size_t(i)];
+        return sum;
+    };
     for (std::size_t m = 0; m < y.size(); ++m) {
-        const auto row = std::size_t(rowOf[m]);
-        if (row + 1 >= rowY.size())
+        const int row = rowOf[m];
+        if (row + 1 >= rowCount)
             continue;
-        const std::int64_t gap = rowY[row + 1] - rowY[row];
-        if (gap < 100)
-            continue;
-        for (std::size_t below = row + 1; below < rowY.size(); ++below)
-            rowY[below] += 50 - gap;
+        const std::int64_t gap = rowY(row + 1) - rowY(row);
+        if (gap >= 100)
+            liftFrom(row + 1, 50 - gap);
     }
     for (std::size_t m = 0; m < y.size(); ++m)
-        y[m] = rowY[std::size_t(rowOf[m])];
+        y[m] = rowY(rowOf[m]);
 }
 
 // Phase 8: the top-left element to (25, 25).
@@ -145,9 +155,9 @@ PlacementResult PlaceGenerations(const std::vector<PlacementElement> &elements,
     if (gauge)
         gauge->show(QStringLiteral("Позиционирование.."), 0, gauge->maximum());
     result.ownAncestors = placement::countOwnAncestors(elements);
-    // Without a cycle every exchange removes an inverted ancestor pair, so
-    // the passes end by themselves; with one, 2n + 2 passes are plenty for
-    // every element outside the cycles to settle.
+    // Without a cycle every exchange lessens the number of ancestors standing
+    // below a descendant, so the passes end by themselves. A cycle exchanges
+    // forever, so then 2n + 2 passes end it and the import goes on.
     const long long maxPasses =
         result.ownAncestors > 0 ? 2 * (long long)n + 2 : std::numeric_limits<long long>::max();
     sortLevels(elements, y, maxPasses, gauge);

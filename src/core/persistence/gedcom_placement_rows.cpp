@@ -104,31 +104,30 @@ class RowGroups {
     std::vector<int> groupOf_;
 };
 
-// Elements of each row ordered by x, with the row's widest box, which bounds
-// how far left an element can start and still reach a given x.
+// Elements of each row ordered by x. After the spreading no element starts
+// within another's width plus 20, so the boxes' ends (x + w + 20) rise with
+// x, and the centring keeps it so: whether a place is free depends only on
+// the nearest element on each side.
 class RowOrder {
   public:
     RowOrder(const std::vector<PlacementElement> &elements, const Coordinates &x,
              const std::vector<int> &rowOf, int rowCount)
-        : elements_(elements), rows_(std::size_t(rowCount)), widest_(std::size_t(rowCount), 0) {
-        for (std::size_t e = 0; e < x.size(); ++e) {
-            const auto row = std::size_t(rowOf[e]);
-            rows_[row].emplace(x[e], int(e));
-            widest_[row] = std::max(widest_[row], elements[e].width);
-        }
+        : elements_(elements), rows_(std::size_t(rowCount)) {
+        for (std::size_t e = 0; e < x.size(); ++e)
+            rows_[std::size_t(rowOf[e])].emplace(x[e], int(e));
     }
 
     /// True when no element u of the row has c <= x(u) + w(u) + 20 and
     /// x(u) <= c + width + 20.
     bool isFree(int row, std::int64_t c, std::int64_t width) const {
         const auto &members = rows_[std::size_t(row)];
-        const std::int64_t from = c - widest_[std::size_t(row)] - 20;
-        for (auto it = members.lower_bound({from, std::numeric_limits<int>::min()});
-             it != members.end() && it->first <= c + width + 20; ++it) {
-            if (it->first + elements_[std::size_t(it->second)].width + 20 >= c)
-                return false;
-        }
-        return true;
+        const auto right = members.lower_bound({c, std::numeric_limits<int>::min()});
+        if (right != members.end() && right->first <= c + width + 20)
+            return false;
+        if (right == members.begin())
+            return true;
+        const auto left = std::prev(right);
+        return left->first + elements_[std::size_t(left->second)].width + 20 < c;
     }
 
     void move(int row, int e, std::int64_t from, std::int64_t to) {
@@ -140,7 +139,6 @@ class RowOrder {
   private:
     const std::vector<PlacementElement> &elements_;
     std::vector<std::set<std::pair<std::int64_t, int>>> rows_;
-    std::vector<std::int64_t> widest_;
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QString>
+#include <cstdint>
+#include <vector>
 
 #include "text/cp1251.h"
 
@@ -19,6 +21,19 @@ constexpr Spelling kSpellings[] = {
     {U'ß', "ss"}, {U'ł', "l"},  {U'Ł', "L"},  {U'đ', "d"},  {U'Đ', "D"},  {U'ð', "d"},
     {U'Ð', "D"},  {U'þ', "th"}, {U'Þ', "Th"}, {U'ı', "i"},
 };
+
+// The Windows-1251 byte of each UTF-16 unit, -1 where the code page has none.
+const std::vector<std::int16_t> &byteTable() {
+    static const std::vector<std::int16_t> table = [] {
+        std::vector<std::int16_t> bytes(0x10000, -1);
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            bytes[fromCp1251(std::string_view(&byte, 1)).at(0).unicode()] = std::int16_t(b);
+        }
+        return bytes;
+    }();
+    return table;
+}
 
 bool isMark(char32_t c) {
     const QChar::Category category = QChar::category(c);
@@ -53,6 +68,7 @@ std::string storeAsCp1251(QStringView text, long long *changed) {
     std::string bytes;
     bytes.reserve(std::size_t(composed.size()));
     const qsizetype size = composed.size();
+    const std::vector<std::int16_t> &table = byteTable();
     for (qsizetype i = 0; i < size;) {
         const QChar unit = composed[i];
         if (unit.unicode() < 0x80) {
@@ -68,9 +84,9 @@ std::string storeAsCp1251(QStringView text, long long *changed) {
         } else if (unit.isSurrogate()) {
             c = 0xFFFD;  // an unpaired half has no character to stand for
         }
-        const QStringView piece(composed.constData() + i, length);
-        if (length == 1 && c != 0xFFFD && fitsCp1251(piece)) {
-            bytes += toCp1251(piece);
+        const std::int16_t byte = length == 1 && c != 0xFFFD ? table[c] : -1;
+        if (byte >= 0) {
+            bytes.push_back(char(byte));
         } else {
             bytes += replacementFor(c);
             if (changed)
