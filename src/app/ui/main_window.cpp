@@ -72,7 +72,9 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     showRecentFiles(files_.recentFiles().entries());
     wireFileMenu();
     wireEditors(prompts);
-    wireUndoMenu(menus_.NEditMenu, menus_.NUndo, menus_.NRedo, session_->undoStack(), messages_);
+    // A step undone while the colouring walks the table would move elements under it.
+    wireUndoMenu(menus_.NEditMenu, menus_.NUndo, menus_.NRedo, session_->undoStack(), messages_,
+                 [this] { return tableGuard_.refuse(prompts_, messages_); });
     // Every change of the document comes through here: one place schedules the picture.
     connect(session_.get(), &DocumentSession::changed, this, [this](DocumentChanges what) {
         if (what != DocumentChanges(DocumentChange::Modified))

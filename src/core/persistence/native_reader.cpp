@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QTextDocument>
+#include <unordered_map>
 
 #include "markup/markup_reader.h"
 #include "markup/rich_text_document.h"
@@ -24,15 +25,17 @@ QString rangeError(const QString &what, std::int32_t value) {
 }
 
 /// Reads the fields of one part of the file and names that part in its errors.
+/// The name is made only for an error: a chart has thousands of parts.
 class FieldReader {
   public:
-    FieldReader(ByteReader &in, QString part) : in_(in), part_(std::move(part)) {}
+    FieldReader(ByteReader &in, const char *part, int number = 0)
+        : in_(in), part_(part), number_(number) {}
 
     void int32(std::int32_t &value) { in_.readInt32(value); }
     void nonNegative(std::int32_t &value, const char *name) {
         if (!in_.readInt32(value) || !error_.isEmpty() || value >= 0)
             return;
-        error_ = rangeError(part_ + QStringLiteral(": ") + QLatin1String(name), value);
+        error_ = rangeError(part() + QStringLiteral(": ") + QLatin1String(name), value);
     }
     void byte(std::uint8_t &value) { in_.readByte(value); }
     void boolean(bool &value) { in_.readBool(value); }
@@ -44,14 +47,20 @@ class FieldReader {
             return Status::failure(error_);
         if (in_.failed()) {
             return Status::failure(
-                QStringLiteral("The file is damaged: it ends inside %1.").arg(part_));
+                QStringLiteral("The file is damaged: it ends inside %1.").arg(part()));
         }
         return Status::success();
     }
 
   private:
+    QString part() const {
+        const QString name = QString::fromLatin1(part_);
+        return number_ > 0 ? QStringLiteral("%1 %2").arg(name).arg(number_) : name;
+    }
+
     ByteReader &in_;
-    QString part_;
+    const char *part_;
+    int number_;
     QString error_;
 };
 
@@ -77,7 +86,7 @@ PictureMode readPictureMode(bool stretch, bool tile, bool asIs, bool none) {
 
 Status readHeader(ByteReader &in, Document &doc, std::int32_t &count) {
     DocumentSettings &s = doc.settings;
-    FieldReader f(in, QStringLiteral("the header"));
+    FieldReader f(in, "the header");
     std::int32_t ignored;
     f.int32(ignored);
     f.nonNegative(count, "the element count");
@@ -146,7 +155,7 @@ Status readInformationText(ByteReader &in, Document &doc) {
 
 Status readPicture(ByteReader &in, Document &doc) {
     std::int32_t length = 0;
-    FieldReader f(in, QStringLiteral("the background picture"));
+    FieldReader f(in, "the background picture");
     f.nonNegative(length, "picture length");
     if (Status st = f.status(); !st)
         return st;
@@ -172,7 +181,7 @@ Status readPicture(ByteReader &in, Document &doc) {
 }
 
 Status readElement(ByteReader &in, int index, tnode &node) {
-    FieldReader f(in, QStringLiteral("element %1").arg(index + 1));
+    FieldReader f(in, "element", index + 1);
     f.int32(node.id);
     f.byte(node.kind);
     f.int32(node.reserved);
@@ -234,18 +243,21 @@ bool parseHexId(std::string_view text, std::int32_t &id) {
 }
 
 Status readMediaTrailer(ByteReader &in, ElementTable &table) {
-    QMultiHash<std::int32_t, int> elementsById;
+    // Ids are unique in a chart the program wrote, so most lists find one element.
+    std::unordered_multimap<std::int32_t, int> elementsById;
+    elementsById.reserve(std::size_t(table.NodeCount()));
     for (int i = 0; i < table.NodeCount(); ++i)
-        elementsById.insert(table[i].id, i);
+        elementsById.emplace(table[i].id, i);
+    std::string text;
+    std::vector<std::string_view> parts;
     for (int entry = 1; !in.atEnd(); ++entry) {
-        std::string text;
         if (!in.readZString(text)) {
             return Status::failure(
                 QStringLiteral("The file is damaged: media list %1 is not terminated.").arg(entry));
         }
         if (text.size() <= 8)
             continue;
-        std::vector<std::string_view> parts;
+        parts.clear();
         std::string_view rest(text);
         while (parts.size() < std::size_t(kMaxMedia) + 1) {
             const std::size_t semicolon = rest.find(';');
@@ -263,10 +275,10 @@ Status readMediaTrailer(ByteReader &in, ElementTable &table) {
                     .arg(entry)
                     .arg(QString::fromLatin1(parts[0].data(), qsizetype(parts[0].size()))));
         }
-        for (auto it = elementsById.constFind(id); it != elementsById.cend() && it.key() == id;
-             ++it) {
+        const auto [first, last] = elementsById.equal_range(id);
+        for (auto it = first; it != last; ++it) {
             // Entries past this list keep what an earlier list with the same id gave.
-            std::vector<std::string> &media = table[it.value()].media;
+            std::vector<std::string> &media = table[it->second].media;
             if (media.size() < parts.size() - 1)
                 media.resize(parts.size() - 1);
             std::copy(parts.begin() + 1, parts.end(), media.begin());
