@@ -71,6 +71,16 @@ TEST(HitTest, RightPressUsesTheEventsWholeNameHeight) {
     EXPECT_EQ(HitTest(doc, 0, 200 + line + 2, EventBand::OneLine), -1);
 }
 
+TEST(HitTest, ElementsOfAnUnknownKindAreNeverHit) {
+    Document doc;
+    const int event = addEvent(doc, 200);
+    const int unknown = addEvent(doc, 200);
+    doc.NodeTable[unknown].kind = 7;
+    EXPECT_EQ(HitTest(doc, 0, 202, EventBand::OneLine), event);
+    doc.NodeTable[event].kind = 9;
+    EXPECT_EQ(HitTest(doc, 0, 202, EventBand::StoredHeight), -1);
+}
+
 namespace {
 
 // The hit test as the rules state it, element by element.

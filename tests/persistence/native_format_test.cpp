@@ -162,6 +162,11 @@ TEST(NativeFormat, HeaderValuesAreReadByTheirRules) {
          [](const Document &d) { EXPECT_EQ(d.settings.lineWidth, 0); }},
         {"scale 12 percent", kScaleOffset, QByteArray("\x0c\0\0\0", 4),
          [](const Document &d) { EXPECT_EQ(d.settings.scale, 0.12f); }},
+        {"scale 0 becomes 1 percent", kScaleOffset, QByteArray("\0\0\0\0", 4),
+         [](const Document &d) { EXPECT_EQ(d.settings.scale, 0.01f); }},
+        {"scale past the zoom range becomes 200 percent", kScaleOffset,
+         QByteArray("\xff\xff\xff\xff", 4),
+         [](const Document &d) { EXPECT_EQ(d.settings.scale, 2.0f); }},
         {"any non-zero byte is true", kPictureFlagsOffset, QByteArray("\0\0\0\x7f", 4),
          [](const Document &d) { EXPECT_EQ(d.settings.pictureMode, PictureMode::None); }},
     };
@@ -172,6 +177,13 @@ TEST(NativeFormat, HeaderValuesAreReadByTheirRules) {
         ASSERT_TRUE(decode(patched, loaded).ok()) << c.what;
         c.check(loaded);
     }
+    QByteArray noZoom = bytes;
+    noZoom.replace(kScaleOffset, 4, QByteArray(4, '\0'));
+    Document clamped;
+    QStringList warnings;
+    ASSERT_TRUE(decode(noZoom, clamped, &warnings).ok());
+    EXPECT_EQ(warnings,
+              QStringList{"The chart's zoom of 0 % was outside 1..200 % and is now 1 %."});
     Document quarter;
     quarter.settings.scale = 0.125f;  // 12.5 rounds to the even neighbour
     EXPECT_EQ(int32At(encode(quarter), kScaleOffset), 12);

@@ -292,3 +292,23 @@ TEST(ElementPainter, AnEventWithAnEmptyNameIsABareLineAndOtherKindsDrawNothing) 
     for (PaintPass pass : {PaintPass::Normal, PaintPass::Shadow})
         EXPECT_TRUE(inkPixels(paintOne(doc, index, pass), kPaper).empty());
 }
+
+TEST(ElementPainter, SelectedAndCurrentEventsTakeTheSelectedLineColour) {
+    for (const bool current : {false, true}) {
+        Document doc;
+        tnode event;
+        event.kind = kHistoricalEvent;
+        event.y = 10;
+        event.ownColor = 0x00FF00;
+        const int index = doc.NodeTable.append(event);
+        doc.NodeTable.nameExtent(index) = {0, 30};
+        if (current)
+            doc.view.CurrentNode = index;
+        else
+            doc.NodeTable.setSelected(index, true);
+        const ChartCanvas canvas = paintOne(doc, index, PaintPass::Normal, QSize(80, 40));
+        EXPECT_EQ(pixelsOf(canvas, doc.settings.selectedLineColor),
+                  segmentPixels({0, 25}, {80, 25}))
+            << current;
+    }
+}

@@ -69,7 +69,7 @@ int HitTest(const Document &doc, int X, int Y, EventBand band) {
             if (down.contains(Coord(node.y) - 2, Coord(node.y) + extent.height + 2) &&
                 across.contains(Coord(node.x) - 2, Coord(node.x) + extent.width + 2))
                 return i;
-        } else if (event == -1) {
+        } else if (node.isHistoricalEvent() && event == -1) {
             const int height = band == EventBand::OneLine ? lineHeight : extent.height;
             if (down.contains(Coord(node.y) - 2, Coord(node.y) + height + 2))
                 event = i;

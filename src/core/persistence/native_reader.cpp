@@ -19,6 +19,9 @@ namespace {
 constexpr std::int32_t kSignatureV2 = 0x0252564B;  // "KVR" 2
 constexpr std::int32_t kSignatureV1 = 0x0152564B;  // "KVR" 1
 constexpr std::int32_t kSignatureOld = 0x00000001;
+// The zoom window's range, in percent.
+constexpr std::uint32_t kSmallestZoom = 1;
+constexpr std::uint32_t kLargestZoom = 200;
 
 QString rangeError(const QString &what, std::int32_t value) {
     return QStringLiteral("Range check error: %1 is %2, below zero.").arg(what).arg(value);
@@ -84,7 +87,7 @@ PictureMode readPictureMode(bool stretch, bool tile, bool asIs, bool none) {
     return mode == kUnset ? PictureMode::AsIs : PictureMode(mode);
 }
 
-Status readHeader(ByteReader &in, Document &doc, std::int32_t &count) {
+Status readHeader(ByteReader &in, Document &doc, std::int32_t &count, QStringList *warnings) {
     DocumentSettings &s = doc.settings;
     FieldReader f(in, "the header");
     std::int32_t ignored;
@@ -138,7 +141,19 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count) {
     s.pictureMode = readPictureMode(stretch, tile, asIs, none);
     if (lineWidth <= 3)
         s.lineWidth = lineWidth;
-    s.scale = float(double(std::uint32_t(percent)) / 100.0);
+    // A zoom outside what the zoom window offers would make every hit test
+    // fail and place new elements at the 32-bit limit.
+    const std::uint32_t stored = std::uint32_t(percent);
+    const std::uint32_t usable = std::clamp<std::uint32_t>(stored, kSmallestZoom, kLargestZoom);
+    if (usable != stored && warnings) {
+        warnings->append(
+            QStringLiteral("The chart's zoom of %1 % was outside %2..%3 % and is now %4 %.")
+                .arg(stored)
+                .arg(kSmallestZoom)
+                .arg(kLargestZoom)
+                .arg(usable));
+    }
+    s.scale = float(double(usable) / 100.0);
     return Status::success();
 }
 
@@ -300,7 +315,7 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
         return Status::failure(doc.messages().text(Msg::mWrongFileVersion));
     }
     std::int32_t count = 0;
-    if (Status st = readHeader(in, doc, count); !st)
+    if (Status st = readHeader(in, doc, count, warnings); !st)
         return st;
     if (Status st = readInformationText(in, doc); !st)
         return st;

@@ -78,7 +78,11 @@ void paintHistoricalEvent(CanvasPainter &canvas, const Document &doc, int index)
     const DocumentSettings &s = doc.settings;
     const ViewMapping view(doc);
     const int w = BorderWidth(s);
-    canvas.setPenColor(node.ownColor != kNoOwnColor ? node.ownColor : s.timeLineColor);
+    // Selected and current events stand out like selected persons do.
+    const bool selected = index == doc.view.CurrentNode || doc.NodeTable.selected(index);
+    canvas.setPenColor(selected                       ? s.selectedLineColor
+                       : node.ownColor != kNoOwnColor ? node.ownColor
+                                                      : s.timeLineColor);
     const std::int64_t penWidth = std::int64_t(node.fatherImportance) * w;
     if (penWidth == 0) {
         canvas.setPenWidth(1);
