@@ -93,6 +93,19 @@ TEST_F(FileCommandsTest, ASaveThatDidNotHappenStopsEveryCommandThatAsked) {
     }
 }
 
+TEST_F(FileCommandsTest, AnExistingFileThatIsNoChartIsNamedSo) {
+    QFile photo(path("photo.jpg"));
+    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
+    photo.write("JFIF");
+    photo.close();
+    commands.openPath(path("photo.jpg"));
+    commands.openPath(path("nothing.jpg"));
+    EXPECT_EQ(prompts.told,
+              (QStringList{QString::fromUtf8("Ошибка|Это не файл схемы Kinvarro (.kvr) и не файл "
+                                             "GEDCOM (.ged)."),
+                           QString::fromUtf8("Ошибка|Файл не найден")}));
+}
+
 TEST_F(FileCommandsTest, OpeningARecentFileAsksAboutChangesFirst) {
     writeChart("other.kvr", 2);
     commands.recentFiles().load({path("other.kvr")});

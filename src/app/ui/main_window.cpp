@@ -136,7 +136,8 @@ void TForm1::buildChartArea() {
         paintNow();
     });
     for (QScrollBar *bar : {scrollBarH_, scrollBarV_}) {
-        connect(bar, &QScrollBar::valueChanged, this, &TForm1::scrollBarMoved);
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, bar] { scrollBarMoved(bar->orientation()); });
     }
 }
 
@@ -269,13 +270,18 @@ void TForm1::mirrorScrollBars() {
     mirroring_ = false;
 }
 
-void TForm1::scrollBarMoved() {
+// Only the moved bar's origin changes: the other may be out of step with its
+// bar after panning, and must not snap back.
+void TForm1::scrollBarMoved(Qt::Orientation moved) {
     if (mirroring_)
         return;
-    bars_.ScrollBarH.setPosition(scrollBarH_->value());
-    bars_.ScrollBarV.setPosition(scrollBarV_->value());
-    session_->view().ViewOriginX = -bars_.ScrollBarH.Position();
-    session_->view().ViewOriginY = -bars_.ScrollBarV.Position();
+    if (moved == Qt::Horizontal) {
+        bars_.ScrollBarH.setPosition(scrollBarH_->value());
+        session_->view().ViewOriginX = -bars_.ScrollBarH.Position();
+    } else {
+        bars_.ScrollBarV.setPosition(scrollBarV_->value());
+        session_->view().ViewOriginY = -bars_.ScrollBarV.Position();
+    }
     RequestRedraw();
 }
 

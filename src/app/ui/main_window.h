@@ -89,7 +89,7 @@ class TForm1 : public QMainWindow {
     void wireColouring();
     void showRecentFiles(const QStringList &entries);
     void mirrorScrollBars();
-    void scrollBarMoved();
+    void scrollBarMoved(Qt::Orientation moved);
     void savePlacement();
     /// Runs a file command with the dialogs' current (possibly translated) filters.
     template <class Result>

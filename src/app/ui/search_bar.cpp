@@ -48,6 +48,8 @@ bool SearchBar::extended() const {
 void SearchBar::open() {
     show();
     eSearch->setFocus();
+    // Typing replaces the kept text instead of appending to it.
+    eSearch->selectAll();
 }
 
 }  // namespace kinvarro

@@ -145,8 +145,10 @@ bool FileCommands::open(const QString &path) {
     if (!QFileInfo::exists(file) && hasExtension(path, ".KVR"))
         file = path.left(path.size() - 4) + QStringLiteral(".kvr");
     if (!QFileInfo::exists(file)) {
+        // A photo or any other existing file is there, but it is no chart.
+        const Msg why = QFileInfo(path).isFile() ? Msg::mNotAChartFile : Msg::mFileNotFound;
         prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mError),
-                      session_.messages().text(Msg::mFileNotFound));
+                      session_.messages().text(why));
         return false;
     }
     addRecentFile(file);

@@ -60,6 +60,7 @@ enum class Msg {
     mActRenameMedia,
     mActColouring,
     mSaveBeforeRename,
+    mNotAChartFile,
     // A command refused while the descriptions are being coloured.
     mColouringRunning,
     mSavingGedcom,
