@@ -101,7 +101,7 @@ Status ExportDiagram(const Document &doc, ChartViewState &view, QSize chartArea,
     const ProgressHider hider(progress);
     const ExportGauge gauge{progress, bars.ScrollBarV.Min(), bars.ScrollBarV.Max()};
     if (progress)
-        progress->show(QStringLiteral("Создание диаграммы.."), gauge.minimum, gauge.maximum);
+        progress->show(doc.messages().text(Msg::mCreatingDiagram), gauge.minimum, gauge.maximum);
 
     ChartCanvas canvas(chartArea);
     std::vector<char> rowBuffer;

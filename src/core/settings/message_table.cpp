@@ -64,6 +64,7 @@ constexpr MessageEntry kMessages[kMessageCount] = {
      "Документ ещё не сохранён: сохраните его, чтобы файлы можно было переименовывать и "
      "перемещать относительно его папки."},
     {"mNotAChartFile", "Это не файл схемы Kinvarro (.kvr) и не файл GEDCOM (.ged)."},
+    {"mCreatingDiagram", "Создание диаграммы.."},
     {"mColouringRunning", "Идёт раскраска описаний. Дождитесь её окончания."},
     {"mSavingGedcom", "Сохранение GEDCOM данных.."},
     {"mCannotWrite", "Не удалось записать файл"},

@@ -61,6 +61,7 @@ enum class Msg {
     mActColouring,
     mSaveBeforeRename,
     mNotAChartFile,
+    mCreatingDiagram,
     // A command refused while the descriptions are being coloured.
     mColouringRunning,
     mSavingGedcom,
