@@ -132,6 +132,8 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionAndShortcut) {
         {"Nmashtab", "&Маштаб (100%)", QKeySequence("Ctrl+M")},
         {"Nsearch", "Найти элемент..", QKeySequence("Ctrl+F")},
         {"N35", "Выделить все элементы", QKeySequence("Ctrl+A")},
+        {"NFitAll", "Показать всё", QKeySequence("Ctrl+0")},
+        {"NActualSize", "100 %", QKeySequence("Ctrl+1")},
         {"NColorElements", "Раскрасить элементы", {}},
         {"N51", "Информация", {}},
         {"NStatistic", "Статистика..", {}},
