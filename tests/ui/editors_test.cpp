@@ -170,6 +170,55 @@ TEST_F(EditorsTest, FormattingBarAndCutKeyActOnTheDescriptionSelection) {
     EXPECT_EQ(stored.find("one"), std::string::npos) << stored;
 }
 
+TEST_F(EditorsTest, CtrlBIAndUToggleTheStylesOfTheSelectionInBothEditors) {
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].description = "one two";
+    auto press = [](QTextEdit *field, int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier);
+        QApplication::sendEvent(field, &event);
+    };
+    auto selectTwo = [](QTextEdit *field) {
+        QTextCursor cursor = field->textCursor();
+        cursor.setPosition(4);
+        cursor.setPosition(7, QTextCursor::KeepAnchor);
+        field->setTextCursor(cursor);
+    };
+    TForm3 &editor = editors.personEditor();
+    whenShown(
+        editor,
+        [&] {
+            QTextEdit *field = editor.descriptionField();
+            selectTwo(field);
+            press(field, Qt::Key_B);
+            press(field, Qt::Key_I);
+            press(field, Qt::Key_U);
+            press(field, Qt::Key_U);  // a second press takes underline off again
+            EXPECT_TRUE(editor.findChild<QToolButton *>("sbBold")->isChecked());
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(i, false));
+    const std::string &stored = doc.NodeTable[i].description;
+    EXPECT_NE(stored.find("two"), std::string::npos) << stored;
+    EXPECT_LT(stored.find("<B>"), stored.find("two")) << stored;
+    EXPECT_LT(stored.find("<I>"), stored.find("two")) << stored;
+    EXPECT_EQ(stored.find("<U>"), std::string::npos) << stored;
+    EXPECT_LT(stored.find("one"), stored.find("<B>")) << "only the selection changes";
+
+    LoadDescription("one two", doc.info());
+    TForm7 &info = editors.infoEditor();
+    whenShown(
+        info,
+        [&] {
+            selectTwo(info.field());
+            press(info.field(), Qt::Key_U);
+        },
+        true);
+    EXPECT_TRUE(editors.N51Click());
+    const std::string infoMarkup = DescriptionMarkup(doc.info());
+    EXPECT_LT(infoMarkup.find("<U>"), infoMarkup.find("two")) << infoMarkup;
+    EXPECT_GT(infoMarkup.find("<U>"), infoMarkup.find("one")) << infoMarkup;
+}
+
 TEST_F(EditorsTest, TypingInAParentSearchHidesTheOtherNamesAndKeepsTheIndexes) {
     addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
     addPerson(doc, 0, 0, -1, -1, cp("Анна"));
