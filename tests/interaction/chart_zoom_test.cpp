@@ -152,12 +152,37 @@ TEST(ChartZoom, CtrlWheelZoomsAroundThePointerWithoutMarkingTheDocument) {
     ChartZoom zoom(session, host);
     const QPoint pointer(200, 100);
     const QPoint before = chartPointAt(doc, pointer);
-    zoom.zoomStep(true, pointer);
+    EXPECT_TRUE(zoom.wheelZoom(120, pointer));
     EXPECT_FLOAT_EQ(doc.settings.scale, 1.1f);
     EXPECT_LE((chartPointAt(doc, pointer) - before).manhattanLength(), 2);
     EXPECT_EQ(host.bars.ScrollBarH.Max(), ToScreen(1040, 1.1f));
     EXPECT_TRUE(host.takeRedrawRequest());
     EXPECT_FALSE(doc.DocumentModified);
+}
+
+TEST(ChartZoom, SmallWheelTurnsAddUpToANotchAndATurnBackStartsAfresh) {
+    Document doc;
+    DocumentSession session{doc};
+    RecordingHost host(doc);
+    ChartZoom zoom(session, host);
+    struct Step {
+        int delta;
+        bool zooms;
+        float scale;
+    } steps[] = {
+        {40, false, 1.0f},  {40, false, 1.0f}, {40, true, 1.1f},  // a touchpad's small turns
+        {-60, false, 1.1f}, {60, false, 1.1f},                    // back and forth: nothing
+        {240, true, 1.3f},                                        // two notches at once
+        {-120, true, 1.2f},
+    };
+    for (const Step &s : steps) {
+        EXPECT_EQ(zoom.wheelZoom(s.delta, QPoint(10, 10)), s.zooms) << s.delta;
+        EXPECT_FLOAT_EQ(doc.settings.scale, s.scale) << s.delta;
+    }
+    doc.settings.scale = 2.0f;
+    EXPECT_FALSE(zoom.wheelZoom(120, QPoint(10, 10))) << "nothing beyond 200 %";
+    EXPECT_TRUE(zoom.wheelZoom(std::numeric_limits<int>::min(), QPoint(10, 10)));
+    EXPECT_FLOAT_EQ(doc.settings.scale, 0.01f) << "a wild turn ends at the bottom of the range";
 }
 
 TEST(ChartZoom, FitShowsEveryElementCentredAtTheLargestScaleThatFits) {

@@ -182,8 +182,8 @@ void ChartInput::wheel(const QWheelEvent &event, QObject *watched) {
         QPoint pointer = event.position().toPoint();
         if (watched != &form_.chartArea())
             pointer = form_.chartArea().mapFromGlobal(event.globalPosition().toPoint());
-        zoom_.zoomStep(vertical > 0, pointer);
-        showScale();
+        if (zoom_.wheelZoom(vertical, pointer))
+            showScale();
     } else if (event.modifiers() & Qt::ShiftModifier) {
         if (turn != 0)
             keyboard_.horizontalWheel(turn < 0);

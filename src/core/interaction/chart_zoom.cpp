@@ -17,6 +17,8 @@ constexpr float kSmallestScale = 0.01f;
 constexpr int kLeastPercent = 1;
 constexpr int kMostPercent = 200;
 constexpr int kTick = 10;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
 // Pixels left free on every side of a fitted chart.
 constexpr int kFitMargin = 8;
 
@@ -169,10 +171,24 @@ void ChartZoom::TrackBar1Change(int percent) {
     host_.RequestRedraw();
 }
 
-void ChartZoom::zoomStep(bool in, QPoint pointer) {
-    ZoomAround(session_, TakeZoomBase(doc_), NextZoomStep(doc_.settings.scale, in), pointer);
+bool ChartZoom::wheelZoom(int delta, QPoint pointer) {
+    // A turn back the other way drops what was left of the other direction.
+    if ((delta > 0) != (pendingTurn_ > 0))
+        pendingTurn_ = 0;
+    // Wide enough for every step of the range, narrow enough never to overflow.
+    constexpr std::int64_t kMostTurn = std::int64_t(kWheelNotch) * kMostPercent;
+    pendingTurn_ = int(std::clamp(std::int64_t(pendingTurn_) + delta, -kMostTurn, kMostTurn));
+    const float before = doc_.settings.scale;
+    while (std::abs(pendingTurn_) >= kWheelNotch) {
+        const bool in = pendingTurn_ > 0;
+        pendingTurn_ += in ? -kWheelNotch : kWheelNotch;
+        ZoomAround(session_, TakeZoomBase(doc_), NextZoomStep(doc_.settings.scale, in), pointer);
+    }
+    if (doc_.settings.scale == before)
+        return false;
     host_.UpdateScrollBars();
     host_.RequestRedraw();
+    return true;
 }
 
 void ChartZoom::fitAll() {

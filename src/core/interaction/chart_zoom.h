@@ -54,9 +54,11 @@ class ChartZoom {
     /// `TrackBar1Change`: zooms to `percent` of the base view.
     void TrackBar1Change(int percent);
 
-    /// Ctrl+wheel: one step of the track bar's ticks in or out, keeping the
-    /// chart point under `pointer` where it is.
-    void zoomStep(bool in, QPoint pointer);
+    /// Ctrl+wheel: a turn by `delta` eighths of a degree (positive away from
+    /// the user). Every whole notch (120) zooms one tick in or out, keeping the
+    /// chart point under `pointer` where it is; smaller turns, as a touchpad
+    /// sends them, add up. Returns whether the scale changed.
+    bool wheelZoom(int delta, QPoint pointer);
     /// "Показать всё": the whole chart as large as fits the chart area.
     void fitAll();
     /// "100 %": the unscaled chart about the centre of the view.
@@ -67,6 +69,7 @@ class ChartZoom {
     const Document &doc_;
     ChartHost &host_;
     ZoomBase base_;
+    int pendingTurn_ = 0;
 };
 
 }  // namespace kinvarro
