@@ -44,10 +44,11 @@ bool KinvarroApplication::start() {
     RegisterFileType(QCoreApplication::applicationFilePath());
 
     prompts_ = std::make_unique<QtPrompts>(nullptr);
+    dialogFolders_ = std::make_unique<DialogFolders>(store_);
+    prompts_->setDialogFolders(dialogFolders_.get());
     main_ = std::make_unique<TForm1>(messages_, store_, *prompts_);
     prompts_->setParentWidget(main_.get());
     main_->menus().NLanguage->setVisible(choice_->languageMenuVisible());
-    main_->fileCommands().setStartFolder(programFolder_);
     about_ = new TForm2(main_.get());
     statistic_ = new TfStatistic(main_.get());
 

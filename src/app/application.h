@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "settings/dialog_folders.h"
 #include "settings/ini_file.h"
 #include "settings/language_choice.h"
 #include "settings/machine_store.h"
@@ -56,6 +57,7 @@ class KinvarroApplication {
     IniFile languageFile_;
     std::unique_ptr<Tflanguage> languageDialog_;
     std::unique_ptr<LanguageChoice> choice_;
+    std::unique_ptr<DialogFolders> dialogFolders_;
     std::unique_ptr<QtPrompts> prompts_;
     std::unique_ptr<TForm1> main_;
     TForm2 *about_ = nullptr;

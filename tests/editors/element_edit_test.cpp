@@ -40,6 +40,34 @@ TEST(ParentList, ItemTextsNameTheParentsThatExist) {
     EXPECT_EQ(items[5], U("Ольга (отец: Пётр)"));
 }
 
+TEST(ParentList, TheFilterKeepsTheElementsWhoseNameContainsTheTextInAnyCase) {
+    Document doc;
+    addPerson(doc, 0, 0, -1, -1, cp("Пётр Иванович"));
+    addPerson(doc, 0, 0, -1, -1, cp("Анна\r\nСИДОРОВА"));
+    addPerson(doc, 0, 0, 1, 0, cp("Иван"));
+    addPerson(doc, 0, 0, -1, -1, "John Smith");
+    const ParentListFilter filter(doc);
+    struct Case {
+        const char *typed;
+        std::vector<int> items;
+    } cases[] = {
+        {"", {0, 1, 2, 3, 4}},
+        {"   ", {0, 1, 2, 3, 4}},
+        {"иван", {0, 1, 3}},
+        {"ИВАН", {0, 1, 3}},
+        {" сидоро ", {0, 2}},
+        {"анна сид", {0, 2}},
+        {"пётр", {0, 1}},
+        {"smith", {0, 4}},
+        // The parents' names in the item text are not the element's name.
+        {"отец", {0}},
+        {"xyz", {0}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(filter.shownItems(QString::fromUtf8(c.typed)), c.items) << c.typed;
+    EXPECT_EQ(ParentListFilter().shownItems(QStringLiteral("a")), std::vector<int>{0});
+}
+
 struct EditorFixture : ::testing::Test {
     Document doc;
     DocumentSession session{doc};

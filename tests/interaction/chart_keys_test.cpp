@@ -111,6 +111,13 @@ TEST_F(ChartKeysTest, ReleasedKeysScrollByTheirBarsStepsWithinTheRange) {
     EXPECT_EQ(doc.view.ViewOriginY, -2016) << "the wheel stops at the end of the range";
     keys.FormMouseWheel(false);
     EXPECT_EQ(doc.view.ViewOriginY, -1986);
+    keys.horizontalWheel(true);
+    EXPECT_EQ(QPoint(doc.view.ViewOriginX, doc.view.ViewOriginY), QPoint(-60, -1986));
+    keys.horizontalWheel(false);
+    keys.horizontalWheel(false);
+    keys.horizontalWheel(false);
+    EXPECT_EQ(doc.view.ViewOriginX, 0) << "Shift+wheel stops at the start of the range";
+    EXPECT_EQ(host.bars.ScrollBarH.Position(), 0);
 }
 
 TEST_F(ChartKeysTest, ShiftShowsTheCrossUntilItIsReleased) {
@@ -132,4 +139,16 @@ TEST_F(ChartKeysTest, DeleteAsksToDeleteTheSelection) {
     keys.FormKeyDown(ChartKey::Delete, false);
     EXPECT_EQ(prompts.asked.size(), 1);
     EXPECT_EQ(doc.NodeTable.NodeCount(), 0);
+}
+
+TEST_F(ChartKeysTest, EscapeClearsTheSelectionAndNothingElse) {
+    addBox(doc, 0, 0);
+    addBox(doc, 100, 0);
+    session.setSelected(0, true);
+    session.setSelected(1, true);
+    keys.FormKeyDown(ChartKey::Escape, false);
+    EXPECT_TRUE(doc.NodeTable.selectedIndexes().empty());
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 2);
+    EXPECT_FALSE(doc.DocumentModified);
+    EXPECT_EQ(session.undoStack().count(), 0);
 }

@@ -3,6 +3,7 @@
 
 #include "model/document.h"
 #include "model/name_measure.h"
+#include "model/window_title.h"
 #include "test_support.h"
 #include "text/cp1251.h"
 
@@ -130,4 +131,9 @@ TEST(Document, TitleAndZoomCaption) {
     EXPECT_EQ(TitleFor("Kinvarro", "/home/u/trees/family.kvr"), "Kinvarro - family");
     MessageTable messages;
     EXPECT_EQ(ScaleCaption(messages, 100), QString::fromUtf8("&Маштаб (100%)"));
+}
+
+TEST(Document, TitleMarkerFollowsTheTitleAndKeepsItsOwnBracketsAsText) {
+    EXPECT_EQ(TitleWithModifiedMarker("Kinvarro - family"), "Kinvarro - family[*]");
+    EXPECT_EQ(TitleWithModifiedMarker("Kinvarro - a[*]b"), "Kinvarro - a[*][*]b[*]");
 }

@@ -128,7 +128,7 @@ TEST_F(ApplicationTest, TheOnlyLanguageIsChosenWithoutAskingAndTranslatesTheWind
     EXPECT_EQ(app.mainWindow().menus().N24->text(), "New");
     EXPECT_EQ(app.mainWindow().menus().Nmashtab->text(), "&Zoom (100%)");
     EXPECT_EQ(app.messages().text(Msg::mSaveChanges), "Save changes");
-    EXPECT_EQ(app.mainWindow().windowTitle(), "Kinvarro");
+    EXPECT_EQ(app.mainWindow().windowTitle(), "Kinvarro[*]");
 }
 
 #include "application_test.moc"

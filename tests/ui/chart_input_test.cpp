@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "scripted_prompts.h"
 #include "settings/machine_store.h"
@@ -182,6 +183,65 @@ TEST_F(ChartInputTest, TheZoomWindowScalesAboutTheCentreAndCaptionsTheMenu) {
     EXPECT_EQ(zoom.Lmash->text(), "200%");
     EXPECT_EQ(item("Nmashtab")->text(), ScaleCaption(messages, 200));
     EXPECT_FALSE(doc().DocumentModified);
+}
+
+TEST_F(ChartInputTest, WheelScrollsAndZoomsByItsModifiers) {
+    addPerson(doc(), 0, 0);
+    addPerson(doc(), 5000, 5000);
+    window->UpdateScrollBars();
+    auto turn = [&](QPoint at, QPoint delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent wheel(at, area().mapToGlobal(at), {}, delta, Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&area(), &wheel);
+    };
+    auto origin = [&] { return QPoint(doc().view.ViewOriginX, doc().view.ViewOriginY); };
+    turn({10, 10}, {0, -120}, Qt::NoModifier);
+    EXPECT_EQ(origin(), QPoint(0, -30));
+    turn({10, 10}, {0, -120}, Qt::ShiftModifier);
+    EXPECT_EQ(origin(), QPoint(-30, -30));
+    turn({10, 10}, {-120, 0}, Qt::ShiftModifier);
+    EXPECT_EQ(origin(), QPoint(-60, -30)) << "a platform may send Shift+wheel sideways";
+
+    Tfmash &zoom = window->chartInput().zoomWindow();
+    item("Nmashtab")->trigger();
+    turn({0, 0}, {0, 120}, Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(doc().settings.scale, 1.1f);
+    EXPECT_EQ(origin(), QPoint(-66, -33)) << "the chart point at the pointer stays";
+    EXPECT_EQ(item("Nmashtab")->text(), ScaleCaption(messages, 110));
+    EXPECT_EQ(zoom.TrackBar1->value(), 110);
+    EXPECT_EQ(zoom.Lmash->text(), "110%");
+    // The zoom window works from the new view: the centre stays where it is now.
+    const QPoint centre(window->chartAreaSize().width() / 2, window->chartAreaSize().height() / 2);
+    const QPointF before = QPointF(centre - origin()) / 1.1;
+    zoom.TrackBar1->setValue(100);
+    const QPointF after = QPointF(centre - origin());
+    // Within a pixel on each axis, as the origins are whole pixels.
+    EXPECT_LE(std::abs(after.x() - before.x()), 1.5);
+    EXPECT_LE(std::abs(after.y() - before.y()), 1.5);
+    EXPECT_FALSE(doc().DocumentModified);
+}
+
+TEST_F(ChartInputTest, FitAndActualSizeKeepTheZoomCaption) {
+    addPerson(doc(), 0, 0);
+    addPerson(doc(), 20000, 9000);
+    item("NFitAll")->trigger();
+    const int fitted = TrackBarPositionFor(doc().settings.scale);
+    EXPECT_LT(fitted, 10);
+    EXPECT_EQ(fitted, FitPercent(doc(), window->chartAreaSize()));
+    EXPECT_EQ(item("Nmashtab")->text(), ScaleCaption(messages, std::uint32_t(fitted)));
+    item("NActualSize")->trigger();
+    EXPECT_FLOAT_EQ(doc().settings.scale, 1.0f);
+    EXPECT_EQ(item("Nmashtab")->text(), ScaleCaption(messages, 100));
+    EXPECT_FALSE(doc().DocumentModified);
+}
+
+TEST_F(ChartInputTest, EscapeOnTheChartClearsTheSelection) {
+    addPerson(doc(), 0, 0);
+    addPerson(doc(), 100, 0);
+    item("N35")->trigger();
+    key(QEvent::KeyPress, Qt::Key_Escape);
+    EXPECT_TRUE(doc().NodeTable.selectedIndexes().empty());
+    EXPECT_EQ(doc().NodeTable.NodeCount(), 2);
 }
 
 TEST_F(ChartInputTest, TheSearchBarFindsAndAPressOnTheChartHidesIt) {

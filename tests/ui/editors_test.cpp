@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -24,6 +25,7 @@
 #include "editors/event_editor.h"
 #include "editors/info_editor.h"
 #include "editors/media_tab.h"
+#include "editors/parent_list_search.h"
 #include "scripted_prompts.h"
 #include "settings/ini_file.h"
 #include "test_support.h"
@@ -166,6 +168,97 @@ TEST_F(EditorsTest, FormattingBarAndCutKeyActOnTheDescriptionSelection) {
     EXPECT_LT(stored.find("<B>"), stored.find("two")) << stored;
     EXPECT_NE(stored.find("two</B> three"), std::string::npos) << stored;
     EXPECT_EQ(stored.find("one"), std::string::npos) << stored;
+}
+
+TEST_F(EditorsTest, CtrlBIAndUToggleTheStylesOfTheSelectionInBothEditors) {
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].description = "one two";
+    auto press = [](QTextEdit *field, int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier);
+        QApplication::sendEvent(field, &event);
+    };
+    auto selectTwo = [](QTextEdit *field) {
+        QTextCursor cursor = field->textCursor();
+        cursor.setPosition(4);
+        cursor.setPosition(7, QTextCursor::KeepAnchor);
+        field->setTextCursor(cursor);
+    };
+    TForm3 &editor = editors.personEditor();
+    whenShown(
+        editor,
+        [&] {
+            QTextEdit *field = editor.descriptionField();
+            selectTwo(field);
+            press(field, Qt::Key_B);
+            press(field, Qt::Key_I);
+            press(field, Qt::Key_U);
+            press(field, Qt::Key_U);  // a second press takes underline off again
+            EXPECT_TRUE(editor.findChild<QToolButton *>("sbBold")->isChecked());
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(i, false));
+    const std::string &stored = doc.NodeTable[i].description;
+    EXPECT_NE(stored.find("two"), std::string::npos) << stored;
+    EXPECT_LT(stored.find("<B>"), stored.find("two")) << stored;
+    EXPECT_LT(stored.find("<I>"), stored.find("two")) << stored;
+    EXPECT_EQ(stored.find("<U>"), std::string::npos) << stored;
+    EXPECT_LT(stored.find("one"), stored.find("<B>")) << "only the selection changes";
+
+    LoadDescription("one two", doc.info());
+    TForm7 &info = editors.infoEditor();
+    whenShown(
+        info,
+        [&] {
+            selectTwo(info.field());
+            press(info.field(), Qt::Key_U);
+        },
+        true);
+    EXPECT_TRUE(editors.N51Click());
+    const std::string infoMarkup = DescriptionMarkup(doc.info());
+    EXPECT_LT(infoMarkup.find("<U>"), infoMarkup.find("two")) << infoMarkup;
+    EXPECT_GT(infoMarkup.find("<U>"), infoMarkup.find("one")) << infoMarkup;
+}
+
+TEST_F(EditorsTest, TypingInAParentSearchHidesTheOtherNamesAndKeepsTheIndexes) {
+    addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
+    addPerson(doc, 0, 0, -1, -1, cp("Анна"));
+    const int child = addPerson(doc, 0, 0, -1, -1, cp("Иван Петрович"));
+    TForm3 &editor = editors.personEditor();
+    auto hiddenRows = [](QComboBox *list) {
+        std::vector<int> hidden;
+        auto *view = qobject_cast<QListView *>(list->view());
+        for (int row = 0; row < list->count(); ++row) {
+            if (view->isRowHidden(row))
+                hidden.push_back(row);
+        }
+        return hidden;
+    };
+    whenShown(
+        editor,
+        [&] {
+            EXPECT_TRUE(hiddenRows(editor.fatherList()).empty());
+            editor.fatherSearch()->setText(QString::fromUtf8("ПЁТР"));
+            EXPECT_EQ(hiddenRows(editor.fatherList()), (std::vector<int>{2, 3}));
+            EXPECT_TRUE(hiddenRows(editor.motherList()).empty()) << "each list has its own search";
+            editor.fatherSearch()->setText(QString::fromUtf8("пет"));
+            EXPECT_EQ(hiddenRows(editor.fatherList()), (std::vector<int>{1, 2}));
+            editor.fatherList()->setCurrentIndex(3);
+            editor.fatherSearch()->clear();
+            EXPECT_TRUE(hiddenRows(editor.fatherList()).empty());
+            editor.fatherSearch()->setText(QString::fromUtf8("анна"));
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(child, false));
+    EXPECT_EQ(doc.NodeTable[child].fatherIndex, child);
+    // Opened again, the search starts empty with the whole list.
+    whenShown(
+        editor,
+        [&] {
+            EXPECT_TRUE(editor.fatherSearch()->text().isEmpty());
+            EXPECT_TRUE(hiddenRows(editor.fatherList()).empty());
+        },
+        false);
+    EXPECT_FALSE(editors.NModifyClick(child, false));
 }
 
 TEST_F(EditorsTest, InformationEditorCancelRestoresFormatting) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
+#include <QWindow>
 
 #include "persistence/native_format.h"
 #include "scripted_prompts.h"
@@ -65,7 +66,7 @@ TEST_F(MainWindowTest, RecentFilesMoveToFrontAndSurviveARestart) {
         window->fileCommands().openPath(b);
         window->fileCommands().openPath(a);
         EXPECT_EQ(shownRecentFiles(*window), (QStringList{a, b}));
-        EXPECT_EQ(window->windowTitle(), "Kinvarro - a");
+        EXPECT_EQ(window->windowTitle(), "Kinvarro - a[*]");
     }
     auto restarted = makeWindow();
     EXPECT_EQ(shownRecentFiles(*restarted), (QStringList{a, b}));
@@ -73,6 +74,22 @@ TEST_F(MainWindowTest, RecentFilesMoveToFrontAndSurviveARestart) {
     restarted->menus().PlaceHolders[1]->trigger();
     EXPECT_EQ(restarted->document().NodeTable.NodeCount(), 1);
     EXPECT_EQ(shownRecentFiles(*restarted), (QStringList{b, a}));
+}
+
+TEST_F(MainWindowTest, TheTitleShowsAStarWhileTheDocumentIsModified) {
+    const QString path = writeChart("family.kvr");
+    auto window = makeWindow();
+    window->winId();  // the native window carries the title as shown
+    auto shown = [&] { return window->windowHandle()->title(); };
+    window->fileCommands().openPath(path);
+    EXPECT_EQ(shown(), "Kinvarro - family");
+    window->session().setParentLink(0, true, -1);
+    EXPECT_EQ(shown(), "Kinvarro - family*");
+    window->session().undoStack().undo();
+    EXPECT_EQ(shown(), "Kinvarro - family") << "undo back to the saved state";
+    window->session().undoStack().redo();
+    window->menus().N2->trigger();
+    EXPECT_EQ(shown(), "Kinvarro - family");
 }
 
 TEST_F(MainWindowTest, PlacementRestoresOnlyTheStoredValues) {
@@ -132,6 +149,8 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionAndShortcut) {
         {"Nmashtab", "&Маштаб (100%)", QKeySequence("Ctrl+M")},
         {"Nsearch", "Найти элемент..", QKeySequence("Ctrl+F")},
         {"N35", "Выделить все элементы", QKeySequence("Ctrl+A")},
+        {"NFitAll", "Показать всё", QKeySequence("Ctrl+0")},
+        {"NActualSize", "100 %", QKeySequence("Ctrl+1")},
         {"NColorElements", "Раскрасить элементы", {}},
         {"N51", "Информация", {}},
         {"NStatistic", "Статистика..", {}},

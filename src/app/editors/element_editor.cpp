@@ -4,12 +4,14 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "editors/element_options.h"
 #include "editors/parent_list.h"
+#include "editors/parent_list_search.h"
 
 namespace kinvarro {
 
@@ -19,6 +21,14 @@ QComboBox *NamedList(const char *name, QWidget *parent) {
     auto *list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     return list;
+}
+
+// A parent list with its search field to the right.
+QLayout *SearchableRow(QComboBox *list, ParentListSearch *search) {
+    auto *row = new QHBoxLayout;
+    row->addWidget(list, 3);
+    row->addWidget(search, 1);
+    return row;
 }
 
 QLabel *NamedLabel(const char *name, const QString &text, QWidget *parent) {
@@ -41,6 +51,8 @@ TForm3::TForm3(DocumentSession &session, Prompts &prompts, const MessageTable &m
       cbSex_(NamedList("cbSex", optionsPage_)),
       cbFather_(NamedList("cbFather", optionsPage_)),
       cbMother_(NamedList("cbMother", optionsPage_)),
+      eFatherFilter_(new ParentListSearch("eFatherFilter", cbFather_, optionsPage_)),
+      eMotherFilter_(new ParentListSearch("eMotherFilter", cbMother_, optionsPage_)),
       cbfatherimportance_(NamedList("cbfatherimportance", optionsPage_)),
       cbMatherImportance_(NamedList("cbMatherImportance", optionsPage_)),
       cbusecolor_(new QCheckBox(QStringLiteral("индивидуальный фон"), optionsPage_)),
@@ -58,8 +70,10 @@ TForm3::TForm3(DocumentSession &session, Prompts &prompts, const MessageTable &m
 
     auto *form = new QFormLayout(optionsPage_);
     form->addRow(NamedLabel("Label1", QStringLiteral("Пол"), optionsPage_), cbSex_);
-    form->addRow(NamedLabel("Label2", QStringLiteral("Отец"), optionsPage_), cbFather_);
-    form->addRow(NamedLabel("Label3", QStringLiteral("Мать"), optionsPage_), cbMother_);
+    form->addRow(NamedLabel("Label2", QStringLiteral("Отец"), optionsPage_),
+                 SearchableRow(cbFather_, eFatherFilter_));
+    form->addRow(NamedLabel("Label3", QStringLiteral("Мать"), optionsPage_),
+                 SearchableRow(cbMother_, eMotherFilter_));
     form->addRow(NamedLabel("Label4", QStringLiteral("Важность ветви по отцу"), optionsPage_),
                  cbfatherimportance_);
     form->addRow(NamedLabel("Label5", QStringLiteral("Важность ветви по матери"), optionsPage_),
@@ -87,6 +101,8 @@ void TForm3::showOptions() {
     }
     cbFather_->setCurrentIndex(fields_.fatherItem);
     cbMother_->setCurrentIndex(fields_.motherItem);
+    eFatherFilter_->reset(doc_);
+    eMotherFilter_->reset(doc_);
     cbfatherimportance_->setCurrentIndex(fields_.fatherImportance);
     cbMatherImportance_->setCurrentIndex(fields_.motherImportance);
     const QSignalBlocker blockColour(cbusecolor_), blockFont(cbusefont_);

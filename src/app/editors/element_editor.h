@@ -7,6 +7,8 @@ class QComboBox;
 
 namespace kinvarro {
 
+class ParentListSearch;
+
 /// `TForm3`: the person editor ("Элемент") with sex, parents, the importance of
 /// both branches, an own background colour and an own font on "Опции".
 class TForm3 : public ElementEditorBase {
@@ -18,6 +20,8 @@ class TForm3 : public ElementEditorBase {
     QComboBox *sexList() const { return cbSex_; }
     QComboBox *fatherList() const { return cbFather_; }
     QComboBox *motherList() const { return cbMother_; }
+    ParentListSearch *fatherSearch() const { return eFatherFilter_; }
+    ParentListSearch *motherSearch() const { return eMotherFilter_; }
     QCheckBox *colourBox() const { return cbusecolor_; }
     QCheckBox *fontBox() const { return cbusefont_; }
 
@@ -29,6 +33,8 @@ class TForm3 : public ElementEditorBase {
     QComboBox *cbSex_;
     QComboBox *cbFather_;
     QComboBox *cbMother_;
+    ParentListSearch *eFatherFilter_;
+    ParentListSearch *eMotherFilter_;
     QComboBox *cbfatherimportance_;
     QComboBox *cbMatherImportance_;
     QCheckBox *cbusecolor_;

@@ -138,6 +138,21 @@ void FormattingBar::alignmentPressed(QToolButton *pressed) {
     field_->setFocus();
 }
 
+QToolButton *FormattingBar::styleButtonFor(const QKeyEvent &key) const {
+    if (key.modifiers() != Qt::ControlModifier || field_->isReadOnly())
+        return nullptr;
+    switch (key.key()) {
+        case Qt::Key_B:
+            return bold_;
+        case Qt::Key_I:
+            return italic_;
+        case Qt::Key_U:
+            return underline_;
+        default:
+            return nullptr;
+    }
+}
+
 void FormattingBar::mirrorSelection() {
     const SelectionFormat shown = FormatOfSelection(field_->textCursor());
     mirroring_ = true;
@@ -161,6 +176,15 @@ bool FormattingBar::eventFilter(QObject *watched, QEvent *event) {
         if (event->type() == QEvent::Hide)
             hide();
         return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        if (QToolButton *style = styleButtonFor(*static_cast<QKeyEvent *>(event))) {
+            // The button is set from the selection first, so the key toggles what is seen.
+            show();
+            mirrorSelection();
+            style->toggle();
+            return true;
+        }
     }
     switch (event->type()) {
         case QEvent::KeyPress:

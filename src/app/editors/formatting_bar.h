@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QKeyEvent;
 class QFontComboBox;
 class QTextCharFormat;
 class QTextEdit;
@@ -13,7 +14,8 @@ namespace kinvarro {
 /// The bar above a rich-text field: face, size and colour lists, "B", "i", "U"
 /// and three alignment buttons. It applies to the field's selection and mirrors
 /// the selection after every key and mouse event; it appears at the field's
-/// first key or mouse press and hides again when its window hides.
+/// first key or mouse press and hides again when its window hides. Ctrl+B,
+/// Ctrl+I and Ctrl+U in the field toggle the style buttons.
 class FormattingBar : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +31,8 @@ class FormattingBar : public QWidget {
     QToolButton *addToggle(const QString &name, const QString &text);
     void alignmentPressed(QToolButton *button);
     void applyFormat(const QTextCharFormat &format);
+    /// The "B", "i" or "U" button that Ctrl+B, Ctrl+I or Ctrl+U toggles.
+    QToolButton *styleButtonFor(const QKeyEvent &key) const;
 
     QTextEdit *field_;
     QFontComboBox *face_;

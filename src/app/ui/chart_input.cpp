@@ -21,6 +21,8 @@ ChartKey chartKey(int key) {
     switch (key) {
         case Qt::Key_Delete:
             return ChartKey::Delete;
+        case Qt::Key_Escape:
+            return ChartKey::Escape;
         case Qt::Key_PageUp:
             return ChartKey::PageUp;
         case Qt::Key_PageDown:
@@ -126,6 +128,14 @@ void ChartInput::wireMenus() {
     changing("NDel", [this] { commands_.NDelClick(); });
     changing("NdelSelected", [this] { commands_.NdelSelectedClick(); });
     on("Nmashtab", [this] { zoomWindow_->open(); });
+    on("NFitAll", [this] {
+        zoom_.fitAll();
+        showScale();
+    });
+    on("NActualSize", [this] {
+        zoom_.actualSize();
+        showScale();
+    });
     on("Nsearch", [this] {
         form_.searchBar().open();
         form_.UpdateScrollBars();
@@ -152,9 +162,7 @@ void ChartInput::wireSearchBar() {
 
 bool ChartInput::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Wheel) {
-        const int steps = static_cast<QWheelEvent *>(event)->angleDelta().y();
-        if (steps != 0)
-            keyboard_.FormMouseWheel(steps < 0);
+        wheel(*static_cast<QWheelEvent *>(event), watched);
         return true;
     }
     if (watched == &form_.chartArea())
@@ -162,6 +170,32 @@ bool ChartInput::eventFilter(QObject *watched, QEvent *event) {
     if (watched == BitBtn1_)
         return focusSinkKeyEvent(event);
     return QObject::eventFilter(watched, event);
+}
+
+void ChartInput::wheel(const QWheelEvent &event, QObject *watched) {
+    const int vertical = event.angleDelta().y();
+    // Some platforms turn Shift+wheel into a horizontal turn themselves.
+    const int turn = vertical != 0 ? vertical : event.angleDelta().x();
+    if (event.modifiers() & Qt::ControlModifier) {
+        if (vertical == 0)
+            return;
+        QPoint pointer = event.position().toPoint();
+        if (watched != &form_.chartArea())
+            pointer = form_.chartArea().mapFromGlobal(event.globalPosition().toPoint());
+        if (zoom_.wheelZoom(vertical, pointer))
+            showScale();
+    } else if (event.modifiers() & Qt::ShiftModifier) {
+        if (turn != 0)
+            keyboard_.horizontalWheel(turn < 0);
+    } else if (vertical != 0) {
+        keyboard_.FormMouseWheel(vertical < 0);
+    }
+}
+
+void ChartInput::showScale() {
+    form_.menus().Nmashtab->setText(
+        ScaleCaption(messages_, form_.session().settings().scalePercent()));
+    zoomWindow_->showScale();
 }
 
 bool ChartInput::tableLocked() {

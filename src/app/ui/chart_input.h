@@ -10,6 +10,7 @@
 #include "ui/chart_window_host.h"
 
 class QPushButton;
+class QWheelEvent;
 
 namespace kinvarro {
 
@@ -43,6 +44,10 @@ class ChartInput : public QObject {
     void wireSearchBar();
     bool chartMouseEvent(QEvent *event);
     bool focusSinkKeyEvent(QEvent *event);
+    /// The plain wheel scrolls down and up, Shift+wheel sideways, Ctrl+wheel zooms.
+    void wheel(const QWheelEvent &event, QObject *watched);
+    /// Brings the zoom caption and the zoom window up to the current scale.
+    void showScale();
     /// True (after saying why) when the table must not change now.
     bool tableLocked();
 

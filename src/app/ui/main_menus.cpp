@@ -155,6 +155,8 @@ MainMenus buildMainMenus(QMenuBar *bar, QWidget *window) {
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addSeparator();
     m.Nmashtab = b.item(edit, "Nmashtab", "&Маштаб (100%)", QKeySequence(Qt::CTRL | Qt::Key_M));
+    b.item(edit, "NFitAll", "Показать всё", QKeySequence(Qt::CTRL | Qt::Key_0));
+    b.item(edit, "NActualSize", "100 %", QKeySequence(Qt::CTRL | Qt::Key_1));
     b.item(edit, "Nsearch", "Найти элемент..", QKeySequence(Qt::CTRL | Qt::Key_F));
     b.item(edit, "N35", "Выделить все элементы", QKeySequence(Qt::CTRL | Qt::Key_A));
     b.item(edit, "NColorElements", "Раскрасить элементы");

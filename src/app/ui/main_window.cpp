@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "model/window_title.h"
 #include "render/diagram_export.h"
 #include "render/scene.h"
 #include "settings/machine_store.h"
@@ -53,6 +54,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     setMaximumSize(kMaximumSize);
     setMinimumSize(kMinimumSize);
     baseCaption_ = windowTitle();
+    showTitle(baseCaption_);
     files_.setBaseCaption(baseCaption_);
     files_.setProgressDisplay(progress_);
     files_.setFlushPendingRedraw([this] {
@@ -77,6 +79,8 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
                  [this] { return tableGuard_.refuse(prompts_, messages_); });
     // Every change of the document comes through here: one place schedules the picture.
     connect(session_.get(), &DocumentSession::changed, this, [this](DocumentChanges what) {
+        if (what.testFlag(DocumentChange::Modified))
+            setWindowModified(session_->modified());
         if (what != DocumentChanges(DocumentChange::Modified))
             RequestRedraw();
     });
@@ -174,8 +178,7 @@ void TForm1::wireFileMenu() {
     connect(menus_.N7, &QAction::triggered, this, &TForm1::aboutRequested);
     connect(menus_.NLanguage, &QAction::triggered, this, &TForm1::languageSwitchRequested);
 
-    connect(&files_, &FileCommands::titleChanged, this,
-            [this](const QString &title) { setWindowTitle(title); });
+    connect(&files_, &FileCommands::titleChanged, this, &TForm1::showTitle);
     connect(&files_, &FileCommands::documentReplaced, this, [this] {
         menus_.Nmashtab->setText(ScaleCaption(messages_, session_->settings().scalePercent()));
         UpdateScrollBars();
@@ -226,6 +229,11 @@ void TForm1::showRecentFiles(const QStringList &entries) {
         item->setVisible(!item->text().isEmpty());
     }
     menus_.NPlaceHolders->setEnabled(files_.recentFiles().anyVisible());
+}
+
+void TForm1::showTitle(const QString &title) {
+    setWindowTitle(TitleWithModifiedMarker(title));
+    setWindowModified(session_->modified());
 }
 
 QSize TForm1::chartAreaSize() const {

@@ -62,6 +62,9 @@ class TForm1 : public QMainWindow {
     TableGuard &tableGuard() { return tableGuard_; }
     ColouringCommand &colouring() { return colouring_; }
 
+    /// Shows `title` with a "*" after it while the document has unsaved changes.
+    void showTitle(const QString &title);
+
     void RequestRedraw();
     bool redrawPending() const { return redraw_.isPending(); }
     void UpdateScrollBars();

@@ -1,5 +1,6 @@
 #include "ui/qt_prompts.h"
 
+#include "settings/dialog_folders.h"
 #include "ui/file_dialog_filter.h"
 #include "ui/interval_dialog.h"
 
@@ -12,9 +13,21 @@
 namespace kinvarro {
 namespace {
 
-std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode,
-                                        const QString &filter, const QString &folder,
-                                        const QString &fileName, int typeIndex) {
+QString startFolder(const DialogFolders *folders, const QString &folder) {
+    if (!folder.isEmpty())
+        return folder;
+    return folders ? folders->start() : QDir::currentPath();
+}
+
+void remember(DialogFolders *folders, const QStringList &chosen) {
+    if (folders && !chosen.isEmpty())
+        folders->chosen(chosen.first());
+}
+
+std::optional<FileChoice> runFileDialog(QWidget *parent, DialogFolders *folders,
+                                        QFileDialog::AcceptMode mode, const QString &filter,
+                                        const QString &folder, const QString &fileName,
+                                        int typeIndex) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -22,11 +35,12 @@ std::optional<FileChoice> runFileDialog(QWidget *parent, QFileDialog::AcceptMode
     const QStringList filters = QtNameFilters(filter);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(typeIndex - 1));
-    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+    dialog.setDirectory(startFolder(folders, folder));
     if (!fileName.isEmpty())
         dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    remember(folders, dialog.selectedFiles());
     return FileChoice{dialog.selectedFiles().first(),
                       int(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
@@ -58,12 +72,13 @@ void QtPrompts::tell(MessageIcon icon, const QString &caption, const QString &te
 
 std::optional<FileChoice> QtPrompts::chooseFileToOpen(const QString &filter, const QString &folder,
                                                       const QString &fileName) {
-    return runFileDialog(parent_, QFileDialog::AcceptOpen, filter, folder, fileName, 1);
+    return runFileDialog(parent_, folders_, QFileDialog::AcceptOpen, filter, folder, fileName, 1);
 }
 
 std::optional<FileChoice> QtPrompts::chooseFileToSave(const QString &filter, const QString &folder,
                                                       const QString &fileName, int typeIndex) {
-    return runFileDialog(parent_, QFileDialog::AcceptSave, filter, folder, fileName, typeIndex);
+    return runFileDialog(parent_, folders_, QFileDialog::AcceptSave, filter, folder, fileName,
+                         typeIndex);
 }
 
 TForm4 &QtPrompts::intervalDialog() {
@@ -80,9 +95,10 @@ QStringList QtPrompts::chooseFilesToOpen(const QString &filter, const QString &f
     QFileDialog dialog(parent_);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilters(QtNameFilters(filter));
-    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+    dialog.setDirectory(startFolder(folders_, folder));
     if (dialog.exec() != QDialog::Accepted)
         return {};
+    remember(folders_, dialog.selectedFiles());
     return dialog.selectedFiles();
 }
 

@@ -6,6 +6,7 @@ class QWidget;
 
 namespace kinvarro {
 
+class DialogFolders;
 class TForm4;
 
 /// The editor's answers to commands' questions: Qt message boxes and file dialogs.
@@ -14,6 +15,8 @@ class QtPrompts : public Prompts {
     explicit QtPrompts(QWidget *parent) : parent_(parent) {}
     /// The window the dialogs belong to.
     void setParentWidget(QWidget *parent) { parent_ = parent; }
+    /// Where file dialogs start when no folder is given; they remember where they were left.
+    void setDialogFolders(DialogFolders *folders) { folders_ = folders; }
     /// The grid-interval dialog, created on first use as a child of the parent widget.
     TForm4 &intervalDialog();
 
@@ -31,6 +34,7 @@ class QtPrompts : public Prompts {
   private:
     QWidget *parent_;
     TForm4 *intervalDialog_ = nullptr;
+    DialogFolders *folders_ = nullptr;
 };
 
 }  // namespace kinvarro

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include "interaction/chart_zoom.h"
@@ -66,6 +67,13 @@ void Tfmash::open() {
     raise();
     activateWindow();
     zoom_.takeBase();
+}
+
+void Tfmash::showScale() {
+    const int position = zoom_.NmashtabClick();
+    const QSignalBlocker quiet(TrackBar1);
+    TrackBar1->setValue(position);
+    Lmash->setText(QStringLiteral("%1%").arg(TrackBar1->value()));
 }
 
 void Tfmash::TrackBar1Change(int position) {

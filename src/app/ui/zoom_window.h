@@ -21,6 +21,8 @@ class Tfmash : public QWidget {
 
     /// `NmashtabClick`: shows the window set to the current scale.
     void open();
+    /// Shows the current scale after a zoom from elsewhere, without zooming again.
+    void showScale();
 
     QSlider *TrackBar1 = nullptr;
     QLabel *Lmash = nullptr;

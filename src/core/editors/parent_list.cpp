@@ -37,6 +37,23 @@ QString ParentItemText(const Document &doc, int k) {
     return text + QLatin1Char(')');
 }
 
+ParentListFilter::ParentListFilter(const Document &doc) {
+    foldedNames_.reserve(std::size_t(doc.NodeTable.NodeCount()));
+    for (int k = 0; k < doc.NodeTable.NodeCount(); ++k)
+        foldedNames_.push_back(OneLine(doc.NodeTable[k].name).toCaseFolded());
+}
+
+std::vector<int> ParentListFilter::shownItems(const QString &typed) const {
+    const QString wanted = typed.trimmed().toCaseFolded();
+    std::vector<int> items{0};
+    items.reserve(foldedNames_.size() + 1);
+    for (std::size_t k = 0; k < foldedNames_.size(); ++k) {
+        if (wanted.isEmpty() || foldedNames_[k].contains(wanted))
+            items.push_back(ParentItemForLink(int(k)));
+    }
+    return items;
+}
+
 QStringList ParentListItems(const Document &doc) {
     QStringList items;
     items.reserve(doc.NodeTable.NodeCount() + 1);

@@ -82,6 +82,7 @@ bool ScrollByKey(ChartViewState &view, ScrollBars &bars, ChartKey key) {
             scrollBy(v, v.SmallChange, view.ViewOriginY);
             return true;
         case ChartKey::Delete:
+        case ChartKey::Escape:
         case ChartKey::Other:
             return false;
     }
@@ -96,6 +97,8 @@ void ChartKeyboard::FormKeyDown(ChartKey key, bool shift) {
         host_.setChartCursor(ChartCursor::Cross);
     if (key == ChartKey::Delete)
         commands_.NdelSelectedClick();
+    if (key == ChartKey::Escape && !doc_.NodeTable.selectedIndexes().empty())
+        session_.clearSelection();
 }
 
 void ChartKeyboard::FormKeyPress(QChar character) {
@@ -120,6 +123,13 @@ void ChartKeyboard::FormKeyUp(ChartKey key, bool shift) {
 void ChartKeyboard::FormMouseWheel(bool down) {
     ScrollBarModel &v = host_.scrollBars().ScrollBarV;
     scrollBy(v, down ? v.SmallChange : -std::int64_t(v.SmallChange), session_.view().ViewOriginY);
+    host_.SyncScrollBarPositions();
+    host_.RequestRedraw();
+}
+
+void ChartKeyboard::horizontalWheel(bool right) {
+    ScrollBarModel &h = host_.scrollBars().ScrollBarH;
+    scrollBy(h, right ? h.SmallChange : -std::int64_t(h.SmallChange), session_.view().ViewOriginX);
     host_.SyncScrollBarPositions();
     host_.RequestRedraw();
 }

@@ -12,7 +12,7 @@ class ElementCommands;
 struct ScrollBars;
 
 /// The keys the chart acts on; everything else is `Other`.
-enum class ChartKey { Delete, PageUp, PageDown, Left, Right, Up, Down, Other };
+enum class ChartKey { Delete, Escape, PageUp, PageDown, Left, Right, Up, Down, Other };
 
 /// The element whose name centre is nearest to element `e`'s (Manhattan
 /// distance, names measured in the unscaled chart font), ties to the highest
@@ -28,7 +28,8 @@ class ChartKeyboard {
   public:
     ChartKeyboard(DocumentSession &session, ChartHost &host, ElementCommands &commands);
 
-    /// `FormKeyDown`: Shift shows the cross; Delete deletes the selection.
+    /// `FormKeyDown`: Shift shows the cross; Delete deletes the selection;
+    /// Escape clears it.
     void FormKeyDown(ChartKey key, bool shift);
     /// `FormKeyPress`: F links `CurrentNode` to its nearest element as the
     /// father, M as the mother, on the Latin and the Cyrillic layout alike.
@@ -37,6 +38,8 @@ class ChartKeyboard {
     void FormKeyUp(ChartKey key, bool shift);
     /// One wheel step scrolls the view by the vertical bar's small change.
     void FormMouseWheel(bool down);
+    /// Shift+wheel: one step scrolls the view by the horizontal bar's small change.
+    void horizontalWheel(bool right);
 
   private:
     DocumentSession &session_;

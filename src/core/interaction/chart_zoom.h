@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QSize>
 #include <cstdint>
 
@@ -26,6 +27,20 @@ int TrackBarPositionFor(float scale);
 /// `base` so that moving back and forth does not drift.
 void ApplyZoom(DocumentSession &session, const ZoomBase &base, int percent, QSize chartArea);
 
+/// As ApplyZoom, but the chart point at `pivot` pixels of the chart area stays there.
+void ZoomAround(DocumentSession &session, const ZoomBase &base, int percent, QPoint pivot);
+
+/// The zoom percent one tick (10 %) in or out from `scale`, within 1..200 %:
+/// a scale between ticks goes to the neighbouring tick.
+int NextZoomStep(float scale, bool in);
+
+/// The largest zoom percent (1..200) at which every element fits inside
+/// `chartArea` less a small margin; 100 for an empty chart.
+int FitPercent(const Document &doc, QSize chartArea);
+
+/// Zooms to FitPercent and centres the elements in the chart area.
+void FitWholeChart(DocumentSession &session, QSize chartArea);
+
 /// The zoom window's behaviour: `NmashtabClick` and `TrackBar1Change`.
 class ChartZoom {
   public:
@@ -39,11 +54,22 @@ class ChartZoom {
     /// `TrackBar1Change`: zooms to `percent` of the base view.
     void TrackBar1Change(int percent);
 
+    /// Ctrl+wheel: a turn by `delta` eighths of a degree (positive away from
+    /// the user). Every whole notch (120) zooms one tick in or out, keeping the
+    /// chart point under `pointer` where it is; smaller turns, as a touchpad
+    /// sends them, add up. Returns whether the scale changed.
+    bool wheelZoom(int delta, QPoint pointer);
+    /// "Показать всё": the whole chart as large as fits the chart area.
+    void fitAll();
+    /// "100 %": the unscaled chart about the centre of the view.
+    void actualSize();
+
   private:
     DocumentSession &session_;
     const Document &doc_;
     ChartHost &host_;
     ZoomBase base_;
+    int pendingTurn_ = 0;
 };
 
 }  // namespace kinvarro

@@ -102,7 +102,7 @@ void FileCommands::newDocument() {
 void FileCommands::openFromMenu() {
     if (!confirmDiscardChanges())
         return;
-    const auto choice = prompts_.chooseFileToOpen(openFilter_, startFolder_, QString());
+    const auto choice = prompts_.chooseFileToOpen(openFilter_, QString(), QString());
     if (choice)
         open(choice->path);
 }
@@ -178,7 +178,7 @@ bool FileCommands::save() {
     QString file = saveFileName_;
     if (file.isEmpty()) {
         const auto choice =
-            prompts_.chooseFileToSave(saveFilter_, startFolder_, QString(), kNativeType);
+            prompts_.chooseFileToSave(saveFilter_, QString(), QString(), kNativeType);
         if (!choice)
             return false;
         file = nativeFileFor(stripExtensions(choice->path, {".HTM"}));
@@ -198,7 +198,7 @@ bool FileCommands::save() {
 
 bool FileCommands::saveAs() {
     const auto choice =
-        prompts_.chooseFileToSave(saveFilter_, startFolder_, baseName(saveFileName_), kNativeType);
+        prompts_.chooseFileToSave(saveFilter_, QString(), baseName(saveFileName_), kNativeType);
     if (!choice)
         return false;
     const QString name = stripExtensions(choice->path, {".KVR", ".HTM", ".BMP", ".GED"});

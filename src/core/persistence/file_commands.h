@@ -27,7 +27,6 @@ class FileCommands : public QObject {
     /// The first half of every title, taken from the main window at start-up.
     void setBaseCaption(const QString &caption) { baseCaption_ = caption; }
     /// Where the file dialogs start.
-    void setStartFolder(const QString &folder) { startFolder_ = folder; }
     /// The file-type filters of the open and save dialogs ("text|pattern|..."),
     /// which a language file may translate.
     void setDialogFilters(const QString &open, const QString &save) {
@@ -88,7 +87,6 @@ class FileCommands : public QObject {
     RecentFiles recent_;
     QString saveFileName_;
     QString baseCaption_ = QStringLiteral("Kinvarro");
-    QString startFolder_;
     QString openFilter_ = kOpenFilter;
     QString saveFilter_ = kSaveFilter;
     Exporter exportDiagram_;

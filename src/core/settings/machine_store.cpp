@@ -65,4 +65,14 @@ void MachineStore::setHistory(const std::array<QString, kHistorySize> &paths) {
         settings.setValue(historyName(i), paths[std::size_t(i)]);
 }
 
+QString MachineStore::lastFolder() const {
+    const QSettings settings(filePath_, QSettings::IniFormat);
+    return settings.value(QStringLiteral("LastFolder")).toString().left(kMaxHistoryLength);
+}
+
+void MachineStore::setLastFolder(const QString &folder) {
+    QSettings settings(filePath_, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("LastFolder"), folder);
+}
+
 }  // namespace kinvarro

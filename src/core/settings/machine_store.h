@@ -14,7 +14,8 @@ struct StoredPlacement {
     std::optional<int> height;
 };
 
-/// The per-machine values (language, window placement, recent files) in
+/// The per-machine values (language, window placement, recent files, the
+/// file dialogs' folder) in
 /// "kinvarro/kinvarro.conf" under the user's XDG configuration directory.
 /// Every call opens the file, reads or writes, and closes it again. A store that
 /// cannot be read reads as empty; writes that fail are ignored.
@@ -41,6 +42,10 @@ class MachineStore {
     std::array<QString, kHistorySize> history() const;
     /// Replaces all five recent-file values; empty ones are stored as empty strings.
     void setHistory(const std::array<QString, kHistorySize> &paths);
+
+    /// The folder a file dialog was last left in; empty when none is remembered.
+    QString lastFolder() const;
+    void setLastFolder(const QString &folder);
 
   private:
     QString filePath_;
