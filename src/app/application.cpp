@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
@@ -29,8 +30,9 @@ constexpr int kSplashMs = 2000;
 
 }  // namespace
 
-KinvarroApplication::KinvarroApplication(const QString &programFolder, MachineStore &store)
-    : programFolder_(programFolder), store_(store) {}
+KinvarroApplication::KinvarroApplication(const QString &programFolder, MachineStore &store,
+                                         ProgramLayout layout)
+    : programFolder_(programFolder), layout_(layout), store_(store) {}
 
 KinvarroApplication::~KinvarroApplication() = default;
 
@@ -41,13 +43,17 @@ bool KinvarroApplication::start() {
     if (!choice_->chooseAtStartup())
         return false;
     loadLanguage();
-    RegisterFileType(QCoreApplication::applicationFilePath());
+    // An installed program ships its desktop entry and file type with the package.
+    const bool installed = layout_ == ProgramLayout::Installed;
+    if (!installed)
+        RegisterFileType(QCoreApplication::applicationFilePath());
 
     prompts_ = std::make_unique<QtPrompts>(nullptr);
     main_ = std::make_unique<TForm1>(messages_, store_, *prompts_);
     prompts_->setParentWidget(main_.get());
     main_->menus().NLanguage->setVisible(choice_->languageMenuVisible());
-    main_->fileCommands().setStartFolder(programFolder_);
+    // The installed data folder is read-only: the dialogs start at home there.
+    main_->fileCommands().setStartFolder(installed ? QDir::homePath() : programFolder_);
     about_ = new TForm2(main_.get());
     statistic_ = new TfStatistic(main_.get());
 

@@ -114,6 +114,16 @@ TEST_F(ApplicationTest, WithoutLanguageFilesTheBuiltInTextsStayAndTheLanguageIte
     EXPECT_TRUE(desktop.contains("MimeType=application/x-kinvarro;"));
     EXPECT_TRUE(desktop.contains("\" %f\n"));
     EXPECT_TRUE(QFile::exists(dataHome.filePath("mime/packages/kinvarro.xml")));
+    EXPECT_EQ(app.mainWindow().fileCommands().startFolder(), programFolder.path());
+}
+
+// The package ships the desktop entry and the file type; its data folder is read-only.
+TEST_F(ApplicationTest, InstalledItWritesNoDesktopFilesAndTheDialogsStartAtHome) {
+    MachineStore store;
+    KinvarroApplication app(programFolder.path(), store, ProgramLayout::Installed);
+    ASSERT_TRUE(app.start());
+    EXPECT_TRUE(QDir(dataHome.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    EXPECT_EQ(app.mainWindow().fileCommands().startFolder(), QDir::homePath());
 }
 
 TEST_F(ApplicationTest, TheOnlyLanguageIsChosenWithoutAskingAndTranslatesTheWindows) {

@@ -28,6 +28,7 @@ class FileCommands : public QObject {
     void setBaseCaption(const QString &caption) { baseCaption_ = caption; }
     /// Where the file dialogs start.
     void setStartFolder(const QString &folder) { startFolder_ = folder; }
+    const QString &startFolder() const { return startFolder_; }
     /// The file-type filters of the open and save dialogs ("text|pattern|..."),
     /// which a language file may translate.
     void setDialogFilters(const QString &open, const QString &save) {
