@@ -20,6 +20,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kinvarro.example.org")
 # for the charts' Arial are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6multimedia6, qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2, fonts-urw-base35")
+    "qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, hicolor-icon-theme")
 include(CPack)
