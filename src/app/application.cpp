@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
@@ -29,8 +30,9 @@ constexpr int kSplashMs = 2000;
 
 }  // namespace
 
-KinvarroApplication::KinvarroApplication(const QString &programFolder, MachineStore &store)
-    : programFolder_(programFolder), store_(store) {}
+KinvarroApplication::KinvarroApplication(const QString &programFolder, MachineStore &store,
+                                         ProgramLayout layout)
+    : programFolder_(programFolder), layout_(layout), store_(store) {}
 
 KinvarroApplication::~KinvarroApplication() = default;
 
@@ -41,7 +43,10 @@ bool KinvarroApplication::start() {
     if (!choice_->chooseAtStartup())
         return false;
     loadLanguage();
-    RegisterFileType(QCoreApplication::applicationFilePath());
+    // An installed program ships its desktop entry and file type with the package.
+    const bool installed = layout_ == ProgramLayout::Installed;
+    if (!installed)
+        RegisterFileType(QCoreApplication::applicationFilePath());
 
     prompts_ = std::make_unique<QtPrompts>(nullptr);
     dialogFolders_ = std::make_unique<DialogFolders>(store_);

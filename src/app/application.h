@@ -9,6 +9,7 @@
 #include "settings/language_choice.h"
 #include "settings/machine_store.h"
 #include "settings/message_table.h"
+#include "settings/program_folder.h"
 #include "ui/qt_prompts.h"
 
 class QWidget;
@@ -24,8 +25,11 @@ class Tflanguage;
 /// their texts, the command-line document with the splash, the placement.
 class KinvarroApplication {
   public:
-    /// `programFolder` holds the language files; `store` the per-machine values.
-    KinvarroApplication(const QString &programFolder, MachineStore &store);
+    /// `programFolder` holds the language files; `store` the per-machine values. An
+    /// installed program leaves the desktop entry and file type to its package and
+    /// starts the file dialogs at home, not in its read-only data folder.
+    KinvarroApplication(const QString &programFolder, MachineStore &store,
+                        ProgramLayout layout = ProgramLayout::BuildTree);
     ~KinvarroApplication();
 
     /// Chooses the language and creates the windows. Returns false when the
@@ -52,6 +56,7 @@ class KinvarroApplication {
     std::vector<QWidget *> windows();
 
     QString programFolder_;
+    ProgramLayout layout_;
     MachineStore &store_;
     MessageTable messages_;
     IniFile languageFile_;

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "render/font_substitutes.h"
 #include "settings/machine_store.h"
+#include "settings/program_folder.h"
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
@@ -10,7 +11,9 @@ int main(int argc, char **argv) {
     kinvarro::installFontSubstitutes();
 
     kinvarro::MachineStore store;
-    kinvarro::KinvarroApplication kinvarro(QCoreApplication::applicationDirPath(), store);
+    const kinvarro::ProgramFolder program =
+        kinvarro::FindProgramFolder(QCoreApplication::applicationDirPath());
+    kinvarro::KinvarroApplication kinvarro(program.path, store, program.layout);
     if (!kinvarro.start())
         return 0;
     const QStringList args = QCoreApplication::arguments();

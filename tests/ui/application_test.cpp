@@ -116,6 +116,14 @@ TEST_F(ApplicationTest, WithoutLanguageFilesTheBuiltInTextsStayAndTheLanguageIte
     EXPECT_TRUE(QFile::exists(dataHome.filePath("mime/packages/kinvarro.xml")));
 }
 
+// The package ships the desktop entry and the file type.
+TEST_F(ApplicationTest, InstalledItWritesNoDesktopFiles) {
+    MachineStore store;
+    KinvarroApplication app(programFolder.path(), store, ProgramLayout::Installed);
+    ASSERT_TRUE(app.start());
+    EXPECT_TRUE(QDir(dataHome.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+}
+
 TEST_F(ApplicationTest, TheOnlyLanguageIsChosenWithoutAskingAndTranslatesTheWindows) {
     for (const char *file : {"English.lng", "English.bmp"}) {
         ASSERT_TRUE(
