@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     QTextDocument qdoc;
     RichTextDocument doc(qdoc);
-    MarkupToRichText(markup, doc);  // a failure keeps the runs placed so far
+    MarkupToRichText(markup, doc);
     check(doc.plainText().size() == doc.length(), "length() matches plainText()");
 
     QString unmappable;
