@@ -7,9 +7,7 @@ namespace kinvarro {
 
 Status WriteGedcom(const Document &doc, const QString &path, GedcomEncoding encoding,
                    ProgressDisplay *progress) {
-    QByteArray image;
-    if (Status status = GedcomFileImage(doc, path, encoding, image, progress); !status)
-        return status;
+    const QByteArray image = GedcomFileImage(doc, path, encoding, progress);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
         return Status::failure(

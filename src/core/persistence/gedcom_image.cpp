@@ -56,7 +56,7 @@ class RecordWriter {
     RecordWriter(const Document &doc, ProgressDisplay *progress, std::string &out)
         : doc_(doc), table_(doc.NodeTable), families_(table_), progress_(progress), out_(out) {}
 
-    Status write();
+    void write();
 
   private:
     void line(std::string_view text) {
@@ -89,7 +89,7 @@ class RecordWriter {
             line(lines[i]);
         }
     }
-    Status individual(int p);
+    void individual(int p);
     void family(int family);
 
     const Document &doc_;
@@ -101,7 +101,7 @@ class RecordWriter {
     std::vector<int> spouseFamilyWrittenFor_;
 };
 
-Status RecordWriter::write() {
+void RecordWriter::write() {
     const PlainTextLines info = RichTextPlainLines(doc_.info());
     std::size_t infoLines = info.size();
     while (infoLines > 0 && info[infoLines - 1].empty())
@@ -114,15 +114,13 @@ Status RecordWriter::write() {
             continue;
         if (progress_)
             progress_->setPosition(p);
-        if (Status status = individual(p); !status)
-            return status;
+        individual(p);
     }
     for (int f = 0; f < families_.familyCount(); ++f)
         family(f);
-    return Status::success();
 }
 
-Status RecordWriter::individual(int p) {
+void RecordWriter::individual(int p) {
     const tnode &person = table_[p];
     individualLine("0 ", p, " INDI");
     out_ += "1 NAME ";
@@ -149,7 +147,6 @@ Status RecordWriter::individual(int p) {
         spouseFamilyWrittenFor_[std::size_t(family)] = p;
         familyLine("1 FAMS ", family);
     }
-    return Status::success();
 }
 
 void RecordWriter::family(int f) {
@@ -164,26 +161,23 @@ void RecordWriter::family(int f) {
 
 }  // namespace
 
-Status GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding encoding,
-                       QByteArray &image, ProgressDisplay *progress) {
+QByteArray GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding encoding,
+                           ProgressDisplay *progress) {
     ProgressHider hider(progress);
     if (progress)
         progress->show(doc.messages().text(Msg::mSavingGedcom), 0, doc.NodeTable.NodeCount() - 1);
     std::string records;
     records.reserve(estimatedSize(doc.NodeTable));
-    if (Status status = RecordWriter(doc, progress, records).write(); !status)
-        return status;
+    RecordWriter(doc, progress, records).write();
     hider.hide();
     records += "0 TRLR\r\n";
 
     const QString baseName = baseNameOf(path);
-    if (encoding == GedcomEncoding::Ansi) {
-        image = header(QByteArray::fromStdString(toCp1251(baseName)), encoding);
-        image.append(records.data(), qsizetype(records.size()));
-    } else {
-        image = header(baseName.toUtf8(), encoding) + cp1251ToUtf8(records);
-    }
-    return Status::success();
+    if (encoding == GedcomEncoding::Utf8)
+        return header(baseName.toUtf8(), encoding) + cp1251ToUtf8(records);
+    QByteArray image = header(QByteArray::fromStdString(toCp1251(baseName)), encoding);
+    image.append(records.data(), qsizetype(records.size()));
+    return image;
 }
 
 }  // namespace kinvarro

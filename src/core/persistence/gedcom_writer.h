@@ -21,10 +21,9 @@ enum class GedcomEncoding {
 /// The GEDCOM file for `doc`: header (named after `path`'s file name without
 /// its extension), document note, one INDI record per person, one FAM record
 /// per parent pair, trailer. Trailing empty lines of the information text are
-/// left out. Fails, with `image` incomplete, when a description's markup
-/// cannot be read. `progress` shows the caption and a gauge over the elements.
-Status GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding encoding,
-                       QByteArray &image, ProgressDisplay *progress = nullptr);
+/// left out. `progress` shows the caption and a gauge over the elements.
+QByteArray GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding encoding,
+                           ProgressDisplay *progress = nullptr);
 
 /// Writes the GEDCOM file of `doc` to `path` through a temporary file renamed
 /// over the target, so a failure leaves the previous file as it was.
