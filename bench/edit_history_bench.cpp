@@ -3,9 +3,9 @@
 // making the same changes without a history).
 #include <malloc.h>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <random>
 
+#include "bench_application.h"
 #include "bench_support.h"
 #include "chart_generator.h"
 #include "edit/document_session.h"
@@ -62,8 +62,7 @@ void runEdits(DocumentSession &session, Document &doc, bool record) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    BenchApplication app(argc, argv);
 
     Document doc;
     generateFamilyChart(doc, kMaxNodes, 2);

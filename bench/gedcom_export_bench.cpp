@@ -2,24 +2,20 @@
 // number of bytes: plainly, and through a save file as the export does (its
 // flush to disk is most of the difference between the two).
 #include <QFile>
-#include <QGuiApplication>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "bench_application.h"
 #include "bench_support.h"
 #include "chart_generator.h"
 #include "persistence/gedcom_writer.h"
-#include "render/font_substitutes.h"
 
 using namespace kinvarro;
 using namespace kinvarro::bench;
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
+    BenchApplication app(argc, argv);
 
     Document doc;
     generateFamilyChart(doc, kMaxNodes, 5);

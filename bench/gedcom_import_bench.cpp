@@ -4,11 +4,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
 
+#include "bench_application.h"
 #include "bench_support.h"
 #include "gedcom_generator.h"
 #include "gedcom_placement_literal.h"
@@ -16,7 +16,6 @@
 #include "persistence/gedcom_import.h"
 #include "persistence/gedcom_lines.h"
 #include "persistence/gedcom_placement.h"
-#include "render/font_substitutes.h"
 
 using namespace kinvarro;
 using namespace kinvarro::bench;
@@ -75,10 +74,7 @@ double literalMs(const std::vector<PlacementElement> &elements) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
+    BenchApplication app(argc, argv);
     QTemporaryDir dir;
 
     for (const int persons : {1000, 5000, 10000, 20000}) {

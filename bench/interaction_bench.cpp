@@ -3,16 +3,15 @@
 // over every element), a drag step with a small and with a full selection,
 // and the deletion of half the chart at once against one element at a time.
 
-#include <QGuiApplication>
 #include <cstdio>
 
+#include "bench_application.h"
 #include "bench_support.h"
 #include "chart_generator.h"
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "interaction/chart_mouse.h"
 #include "interaction/hit_test.h"
-#include "render/font_substitutes.h"
 #include "render/scene.h"
 #include "render/scroll_bars.h"
 
@@ -115,10 +114,7 @@ void benchDeleteSelected(const Document &doc) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
+    BenchApplication app(argc, argv);
 
     Document doc;
     DocumentSession session{doc};

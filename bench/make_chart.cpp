@@ -1,21 +1,17 @@
 // Writes a generated family chart for checks by eye and in a browser:
 // make_chart OUT.kvr COUNT. Names are Cyrillic, descriptions coloured, and a
 // few names and descriptions hold the characters HTML reads as markup.
-#include <QGuiApplication>
 #include <cstdio>
 
+#include "bench_application.h"
 #include "chart_generator.h"
 #include "persistence/native_format.h"
-#include "render/font_substitutes.h"
 #include "text/cp1251.h"
 
 using namespace kinvarro;
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
+    bench::BenchApplication app(argc, argv);
     const QStringList args = app.arguments();
     bool valid = false;
     const int count = args.size() == 3 ? args[2].toInt(&valid) : 0;

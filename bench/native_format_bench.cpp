@@ -2,15 +2,14 @@
 // the same number of bytes, and measuring its names from the advance tables
 // against measuring each line through Qt.
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "bench_application.h"
 #include "bench_support.h"
 #include "chart_generator.h"
 #include "model/chart_font.h"
 #include "persistence/native_format.h"
-#include "render/font_substitutes.h"
 #include "render/text_lines.h"
 
 using namespace kinvarro;
@@ -45,10 +44,7 @@ double measureThroughQt(const Document &doc, bool shaped) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
+    BenchApplication app(argc, argv);
 
     Document doc;
     generateFamilyChart(doc, kMaxNodes, 5);

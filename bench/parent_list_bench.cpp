@@ -2,9 +2,9 @@
 // against building the list itself, which the element editor does whenever
 // it opens: the search must cost a fraction of that.
 
-#include <QGuiApplication>
 #include <cstdio>
 
+#include "bench_application.h"
 #include "bench_support.h"
 #include "chart_generator.h"
 #include "editors/parent_list.h"
@@ -20,7 +20,7 @@ constexpr int kRuns = 7;
 }  // namespace
 
 int main(int argc, char **argv) {
-    QGuiApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     Document doc;
     generateFamilyChart(doc, kPersons, 0);
 

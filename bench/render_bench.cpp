@@ -7,18 +7,17 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
 
+#include "bench_application.h"
 #include "bench_support.h"
 #include "family_tree_generator.h"
 #include "render/diagram_export.h"
 #include "render/diagram_tiles.h"
-#include "render/font_substitutes.h"
 #include "render/scene.h"
 #include "render/text_lines.h"
 #include "render/view_geometry.h"
@@ -154,10 +153,7 @@ int benchExport(Document &doc, const QString &path) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
+    BenchApplication app(argc, argv);
     Document doc;
     generateFamilyTree(doc, kPersons);
     if (argc == 3 && std::strcmp(argv[1], "--export") == 0)

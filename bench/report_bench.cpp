@@ -2,19 +2,18 @@
 // bytes, and the colouring of every description against reading and writing
 // each description through the rich text unchanged.
 #include <QFile>
-#include <QGuiApplication>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <cstdio>
 
+#include "bench_application.h"
 #include "bench_support.h"
 #include "chart_generator.h"
 #include "markup/description_colouring.h"
 #include "markup/markup_reader.h"
 #include "markup/markup_writer.h"
 #include "persistence/html_report.h"
-#include "render/font_substitutes.h"
 
 using namespace kinvarro;
 using namespace kinvarro::bench;
@@ -36,10 +35,7 @@ double reportMs(int count, const QString &path, QByteArray *bytes) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutes();
+    BenchApplication app(argc, argv);
 
     QTemporaryDir dir;
     const QString reportPath = dir.filePath("report.htm");
