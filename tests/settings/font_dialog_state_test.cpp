@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 #include "settings/font_dialog_state.h"
 
 using namespace kinvarro;
@@ -85,6 +87,15 @@ TEST(FontDialogState, ReturnsStyleEffectsAndColour) {
     EXPECT_FALSE(result.font.italic());
     EXPECT_TRUE(result.font.strikeOut());
     EXPECT_EQ(result.colour, 0x0000FF);
+}
+
+// Faces that several foundries make are offered once, by the name a font asks for.
+TEST(ScalableFaces, AreNamedWithoutTheirFoundryAndListedOnce) {
+    const QStringList faces = ScalableFaces();
+    ASSERT_FALSE(faces.isEmpty());
+    for (const QString &face : faces)
+        EXPECT_FALSE(face.endsWith(QLatin1Char(']'))) << face.toStdString();
+    EXPECT_EQ(QSet<QString>(faces.begin(), faces.end()).size(), faces.size());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "settings/font_dialog_state.h"
 
 #include <QFontDatabase>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "text/cp1251.h"
@@ -81,11 +82,15 @@ FontChoice FontDialogState::result() const {
 }
 
 QStringList ScalableFaces() {
+    // Qt names a face that several foundries make "Face [Foundry]"; the
+    // document stores the face alone, as the font is asked for by that.
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
     QStringList faces;
     for (const QString &family : QFontDatabase::families()) {
         if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isSmoothlyScalable(family))
-            faces << family;
+            faces << QString(family).remove(foundry);
     }
+    faces.removeDuplicates();
     return faces;
 }
 
