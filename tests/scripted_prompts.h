@@ -19,11 +19,14 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::optional<std::int32_t>> intervals;
     std::vector<std::int32_t> intervalsShown;  ///< the value each interval dialog opened with
     int fileDialogs = 0;
-    std::deque<QStringList> fileLists;          ///< an empty list cancels
-    std::deque<std::optional<TColor>> colours;  ///< nullopt cancels
-    std::deque<std::optional<QFont>> fonts;     ///< nullopt cancels
+    std::deque<QStringList> fileLists;            ///< an empty list cancels
+    std::deque<std::optional<TColor>> colours;    ///< nullopt cancels
+    std::deque<std::optional<FontChoice>> fonts;  ///< nullopt cancels
     int colourDialogs = 0;
     int fontDialogs = 0;
+    std::vector<TColor> coloursShown;           ///< the colour each colour dialog opened with
+    std::vector<ColourDialogForm> colourForms;  ///< the form each colour dialog opened in
+    std::vector<FontChoice> fontsShown;         ///< what each font dialog opened with
 
     Answer ask(const QString &caption, const QString &text, bool) override {
         asked << caption + '|' + text;
@@ -49,13 +52,16 @@ class ScriptedPrompts : public Prompts {
         ++fileDialogs;
         return take(fileLists, QStringList{});
     }
-    std::optional<TColor> chooseColour(TColor) override {
+    std::optional<TColor> chooseColour(TColor initial, ColourDialogForm form) override {
         ++colourDialogs;
+        coloursShown.push_back(initial);
+        colourForms.push_back(form);
         return take(colours, std::optional<TColor>{});
     }
-    std::optional<QFont> chooseFont(const QFont &) override {
+    std::optional<FontChoice> chooseFont(const FontChoice &initial) override {
         ++fontDialogs;
-        return take(fonts, std::optional<QFont>{});
+        fontsShown.push_back(initial);
+        return take(fonts, std::optional<FontChoice>{});
     }
 
   private:

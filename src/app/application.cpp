@@ -15,7 +15,9 @@
 #include "settings/language_files.h"
 #include "ui/about_box.h"
 #include "ui/chart_input.h"
+#include "ui/colour_dialog.h"
 #include "ui/file_type_registration.h"
+#include "ui/font_dialog.h"
 #include "ui/interval_dialog.h"
 #include "ui/language_dialog.h"
 #include "ui/main_window.h"
@@ -108,6 +110,8 @@ std::vector<QWidget *> KinvarroApplication::windows() {
                                about_,
                                statistic_,
                                &prompts_->intervalDialog(),
+                               &prompts_->colourDialog(),
+                               &prompts_->fontDialog(),
                                &main_->chartInput().zoomWindow(),
                                &main_->progressWindow()};
     for (QWidget *editor : main_->editors().windows())

@@ -43,24 +43,27 @@ TEST(OwnColourBox, CancelledDialogDiffersForPersonsAndEvents) {
     }
 }
 
-TEST(OwnFontBox, CancelUnticksAndChoiceIsStoredWithStyleBits) {
+TEST(OwnFontBox, CancelUnticksAndChoiceIsStoredWithStyleBitsAndColour) {
     ScriptedPrompts prompts;
     ElementFields fields;
     fields.font = tmyfont{cp("Arial"), 10, 204, 0x0000FF, 0};
     prompts.fonts.push_back(std::nullopt);
     SetUseOwnFont(fields, true, prompts);
     EXPECT_FALSE(fields.useFont);
+    ASSERT_EQ(prompts.fontsShown.size(), 1u);
+    EXPECT_EQ(prompts.fontsShown[0].font.family(), "Arial");
+    EXPECT_EQ(prompts.fontsShown[0].colour, 0x0000FF);
 
     QFont chosen(QStringLiteral("Arial"));
     chosen.setPointSize(16);
     chosen.setItalic(true);
     chosen.setStrikeOut(true);
-    prompts.fonts.push_back(chosen);
+    prompts.fonts.push_back(FontChoice{chosen, 0x00FF00});
     SetUseOwnFont(fields, true, prompts);
     EXPECT_TRUE(fields.useFont);
     EXPECT_EQ(fields.font.size, 16);
     EXPECT_EQ(fields.font.style, kStyleItalic);
-    EXPECT_EQ(fields.font.color, 0x0000FF);
+    EXPECT_EQ(fields.font.color, 0x00FF00);
     SetUseOwnFont(fields, false, prompts);
     EXPECT_EQ(prompts.fontDialogs, 2);
 }

@@ -40,6 +40,8 @@ class MenuBuilder {
     QWidget *owner_;
 };
 
+// The marks before the settings are first reset; from then on they show the
+// document's settings.
 void buildSettingsMenu(MenuBuilder &b, QMenu *settings) {
     QMenu *themes = b.submenu(settings, "NThemes", "Темы");
     b.item(themes, "NLoadTheme", "Выбрать тему..");
@@ -73,7 +75,7 @@ void buildSettingsMenu(MenuBuilder &b, QMenu *settings) {
     b.check(vGrid, "NShowVLines", "Отображать");
     b.item(vGrid, "N38", "Интервал..");
     b.item(grid, "N34", "Цвет..");
-    b.check(grid, "NGridAlign", "Выравнивать по сетке");
+    b.check(grid, "NGridAlign", "Выравнивать по сетке")->setChecked(true);
 
     QMenu *background = b.submenu(detailed, "NBackground", "Фон");
     b.item(background, "NColor", "Цвет фона..");
@@ -81,13 +83,13 @@ void buildSettingsMenu(MenuBuilder &b, QMenu *settings) {
     b.item(background, "N11", "Рисунок..");
     background->addSeparator();
     QActionGroup *pictureModes = b.group();
-    b.check(background, "NAsIs", "Рисунок как есть", pictureModes);
+    b.check(background, "NAsIs", "Рисунок как есть", pictureModes)->setChecked(true);
     b.check(background, "NTile", "Замостить рисунком", pictureModes);
     b.check(background, "NStretch", "Растянуть рисунок", pictureModes);
-    b.check(background, "Nnopicture", "Без рисунка", pictureModes)->setChecked(true);
+    b.check(background, "Nnopicture", "Без рисунка", pictureModes);
 
     QMenu *shadow = b.submenu(detailed, "NShadow", "Тень");
-    b.check(shadow, "NShowShadow", "Отображать тень")->setChecked(true);
+    b.check(shadow, "NShowShadow", "Отображать тень");
     b.item(shadow, "N28", "Цвет..");
 
     QMenu *events = b.submenu(detailed, "NTimeLines", "Исторические события");

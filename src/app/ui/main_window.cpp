@@ -21,6 +21,7 @@
 #include "ui/file_dialog_filter.h"
 #include "ui/progress_window.h"
 #include "ui/search_bar.h"
+#include "ui/settings_menu.h"
 #include "ui/undo_menu.h"
 
 namespace kinvarro {
@@ -74,6 +75,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     showRecentFiles(files_.recentFiles().entries());
     wireFileMenu();
     wireEditors(prompts);
+    new SettingsMenu(*this, prompts);
     // A step undone while the colouring walks the table would move elements under it.
     wireUndoMenu(menus_.NEditMenu, menus_.NUndo, menus_.NRedo, session_->undoStack(), messages_,
                  [this] { return tableGuard_.refuse(prompts_, messages_); });

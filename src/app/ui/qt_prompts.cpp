@@ -1,13 +1,13 @@
 #include "ui/qt_prompts.h"
 
 #include "settings/dialog_folders.h"
+#include "ui/colour_dialog.h"
 #include "ui/file_dialog_filter.h"
+#include "ui/font_dialog.h"
 #include "ui/interval_dialog.h"
 
-#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QMessageBox>
 
 namespace kinvarro {
@@ -102,21 +102,28 @@ QStringList QtPrompts::chooseFilesToOpen(const QString &filter, const QString &f
     return dialog.selectedFiles();
 }
 
-std::optional<TColor> QtPrompts::chooseColour(TColor initial) {
-    const QColor start = QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(start, parent_);
-    if (!chosen.isValid())
-        return std::nullopt;
-    return TColor(chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16));
+TfColour &QtPrompts::colourDialog() {
+    if (!colourDialog_)
+        colourDialog_ = new TfColour(parent_);
+    return *colourDialog_;
 }
 
-std::optional<QFont> QtPrompts::chooseFont(const QFont &initial) {
-    bool ok = false;
-    const QFont chosen =
-        QFontDialog::getFont(&ok, initial, parent_, QString(), QFontDialog::ScalableFonts);
-    if (!ok)
-        return std::nullopt;
-    return chosen;
+TfFont &QtPrompts::fontDialog() {
+    if (!fontDialog_) {
+        // The font's colour is chosen with every colour on offer.
+        fontDialog_ = new TfFont(
+            [this](TColor initial) { return chooseColour(initial, ColourDialogForm::Full); },
+            parent_);
+    }
+    return *fontDialog_;
+}
+
+std::optional<TColor> QtPrompts::chooseColour(TColor initial, ColourDialogForm form) {
+    return colourDialog().choose(initial, form);
+}
+
+std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice &initial) {
+    return fontDialog().choose(initial);
 }
 
 }  // namespace kinvarro

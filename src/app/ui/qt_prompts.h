@@ -7,6 +7,8 @@ class QWidget;
 namespace kinvarro {
 
 class DialogFolders;
+class TfColour;
+class TfFont;
 class TForm4;
 
 /// The editor's answers to commands' questions: Qt message boxes and file dialogs.
@@ -19,6 +21,9 @@ class QtPrompts : public Prompts {
     void setDialogFolders(DialogFolders *folders) { folders_ = folders; }
     /// The grid-interval dialog, created on first use as a child of the parent widget.
     TForm4 &intervalDialog();
+    /// The colour and font dialogs, created on first use likewise.
+    TfColour &colourDialog();
+    TfFont &fontDialog();
 
     Answer ask(const QString &caption, const QString &text, bool withCancel) override;
     void tell(MessageIcon icon, const QString &caption, const QString &text) override;
@@ -28,12 +33,14 @@ class QtPrompts : public Prompts {
                                                const QString &fileName, int typeIndex) override;
     std::optional<std::int32_t> askInterval(std::int32_t current) override;
     QStringList chooseFilesToOpen(const QString &filter, const QString &folder) override;
-    std::optional<TColor> chooseColour(TColor initial) override;
-    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<TColor> chooseColour(TColor initial, ColourDialogForm form) override;
+    std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
 
   private:
     QWidget *parent_;
     TForm4 *intervalDialog_ = nullptr;
+    TfColour *colourDialog_ = nullptr;
+    TfFont *fontDialog_ = nullptr;
     DialogFolders *folders_ = nullptr;
 };
 

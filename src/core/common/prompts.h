@@ -19,6 +19,16 @@ struct FileChoice {
     int typeIndex = 1;
 };
 
+/// How the colour dialog opens: with every colour on offer at once, or in its
+/// short form of fixed colours that the user may widen.
+enum class ColourDialogForm { Full, Short };
+
+/// A font dialog's font (face, size, style, effects) with its colour.
+struct FontChoice {
+    QFont font;
+    TColor colour = 0;
+};
+
 /// Every question, message and file dialog a command needs. The editor answers
 /// with real dialogs; tests answer from a script.
 class Prompts {
@@ -39,10 +49,11 @@ class Prompts {
     virtual std::optional<std::int32_t> askInterval(std::int32_t current) = 0;
     /// Several existing files; an empty list when the dialog is cancelled.
     virtual QStringList chooseFilesToOpen(const QString &filter, const QString &folder) = 0;
-    /// The colour dialog with every colour on offer; nullopt when cancelled.
-    virtual std::optional<TColor> chooseColour(TColor initial) = 0;
-    /// The font dialog (scalable fonts); nullopt when cancelled.
-    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
+    /// The colour dialog opened with `initial` in `form`; nullopt when cancelled.
+    virtual std::optional<TColor> chooseColour(TColor initial, ColourDialogForm form) = 0;
+    /// The font dialog (scalable fonts, colour and effects) opened with
+    /// `initial`; nullopt when cancelled.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice &initial) = 0;
 };
 
 }  // namespace kinvarro

@@ -10,7 +10,7 @@ void SetUseOwnColour(ElementFields &fields, bool ticked, bool person, Prompts &p
     if (!ticked)
         return;
     const TColor start = fields.swatch == kNoOwnColor ? 0xFFFFFF : fields.swatch;
-    if (const std::optional<TColor> chosen = prompts.chooseColour(start))
+    if (const std::optional<TColor> chosen = prompts.chooseColour(start, ColourDialogForm::Full))
         fields.swatch = *chosen;
     else if (person)
         fields.swatch = kNoOwnColor;
@@ -20,8 +20,9 @@ void SetUseOwnFont(ElementFields &fields, bool ticked, Prompts &prompts) {
     fields.useFont = ticked;
     if (!ticked)
         return;
-    if (const std::optional<QFont> chosen = prompts.chooseFont(DialogFontForRecord(fields.font)))
-        fields.font = FontRecordFromDialog(*chosen, fields.font.color);
+    const FontChoice shown{DialogFontForRecord(fields.font), fields.font.color};
+    if (const std::optional<FontChoice> chosen = prompts.chooseFont(shown))
+        fields.font = FontRecordFromDialog(chosen->font, chosen->colour);
     else
         fields.useFont = false;
 }

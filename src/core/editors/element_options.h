@@ -10,8 +10,8 @@ class Prompts;
 /// as it was.
 void SetUseOwnColour(ElementFields &fields, bool ticked, bool person, Prompts &prompts);
 
-/// Ticking or unticking the own-font box. Ticking asks for a font at once; a
-/// cancelled dialog unticks the box again.
+/// Ticking or unticking the own-font box. Ticking asks for a font and its
+/// colour at once; a cancelled dialog unticks the box again.
 void SetUseOwnFont(ElementFields &fields, bool ticked, Prompts &prompts);
 
 }  // namespace kinvarro

@@ -40,6 +40,8 @@ struct DocumentSettings {
 
     /// The scale in whole percent, halves to the even neighbour.
     std::uint32_t scalePercent() const;
+
+    bool operator==(const DocumentSettings &) const = default;
 };
 
 /// Fill colour of a person box by sex; unknown values fall back to "unknown".

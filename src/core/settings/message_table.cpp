@@ -76,6 +76,12 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mReplacedCharacters", "заменено символов, которых нет в кодировке Windows-1251: %1"},
     {"mDroppedIndividuals", "пропущено лиц сверх 10000: %1"},
     {"mOwnAncestors", "лиц, оказавшихся своими же предками (их поколения не упорядочены): %1"},
+    {"mActChartFont", "изменение шрифта элементов"},
+    {"mActColour", "изменение цвета"},
+    {"mActLineWidth", "изменение ширины линий"},
+    {"mActGrid", "изменение сетки"},
+    {"mActBackground", "изменение рисунка фона"},
+    {"mActResetSettings", "сброс настроек"},
 };
 
 }  // namespace

@@ -74,9 +74,16 @@ enum class Msg {
     mReplacedCharacters,
     mDroppedIndividuals,
     mOwnAncestors,
+    // Names of the display settings' steps in the edit history.
+    mActChartFont,
+    mActColour,
+    mActLineWidth,
+    mActGrid,
+    mActBackground,
+    mActResetSettings,
 };
 
-inline constexpr int kMessageCount = int(Msg::mOwnAncestors) + 1;
+inline constexpr int kMessageCount = int(Msg::mActResetSettings) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
