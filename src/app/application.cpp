@@ -46,7 +46,7 @@ bool KinvarroApplication::start() {
     // An installed program ships its desktop entry and file type with the package.
     const bool installed = layout_ == ProgramLayout::Installed;
     if (!installed)
-        RegisterFileType(QCoreApplication::applicationFilePath());
+        RegisterFileTypeWithDesktop(QCoreApplication::applicationFilePath());
 
     prompts_ = std::make_unique<QtPrompts>(nullptr);
     dialogFolders_ = std::make_unique<DialogFolders>(store_);

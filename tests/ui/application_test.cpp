@@ -13,6 +13,7 @@
 #include "hints/statistic_box.h"
 #include "model/document.h"
 #include "settings/store_fixture.h"
+#include "ui/file_type_registration.h"
 #include "ui/main_window.h"
 
 using namespace kinvarro;
@@ -140,3 +141,30 @@ TEST_F(ApplicationTest, TheOnlyLanguageIsChosenWithoutAskingAndTranslatesTheWind
 }
 
 #include "application_test.moc"
+
+// The desktop databases are refreshed once per change of the registration, with the tools found.
+TEST_F(ApplicationTest, RegistrationRefreshesOnlyTheDatabasesItChanged) {
+    const QString data = dataHome.path();
+    const auto everyTool = [](const QString &tool) { return QStringLiteral("/usr/bin/") + tool; };
+    const auto noTool = [](const QString &) { return QString(); };
+
+    const FileTypeRegistration first = RegisterFileType(QStringLiteral("/opt/k/kinvarro"), data);
+    EXPECT_TRUE(first.complete);
+    const std::vector<DesktopToolRun> runs = DesktopDatabaseRefreshes(first, data, everyTool);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].program, "/usr/bin/update-mime-database");
+    EXPECT_EQ(runs[0].arguments, QStringList{data + "/mime"});
+    EXPECT_EQ(runs[1].program, "/usr/bin/update-desktop-database");
+    EXPECT_EQ(runs[1].arguments, QStringList{data + "/applications"});
+    EXPECT_TRUE(DesktopDatabaseRefreshes(first, data, noTool).empty());
+
+    const FileTypeRegistration again = RegisterFileType(QStringLiteral("/opt/k/kinvarro"), data);
+    EXPECT_TRUE(again.complete);
+    EXPECT_TRUE(DesktopDatabaseRefreshes(again, data, everyTool).empty()) << "nothing was written";
+
+    // Another program path changes only the entry.
+    const FileTypeRegistration moved = RegisterFileType(QStringLiteral("/opt/j/kinvarro"), data);
+    const std::vector<DesktopToolRun> entryOnly = DesktopDatabaseRefreshes(moved, data, everyTool);
+    ASSERT_EQ(entryOnly.size(), 1u);
+    EXPECT_EQ(entryOnly[0].program, "/usr/bin/update-desktop-database");
+}

@@ -185,6 +185,26 @@ TEST_F(ChartInputTest, TheZoomWindowScalesAboutTheCentreAndCaptionsTheMenu) {
     EXPECT_FALSE(doc().DocumentModified);
 }
 
+TEST_F(ChartInputTest, TheWheelOverTheRestOfTheWindowActsOnTheChart) {
+    addPerson(doc(), 0, 0);
+    addPerson(doc(), 5000, 5000);
+    window->UpdateScrollBars();
+    item("Nsearch")->trigger();
+    SearchBar &bar = window->searchBar();
+    for (QWidget *over : {static_cast<QWidget *>(bar.eSearch), static_cast<QWidget *>(bar.LabelSearch),
+                          static_cast<QWidget *>(&bar)}) {
+        doc().view.ViewOriginY = 0;
+        QWheelEvent wheel({2, 2}, over->mapToGlobal(QPoint(2, 2)), {}, {0, -120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &wheel);
+        EXPECT_EQ(doc().view.ViewOriginY, -30) << over->objectName().toStdString();
+    }
+    QWheelEvent zoomIn({2, 2}, bar.eSearch->mapToGlobal(QPoint(2, 2)), {}, {0, 120}, Qt::NoButton,
+                       Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar.eSearch, &zoomIn);
+    EXPECT_FLOAT_EQ(doc().settings.scale, 1.1f);
+}
+
 TEST_F(ChartInputTest, WheelScrollsAndZoomsByItsModifiers) {
     addPerson(doc(), 0, 0);
     addPerson(doc(), 5000, 5000);

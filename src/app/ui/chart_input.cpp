@@ -95,6 +95,9 @@ ChartInput::ChartInput(TForm1 &form, Prompts &prompts, const MessageTable &messa
     connect(BitBtn1_, &QPushButton::clicked, &host_, &ChartWindowHost::RequestRedraw);
 
     form.chartArea().installEventFilter(this);
+    // The wheel belongs to the whole window: a turn that no other part of it
+    // (search bar, strips, menu bar) uses reaches the window and acts on the chart.
+    form.installEventFilter(this);
     for (QScrollBar *bar : form.centralWidget()->findChildren<QScrollBar *>()) {
         bar->installEventFilter(this);
         connect(bar, &QScrollBar::actionTriggered, BitBtn1_, [this] { BitBtn1_->setFocus(); });

@@ -74,9 +74,55 @@ enum class Msg {
     mReplacedCharacters,
     mDroppedIndividuals,
     mOwnAncestors,
+    // The native reader's and writer's problems; a reader names where it stopped.
+    mFileTooLarge,
+    mFileEndsEarly,
+    mNegativeValue,
+    mTooManyElements,
+    mEmptyPicture,
+    mUnreadablePicture,
+    mBadMediaId,
+    mStoppedInHeader,
+    mStoppedInInfo,
+    mStoppedInPicture,
+    mStoppedAtElement,
+    mStoppedInMedia,
+    mZoomClamped,
+    mLinksRepaired,
+    mCannotStoreNegative,
+    mCannotStoreNul,
+    mCannotStoreSemicolon,
+    mInfoUnstorable,
+    mCannotStorePicture,
+    mSavingStoppedInHeader,
+    mSavingStoppedAtElement,
+    // The element and media commands' refusals.
+    mChartFull,
+    mWrongDestination,
+    mSpecifyDestination,
+    mUnableToCopy,
+    mCheckDestination,
+    mUnableToRemove,
+    mRemoveManually,
+    mMediaNotAdded,
+    mMediaListFull,
+    mMediaPathSemicolon,
+    mMediaPathUnstorable,
+    // Text the document cannot store, typed into an editor.
+    mUnstorableCharacters,
+    mReplaceWithNearest,
+    mReplaceOrRemove,
+    // Progress window captions and the about box's version line.
+    mPreparation,
+    mCreation,
+    mProgress,
+    mSavingDiagram,
+    mPlacing,
+    mReplacing,
+    mVersion,
 };
 
-inline constexpr int kMessageCount = int(Msg::mOwnAncestors) + 1;
+inline constexpr int kMessageCount = int(Msg::mVersion) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
