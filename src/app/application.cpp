@@ -54,7 +54,7 @@ bool KinvarroApplication::start() {
     main_ = std::make_unique<TForm1>(messages_, store_, *prompts_);
     prompts_->setParentWidget(main_.get());
     main_->menus().NLanguage->setVisible(choice_->languageMenuVisible());
-    about_ = new TForm2(main_.get());
+    about_ = new TForm2(messages_, main_.get());
     statistic_ = new TfStatistic(main_.get());
 
     QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });

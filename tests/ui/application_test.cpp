@@ -168,3 +168,27 @@ TEST_F(ApplicationTest, RegistrationRefreshesOnlyTheDatabasesItChanged) {
     ASSERT_EQ(entryOnly.size(), 1u);
     EXPECT_EQ(entryOnly[0].program, "/usr/bin/update-desktop-database");
 }
+
+TEST_F(ApplicationTest, TheAboutBoxSpeaksTheChosenLanguage) {
+    const struct {
+        const char *language;
+        const char *version;
+    } cases[] = {{nullptr, "Версия "}, {"English.lng", "Version "}};
+    for (const auto &c : cases) {
+        QTemporaryDir folder;
+        if (c.language) {
+            ASSERT_TRUE(QFile::copy(shippedLanguage(c.language),
+                                    folder.filePath(QString::fromLatin1(c.language))));
+        }
+        MachineStore store;
+        KinvarroApplication app(folder.path(), store);
+        ASSERT_TRUE(app.start());
+        app.aboutBox().show();
+        const QLabel *version = app.aboutBox().findChild<QLabel *>("Label3");
+        ASSERT_NE(version, nullptr);
+        const QString prefix = QString::fromUtf8(c.version);
+        EXPECT_TRUE(version->text().startsWith(prefix)) << version->text().toStdString();
+        EXPECT_GT(version->text().size(), prefix.size()) << "the version number follows";
+        app.aboutBox().hide();
+    }
+}

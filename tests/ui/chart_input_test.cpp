@@ -191,8 +191,8 @@ TEST_F(ChartInputTest, TheWheelOverTheRestOfTheWindowActsOnTheChart) {
     window->UpdateScrollBars();
     item("Nsearch")->trigger();
     SearchBar &bar = window->searchBar();
-    for (QWidget *over : {static_cast<QWidget *>(bar.eSearch), static_cast<QWidget *>(bar.LabelSearch),
-                          static_cast<QWidget *>(&bar)}) {
+    for (QWidget *over : {static_cast<QWidget *>(bar.eSearch),
+                          static_cast<QWidget *>(bar.LabelSearch), static_cast<QWidget *>(&bar)}) {
         doc().view.ViewOriginY = 0;
         QWheelEvent wheel({2, 2}, over->mapToGlobal(QPoint(2, 2)), {}, {0, -120}, Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);

@@ -18,8 +18,8 @@ Written writeFile(const QString &path, const QByteArray &content) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return Written::Failed;
     QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-                    file.commit();
+    const bool ok =
+        file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
     return ok ? Written::Written : Written::Failed;
 }
 
@@ -49,7 +49,8 @@ FileTypeRegistration RegisterFileType(const QString &program, const QString &dat
         "MimeType=application/x-kinvarro;\n"
         "Categories=Office;\n";
     const Written mimeFile = writeFile(data + QStringLiteral("/mime/packages/kinvarro.xml"), mime);
-    const Written entryFile = writeFile(data + QStringLiteral("/applications/kinvarro.desktop"), desktop);
+    const Written entryFile =
+        writeFile(data + QStringLiteral("/applications/kinvarro.desktop"), desktop);
     FileTypeRegistration result;
     result.complete = mimeFile != Written::Failed && entryFile != Written::Failed;
     result.mimeWritten = mimeFile == Written::Written;

@@ -28,9 +28,9 @@ struct DesktopToolRun {
 /// The desktop database refreshes a registration needs: update-mime-database
 /// on the MIME folder after a new MIME file, update-desktop-database on the
 /// applications folder after a new entry, each only when `findTool` finds it.
-std::vector<DesktopToolRun> DesktopDatabaseRefreshes(const FileTypeRegistration &registration,
-                                              const QString &data,
-                                              const std::function<QString(const QString &)> &findTool);
+std::vector<DesktopToolRun> DesktopDatabaseRefreshes(
+    const FileTypeRegistration &registration, const QString &data,
+    const std::function<QString(const QString &)> &findTool);
 
 /// Registers the file type in the user's data folder and, without waiting,
 /// refreshes the desktop databases it changed, so the association works at

@@ -78,7 +78,8 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mOwnAncestors", "лиц, оказавшихся своими же предками (их поколения не упорядочены): %1"},
     {"mFileTooLarge", "Файл \"%1\" слишком велик для схемы (%2 байт)."},
     {"mFileEndsEarly", "Файл повреждён: он кончается раньше, чем положено."},
-    {"mNegativeValue", "Файл повреждён: значение %1 отрицательно, а здесь допустимы только значения от 0."},
+    {"mNegativeValue",
+     "Файл повреждён: значение %1 отрицательно, а здесь допустимы только значения от 0."},
     {"mTooManyElements", "В файле %1 элементов, а схема вмещает не более %2."},
     {"mEmptyPicture", "Фоновый рисунок имеет длину 0 байт."},
     {"mUnreadablePicture", "Фоновый рисунок не читается как рисунок BMP (%1)."},
@@ -92,7 +93,8 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mLinksRepaired", "Удалено ссылок на родителей за пределами схемы: %1."},
     {"mCannotStoreNegative", "Отрицательное значение %1 нельзя сохранить в файл."},
     {"mCannotStoreNul", "Текст содержит нулевой символ, его нельзя сохранить в файл."},
-    {"mCannotStoreSemicolon", "Путь медиа файла \"%1\" содержит \";\", такой путь нельзя сохранить в файл."},
+    {"mCannotStoreSemicolon",
+     "Путь медиа файла \"%1\" содержит \";\", такой путь нельзя сохранить в файл."},
     {"mInfoUnstorable", "Информационный текст содержит символы, которые нельзя сохранить: %1"},
     {"mCannotStorePicture", "Фоновый рисунок не удаётся сохранить: %1"},
     {"mSavingStoppedInHeader", "Сохранение остановлено в заголовке."},
@@ -109,7 +111,8 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mMediaPathSemicolon", "Путь к файлу содержит \";\", такой путь нельзя сохранить:"},
     {"mMediaPathUnstorable", "Эти символы пути нельзя сохранить:"},
     {"mUnstorableCharacters", "Эти символы нельзя сохранить в кодировке Windows-1251: %1"},
-    {"mReplaceWithNearest", "Заменить их ближайшими буквами (%1)? Ответьте «Нет», чтобы вернуться к правке."},
+    {"mReplaceWithNearest",
+     "Заменить их ближайшими буквами (%1)? Ответьте «Нет», чтобы вернуться к правке."},
     {"mReplaceOrRemove", "Замените или удалите их."},
     {"mPreparation", "Подготовка.."},
     {"mCreation", "Создание.."},
@@ -118,6 +121,12 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mPlacing", "Позиционирование.."},
     {"mReplacing", "Репозиционирование.."},
     {"mVersion", "Версия %1"},
+    {"mDiagramNoArea", "Область схемы не имеет размера, диаграмму нарисовать нельзя."},
+    {"mDiagramTooLarge",
+     "Диаграмма была бы %1 x %2 точек, %3 МБ, а файл BMP вмещает не более 4096 МБ. Уменьшите "
+     "масштаб и попробуйте снова."},
+    {"mDiagramNoSpace", "Для диаграммы нужно %1 МБ на %2, а свободно только %3 МБ."},
+    {"mTileFileProblem", "Временный файл диаграммы недоступен: %1"},
 };
 
 }  // namespace
@@ -133,6 +142,11 @@ const char *MessageTable::key(Msg key) {
 
 QString MessageTable::defaultText(Msg key) {
     return QString::fromUtf8(kMessages[int(key)].defaultText);
+}
+
+QString FileProblemText(const MessageTable &messages, Msg key, const QString &path,
+                        const QString &reason) {
+    return QStringLiteral("%1 \"%2\": %3").arg(messages.text(key), path, reason);
 }
 
 }  // namespace kinvarro

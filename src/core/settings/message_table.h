@@ -120,9 +120,14 @@ enum class Msg {
     mPlacing,
     mReplacing,
     mVersion,
+    // The diagram export's problems.
+    mDiagramNoArea,
+    mDiagramTooLarge,
+    mDiagramNoSpace,
+    mTileFileProblem,
 };
 
-inline constexpr int kMessageCount = int(Msg::mVersion) + 1;
+inline constexpr int kMessageCount = int(Msg::mTileFileProblem) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
@@ -140,5 +145,10 @@ class MessageTable {
   private:
     std::array<QString, kMessageCount> texts_;
 };
+
+/// A file a command could not read or write: the message, the path in quotes
+/// and the system's reason.
+QString FileProblemText(const MessageTable &messages, Msg key, const QString &path,
+                        const QString &reason);
 
 }  // namespace kinvarro
