@@ -13,6 +13,7 @@
 #include "hints/statistic_box.h"
 #include "model/document.h"
 #include "settings/store_fixture.h"
+#include "ui/about_box.h"
 #include "ui/file_type_registration.h"
 #include "ui/main_window.h"
 

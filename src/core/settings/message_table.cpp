@@ -112,7 +112,7 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mMediaPathUnstorable", "Эти символы пути нельзя сохранить:"},
     {"mUnstorableCharacters", "Эти символы нельзя сохранить в кодировке Windows-1251: %1"},
     {"mReplaceWithNearest",
-     "Заменить их ближайшими буквами (%1)? Ответьте «Нет», чтобы вернуться к правке."},
+     "Заменить их ближайшими буквами (%1)? Если нет, вы вернётесь к правке."},
     {"mReplaceOrRemove", "Замените или удалите их."},
     {"mPreparation", "Подготовка.."},
     {"mCreation", "Создание.."},
