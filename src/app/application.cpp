@@ -48,7 +48,7 @@ bool KinvarroApplication::start() {
     // An installed program ships its desktop entry and file type with the package.
     const bool installed = layout_ == ProgramLayout::Installed;
     if (!installed)
-        RegisterFileType(QCoreApplication::applicationFilePath());
+        RegisterFileTypeWithDesktop(QCoreApplication::applicationFilePath());
 
     prompts_ = std::make_unique<QtPrompts>(nullptr);
     dialogFolders_ = std::make_unique<DialogFolders>(store_);
@@ -56,7 +56,7 @@ bool KinvarroApplication::start() {
     main_ = std::make_unique<TForm1>(messages_, store_, *prompts_);
     prompts_->setParentWidget(main_.get());
     main_->menus().NLanguage->setVisible(choice_->languageMenuVisible());
-    about_ = new TForm2(main_.get());
+    about_ = new TForm2(messages_, main_.get());
     statistic_ = new TfStatistic(main_.get());
 
     QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });

@@ -9,6 +9,7 @@
 #include "editors/element_edit.h"
 #include "editors/parent_list.h"
 #include "render/view_geometry.h"
+#include "scripted_prompts.h"
 #include "test_support.h"
 #include "text/cp1251.h"
 
@@ -242,6 +243,57 @@ TEST_F(EditorFixture, UnstorableCharactersAreReportedFromEveryField) {
     QTextCursor(&description).insertText(U("日"));
     fields.media << U("Ω.jpg");
     EXPECT_EQ(UnstorableText(fields, description), U("✓日Ω"));
+}
+
+// The interface language's question names the characters and what they become;
+// Yes stores the nearest letters (the GEDCOM import's rule), No goes back.
+TEST_F(EditorFixture, UnstorableNamesAreReplacedWithTheNearestLettersOnlyWhenAccepted) {
+    MessageTable english;
+    english.setText(Msg::mKinvarro, "Kinvarro");
+    english.setText(Msg::mUnstorableCharacters, "Cannot store: %1");
+    english.setText(Msg::mReplaceWithNearest, "Replace (%1)?");
+    const int i = addPerson(doc, 0, 0);
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        open(i);
+        fields.name = U("Hans Müller\nΑλέξης 李");
+        QTextCursor cursor(&description);
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        cursor.insertText(U("Straße"), bold);
+        test::ScriptedPrompts prompts;
+        prompts.answers = {answer};
+        EXPECT_EQ(ResolveUnstorable(fields, description, prompts, english), answer == Answer::Yes);
+        ASSERT_EQ(prompts.asked.size(), 1);
+        EXPECT_EQ(prompts.asked[0], U("Kinvarro|Cannot store: üΑλέξης李ß\n\nReplace (ü → u, Α → ?, "
+                                      "λ → ?, έ → ?, ξ → ?, η → ?, ς → ?, 李 → ?, ß → ss)?"));
+        if (answer == Answer::No) {
+            EXPECT_EQ(fields.name, U("Hans Müller\nΑλέξης 李")) << "back to editing, unchanged";
+            continue;
+        }
+        EXPECT_EQ(fields.name, U("Hans Muller\n?????? ?"));
+        EXPECT_EQ(description.toPlainText(), U("Strasse"));
+        QTextCursor inside(&description);
+        inside.setPosition(3);
+        EXPECT_EQ(inside.charFormat().fontWeight(), QFont::Bold) << "the run keeps its format";
+        EXPECT_EQ(UnstorableText(fields, description), QString());
+        ApplyElement(session, i, fields, description);
+        EXPECT_EQ(doc.NodeTable[i].name, "Hans Muller\r\n?????? ?");
+    }
+}
+
+TEST_F(EditorFixture, UnstorableMediaEntriesAreRefusedNotReplaced) {
+    const int i = addPerson(doc, 0, 0);
+    open(i);
+    fields.name = U("é");
+    fields.media << U("Ω.jpg");
+    test::ScriptedPrompts prompts;
+    MessageTable messages;
+    EXPECT_FALSE(ResolveUnstorable(fields, description, prompts, messages));
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    ASSERT_EQ(prompts.told.size(), 1);
+    EXPECT_TRUE(prompts.told[0].contains(U("Ω")));
+    EXPECT_EQ(fields.media, QStringList{U("Ω.jpg")});
+    EXPECT_EQ(fields.name, U("é"));
 }
 
 TEST(Description, MalformedMarkupOpensAsText) {

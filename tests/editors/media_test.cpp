@@ -106,18 +106,17 @@ TEST_F(MediaListFixture, OutsideFilesWarnOnceAndDuplicatesAreReportedButAdded) {
 }
 
 TEST_F(MediaListFixture, FilesTheDocumentCannotHoldAreRefused) {
-    MediaRefusalTexts texts;
     QStringList many;
     for (int i = 0; i < kMaxMedia + 2; ++i)
         many << QStringLiteral("/d/f%1.jpg").arg(i);
-    EXPECT_EQ(list.add(many, "/d/", messages, prompts, texts), kMaxMedia);
+    EXPECT_EQ(list.add(many, "/d/", messages, prompts), kMaxMedia);
     EXPECT_EQ(list.entries().size(), kMaxMedia);
-    EXPECT_EQ(prompts.told, QStringList{texts.caption + '|' + texts.listFull});
+    EXPECT_EQ(prompts.told, QStringList{messages.text(Msg::mMediaNotAdded) + '|' +
+                                        messages.text(Msg::mMediaListFull)});
 
     MediaList other;
     prompts.told.clear();
-    EXPECT_EQ(
-        other.add({"/d/a;b.jpg", U("/d/Ω.jpg"), "/d/ok.jpg"}, "/d/", messages, prompts, texts), 1);
+    EXPECT_EQ(other.add({"/d/a;b.jpg", U("/d/Ω.jpg"), "/d/ok.jpg"}, "/d/", messages, prompts), 1);
     EXPECT_EQ(other.entries(), QStringList{"ok.jpg"});
     ASSERT_EQ(prompts.told.size(), 2);
     EXPECT_TRUE(prompts.told[0].contains("a;b.jpg"));

@@ -161,7 +161,8 @@ TEST_F(ColouringCommandTest, YesColoursEveryElementAndRefusesTableCommandsMeanwh
     EXPECT_EQ(doc.NodeTable[0].description, "<`S=10><`F=Arial><`C=255>Tom<`C=0> <`C=16711680>1");
     EXPECT_EQ(doc.NodeTable[1].description, "<`S=10><`F=Arial><`C=0>x");
     EXPECT_TRUE(doc.DocumentModified);
-    EXPECT_EQ(progress.steps, (QStringList{"Progress.. 0..1", "0", "1", "hide"}));
+    EXPECT_EQ(progress.steps,
+              (QStringList{QString::fromUtf8("Выполнение.. 0..1"), "0", "1", "hide"}));
     const QString refusal =
         QString::fromUtf8("Kinvarro|Идёт раскраска описаний. Дождитесь её окончания.");
     EXPECT_EQ(prompts.told,

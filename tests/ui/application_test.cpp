@@ -13,6 +13,8 @@
 #include "hints/statistic_box.h"
 #include "model/document.h"
 #include "settings/store_fixture.h"
+#include "ui/about_box.h"
+#include "ui/file_type_registration.h"
 #include "ui/main_window.h"
 
 using namespace kinvarro;
@@ -140,3 +142,54 @@ TEST_F(ApplicationTest, TheOnlyLanguageIsChosenWithoutAskingAndTranslatesTheWind
 }
 
 #include "application_test.moc"
+
+// The desktop databases are refreshed once per change of the registration, with the tools found.
+TEST_F(ApplicationTest, RegistrationRefreshesOnlyTheDatabasesItChanged) {
+    const QString data = dataHome.path();
+    const auto everyTool = [](const QString &tool) { return QStringLiteral("/usr/bin/") + tool; };
+    const auto noTool = [](const QString &) { return QString(); };
+
+    const FileTypeRegistration first = RegisterFileType(QStringLiteral("/opt/k/kinvarro"), data);
+    EXPECT_TRUE(first.complete);
+    const std::vector<DesktopToolRun> runs = DesktopDatabaseRefreshes(first, data, everyTool);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].program, "/usr/bin/update-mime-database");
+    EXPECT_EQ(runs[0].arguments, QStringList{data + "/mime"});
+    EXPECT_EQ(runs[1].program, "/usr/bin/update-desktop-database");
+    EXPECT_EQ(runs[1].arguments, QStringList{data + "/applications"});
+    EXPECT_TRUE(DesktopDatabaseRefreshes(first, data, noTool).empty());
+
+    const FileTypeRegistration again = RegisterFileType(QStringLiteral("/opt/k/kinvarro"), data);
+    EXPECT_TRUE(again.complete);
+    EXPECT_TRUE(DesktopDatabaseRefreshes(again, data, everyTool).empty()) << "nothing was written";
+
+    // Another program path changes only the entry.
+    const FileTypeRegistration moved = RegisterFileType(QStringLiteral("/opt/j/kinvarro"), data);
+    const std::vector<DesktopToolRun> entryOnly = DesktopDatabaseRefreshes(moved, data, everyTool);
+    ASSERT_EQ(entryOnly.size(), 1u);
+    EXPECT_EQ(entryOnly[0].program, "/usr/bin/update-desktop-database");
+}
+
+TEST_F(ApplicationTest, TheAboutBoxSpeaksTheChosenLanguage) {
+    const struct {
+        const char *language;
+        const char *version;
+    } cases[] = {{nullptr, "Версия "}, {"English.lng", "Version "}};
+    for (const auto &c : cases) {
+        QTemporaryDir folder;
+        if (c.language) {
+            ASSERT_TRUE(QFile::copy(shippedLanguage(c.language),
+                                    folder.filePath(QString::fromLatin1(c.language))));
+        }
+        MachineStore store;
+        KinvarroApplication app(folder.path(), store);
+        ASSERT_TRUE(app.start());
+        app.aboutBox().show();
+        const QLabel *version = app.aboutBox().findChild<QLabel *>("Label3");
+        ASSERT_NE(version, nullptr);
+        const QString prefix = QString::fromUtf8(c.version);
+        EXPECT_TRUE(version->text().startsWith(prefix)) << version->text().toStdString();
+        EXPECT_GT(version->text().size(), prefix.size()) << "the version number follows";
+        app.aboutBox().hide();
+    }
+}

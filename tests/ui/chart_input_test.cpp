@@ -185,6 +185,37 @@ TEST_F(ChartInputTest, TheZoomWindowScalesAboutTheCentreAndCaptionsTheMenu) {
     EXPECT_FALSE(doc().DocumentModified);
 }
 
+TEST_F(ChartInputTest, TheWheelOverTheRestOfTheWindowActsOnTheChart) {
+    addPerson(doc(), 0, 0);
+    addPerson(doc(), 5000, 5000);
+    window->UpdateScrollBars();
+    item("Nsearch")->trigger();
+    SearchBar &bar = window->searchBar();
+    const QList<QWidget *> parts = {bar.eSearch, bar.LabelSearch, &bar,
+                                    window->findChild<QWidget *>("ScrollBarV")};
+    int expected = 0;
+    for (QWidget *over : parts) {
+        ASSERT_NE(over, nullptr);
+        QWheelEvent wheel({2, 2}, over->mapToGlobal(QPoint(2, 2)), {}, {0, -120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &wheel);
+        expected -= 30;
+        EXPECT_EQ(doc().view.ViewOriginY, expected) << over->objectName().toStdString();
+    }
+    QWheelEvent zoomIn({2, 2}, bar.eSearch->mapToGlobal(QPoint(2, 2)), {}, {0, 120}, Qt::NoButton,
+                       Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar.eSearch, &zoomIn);
+    EXPECT_FLOAT_EQ(doc().settings.scale, 1.1f);
+
+    // Other windows keep their wheel.
+    const int before = doc().view.ViewOriginY;
+    QLineEdit elsewhere;
+    QWheelEvent onOther({2, 2}, elsewhere.mapToGlobal(QPoint(2, 2)), {}, {0, -120}, Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&elsewhere, &onOther);
+    EXPECT_EQ(doc().view.ViewOriginY, before);
+}
+
 TEST_F(ChartInputTest, WheelScrollsAndZoomsByItsModifiers) {
     addPerson(doc(), 0, 0);
     addPerson(doc(), 5000, 5000);

@@ -112,7 +112,7 @@ TEST_F(EditorsTest, CancellingAJustAddedElementRemovesIt) {
     EXPECT_FALSE(doc.DocumentModified);
 }
 
-TEST_F(EditorsTest, UnstorableNameKeepsTheEditorOpenAndTells) {
+TEST_F(EditorsTest, UnstorableNameKeepsTheEditorOpenUnlessReplaced) {
     const int i = addPerson(doc, 0, 0, -1, -1, cp("Иван"));
     whenShown(
         editors.personEditor(),
@@ -120,8 +120,8 @@ TEST_F(EditorsTest, UnstorableNameKeepsTheEditorOpenAndTells) {
         true);
     EXPECT_FALSE(editors.NModifyClick(i, false));
     EXPECT_EQ(doc.NodeTable[i].name, cp("Иван"));
-    ASSERT_EQ(prompts.told.size(), 1);
-    EXPECT_TRUE(prompts.told[0].contains(QString::fromUtf8("✓")));
+    ASSERT_EQ(prompts.asked.size(), 1) << "not answered Yes: back to editing";
+    EXPECT_TRUE(prompts.asked[0].contains(QString::fromUtf8("✓ → ?")));
 }
 
 TEST_F(EditorsTest, MediaTabAddsRelativeEntriesToListAndTree) {

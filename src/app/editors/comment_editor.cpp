@@ -9,19 +9,22 @@
 
 #include "common/prompts.h"
 #include "editors/description_text.h"
-#include "editors/unstorable_notice.h"
+#include "editors/unstorable_text.h"
 
 namespace kinvarro {
 
-Tfcomment::Tfcomment(Prompts &prompts, QWidget *parent)
-    : QDialog(parent), prompts_(prompts), reComment_(new QPlainTextEdit(this)) {
+Tfcomment::Tfcomment(Prompts &prompts, const MessageTable &messages, QWidget *parent)
+    : QDialog(parent),
+      prompts_(prompts),
+      messages_(messages),
+      reComment_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("fcomment"));
     auto *group = new QGroupBox(QStringLiteral("Комментарий"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     reComment_->setObjectName(QStringLiteral("reComment"));
     reComment_->setLineWrapMode(QPlainTextEdit::NoWrap);
     (new QVBoxLayout(group))->addWidget(reComment_);
-    auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отменить"), true);
+    auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отмена"), true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);
@@ -39,8 +42,11 @@ std::optional<QString> Tfcomment::edit(const QString &caption, const QString &te
 
 void Tfcomment::accept() {
     const QString unstorable = UnstorableCharacters(reComment_->toPlainText());
-    if (!unstorable.isEmpty())
-        return TellUnstorable(prompts_, unstorable);
+    if (!unstorable.isEmpty()) {
+        if (!AgreeToNearestLetters(prompts_, messages_, unstorable))
+            return;
+        reComment_->setPlainText(WithNearestLetters(reComment_->toPlainText()));
+    }
     QDialog::accept();
 }
 

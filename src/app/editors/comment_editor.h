@@ -6,13 +6,14 @@ class QPlainTextEdit;
 
 namespace kinvarro {
 
+class MessageTable;
 class Prompts;
 
 /// `Tfcomment`: edits the comment of one media file as plain text.
 class Tfcomment : public QDialog {
     Q_OBJECT
   public:
-    explicit Tfcomment(Prompts &prompts, QWidget *parent = nullptr);
+    Tfcomment(Prompts &prompts, const MessageTable &messages, QWidget *parent = nullptr);
 
     /// Shows the comment; returns the new text on apply.
     std::optional<QString> edit(const QString &caption, const QString &text);
@@ -22,6 +23,7 @@ class Tfcomment : public QDialog {
 
   private:
     Prompts &prompts_;
+    const MessageTable &messages_;
     QPlainTextEdit *reComment_;
 };
 

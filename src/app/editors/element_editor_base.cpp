@@ -13,7 +13,6 @@
 #include "edit/document_session.h"
 #include "editors/formatting_bar.h"
 #include "editors/media_tab.h"
-#include "editors/unstorable_notice.h"
 #include "model/document.h"
 #include "settings/message_table.h"
 
@@ -53,7 +52,7 @@ ElementEditorBase::ElementEditorBase(DocumentSession &session, Prompts &prompts,
     tabs_->addTab(media_, QStringLiteral("Медиа"));
     tabs_->addTab(optionsPage_, QStringLiteral("Опции"));
 
-    auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отменить"), false);
+    auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отмена"), false);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(nameGroup_);
@@ -78,9 +77,11 @@ void ElementEditorBase::accept() {
     fields_.name = eName_->toPlainText();
     fields_.media = media_->entries();
     readOptions();
-    const QString unstorable = UnstorableText(fields_, *eDescription_->document());
-    if (!unstorable.isEmpty())
-        return TellUnstorable(prompts_, unstorable);
+    if (!ResolveUnstorable(fields_, *eDescription_->document(), prompts_, messages_))
+        return;
+    // Shows what is stored when the name's letters were replaced.
+    if (eName_->toPlainText() != fields_.name)
+        eName_->setPlainText(fields_.name);
     QDialog::accept();
 }
 

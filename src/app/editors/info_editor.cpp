@@ -9,7 +9,7 @@
 #include "edit/document_session.h"
 #include "editors/description_text.h"
 #include "editors/formatting_bar.h"
-#include "editors/unstorable_notice.h"
+#include "editors/unstorable_text.h"
 #include "model/document.h"
 
 namespace kinvarro {
@@ -53,8 +53,11 @@ bool TForm7::N51Click() {
 
 void TForm7::accept() {
     const QString unstorable = UnstorableCharacters(RichEdit1_->toPlainText());
-    if (!unstorable.isEmpty())
-        return TellUnstorable(prompts_, unstorable);
+    if (!unstorable.isEmpty()) {
+        if (!AgreeToNearestLetters(prompts_, doc_.messages(), unstorable))
+            return;
+        ReplaceWithNearestLetters(*RichEdit1_->document());
+    }
     QDialog::accept();
 }
 

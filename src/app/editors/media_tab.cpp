@@ -27,7 +27,7 @@
 #include "editors/rename_move.h"
 #include "editors/rename_move_dialog.h"
 #include "editors/selection_format.h"
-#include "editors/unstorable_notice.h"
+#include "editors/unstorable_text.h"
 #include "model/document.h"
 
 namespace kinvarro {
@@ -72,7 +72,7 @@ MediaTab::MediaTab(DocumentSession &session, Prompts &prompts, const MessageTabl
       withTree_(withTree),
       listWidget_(new QListWidget(this)),
       preview_(new MediaPreview(this)),
-      commentEditor_(new Tfcomment(prompts, this)) {
+      commentEditor_(new Tfcomment(prompts, messages, this)) {
     listWidget_->setObjectName(QStringLiteral("lbMediaFiles"));
     auto *buttons = new QHBoxLayout;
     if (withTree_) {
@@ -417,16 +417,16 @@ void MediaTab::renameOrMove() {
             case RenameOutcome::Unchanged:
                 return;
             case RenameOutcome::EmptyDestination:
-                prompts_.tell(MessageIcon::Error, QStringLiteral("Wrong destination"),
-                              QStringLiteral("Specify correct destination"));
+                prompts_.tell(MessageIcon::Error, messages_.text(Msg::mWrongDestination),
+                              messages_.text(Msg::mSpecifyDestination));
                 continue;
             case RenameOutcome::Unstorable:
-                TellUnstorable(prompts_, UnstorableCharacters(*to) + QStringLiteral(" ;"));
+                TellUnstorable(prompts_, messages_,
+                               UnstorableCharacters(*to) + QStringLiteral(" ;"));
                 continue;
             case RenameOutcome::CopyFailed:
-                prompts_.tell(
-                    MessageIcon::Error, QStringLiteral("Unable to copy"),
-                    QStringLiteral("Check the destination is correct and not already exists"));
+                prompts_.tell(MessageIcon::Error, messages_.text(Msg::mUnableToCopy),
+                              messages_.text(Msg::mCheckDestination));
                 continue;
             case RenameOutcome::NoDocumentFile:
                 prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError),
@@ -436,8 +436,8 @@ void MediaTab::renameOrMove() {
                 break;
         }
         if (!result.oldFileRemoved)
-            prompts_.tell(MessageIcon::Warning, QStringLiteral("Unable to remove old file"),
-                          QStringLiteral("You may try to remove old file manualy."));
+            prompts_.tell(MessageIcon::Warning, messages_.text(Msg::mUnableToRemove),
+                          messages_.text(Msg::mRemoveManually));
         if (!result.savedDocumentError.isEmpty())
             prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError),
                           result.savedDocumentError);

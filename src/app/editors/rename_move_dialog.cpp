@@ -15,14 +15,14 @@ TFRenameMove::TFRenameMove(QWidget *parent)
     current_->setObjectName(QStringLiteral("eFile"));
     current_->setReadOnly(true);
     next_->setObjectName(QStringLiteral("eNew"));
-    auto *fileLabel = new QLabel(QStringLiteral("File:"), this);
+    auto *fileLabel = new QLabel(QStringLiteral("Файл:"), this);
     fileLabel->setObjectName(QStringLiteral("Label1"));
-    auto *newLabel = new QLabel(QStringLiteral("New:"), this);
+    auto *newLabel = new QLabel(QStringLiteral("Новое имя:"), this);
     newLabel->setObjectName(QStringLiteral("Label2"));
     auto *ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("bOk"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(QStringLiteral("Отмена"), this);
     cancel->setObjectName(QStringLiteral("bCancel"));
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);

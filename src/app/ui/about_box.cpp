@@ -8,6 +8,8 @@
 #include <QPainterPath>
 #include <QUrl>
 
+#include "settings/message_table.h"
+
 namespace kinvarro {
 namespace {
 
@@ -47,15 +49,14 @@ void drawTreePicture(QPainter &p, const QRect &area) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget *parent)
-    : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+TForm2::TForm2(const MessageTable &messages, QWidget *parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), messages_(messages) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("О программе .."));
     setFixedSize(kSize);
     addLabel("Label1", QStringLiteral("Kinvarro"), 28, kShadowGrey, {25, 31});
     addLabel("Label2", QStringLiteral("Kinvarro"), 28, Qt::black, {24, 30});
-    addLabel("Label3", QStringLiteral("Версия %1").arg(QStringLiteral(KINVARRO_VERSION)), 10,
-             Qt::black, {26, 90});
+    version_ = addLabel("Label3", QString(), 10, Qt::black, {26, 90});
     linkShadow_ = addLabel("Label5", webAddress(), 10, kShadowGrey, {27, 221});
     link_ = addLabel("Label4", webAddress(), 10, Qt::blue, {26, 220});
     for (QLabel *label : {link_, linkShadow_}) {
@@ -85,6 +86,13 @@ QLabel *TForm2::addLabel(const char *name, const QString &text, int pointSize, Q
     label->adjustSize();
     label->installEventFilter(this);
     return label;
+}
+
+void TForm2::showEvent(QShowEvent *event) {
+    // In the language chosen now, which may have changed since the last showing.
+    version_->setText(messages_.text(Msg::mVersion).arg(QStringLiteral(KINVARRO_VERSION)));
+    version_->adjustSize();
+    QDialog::showEvent(event);
 }
 
 void TForm2::paintEvent(QPaintEvent *) {

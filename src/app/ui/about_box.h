@@ -6,17 +6,20 @@ class QLabel;
 
 namespace kinvarro {
 
+class MessageTable;
+
 /// `TForm2`, "О программе ..": the about box, also the start-up splash. Any
 /// click or key closes it; a click on the web link opens the maker's page.
 class TForm2 : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm2(QWidget *parent = nullptr);
+    explicit TForm2(const MessageTable &messages, QWidget *parent = nullptr);
 
     /// The maker's web page the link opens.
     static QString webAddress();
 
   protected:
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -25,6 +28,8 @@ class TForm2 : public QDialog {
   private:
     QLabel *addLabel(const char *name, const QString &text, int pointSize, QColor color, QPoint at);
 
+    const MessageTable &messages_;
+    QLabel *version_;
     QLabel *link_;
     QLabel *linkShadow_;
 };

@@ -1,6 +1,7 @@
 #include "ui/chart_input.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -95,10 +96,11 @@ ChartInput::ChartInput(TForm1 &form, Prompts &prompts, const MessageTable &messa
     connect(BitBtn1_, &QPushButton::clicked, &host_, &ChartWindowHost::RequestRedraw);
 
     form.chartArea().installEventFilter(this);
-    for (QScrollBar *bar : form.centralWidget()->findChildren<QScrollBar *>()) {
-        bar->installEventFilter(this);
+    // The wheel belongs to the whole window: over the scroll bars, the search
+    // bar or the menu bar it acts on the chart as it does over the chart.
+    QCoreApplication::instance()->installEventFilter(this);
+    for (QScrollBar *bar : form.centralWidget()->findChildren<QScrollBar *>())
         connect(bar, &QScrollBar::actionTriggered, BitBtn1_, [this] { BitBtn1_->setFocus(); });
-    }
     wireMenus();
     wireSearchBar();
 }
@@ -162,7 +164,12 @@ void ChartInput::wireSearchBar() {
 
 bool ChartInput::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Wheel) {
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || widget->window() != &form_)
+            return QObject::eventFilter(watched, event);
         wheel(*static_cast<QWheelEvent *>(event), watched);
+        // Accepted, so that it does not travel on to the parents a second time.
+        event->accept();
         return true;
     }
     if (watched == &form_.chartArea())

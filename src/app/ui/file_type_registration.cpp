@@ -1,26 +1,33 @@
 #include "ui/file_type_registration.h"
 
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 namespace kinvarro {
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &content) {
+enum class Written { Unchanged, Written, Failed };
+
+Written writeFile(const QString &path, const QByteArray &content) {
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == content)
+        return Written::Unchanged;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
+        return Written::Failed;
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-           file.commit();
+    const bool ok =
+        file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    return ok ? Written::Written : Written::Failed;
 }
 
 }  // namespace
 
-bool RegisterFileType(const QString &program) {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+FileTypeRegistration RegisterFileType(const QString &program, const QString &data) {
     if (data.isEmpty())
-        return false;
+        return {};
     const QByteArray mime =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
@@ -41,10 +48,39 @@ bool RegisterFileType(const QString &program) {
         "\" %f\n"
         "MimeType=application/x-kinvarro;\n"
         "Categories=Office;\n";
-    const bool mimeWritten = writeFile(data + QStringLiteral("/mime/packages/kinvarro.xml"), mime);
-    const bool entryWritten =
+    const Written mimeFile = writeFile(data + QStringLiteral("/mime/packages/kinvarro.xml"), mime);
+    const Written entryFile =
         writeFile(data + QStringLiteral("/applications/kinvarro.desktop"), desktop);
-    return mimeWritten && entryWritten;
+    FileTypeRegistration result;
+    result.complete = mimeFile != Written::Failed && entryFile != Written::Failed;
+    result.mimeWritten = mimeFile == Written::Written;
+    result.entryWritten = entryFile == Written::Written;
+    return result;
+}
+
+std::vector<DesktopToolRun> DesktopDatabaseRefreshes(
+    const FileTypeRegistration &registration, const QString &data,
+    const std::function<QString(const QString &)> &findTool) {
+    std::vector<DesktopToolRun> runs;
+    auto add = [&](bool needed, const char *tool, const char *folder) {
+        if (!needed)
+            return;
+        const QString program = findTool(QLatin1String(tool));
+        if (!program.isEmpty())
+            runs.push_back({program, {data + QLatin1Char('/') + QLatin1String(folder)}});
+    };
+    add(registration.mimeWritten, "update-mime-database", "mime");
+    add(registration.entryWritten, "update-desktop-database", "applications");
+    return runs;
+}
+
+void RegisterFileTypeWithDesktop(const QString &program) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const FileTypeRegistration registration = RegisterFileType(program, data);
+    const auto find = [](const QString &tool) { return QStandardPaths::findExecutable(tool); };
+    // Start-up does not wait for the databases: they serve other programs.
+    for (const DesktopToolRun &run : DesktopDatabaseRefreshes(registration, data, find))
+        QProcess::startDetached(run.program, run.arguments);
 }
 
 }  // namespace kinvarro

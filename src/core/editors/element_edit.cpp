@@ -5,6 +5,7 @@
 #include "edit/document_session.h"
 #include "editors/description_text.h"
 #include "editors/parent_list.h"
+#include "editors/unstorable_text.h"
 #include "model/document.h"
 #include "model/grid_snap.h"
 #include "render/view_geometry.h"
@@ -74,6 +75,27 @@ QString UnstorableText(const ElementFields &fields, const QTextDocument &descrip
         if (!unmappable.contains(c))
             unmappable += c;
     return unmappable;
+}
+
+bool ResolveUnstorable(ElementFields &fields, QTextDocument &description, Prompts &prompts,
+                       const MessageTable &messages) {
+    QString inMedia;
+    for (const QString &entry : fields.media)
+        for (QChar c : UnstorableCharacters(entry))
+            if (!inMedia.contains(c))
+                inMedia += c;
+    if (!inMedia.isEmpty()) {
+        TellUnstorable(prompts, messages, inMedia);
+        return false;
+    }
+    const QString unstorable = UnstorableText(fields, description);
+    if (unstorable.isEmpty())
+        return true;
+    if (!AgreeToNearestLetters(prompts, messages, unstorable))
+        return false;
+    fields.name = WithNearestLetters(fields.name);
+    ReplaceWithNearestLetters(description);
+    return true;
 }
 
 tnode AppliedElement(const Document &doc, int index, const ElementFields &fields,

@@ -13,6 +13,8 @@ namespace kinvarro {
 
 class Document;
 class DocumentSession;
+class MessageTable;
+class Prompts;
 
 /// What the person and event editors show of an element, in the form their
 /// controls hold it. Parent and importance values are list item indexes.
@@ -38,6 +40,13 @@ void LoadElement(const Document &doc, int index, ElementFields &fields, QTextDoc
 /// Characters of the name, description and media entries that Windows-1251
 /// cannot hold; applying is refused while this is not empty.
 QString UnstorableText(const ElementFields &fields, const QTextDocument &description);
+
+/// Before applying: text Windows-1251 cannot hold in the name or the
+/// description is, when the user agrees, replaced with its nearest letters;
+/// media entries are never changed (they name files) and are refused. Returns
+/// whether applying may go on.
+bool ResolveUnstorable(ElementFields &fields, QTextDocument &description, Prompts &prompts,
+                       const MessageTable &messages);
 
 /// Element `index` with the fields of a person or an event stored into it and
 /// snapped to the grid when the document aligns to it.

@@ -17,25 +17,26 @@ void MediaList::select(int index) {
 }
 
 int MediaList::add(const QStringList &files, const QString &documentFolder,
-                   const MessageTable &messages, Prompts &prompts,
-                   const MediaRefusalTexts &refusals) {
+                   const MessageTable &messages, Prompts &prompts) {
+    const QString refused = messages.text(Msg::mMediaNotAdded);
     bool warned = false;
     int added = 0;
     for (const QString &file : files) {
         if (entries_.size() >= kMaxMedia) {
-            prompts.tell(MessageIcon::Error, refusals.caption, refusals.listFull);
+            prompts.tell(MessageIcon::Error, refused, messages.text(Msg::mMediaListFull));
             break;
         }
         // ";" separates the entries in the document file.
         if (file.contains(QLatin1Char(';'))) {
-            prompts.tell(MessageIcon::Error, refusals.caption, refusals.semicolon + '\n' + file);
+            prompts.tell(MessageIcon::Error, refused,
+                         messages.text(Msg::mMediaPathSemicolon) + '\n' + file);
             continue;
         }
         QString unmappable;
         toCp1251(file, &unmappable);
         if (!unmappable.isEmpty()) {
-            prompts.tell(MessageIcon::Error, refusals.caption,
-                         refusals.unstorable + ' ' + unmappable + '\n' + file);
+            prompts.tell(MessageIcon::Error, refused,
+                         messages.text(Msg::mMediaPathUnstorable) + ' ' + unmappable + '\n' + file);
             continue;
         }
         const MediaEntry entry = MediaEntryFor(file, documentFolder);

@@ -10,14 +10,6 @@ namespace kinvarro {
 class MessageTable;
 class Prompts;
 
-/// Texts of the refusals the add command gives for files a document cannot hold.
-struct MediaRefusalTexts {
-    QString caption = QStringLiteral("Медиа файл не добавлен");
-    QString listFull = QStringLiteral("В списке уже 101 файл, больше элемент вместить не может.");
-    QString semicolon = QStringLiteral("Путь к файлу содержит \";\", такой путь нельзя сохранить:");
-    QString unstorable = QStringLiteral("Эти символы пути нельзя сохранить:");
-};
-
 /// The editor's working media list with its selection (-1 none).
 class MediaList {
   public:
@@ -30,7 +22,7 @@ class MediaList {
     /// per call otherwise), an error box for each duplicate (added all the same),
     /// and a refusal for a file the document cannot hold. Returns the count added.
     int add(const QStringList &files, const QString &documentFolder, const MessageTable &messages,
-            Prompts &prompts, const MediaRefusalTexts &refusals = {});
+            Prompts &prompts);
     /// Removes the selected entry; the entry now at its place (or the last) is selected.
     void removeSelected();
     void moveSelectedUp();

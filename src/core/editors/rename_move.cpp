@@ -43,8 +43,10 @@ int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QStri
     return replaced;
 }
 
-Status ReplaceMediaEntryInFile(const QString &path, const QString &from, const QString &to) {
+Status ReplaceMediaEntryInFile(const QString &path, const QString &from, const QString &to,
+                               const MessageTable &messages) {
     Document saved;
+    saved.setMessages(&messages);
     if (Status st = ReadDocument(path, saved); !st)
         return st;
     int replaced = 0;
@@ -78,7 +80,7 @@ RenameResult RenameMediaFile(DocumentSession &session, const QString &from, cons
     result.oldFileRemoved = QFile::remove(oldPath);
     QFile::rename(CommentFilePath(oldPath), CommentFilePath(newPath));
     const bool wasSaved = !session.modified();
-    if (Status st = ReplaceMediaEntryInFile(documentFile, from, to); !st)
+    if (Status st = ReplaceMediaEntryInFile(documentFile, from, to, session.messages()); !st)
         result.savedDocumentError = st.message();
     ReplaceMediaEntry(session, from, to);
     // The file and the open document changed alike.

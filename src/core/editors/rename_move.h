@@ -8,6 +8,7 @@
 namespace kinvarro {
 
 class DocumentSession;
+class MessageTable;
 
 /// Outcome of renaming or moving a media file on disk.
 enum class RenameOutcome {
@@ -39,6 +40,8 @@ RenameResult RenameMediaFile(DocumentSession &session, const QString &from, cons
 int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QString &to);
 
 /// The same in the document file `path`, which is read and written back.
-Status ReplaceMediaEntryInFile(const QString &path, const QString &from, const QString &to);
+/// Its messages are in the language of `messages`.
+Status ReplaceMediaEntryInFile(const QString &path, const QString &from, const QString &to,
+                               const MessageTable &messages);
 
 }  // namespace kinvarro

@@ -33,9 +33,9 @@ ElementCommands::ElementCommands(DocumentSession &session, ChartHost &host, Prom
 void ElementCommands::addElement(ElementKind kind) {
     const std::optional<int> added = session_.beginNewElement(kind);
     if (!added) {
-        prompts_.tell(MessageIcon::Error, doc_.messages().text(Msg::mError),
-                      QStringLiteral("The chart already holds %1 elements; no more can be added.")
-                          .arg(kMaxNodes));
+        const MessageTable &m = doc_.messages();
+        prompts_.tell(MessageIcon::Error, m.text(Msg::mError),
+                      m.text(Msg::mChartFull).arg(kMaxNodes));
         return;
     }
     // An element that was never applied is no part of the document.

@@ -26,7 +26,8 @@ void ColouringCommand::NColorElementsClick() {
         const TableGuard::Lock lock(guard_);
         const ProgressHider hider(progress_);
         if (progress_)
-            progress_->show(QStringLiteral("Progress.."), 0, session_.table().NodeCount() - 1);
+            progress_->show(session_.messages().text(Msg::mProgress), 0,
+                            session_.table().NodeCount() - 1);
         coloured = ColourDescriptions(session_.table(), scratch_, [this](int i) {
             if (progress_)
                 progress_->setPosition(i);

@@ -13,12 +13,6 @@
 namespace kinvarro {
 namespace {
 
-const QString kOpenFilter =
-    QStringLiteral("Файлы Kinvarro (*.kvr)|*.kvr|GEDCOM файлы (*.ged)|*.ged");
-const QString kSaveFilter = QStringLiteral(
-    "Файлы Kinvarro (*.kvr)|*.kvr|Текстовый отчёт (*.htm)|*.htm|Диаграмму (*.bmp)|*.bmp|"
-    "Формат GEDCOM (*.ged)|*.ged|GEDCOM UTF-8 (*.ged)|*.ged");
-
 enum SaveType {
     kNativeType = 1,
     kHtmlType = 2,
@@ -207,8 +201,7 @@ bool FileCommands::saveAs() {
             writeHtmlReport(name + QStringLiteral(".htm"));
             return false;
         case kDiagramType:
-            runExporter(exportDiagram_, name + QStringLiteral(".bmp"),
-                        QStringLiteral("The diagram"));
+            runExporter(exportDiagram_, name + QStringLiteral(".bmp"));
             return false;
         case kGedcomType:
         case kGedcomUtf8Type:
@@ -232,11 +225,9 @@ bool FileCommands::saveNativeTo(const QString &file) {
     return true;
 }
 
-void FileCommands::runExporter(const Exporter &exporter, const QString &path, const QString &what) {
-    if (!exporter) {
-        reportError(QStringLiteral("%1 is not available yet.").arg(what));
+void FileCommands::runExporter(const Exporter &exporter, const QString &path) {
+    if (!exporter)
         return;
-    }
     if (Status st = exporter(path); !st)
         reportError(st.message());
 }

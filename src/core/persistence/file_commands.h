@@ -19,7 +19,8 @@ class ProgressDisplay;
 class FileCommands : public QObject {
     Q_OBJECT
   public:
-    /// A writer or reader of another format; unset ones are reported as not available.
+    /// A writer of another format that needs the editor's window; without one
+    /// the format's choice writes nothing.
     using Exporter = std::function<Status(const QString &path)>;
 
     FileCommands(DocumentSession &session, Prompts &prompts, QObject *parent = nullptr);
@@ -77,7 +78,7 @@ class FileCommands : public QObject {
     /// Saves the native document to `file` and makes it the document's own file.
     bool saveNativeTo(const QString &file);
     void writeHtmlReport(const QString &path);
-    void runExporter(const Exporter &exporter, const QString &path, const QString &what);
+    void runExporter(const Exporter &exporter, const QString &path);
     void exportGedcom(const QString &path, bool utf8);
     void reportError(const QString &text);
     void setTitle(const QString &fileName);

@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include "settings/message_table.h"
+
 namespace kinvarro {
 
 class ProgressDisplay;
@@ -14,7 +16,9 @@ class ProgressDisplay;
 /// repainting than the work it reports.
 class GedcomGauge {
   public:
-    explicit GedcomGauge(ProgressDisplay *display) : display_(display) {}
+    /// Captions come from `messages`, or the built-in texts without it.
+    explicit GedcomGauge(ProgressDisplay *display, const MessageTable *messages = nullptr)
+        : display_(display), messages_(messages) {}
     ~GedcomGauge();
     GedcomGauge(const GedcomGauge &) = delete;
     GedcomGauge &operator=(const GedcomGauge &) = delete;
@@ -24,11 +28,15 @@ class GedcomGauge {
     void setPosition(int position);
     /// At the maximum back to the minimum, otherwise one further.
     void step();
+    QString caption(Msg key) const {
+        return messages_ ? messages_->text(key) : MessageTable::defaultText(key);
+    }
     int maximum() const { return maximum_; }
     int position() const { return position_; }
 
   private:
     ProgressDisplay *display_;
+    const MessageTable *messages_;
     QString caption_;
     int minimum_ = 0;
     int maximum_ = 0;

@@ -131,7 +131,7 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
     if (bytes.size() < kSmallestGedcomFile && !startsWithHeader(text.bytes))
         return failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
 
-    GedcomGauge gauge(progress);
+    GedcomGauge gauge(progress, &m);
     gauge.show(QStringLiteral("Чтение GEDCOM данных.."), 0, 10000);
     GedcomRecords records;
     switch (ReadGedcomRecords(text.bytes, m, records, &gauge)) {

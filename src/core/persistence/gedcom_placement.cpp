@@ -153,7 +153,7 @@ PlacementResult PlaceGenerations(const std::vector<PlacementElement> &elements,
         y[m] = 50 * std::int64_t(m);
 
     if (gauge)
-        gauge->show(QStringLiteral("Позиционирование.."), 0, gauge->maximum());
+        gauge->show(gauge->caption(Msg::mPlacing), 0, gauge->maximum());
     result.ownAncestors = placement::countOwnAncestors(elements);
     // Without a cycle every exchange lessens the number of ancestors standing
     // below a descendant, so the passes end by themselves. A cycle exchanges
@@ -165,7 +165,7 @@ PlacementResult PlaceGenerations(const std::vector<PlacementElement> &elements,
     closeRowGaps(y);
 
     if (gauge)
-        gauge->show(QStringLiteral("Репозиционирование.."), 0, 0);
+        gauge->show(gauge->caption(Msg::mReplacing), 0, 0);
     placement::spreadRows(elements, x, y, [gauge](long long moves) {
         if (!gauge)
             return;
@@ -175,7 +175,7 @@ PlacementResult PlaceGenerations(const std::vector<PlacementElement> &elements,
         gauge->setPosition(gauge->maximum() - clamped);
     });
     if (gauge)
-        gauge->show(QStringLiteral("Репозиционирование.."), 0, 100);
+        gauge->show(gauge->caption(Msg::mReplacing), 0, 100);
     placement::centreChildren(elements, x, y);
     moveToOrigin(x, y);
     return result;

@@ -137,10 +137,10 @@ class PageWriter {
     std::string &out_;
 };
 
-Status writeOut(QSaveFile &file, std::string &page) {
+Status writeOut(QSaveFile &file, std::string &page, const MessageTable &messages) {
     if (file.write(page.data(), qint64(page.size())) != qint64(page.size()))
-        return Status::failure(QStringLiteral("The report \"%1\" cannot be written: %2")
-                                   .arg(file.fileName(), file.errorString()));
+        return Status::failure(
+            FileProblemText(messages, Msg::mCannotWrite, file.fileName(), file.errorString()));
     page.clear();
     return Status::success();
 }
@@ -151,8 +151,8 @@ Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay
     const ProgressHider hider(progress);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(QStringLiteral("The report \"%1\" cannot be created: %2")
-                                   .arg(path, file.errorString()));
+        return Status::failure(
+            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
     std::string page(kPageStart);
 
     // The page shows the text without trailing empty lines; the document keeps it as it is.
@@ -165,26 +165,27 @@ Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay
     appendWithBreaks(information, page);
     page += "<hr><br>\r\n";
 
-    const ReportOrder order = SortPersonsByName(doc.NodeTable, progress);
+    const ReportOrder order =
+        SortPersonsByName(doc.NodeTable, progress, doc.messages().text(Msg::mPreparation));
     PageWriter writer(doc, ChildrenOfEach(doc.NodeTable), page);
     if (progress)
-        progress->show(QStringLiteral("Creation.."), 0, order.nameCount);
+        progress->show(doc.messages().text(Msg::mCreation), 0, order.nameCount);
     for (std::size_t block = 0; block < order.persons.size(); ++block) {
         if (progress && (block == 0 || order.nameOfBlock[block] != order.nameOfBlock[block - 1]))
             progress->setPosition(order.nameOfBlock[block]);
         if (Status status = writer.appendPerson(order.persons[block]); !status)
             return status;
         if (page.size() >= kFlushSize) {
-            if (Status status = writeOut(file, page); !status)
+            if (Status status = writeOut(file, page, doc.messages()); !status)
                 return status;
         }
     }
     page += "</body></html>\r\n";
-    if (Status status = writeOut(file, page); !status)
+    if (Status status = writeOut(file, page, doc.messages()); !status)
         return status;
     if (!file.commit())
-        return Status::failure(QStringLiteral("The report \"%1\" cannot be written: %2")
-                                   .arg(path, file.errorString()));
+        return Status::failure(
+            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
     return Status::success();
 }
 

@@ -13,21 +13,16 @@ constexpr qint64 kLargestDocumentFile = qint64(1) << 30;
 }  // namespace
 
 Status ReadDocument(const QString &path, Document &loaded, QStringList *warnings) {
+    const MessageTable &m = loaded.messages();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(
-            QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+        return Status::failure(FileProblemText(m, Msg::mCannotReadFile, path, file.errorString()));
     }
-    if (file.size() > kLargestDocumentFile) {
-        return Status::failure(QStringLiteral("\"%1\" is too large to be a chart (%2 bytes).")
-                                   .arg(path)
-                                   .arg(file.size()));
-    }
+    if (file.size() > kLargestDocumentFile)
+        return Status::failure(m.text(Msg::mFileTooLarge).arg(path).arg(file.size()));
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return Status::failure(
-            QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
-    }
+    if (file.error() != QFileDevice::NoError)
+        return Status::failure(FileProblemText(m, Msg::mCannotReadFile, path, file.errorString()));
 
     return readNativeDocument(bytes, loaded, warnings);
 }
@@ -37,13 +32,9 @@ Status WriteDocument(const QString &path, const Document &doc) {
     if (Status st = writeNativeDocument(doc, bytes); !st)
         return st;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return Status::failure(
-            QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return Status::failure(
-            QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
     }
     return Status::success();
 }

@@ -23,48 +23,83 @@ constexpr std::int32_t kSignatureOld = 0x00000001;
 constexpr std::uint32_t kSmallestZoom = 1;
 constexpr std::uint32_t kLargestZoom = 200;
 
-QString rangeError(const QString &what, std::int32_t value) {
-    return QStringLiteral("Range check error: %1 is %2, below zero.").arg(what).arg(value);
+/// Where in the file the reader is: the part and, for elements and media
+/// lists, their number; the byte offset is added when a message is made.
+struct Place {
+    Msg key;
+    int number = 0;
+    int count = 0;
+};
+
+QString placeText(const MessageTable &m, const Place &place, qsizetype offset) {
+    const QString text = m.text(place.key);
+    if (place.key == Msg::mStoppedAtElement)
+        return text.arg(place.number).arg(place.count).arg(offset);
+    if (place.key == Msg::mStoppedInMedia)
+        return text.arg(place.number).arg(offset);
+    return text.arg(offset);
 }
 
-/// Reads the fields of one part of the file and names that part in its errors.
-/// The name is made only for an error: a chart has thousands of parts.
+/// A problem followed by the place where reading stopped.
+Status failureAt(const MessageTable &m, const QString &problem, const Place &place,
+                 qsizetype offset) {
+    return Status::failure(problem + QLatin1Char('\n') + placeText(m, place, offset));
+}
+
+/// Reads the fields of one part of the file and says where in it the first
+/// problem met lies. The message is made only for an error: a chart has
+/// thousands of parts.
 class FieldReader {
   public:
-    FieldReader(ByteReader &in, const char *part, int number = 0)
-        : in_(in), part_(part), number_(number) {}
+    FieldReader(ByteReader &in, const MessageTable &messages, Place place)
+        : in_(in), messages_(messages), place_(place) {}
 
-    void int32(std::int32_t &value) { in_.readInt32(value); }
-    void nonNegative(std::int32_t &value, const char *name) {
+    void int32(std::int32_t &value) {
+        mark();
+        in_.readInt32(value);
+    }
+    void nonNegative(std::int32_t &value) {
+        mark();
         if (!in_.readInt32(value) || !error_.isEmpty() || value >= 0)
             return;
-        error_ = rangeError(part() + QStringLiteral(": ") + QLatin1String(name), value);
+        error_ = messages_.text(Msg::mNegativeValue).arg(value);
+        errorOffset_ = fieldOffset_;
     }
-    void byte(std::uint8_t &value) { in_.readByte(value); }
-    void boolean(bool &value) { in_.readBool(value); }
-    void zstring(std::string &value) { in_.readZString(value); }
+    void byte(std::uint8_t &value) {
+        mark();
+        in_.readByte(value);
+    }
+    void boolean(bool &value) {
+        mark();
+        in_.readBool(value);
+    }
+    void zstring(std::string &value) {
+        mark();
+        in_.readZString(value);
+    }
 
     /// The first problem met, or success.
     Status status() const {
         if (!error_.isEmpty())
-            return Status::failure(error_);
-        if (in_.failed()) {
-            return Status::failure(
-                QStringLiteral("The file is damaged: it ends inside %1.").arg(part()));
-        }
+            return failureAt(messages_, error_, place_, errorOffset_);
+        if (in_.failed())
+            return failureAt(messages_, messages_.text(Msg::mFileEndsEarly), place_, fieldOffset_);
         return Status::success();
     }
 
   private:
-    QString part() const {
-        const QString name = QString::fromLatin1(part_);
-        return number_ > 0 ? QStringLiteral("%1 %2").arg(name).arg(number_) : name;
+    // The field about to be read; a failed read keeps the offset of the field it failed in.
+    void mark() {
+        if (!in_.failed())
+            fieldOffset_ = in_.offset();
     }
 
     ByteReader &in_;
-    const char *part_;
-    int number_;
+    const MessageTable &messages_;
+    Place place_;
     QString error_;
+    qsizetype fieldOffset_ = 0;
+    qsizetype errorOffset_ = 0;
 };
 
 // The four flags form one group of exclusive choices: a set flag selects its
@@ -89,49 +124,50 @@ PictureMode readPictureMode(bool stretch, bool tile, bool asIs, bool none) {
 
 Status readHeader(ByteReader &in, Document &doc, std::int32_t &count, QStringList *warnings) {
     DocumentSettings &s = doc.settings;
-    FieldReader f(in, "the header");
+    const MessageTable &m = doc.messages();
+    const Place header{Msg::mStoppedInHeader};
+    FieldReader f(in, m, header);
     std::int32_t ignored;
     f.int32(ignored);
-    f.nonNegative(count, "the element count");
+    const qsizetype countOffset = in.offset();
+    f.nonNegative(count);
     for (int i = 0; i < 3; ++i)
         f.int32(ignored);
     if (Status st = f.status(); !st)
         return st;
     if (count > kMaxNodes) {
-        return Status::failure(
-            QStringLiteral("The file holds %1 elements; a chart holds at most %2.")
-                .arg(count)
-                .arg(kMaxNodes));
+        return failureAt(m, m.text(Msg::mTooManyElements).arg(count).arg(kMaxNodes), header,
+                         countOffset);
     }
 
-    f.nonNegative(s.backgroundColor, "background colour");
+    f.nonNegative(s.backgroundColor);
     bool stretch = false, tile = false, asIs = false, none = true;
     f.boolean(stretch);
     f.boolean(tile);
     f.boolean(asIs);
     f.boolean(none);
-    f.nonNegative(s.fatherLineColor, "father line colour");
-    f.nonNegative(s.motherLineColor, "mother line colour");
-    f.nonNegative(s.selectedLineColor, "selection colour");
-    f.nonNegative(s.timeLineColor, "historical event colour");
+    f.nonNegative(s.fatherLineColor);
+    f.nonNegative(s.motherLineColor);
+    f.nonNegative(s.selectedLineColor);
+    f.nonNegative(s.timeLineColor);
     f.boolean(s.showTimeLines);
     std::uint8_t lineWidth = 1;
     f.byte(lineWidth);
-    f.nonNegative(s.otherBackColor, "fill colour of unknown sex");
-    f.nonNegative(s.otherBackColor, "fill colour of unknown sex (second copy)");
-    f.nonNegative(s.manBackColor, "fill colour of men");
-    f.nonNegative(s.womanBackColor, "fill colour of women");
+    f.nonNegative(s.otherBackColor);
+    f.nonNegative(s.otherBackColor);
+    f.nonNegative(s.manBackColor);
+    f.nonNegative(s.womanBackColor);
     f.zstring(s.chartFont.name);
-    f.nonNegative(s.chartFont.size, "chart font size");
-    f.nonNegative(s.chartFont.color, "chart font colour");
+    f.nonNegative(s.chartFont.size);
+    f.nonNegative(s.chartFont.color);
     f.boolean(s.showShadow);
-    f.nonNegative(s.shadowColor, "shadow colour");
+    f.nonNegative(s.shadowColor);
     f.boolean(s.showGuides);
     f.boolean(s.showHGrid);
-    f.nonNegative(s.hGridInterval, "horizontal grid interval");
+    f.nonNegative(s.hGridInterval);
     f.boolean(s.showVGrid);
-    f.nonNegative(s.vGridInterval, "vertical grid interval");
-    f.nonNegative(s.gridColor, "grid colour");
+    f.nonNegative(s.vGridInterval);
+    f.nonNegative(s.gridColor);
     f.boolean(s.alignToGrid);
     std::int32_t percent = 100;
     f.int32(percent);
@@ -147,11 +183,7 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count, QStringLis
     const std::uint32_t usable = std::clamp<std::uint32_t>(stored, kSmallestZoom, kLargestZoom);
     if (usable != stored && warnings) {
         warnings->append(
-            QStringLiteral("The chart's zoom of %1 % was outside %2..%3 % and is now %4 %.")
-                .arg(stored)
-                .arg(kSmallestZoom)
-                .arg(kLargestZoom)
-                .arg(usable));
+            m.text(Msg::mZoomClamped).arg(stored).arg(kSmallestZoom).arg(kLargestZoom).arg(usable));
     }
     s.scale = float(double(usable) / 100.0);
     return Status::success();
@@ -159,9 +191,10 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count, QStringLis
 
 Status readInformationText(ByteReader &in, Document &doc) {
     std::string markup;
+    const qsizetype start = in.offset();
     if (!in.readZString(markup)) {
-        return Status::failure(
-            QStringLiteral("The file is damaged: its information text is not terminated."));
+        const MessageTable &m = doc.messages();
+        return failureAt(m, m.text(Msg::mFileEndsEarly), {Msg::mStoppedInInfo}, start);
     }
     RichTextDocument rich(doc.info());
     MarkupToRichText(markup, rich);
@@ -169,34 +202,32 @@ Status readInformationText(ByteReader &in, Document &doc) {
 }
 
 Status readPicture(ByteReader &in, Document &doc) {
+    const MessageTable &m = doc.messages();
+    const Place picture{Msg::mStoppedInPicture};
+    const qsizetype start = in.offset();
     std::int32_t length = 0;
-    FieldReader f(in, "the background picture");
-    f.nonNegative(length, "picture length");
+    FieldReader f(in, m, picture);
+    f.nonNegative(length);
     if (Status st = f.status(); !st)
         return st;
     if (length == 0)
-        return Status::failure(QStringLiteral("The background picture has a length of 0 bytes."));
+        return failureAt(m, m.text(Msg::mEmptyPicture), picture, start);
     QByteArray bmp;
-    if (!in.readBytes(length, bmp)) {
-        return Status::failure(
-            QStringLiteral(
-                "The file is damaged: the background picture of %1 bytes runs past its end.")
-                .arg(length));
-    }
+    if (!in.readBytes(length, bmp))
+        return failureAt(m, m.text(Msg::mFileEndsEarly), picture, start + 4);
     QBuffer buffer(&bmp);
     QImageReader reader(&buffer, "bmp");
-    QImage picture;
-    if (!reader.read(&picture)) {
-        return Status::failure(
-            QStringLiteral("The background picture is not a readable BMP image (%1).")
-                .arg(reader.errorString()));
+    QImage image;
+    if (!reader.read(&image)) {
+        return failureAt(m, m.text(Msg::mUnreadablePicture).arg(reader.errorString()), picture,
+                         start + 4);
     }
-    doc.settings.backgroundPicture = std::move(picture);
+    doc.settings.backgroundPicture = std::move(image);
     return Status::success();
 }
 
-Status readElement(ByteReader &in, int index, tnode &node) {
-    FieldReader f(in, "element", index + 1);
+Status readElement(ByteReader &in, const MessageTable &m, int index, int count, tnode &node) {
+    FieldReader f(in, m, {Msg::mStoppedAtElement, index + 1, count});
     f.int32(node.id);
     f.byte(node.kind);
     f.int32(node.reserved);
@@ -205,8 +236,8 @@ Status readElement(ByteReader &in, int index, tnode &node) {
     f.byte(node.sex);
     f.int32(node.ownColor);
     f.zstring(node.font.name);
-    f.nonNegative(node.font.size, "font size");
-    f.nonNegative(node.font.color, "font colour");
+    f.nonNegative(node.font.size);
+    f.nonNegative(node.font.color);
     f.byte(node.font.style);
     f.byte(node.font.charset);
     f.zstring(node.name);
@@ -219,7 +250,7 @@ Status readElement(ByteReader &in, int index, tnode &node) {
 }
 
 // A link outside the chart would make every painter read past the table.
-void repairLinks(ElementTable &table, QStringList *warnings) {
+void repairLinks(ElementTable &table, const MessageTable &m, QStringList *warnings) {
     int repaired = 0;
     for (int i = 0; i < table.NodeCount(); ++i) {
         for (std::int32_t *link : {&table[i].motherIndex, &table[i].fatherIndex}) {
@@ -230,9 +261,7 @@ void repairLinks(ElementTable &table, QStringList *warnings) {
         }
     }
     if (repaired > 0 && warnings) {
-        warnings->append(
-            QStringLiteral("%1 parent link(s) pointed outside the chart and were removed.")
-                .arg(repaired));
+        warnings->append(m.text(Msg::mLinksRepaired).arg(repaired));
     }
 }
 
@@ -257,7 +286,7 @@ bool parseHexId(std::string_view text, std::int32_t &id) {
     return true;
 }
 
-Status readMediaTrailer(ByteReader &in, ElementTable &table) {
+Status readMediaTrailer(ByteReader &in, const MessageTable &m, ElementTable &table) {
     // Ids are unique in a chart the program wrote, so most lists find one element.
     std::unordered_multimap<std::int32_t, int> elementsById;
     elementsById.reserve(std::size_t(table.NodeCount()));
@@ -266,10 +295,10 @@ Status readMediaTrailer(ByteReader &in, ElementTable &table) {
     std::string text;
     std::vector<std::string_view> parts;
     for (int entry = 1; !in.atEnd(); ++entry) {
-        if (!in.readZString(text)) {
-            return Status::failure(
-                QStringLiteral("The file is damaged: media list %1 is not terminated.").arg(entry));
-        }
+        const qsizetype start = in.offset();
+        const Place list{Msg::mStoppedInMedia, entry};
+        if (!in.readZString(text))
+            return failureAt(m, m.text(Msg::mFileEndsEarly), list, start);
         if (text.size() <= 8)
             continue;
         parts.clear();
@@ -285,10 +314,8 @@ Status readMediaTrailer(ByteReader &in, ElementTable &table) {
             continue;
         std::int32_t id;
         if (!parseHexId(parts[0], id)) {
-            return Status::failure(
-                QStringLiteral("Media list %1: \"%2\" is not a hexadecimal element id.")
-                    .arg(entry)
-                    .arg(QString::fromLatin1(parts[0].data(), qsizetype(parts[0].size()))));
+            const QString idText = QString::fromLatin1(parts[0].data(), qsizetype(parts[0].size()));
+            return failureAt(m, m.text(Msg::mBadMediaId).arg(idText), list, start);
         }
         const auto [first, last] = elementsById.equal_range(id);
         for (auto it = first; it != last; ++it) {
@@ -328,13 +355,13 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
     table.reserve(count);
     for (int i = 0; i < count; ++i) {
         tnode node;
-        if (Status st = readElement(in, i, node); !st)
+        if (Status st = readElement(in, doc.messages(), i, count, node); !st)
             return st;
         table.append(std::move(node));
     }
-    if (Status st = readMediaTrailer(in, table); !st)
+    if (Status st = readMediaTrailer(in, doc.messages(), table); !st)
         return st;
-    repairLinks(table, warnings);
+    repairLinks(table, doc.messages(), warnings);
 
     doc.MeasureAllNames();
     if (doc.settings.alignToGrid) {

@@ -12,34 +12,41 @@
 namespace kinvarro {
 namespace {
 
-/// Writes fields and remembers the first value the format cannot hold.
+/// Writes fields and remembers the first value the format cannot hold, with
+/// the part of the file it belongs to.
 class FieldWriter {
   public:
-    explicit FieldWriter(ByteWriter &out) : out_(out) {}
+    FieldWriter(ByteWriter &out, const MessageTable &messages)
+        : out_(out), messages_(messages), part_(messages.text(Msg::mSavingStoppedInHeader)) {}
 
-    void setPart(QString part) { part_ = std::move(part); }
-    void nonNegative(std::int32_t value, const char *name) {
-        if (value < 0) {
-            fail(QStringLiteral("Range check error: %1 is %2, below zero.")
-                     .arg(QLatin1String(name))
-                     .arg(value));
-        }
+    /// The fields after the header name their problem themselves.
+    void leaveHeader() {
+        if (error_.isEmpty())
+            part_.clear();
+    }
+    void setElement(int index) {
+        if (error_.isEmpty())
+            part_ = messages_.text(Msg::mSavingStoppedAtElement).arg(index + 1);
+    }
+    void nonNegative(std::int32_t value) {
+        if (value < 0)
+            fail(messages_.text(Msg::mCannotStoreNegative).arg(value));
         out_.int32(value);
     }
-    void text(const std::string &value, const char *name) {
-        if (value.find('\0') != std::string::npos) {
-            fail(QStringLiteral("%1 contains a NUL character.").arg(QLatin1String(name)));
-        }
+    void text(const std::string &value) {
+        if (value.find('\0') != std::string::npos)
+            fail(messages_.text(Msg::mCannotStoreNul));
         out_.zstring(value);
     }
     void fail(const QString &message) {
         if (error_.isEmpty())
-            error_ = part_.isEmpty() ? message : part_ + QStringLiteral(": ") + message;
+            error_ = part_.isEmpty() ? message : message + QLatin1Char('\n') + part_;
     }
     Status status() const { return error_.isEmpty() ? Status::success() : Status::failure(error_); }
 
   private:
     ByteWriter &out_;
+    const MessageTable &messages_;
     QString part_;
     QString error_;
 };
@@ -55,41 +62,41 @@ void writeHeader(ByteWriter &out, FieldWriter &f, const Document &doc) {
     const PictureMode pictureMode = storedPictureMode(s);
     out.raw(QByteArrayLiteral("KVR\x02"));
     out.int32(0);
-    f.nonNegative(doc.NodeTable.NodeCount(), "the element count");
+    f.nonNegative(doc.NodeTable.NodeCount());
     for (int i = 0; i < 3; ++i)
         out.int32(0);
-    f.nonNegative(s.backgroundColor, "background colour");
+    f.nonNegative(s.backgroundColor);
     out.boolean(pictureMode == PictureMode::Stretch);
     out.boolean(pictureMode == PictureMode::Tile);
     out.boolean(pictureMode == PictureMode::AsIs);
     out.boolean(pictureMode == PictureMode::None);
-    f.nonNegative(s.fatherLineColor, "father line colour");
-    f.nonNegative(s.motherLineColor, "mother line colour");
-    f.nonNegative(s.selectedLineColor, "selection colour");
-    f.nonNegative(s.timeLineColor, "historical event colour");
+    f.nonNegative(s.fatherLineColor);
+    f.nonNegative(s.motherLineColor);
+    f.nonNegative(s.selectedLineColor);
+    f.nonNegative(s.timeLineColor);
     out.boolean(s.showTimeLines);
     out.byte(std::uint8_t(s.lineWidth));
-    f.nonNegative(s.otherBackColor, "fill colour of unknown sex");
-    f.nonNegative(s.otherBackColor, "fill colour of unknown sex");
-    f.nonNegative(s.manBackColor, "fill colour of men");
-    f.nonNegative(s.womanBackColor, "fill colour of women");
-    f.text(s.chartFont.name, "the chart font name");
-    f.nonNegative(s.chartFont.size, "chart font size");
-    f.nonNegative(s.chartFont.color, "chart font colour");
+    f.nonNegative(s.otherBackColor);
+    f.nonNegative(s.otherBackColor);
+    f.nonNegative(s.manBackColor);
+    f.nonNegative(s.womanBackColor);
+    f.text(s.chartFont.name);
+    f.nonNegative(s.chartFont.size);
+    f.nonNegative(s.chartFont.color);
     out.boolean(s.showShadow);
-    f.nonNegative(s.shadowColor, "shadow colour");
+    f.nonNegative(s.shadowColor);
     out.boolean(s.showGuides);
     out.boolean(s.showHGrid);
-    f.nonNegative(s.hGridInterval, "horizontal grid interval");
+    f.nonNegative(s.hGridInterval);
     out.boolean(s.showVGrid);
-    f.nonNegative(s.vGridInterval, "vertical grid interval");
-    f.nonNegative(s.gridColor, "grid colour");
+    f.nonNegative(s.vGridInterval);
+    f.nonNegative(s.gridColor);
     out.boolean(s.alignToGrid);
     out.uint32(s.scalePercent());
 }
 
 // 24 bits per pixel, or 1 bit for a two-colour picture.
-Status encodePicture(const QImage &picture, QByteArray &bmp) {
+Status encodePicture(const MessageTable &m, const QImage &picture, QByteArray &bmp) {
     const bool monochrome = picture.depth() == 1;
     const QImage image = monochrome ? picture.convertToFormat(QImage::Format_Mono)
                                     : picture.convertToFormat(QImage::Format_RGB32);
@@ -97,8 +104,7 @@ Status encodePicture(const QImage &picture, QByteArray &bmp) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(image)) {
-        return Status::failure(QStringLiteral("The background picture cannot be stored: %1")
-                                   .arg(writer.errorString()));
+        return Status::failure(m.text(Msg::mCannotStorePicture).arg(writer.errorString()));
     }
     return Status::success();
 }
@@ -111,23 +117,23 @@ void writeElement(ByteWriter &out, FieldWriter &f, const tnode &node) {
     out.int32(node.fatherIndex);
     out.byte(node.sex);
     out.int32(node.ownColor);
-    f.text(node.font.name, "the font name");
-    f.nonNegative(node.font.size, "font size");
-    f.nonNegative(node.font.color, "font colour");
+    f.text(node.font.name);
+    f.nonNegative(node.font.size);
+    f.nonNegative(node.font.color);
     out.byte(node.font.style);
     out.byte(node.font.charset);
-    f.text(node.name, "the name");
-    f.text(node.description, "the description");
+    f.text(node.name);
+    f.text(node.description);
     out.int32(node.x);
     out.int32(node.y);
     out.byte(node.fatherImportance);
     out.byte(node.motherImportance);
 }
 
-void writeMediaTrailer(FieldWriter &f, const ElementTable &table) {
+void writeMediaTrailer(FieldWriter &f, const MessageTable &m, const ElementTable &table) {
     for (int i = 0; i < table.NodeCount(); ++i) {
         const tnode &node = table[i];
-        f.setPart(QStringLiteral("Element %1").arg(i + 1));
+        f.setElement(i);
         std::string text = QStringLiteral("%1")
                                .arg(quint32(node.id), 8, 16, QLatin1Char('0'))
                                .toUpper()
@@ -136,47 +142,45 @@ void writeMediaTrailer(FieldWriter &f, const ElementTable &table) {
             if (entry.empty())
                 continue;
             if (entry.find(';') != std::string::npos) {
-                f.fail(
-                    QStringLiteral(
-                        "the media path \"%1\" contains \";\", which the file format cannot hold.")
-                        .arg(fromCp1251(entry)));
+                f.fail(m.text(Msg::mCannotStoreSemicolon).arg(fromCp1251(entry)));
             }
             text += ';';
             text += entry;
         }
         if (text.size() > 8)
-            f.text(text, "a media path");
+            f.text(text);
     }
 }
 
 }  // namespace
 
 Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
+    const MessageTable &m = doc.messages();
     ByteWriter out;
-    FieldWriter f(out);
+    FieldWriter f(out, m);
     writeHeader(out, f, doc);
+    f.leaveHeader();
 
     RichTextDocument info(const_cast<QTextDocument &>(doc.info()));
     QString unmappable;
-    f.text(RichTextToMarkup(info, &unmappable), "The information text");
+    f.text(RichTextToMarkup(info, &unmappable));
     if (!unmappable.isEmpty()) {
-        f.fail(QStringLiteral("The information text holds characters that cannot be stored: %1")
-                   .arg(unmappable));
+        f.fail(m.text(Msg::mInfoUnstorable).arg(unmappable));
     }
 
     if (storedPictureMode(doc.settings) != PictureMode::None) {
         QByteArray bmp;
-        if (Status st = encodePicture(doc.settings.backgroundPicture, bmp); !st)
+        if (Status st = encodePicture(m, doc.settings.backgroundPicture, bmp); !st)
             return st;
-        f.nonNegative(std::int32_t(bmp.size()), "picture length");
+        f.nonNegative(std::int32_t(bmp.size()));
         out.raw(bmp);
     }
     const ElementTable &table = doc.NodeTable;
     for (int i = 0; i < table.NodeCount(); ++i) {
-        f.setPart(QStringLiteral("Element %1").arg(i + 1));
+        f.setElement(i);
         writeElement(out, f, table[i]);
     }
-    writeMediaTrailer(f, table);
+    writeMediaTrailer(f, m, table);
     if (Status st = f.status(); !st)
         return st;
     bytes = std::move(out.bytes());

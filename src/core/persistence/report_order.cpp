@@ -13,10 +13,11 @@
 
 namespace kinvarro {
 
-ReportOrder SortPersonsByName(const ElementTable &table, ProgressDisplay *progress) {
+ReportOrder SortPersonsByName(const ElementTable &table, ProgressDisplay *progress,
+                              const QString &caption) {
     const int count = table.NodeCount();
     if (progress)
-        progress->show(QStringLiteral("Preparation.."), 0, count);
+        progress->show(caption, 0, count);
 
     // Distinct names by their upper case; the first spelling met stands for each.
     std::unordered_map<std::string, int> nameOfKey;

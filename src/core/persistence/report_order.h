@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <vector>
 
 namespace kinvarro {
@@ -18,8 +19,10 @@ struct ReportOrder {
     int nameCount = 0;
 };
 
-/// Sorts in n log n; the progress display follows the elements as they are read.
-ReportOrder SortPersonsByName(const ElementTable &table, ProgressDisplay *progress);
+/// Sorts in n log n; the progress display, under `caption`, follows the
+/// elements as they are read.
+ReportOrder SortPersonsByName(const ElementTable &table, ProgressDisplay *progress,
+                              const QString &caption);
 
 /// For each element, the elements whose father or mother it is, in table order.
 std::vector<std::vector<int>> ChildrenOfEach(const ElementTable &table);

@@ -6,6 +6,7 @@
 
 #include "common/progress_display.h"
 #include "render/diagram_tiles.h"
+#include "settings/message_table.h"
 
 namespace kinvarro {
 namespace {
@@ -39,19 +40,21 @@ std::array<char, 54> BitmapHeader(std::int32_t width, std::int32_t height) {
 }
 
 Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::int32_t width,
-                          std::int32_t height, const ExportGauge &gauge) {
+                          std::int32_t height, const ExportGauge &gauge,
+                          const MessageTable &messages) {
     QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly)) {
         return Status::failure(
-            QStringLiteral("Cannot create %1: %2").arg(destination, out.errorString()));
+            FileProblemText(messages, Msg::mCannotWrite, destination, out.errorString()));
+    }
     const std::array<char, kHeaderSize> header = BitmapHeader(width, height);
     bool written = out.write(header.data(), kHeaderSize) == kHeaderSize;
     if (gauge.display)
-        gauge.display->show(QStringLiteral("Сохранение диаграммы.."), gauge.minimum, gauge.maximum);
+        gauge.display->show(messages.text(Msg::mSavingDiagram), gauge.minimum, gauge.maximum);
 
     TileFileReader tiles(tileFile, width);
     if (!tiles.ok())
-        return Status::failure(QStringLiteral("The temporary tile file cannot be read."));
+        return Status::failure(messages.text(Msg::mTileFileProblem).arg(tileFile.errorString()));
     const char padding[3] = {0, 0, 0};
     const int paddingSize = BitmapRowPadding(width);
     std::vector<char> rowBuffer;
@@ -61,7 +64,8 @@ Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::
         for (std::int32_t column = 0; column < width && written;) {
             const int count = tiles.ReadTileRun(column, row, rowBuffer);
             if (count == 0)
-                return Status::failure(QStringLiteral("The temporary tile file cannot be read."));
+                return Status::failure(
+                    messages.text(Msg::mTileFileProblem).arg(tileFile.errorString()));
             for (int i = 0; i < count; ++i)
                 std::swap(rowBuffer[std::size_t(i) * 3], rowBuffer[std::size_t(i) * 3 + 2]);
             written = out.write(rowBuffer.data(), qint64(count) * 3) == qint64(count) * 3;
@@ -71,7 +75,7 @@ Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::
     }
     if (!written || !out.commit())
         return Status::failure(
-            QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
+            FileProblemText(messages, Msg::mCannotWrite, destination, out.errorString()));
     return Status::success();
 }
 

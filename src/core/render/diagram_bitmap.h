@@ -9,6 +9,7 @@
 
 namespace kinvarro {
 
+class MessageTable;
 class ProgressDisplay;
 
 /// Zero bytes after each pixel row of a 24-bit BMP `width` pixels wide, so
@@ -32,6 +33,7 @@ struct ExportGauge {
 /// Assembles the BMP at `destination` from the tile file of a width x height
 /// image, bottom row first. The file appears only when it is complete.
 Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::int32_t width,
-                          std::int32_t height, const ExportGauge &gauge);
+                          std::int32_t height, const ExportGauge &gauge,
+                          const MessageTable &messages);
 
 }  // namespace kinvarro

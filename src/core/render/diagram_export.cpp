@@ -38,38 +38,34 @@ QString megabytes(std::int64_t bytes) {
 
 // Free space where the tile file and the bitmap go; a volume holding both
 // must hold their sum. Unknown free space is not held against the export.
-Status checkDiskSpace(const QString &tileFolder, std::int64_t tileBytes, const QString &destination,
-                      std::int64_t bitmapBytes) {
+Status checkDiskSpace(const MessageTable &m, const QString &tileFolder, std::int64_t tileBytes,
+                      const QString &destination, std::int64_t bitmapBytes) {
     const QStorageInfo tileVolume(tileFolder);
     const QStorageInfo bitmapVolume(QFileInfo(destination).absolutePath());
     const bool shared = tileVolume.isValid() && bitmapVolume.isValid() &&
                         tileVolume.rootPath() == bitmapVolume.rootPath() &&
                         tileVolume.device() == bitmapVolume.device();
-    auto check = [](const QStorageInfo &volume, std::int64_t needed, const QString &what) {
+    auto check = [&m](const QStorageInfo &volume, std::int64_t needed) {
         const qint64 free = volume.isValid() ? volume.bytesAvailable() : -1;
-        if (free >= 0 && needed > free)
-            return Status::failure(
-                QStringLiteral("The diagram needs %1 MB for %2 on %3, but only "
-                               "%4 MB are free.")
-                    .arg(megabytes(needed), what, volume.rootPath(), megabytes(free)));
+        if (free >= 0 && needed > free) {
+            return Status::failure(m.text(Msg::mDiagramNoSpace)
+                                       .arg(megabytes(needed), volume.rootPath(), megabytes(free)));
+        }
         return Status::success();
     };
     if (shared)
-        return check(tileVolume, tileBytes + bitmapBytes,
-                     QStringLiteral("its tiles and the bitmap"));
-    if (Status status = check(tileVolume, tileBytes, QStringLiteral("its temporary tiles"));
-        !status)
+        return check(tileVolume, tileBytes + bitmapBytes);
+    if (Status status = check(tileVolume, tileBytes); !status)
         return status;
-    return check(bitmapVolume, bitmapBytes, QStringLiteral("the bitmap"));
+    return check(bitmapVolume, bitmapBytes);
 }
 
-Status checkSize(const TileGrid &grid) {
+Status checkSize(const MessageTable &m, const TileGrid &grid) {
     if (grid.columns == 0)
-        return Status::failure(QStringLiteral("The chart area has no size to paint tiles with."));
+        return Status::failure(m.text(Msg::mDiagramNoArea));
     const std::int64_t bitmapBytes = BitmapFileSize(grid.imageWidth(), grid.imageHeight());
     if (bitmapBytes > std::numeric_limits<std::uint32_t>::max())
-        return Status::failure(QStringLiteral("The diagram would be %1 x %2 pixels, %3 MB; a BMP "
-                                              "file holds at most 4096 MB. Zoom out and try again.")
+        return Status::failure(m.text(Msg::mDiagramTooLarge)
                                    .arg(grid.imageWidth())
                                    .arg(grid.imageHeight())
                                    .arg(megabytes(bitmapBytes)));
@@ -81,27 +77,27 @@ Status checkSize(const TileGrid &grid) {
 Status ExportDiagram(const Document &doc, ChartViewState &view, QSize chartArea,
                      const ScrollBars &bars, const SceneInputs &inputs, const QString &destination,
                      ProgressDisplay *progress) {
+    const MessageTable &m = doc.messages();
     const TileGrid grid = DiagramTileGrid(bars, chartArea);
-    if (Status status = checkSize(grid); !status)
+    if (Status status = checkSize(m, grid); !status)
         return status;
     // Past checkSize every tile position and image size fits in 32 bits.
     const auto width = std::int32_t(grid.imageWidth());
     const auto height = std::int32_t(grid.imageHeight());
-    if (Status status = checkDiskSpace(QDir::tempPath(), grid.tileFileSize(), destination,
+    if (Status status = checkDiskSpace(m, QDir::tempPath(), grid.tileFileSize(), destination,
                                        BitmapFileSize(width, height));
         !status)
         return status;
 
     QTemporaryFile tileFile(QDir::tempPath() + QStringLiteral("/kinvarro-diagram-XXXXXX.tiles"));
     if (!tileFile.open())
-        return Status::failure(
-            QStringLiteral("Cannot create a temporary tile file: %1").arg(tileFile.errorString()));
+        return Status::failure(m.text(Msg::mTileFileProblem).arg(tileFile.errorString()));
 
     const ViewOriginRestorer restorer(view);
     const ProgressHider hider(progress);
     const ExportGauge gauge{progress, bars.ScrollBarV.Min(), bars.ScrollBarV.Max()};
     if (progress)
-        progress->show(doc.messages().text(Msg::mCreatingDiagram), gauge.minimum, gauge.maximum);
+        progress->show(m.text(Msg::mCreatingDiagram), gauge.minimum, gauge.maximum);
 
     ChartCanvas canvas(chartArea);
     std::vector<char> rowBuffer;
@@ -114,21 +110,18 @@ Status ExportDiagram(const Document &doc, ChartViewState &view, QSize chartArea,
             view.ViewOriginX = -tileX;
             view.ViewOriginY = -tileY;
             PaintScene(canvas, doc, inputs);
-            if (Status status = AppendTile(tileFile, tileX, tileY, canvas.image(), rowBuffer);
-                !status)
-                return status;
+            if (!AppendTile(tileFile, tileX, tileY, canvas.image(), rowBuffer))
+                return Status::failure(m.text(Msg::mTileFileProblem).arg(tileFile.errorString()));
         }
     }
     if (!tileFile.flush())
-        return Status::failure(QStringLiteral("The temporary tile file cannot be written: %1")
-                                   .arg(tileFile.errorString()));
+        return Status::failure(m.text(Msg::mTileFileProblem).arg(tileFile.errorString()));
 
     // Runs are read from all over the file; unbuffered reads fetch just them.
     QFile tiles(tileFile.fileName());
     if (!tiles.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Status::failure(
-            QStringLiteral("The temporary tile file cannot be read: %1").arg(tiles.errorString()));
-    return WriteDiagramBitmap(tiles, destination, width, height, gauge);
+        return Status::failure(m.text(Msg::mTileFileProblem).arg(tiles.errorString()));
+    return WriteDiagramBitmap(tiles, destination, width, height, gauge, m);
 }
 
 }  // namespace kinvarro

@@ -37,8 +37,8 @@ TileGrid DiagramTileGrid(const ScrollBars &bars, QSize chartArea) {
     return grid;
 }
 
-Status AppendTile(QIODevice &tileFile, std::int32_t x, std::int32_t y, const QImage &tile,
-                  std::vector<char> &rowBuffer) {
+bool AppendTile(QIODevice &tileFile, std::int32_t x, std::int32_t y, const QImage &tile,
+                std::vector<char> &rowBuffer) {
     const int width = tile.width();
     const int height = tile.height();
     char header[kTileHeaderSize];
@@ -59,10 +59,7 @@ Status AppendTile(QIODevice &tileFile, std::int32_t x, std::int32_t y, const QIm
         written =
             tileFile.write(rowBuffer.data(), qint64(rowBuffer.size())) == qint64(rowBuffer.size());
     }
-    if (!written)
-        return Status::failure(QStringLiteral("The temporary tile file cannot be written: %1")
-                                   .arg(tileFile.errorString()));
-    return Status::success();
+    return written;
 }
 
 TileFileReader::TileFileReader(QIODevice &tileFile, std::int64_t imageWidth) : file_(tileFile) {

@@ -36,9 +36,10 @@ TileGrid DiagramTileGrid(const ScrollBars &bars, QSize chartArea);
 
 /// Appends one tile to the tile file: its header (x, y, width, height as
 /// int32 little-endian), then its pixels row by row as red, green, blue.
-/// `rowBuffer` is reused from tile to tile.
-Status AppendTile(QIODevice &tileFile, std::int32_t x, std::int32_t y, const QImage &tile,
-                  std::vector<char> &rowBuffer);
+/// `rowBuffer` is reused from tile to tile. Returns whether the tile was
+/// written; the file's error string says why not.
+bool AppendTile(QIODevice &tileFile, std::int32_t x, std::int32_t y, const QImage &tile,
+                std::vector<char> &rowBuffer);
 
 /// Reads pixel runs back out of a tile file written for an image `imageWidth`
 /// pixels wide, tile row by tile row, tiles left to right.

@@ -81,9 +81,60 @@ enum class Msg {
     mActGrid,
     mActBackground,
     mActResetSettings,
+    // The native reader's and writer's problems; a reader names where it stopped.
+    mFileTooLarge,
+    mFileEndsEarly,
+    mNegativeValue,
+    mTooManyElements,
+    mEmptyPicture,
+    mUnreadablePicture,
+    mBadMediaId,
+    mStoppedInHeader,
+    mStoppedInInfo,
+    mStoppedInPicture,
+    mStoppedAtElement,
+    mStoppedInMedia,
+    mZoomClamped,
+    mLinksRepaired,
+    mCannotStoreNegative,
+    mCannotStoreNul,
+    mCannotStoreSemicolon,
+    mInfoUnstorable,
+    mCannotStorePicture,
+    mSavingStoppedInHeader,
+    mSavingStoppedAtElement,
+    // The element and media commands' refusals.
+    mChartFull,
+    mWrongDestination,
+    mSpecifyDestination,
+    mUnableToCopy,
+    mCheckDestination,
+    mUnableToRemove,
+    mRemoveManually,
+    mMediaNotAdded,
+    mMediaListFull,
+    mMediaPathSemicolon,
+    mMediaPathUnstorable,
+    // Text the document cannot store, typed into an editor.
+    mUnstorableCharacters,
+    mReplaceWithNearest,
+    mReplaceOrRemove,
+    // Progress window captions and the about box's version line.
+    mPreparation,
+    mCreation,
+    mProgress,
+    mSavingDiagram,
+    mPlacing,
+    mReplacing,
+    mVersion,
+    // The diagram export's problems.
+    mDiagramNoArea,
+    mDiagramTooLarge,
+    mDiagramNoSpace,
+    mTileFileProblem,
 };
 
-inline constexpr int kMessageCount = int(Msg::mActResetSettings) + 1;
+inline constexpr int kMessageCount = int(Msg::mTileFileProblem) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
@@ -101,5 +152,10 @@ class MessageTable {
   private:
     std::array<QString, kMessageCount> texts_;
 };
+
+/// A file a command could not read or write: the message, the path in quotes
+/// and the system's reason.
+QString FileProblemText(const MessageTable &messages, Msg key, const QString &path,
+                        const QString &reason);
 
 }  // namespace kinvarro
