@@ -6,6 +6,7 @@
 #include "render/diagram_export.h"
 #include "render/scene.h"
 #include "render/scroll_bars.h"
+#include "render/vector_export.h"
 
 namespace kinvarro {
 namespace {
@@ -57,10 +58,24 @@ Status parseRenderOptions(const QStringList &args, bool withOrigin, RenderOption
     return Status::success();
 }
 
-Status convertToBitmap(Document &doc, const QString &out, const RenderOptions &options) {
+Status convertToPicture(Document &doc, const QString &out, PictureType type,
+                        const RenderOptions &options, ProgressDisplay *progress) {
     ScrollBars bars;
     UpdateScrollBars(doc, options.view, bars);
-    return ExportDiagram(doc, doc.view, options.view, bars, {}, out);
+    switch (type) {
+        case PictureType::Bmp:
+            return ExportDiagram(doc, doc.view, options.view, bars, {}, out, progress);
+        case PictureType::Png:
+            return ExportDiagram(doc, doc.view, options.view, bars, {}, out, progress,
+                                 DiagramFormat::Png);
+        case PictureType::Pdf:
+            return ExportVector(doc, doc.view, options.view, bars, out, VectorFormat::Pdf,
+                                progress);
+        case PictureType::Svg:
+            return ExportVector(doc, doc.view, options.view, bars, out, VectorFormat::Svg,
+                                progress);
+    }
+    return Status::failure(QStringLiteral("Unknown picture type."));
 }
 
 Status renderScene(Document &doc, const QString &out, const RenderOptions &options) {
