@@ -1,0 +1,71 @@
+#include "ui/chart_export_menu.h"
+
+#include <QAction>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "render/diagram_export.h"
+#include "render/print_chart.h"
+#include "render/vector_export.h"
+#include "ui/main_window.h"
+#include "ui/print_dialog.h"
+#include "ui/progress_window.h"
+
+namespace kinvarro {
+
+ChartExportMenu::ChartExportMenu(TForm1 &form, Prompts &prompts)
+    : QObject(&form),
+      form_(form),
+      prompts_(prompts),
+      commands_(
+          form.session(), prompts,
+          [this](const QString &path, ChartFileType type) { return exportChart(path, type); }),
+      printWindow_(new TfPrint(&form)) {
+    const std::pair<const char *, ChartFileType> items[] = {{"NExportPdf", ChartFileType::Pdf},
+                                                            {"NExportSvg", ChartFileType::Svg},
+                                                            {"NExportPng", ChartFileType::Png}};
+    for (const auto &[name, type] : items) {
+        if (QAction *item = form.menus().item(name))
+            connect(item, &QAction::triggered, this, [this, type] { commands_.exportChart(type); });
+    }
+    if (QAction *item = form.menus().item("NPrint"))
+        connect(item, &QAction::triggered, this, &ChartExportMenu::NPrintClick);
+}
+
+Status ChartExportMenu::exportChart(const QString &path, ChartFileType type) {
+    DocumentSession &session = form_.session();
+    TForm10 *progress = &form_.progressWindow();
+    Status status = Status::success();
+    if (type == ChartFileType::Png) {
+        status = ExportDiagram(session.doc(), session.view(), form_.chartAreaSize(),
+                               form_.scrollBars(), {}, path, progress, DiagramFormat::Png);
+    } else {
+        status = ExportVector(
+            session.doc(), session.view(), form_.chartAreaSize(), form_.scrollBars(), path,
+            type == ChartFileType::Pdf ? VectorFormat::Pdf : VectorFormat::Svg, progress);
+    }
+    form_.RequestRedraw();
+    return status;
+}
+
+void ChartExportMenu::NPrintClick() {
+    const std::optional<PrintOptions> options = printWindow_->askOptions();
+    if (!options)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, &form_);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &options](QPrinter *target) { paintPages(*target, *options); });
+    preview.exec();
+    form_.RequestRedraw();
+}
+
+void ChartExportMenu::paintPages(QPrinter &printer, const PrintOptions &options) {
+    DocumentSession &session = form_.session();
+    if (Status st = PrintChart(session.doc(), session.view(), form_.chartAreaSize(),
+                               form_.scrollBars(), printer, options);
+        !st)
+        prompts_.tell(MessageIcon::Error, session.messages().text(Msg::mError), st.message());
+}
+
+}  // namespace kinvarro
