@@ -28,7 +28,8 @@ int usage() {
         "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
         "The view is the chart area painted at once (default 800x600); the origin\n"
         "is where the chart's point (0, 0) appears in it, in pixels. Pictures of\n"
-        "the whole chart cover the area the view scrolls over.\n",
+        "the whole chart cover the area the view scrolls over; BMP at the\n"
+        "chart's stored zoom, PNG, PDF and SVG at 100 %.\n",
         stderr);
     return 2;
 }

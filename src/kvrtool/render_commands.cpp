@@ -4,6 +4,7 @@
 
 #include "model/document.h"
 #include "render/diagram_export.h"
+#include "render/full_size_chart.h"
 #include "render/scene.h"
 #include "render/scroll_bars.h"
 #include "render/vector_export.h"
@@ -60,22 +61,18 @@ Status parseRenderOptions(const QStringList &args, bool withOrigin, RenderOption
 
 Status convertToPicture(Document &doc, const QString &out, PictureType type,
                         const RenderOptions &options, ProgressDisplay *progress) {
-    ScrollBars bars;
-    UpdateScrollBars(doc, options.view, bars);
-    switch (type) {
-        case PictureType::Bmp:
-            return ExportDiagram(doc, doc.view, options.view, bars, {}, out, progress);
-        case PictureType::Png:
-            return ExportDiagram(doc, doc.view, options.view, bars, {}, out, progress,
-                                 DiagramFormat::Png);
-        case PictureType::Pdf:
-            return ExportVector(doc, doc.view, options.view, bars, out, VectorFormat::Pdf,
-                                progress);
-        case PictureType::Svg:
-            return ExportVector(doc, doc.view, options.view, bars, out, VectorFormat::Svg,
-                                progress);
+    if (type == PictureType::Bmp) {
+        ScrollBars bars;
+        UpdateScrollBars(doc, options.view, bars);
+        return ExportDiagram(doc, doc.view, options.view, bars, {}, out, progress);
     }
-    return Status::failure(QStringLiteral("Unknown picture type."));
+    // The newer pictures are at 100 %, as the editor's export menu writes them.
+    FullSizeChart chart(doc, options.view);
+    if (type == PictureType::Png)
+        return ExportDiagram(chart.doc, chart.doc.view, options.view, chart.bars, {}, out, progress,
+                             DiagramFormat::Png);
+    return ExportVector(chart.doc, chart.doc.view, options.view, chart.bars, out,
+                        type == PictureType::Pdf ? VectorFormat::Pdf : VectorFormat::Svg, progress);
 }
 
 Status renderScene(Document &doc, const QString &out, const RenderOptions &options) {

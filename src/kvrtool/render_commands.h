@@ -27,8 +27,9 @@ class ProgressDisplay;
 /// The picture files the whole chart converts to.
 enum class PictureType { Bmp, Png, Pdf, Svg };
 
-/// Writes the whole chart of `doc` to `out`: a BMP or PNG diagram painted in
-/// tiles of the view's size, or a PDF or SVG of the same area.
+/// Writes the whole chart of `doc` to `out`: a BMP diagram at the document's
+/// scale or a PNG at 100 %, painted in tiles of the view's size, or a PDF or
+/// SVG of the PNG's area at 100 %.
 Status convertToPicture(Document &doc, const QString &out, PictureType type,
                         const RenderOptions &options, ProgressDisplay *progress = nullptr);
 

@@ -12,6 +12,7 @@
 
 #include "render/diagram_export.h"
 #include "render/diagram_tiles.h"
+#include "render/full_size_chart.h"
 #include "render/print_chart.h"
 #include "render/vector_export.h"
 #include "render_support.h"
@@ -173,4 +174,26 @@ TEST(ChartExport, PrintingPutsEachSheetOfTheLayoutOnAPage) {
         EXPECT_EQ(std::size_t(pages), sheets);
         EXPECT_EQ(sheets > 1, options.mode == PrintMode::Poster);
     }
+}
+
+TEST(ChartExport, PicturesAreAtFullSizeWhateverTheZoomAndTheDocumentStaysAsItIs) {
+    Exported e;
+    FullSizeChart atFull(e.doc, e.area);
+    e.doc.settings.scale = 0.5f;
+    e.doc.view.ViewOriginX = -40;
+    FullSizeChart fromZoomed(e.doc, e.area);
+    EXPECT_EQ(e.doc.settings.scale, 0.5f);
+    EXPECT_EQ(fromZoomed.doc.settings.scale, 1.0f);
+    EXPECT_TRUE(fromZoomed.doc.NodeTable.selected(3));
+    EXPECT_EQ(fromZoomed.bars.ScrollBarH.Min(), atFull.bars.ScrollBarH.Min());
+    EXPECT_EQ(fromZoomed.bars.ScrollBarH.Max(), atFull.bars.ScrollBarH.Max());
+    EXPECT_EQ(fromZoomed.bars.ScrollBarV.Max(), atFull.bars.ScrollBarV.Max());
+
+    const QString zoomed = e.path("zoomed.png");
+    const QString full = e.path("full.png");
+    ASSERT_TRUE(ExportDiagram(fromZoomed.doc, fromZoomed.doc.view, e.area, fromZoomed.bars, {},
+                              zoomed, nullptr, DiagramFormat::Png));
+    ASSERT_TRUE(ExportDiagram(atFull.doc, atFull.doc.view, e.area, atFull.bars, {}, full, nullptr,
+                              DiagramFormat::Png));
+    EXPECT_EQ(QImage(zoomed), QImage(full));
 }

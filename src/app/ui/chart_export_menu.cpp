@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "render/diagram_export.h"
+#include "render/full_size_chart.h"
 #include "render/print_chart.h"
 #include "render/vector_export.h"
 #include "ui/main_window.h"
@@ -33,19 +34,15 @@ ChartExportMenu::ChartExportMenu(TForm1 &form, Prompts &prompts)
 }
 
 Status ChartExportMenu::exportChart(const QString &path, ChartFileType type) {
-    DocumentSession &session = form_.session();
+    // Pictures are at 100 % whatever the zoom on screen.
+    FullSizeChart chart(form_.session().doc(), form_.chartAreaSize());
     TForm10 *progress = &form_.progressWindow();
-    Status status = Status::success();
-    if (type == ChartFileType::Png) {
-        status = ExportDiagram(session.doc(), session.view(), form_.chartAreaSize(),
-                               form_.scrollBars(), {}, path, progress, DiagramFormat::Png);
-    } else {
-        status = ExportVector(
-            session.doc(), session.view(), form_.chartAreaSize(), form_.scrollBars(), path,
-            type == ChartFileType::Pdf ? VectorFormat::Pdf : VectorFormat::Svg, progress);
-    }
-    form_.RequestRedraw();
-    return status;
+    if (type == ChartFileType::Png)
+        return ExportDiagram(chart.doc, chart.doc.view, form_.chartAreaSize(), chart.bars, {}, path,
+                             progress, DiagramFormat::Png);
+    return ExportVector(chart.doc, chart.doc.view, form_.chartAreaSize(), chart.bars, path,
+                        type == ChartFileType::Pdf ? VectorFormat::Pdf : VectorFormat::Svg,
+                        progress);
 }
 
 void ChartExportMenu::NPrintClick() {
@@ -57,15 +54,15 @@ void ChartExportMenu::NPrintClick() {
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &options](QPrinter *target) { paintPages(*target, *options); });
     preview.exec();
-    form_.RequestRedraw();
 }
 
 void ChartExportMenu::paintPages(QPrinter &printer, const PrintOptions &options) {
-    DocumentSession &session = form_.session();
-    if (Status st = PrintChart(session.doc(), session.view(), form_.chartAreaSize(),
-                               form_.scrollBars(), printer, options);
+    // The poster's scale counts from the chart at 100 %, not from the zoom.
+    FullSizeChart chart(form_.session().doc(), form_.chartAreaSize());
+    if (Status st = PrintChart(chart.doc, chart.doc.view, form_.chartAreaSize(), chart.bars,
+                               printer, options);
         !st)
-        prompts_.tell(MessageIcon::Error, session.messages().text(Msg::mError), st.message());
+        prompts_.tell(MessageIcon::Error, chart.doc.messages().text(Msg::mError), st.message());
 }
 
 }  // namespace kinvarro
