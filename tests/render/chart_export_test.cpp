@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <cmath>
 #include <vector>
 
 #include "render/diagram_export.h"
@@ -111,22 +112,32 @@ TEST(ChartExport, TheSvgParsesAndHasOneBoxPerPerson) {
 }
 
 TEST(ChartExport, ThePdfPageHasTheChartsSizeAndTheViewComesBack) {
-    Exported e;
-    e.doc.view.ViewOriginX = -33;
-    e.doc.view.ViewOriginY = 17;
-    const QString pdf = e.path("chart.pdf");
-    ASSERT_TRUE(ExportVector(e.doc, e.doc.view, e.area, e.bars, pdf, VectorFormat::Pdf));
-    EXPECT_EQ(e.doc.view.ViewOriginX, -33);
-    EXPECT_EQ(e.doc.view.ViewOriginY, 17);
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromLatin1(file.readAll());
-    const TileGrid grid = DiagramTileGrid(e.bars, e.area);
-    const QRegularExpressionMatch box =
-        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(text);
-    ASSERT_TRUE(box.hasMatch());
-    EXPECT_DOUBLE_EQ(box.captured(1).toDouble(), double(grid.imageWidth()));
-    EXPECT_DOUBLE_EQ(box.captured(2).toDouble(), double(grid.imageHeight()));
+    // The second chart is wider than a PDF page may be: its page is scaled down.
+    for (const bool wide : {false, true}) {
+        Exported e;
+        if (wide) {
+            addPerson(e.doc, 30000, 0, -1, -1, "Far");
+            UpdateScrollBars(e.doc, e.area, e.bars);
+        }
+        e.doc.view.ViewOriginX = -33;
+        e.doc.view.ViewOriginY = 17;
+        const QString pdf = e.path("chart.pdf");
+        ASSERT_TRUE(ExportVector(e.doc, e.doc.view, e.area, e.bars, pdf, VectorFormat::Pdf));
+        EXPECT_EQ(e.doc.view.ViewOriginX, -33);
+        EXPECT_EQ(e.doc.view.ViewOriginY, 17);
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLatin1(file.readAll());
+        const TileGrid grid = DiagramTileGrid(e.bars, e.area);
+        const double scale = wide ? kPdfMaxPagePoints / double(grid.imageWidth()) : 1.0;
+        ASSERT_EQ(wide, grid.imageWidth() > kPdfMaxPagePoints);
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+                .match(text);
+        ASSERT_TRUE(box.hasMatch());
+        EXPECT_DOUBLE_EQ(box.captured(1).toDouble(), std::ceil(grid.imageWidth() * scale));
+        EXPECT_DOUBLE_EQ(box.captured(2).toDouble(), std::ceil(grid.imageHeight() * scale));
+    }
 }
 
 TEST(ChartExport, PdfPagesShrinkOnlyPastTheFormatsLimit) {
