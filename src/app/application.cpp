@@ -14,6 +14,7 @@
 #include "hints/statistic_box.h"
 #include "settings/language_files.h"
 #include "ui/about_box.h"
+#include "ui/chart_export_menu.h"
 #include "ui/chart_input.h"
 #include "ui/colour_dialog.h"
 #include "ui/file_type_registration.h"
@@ -21,6 +22,7 @@
 #include "ui/interval_dialog.h"
 #include "ui/language_dialog.h"
 #include "ui/main_window.h"
+#include "ui/print_dialog.h"
 #include "ui/progress_window.h"
 #include "ui/translate_form.h"
 #include "ui/zoom_window.h"
@@ -113,7 +115,8 @@ std::vector<QWidget *> KinvarroApplication::windows() {
                                &prompts_->colourDialog(),
                                &prompts_->fontDialog(),
                                &main_->chartInput().zoomWindow(),
-                               &main_->progressWindow()};
+                               &main_->progressWindow(),
+                               &main_->exportMenu().printWindow()};
     for (QWidget *editor : main_->editors().windows())
         all.push_back(editor);
     return all;

@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
+#include <optional>
 
 #include "document_json.h"
 #include "model/document.h"
@@ -11,6 +12,7 @@
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
 #include "render_commands.h"
+#include "stderr_progress.h"
 
 using namespace kinvarro;
 
@@ -20,12 +22,14 @@ int usage() {
     std::fputs(
         "usage: kvrtool info FILE.kvr|FILE.ged\n"
         "       kvrtool convert IN.kvr|IN.ged OUT.kvr\n"
-        "       kvrtool convert IN.kvr OUT.bmp [--view WxH]\n"
+        "       kvrtool convert IN.kvr OUT.bmp|OUT.png|OUT.pdf|OUT.svg [--view WxH]\n"
         "       kvrtool convert IN.kvr OUT.htm\n"
         "       kvrtool convert IN.kvr|IN.ged OUT.ged [--utf8]\n"
         "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
         "The view is the chart area painted at once (default 800x600); the origin\n"
-        "is where the chart's point (0, 0) appears in it, in pixels.\n",
+        "is where the chart's point (0, 0) appears in it, in pixels. Pictures of\n"
+        "the whole chart cover the area the view scrolls over; BMP at the\n"
+        "chart's stored zoom, PNG, PDF and SVG at 100 %.\n",
         stderr);
     return 2;
 }
@@ -37,6 +41,19 @@ int fail(const QString &message) {
 
 QString extensionOf(const QString &path) {
     return path.right(4).toUpper();
+}
+
+std::optional<PictureType> pictureType(const QString &path) {
+    const QString extension = extensionOf(path);
+    if (extension == QLatin1String(".BMP"))
+        return PictureType::Bmp;
+    if (extension == QLatin1String(".PNG"))
+        return PictureType::Png;
+    if (extension == QLatin1String(".PDF"))
+        return PictureType::Pdf;
+    if (extension == QLatin1String(".SVG"))
+        return PictureType::Svg;
+    return std::nullopt;
 }
 
 // A GEDCOM file is imported as the editor would; its messages go to stderr.
@@ -82,17 +99,18 @@ int convert(const QString &in, const QString &out, const QStringList &options) {
             return fail(st.message());
         return 0;
     }
-    const bool bitmap = extensionOf(out) == QLatin1String(".BMP");
+    const std::optional<PictureType> picture = pictureType(out);
     RenderOptions renderOptions;
-    if (!bitmap && !options.isEmpty())
+    if (!picture && !options.isEmpty())
         return usage();
     if (Status st = parseRenderOptions(options, false, renderOptions); !st)
         return fail(st.message());
     Document doc;
     if (Status st = load(in, doc); !st)
         return fail(st.message());
-    if (bitmap) {
-        if (Status st = convertToBitmap(doc, out, renderOptions); !st)
+    if (picture) {
+        StderrProgress progress;
+        if (Status st = convertToPicture(doc, out, *picture, renderOptions, &progress); !st)
             return fail(st.message());
         return 0;
     }

@@ -4,8 +4,10 @@
 
 #include "model/document.h"
 #include "render/diagram_export.h"
+#include "render/full_size_chart.h"
 #include "render/scene.h"
 #include "render/scroll_bars.h"
+#include "render/vector_export.h"
 
 namespace kinvarro {
 namespace {
@@ -57,10 +59,20 @@ Status parseRenderOptions(const QStringList &args, bool withOrigin, RenderOption
     return Status::success();
 }
 
-Status convertToBitmap(Document &doc, const QString &out, const RenderOptions &options) {
-    ScrollBars bars;
-    UpdateScrollBars(doc, options.view, bars);
-    return ExportDiagram(doc, doc.view, options.view, bars, {}, out);
+Status convertToPicture(Document &doc, const QString &out, PictureType type,
+                        const RenderOptions &options, ProgressDisplay *progress) {
+    if (type == PictureType::Bmp) {
+        ScrollBars bars;
+        UpdateScrollBars(doc, options.view, bars);
+        return ExportDiagram(doc, doc.view, options.view, bars, {}, out, progress);
+    }
+    // The newer pictures are at 100 %, as the editor's export menu writes them.
+    FullSizeChart chart(doc, options.view);
+    if (type == PictureType::Png)
+        return ExportDiagram(chart.doc, chart.doc.view, options.view, chart.bars, {}, out, progress,
+                             DiagramFormat::Png);
+    return ExportVector(chart.doc, chart.doc.view, options.view, chart.bars, out,
+                        type == PictureType::Pdf ? VectorFormat::Pdf : VectorFormat::Svg, progress);
 }
 
 Status renderScene(Document &doc, const QString &out, const RenderOptions &options) {

@@ -22,9 +22,16 @@ struct RenderOptions {
 /// Reads "--view WxH" and, when `withOrigin`, "--origin X,Y" from `args`.
 Status parseRenderOptions(const QStringList &args, bool withOrigin, RenderOptions &options);
 
-/// Writes the whole chart of `doc` to `out` as a BMP diagram painted in
-/// tiles of the view's size.
-Status convertToBitmap(Document &doc, const QString &out, const RenderOptions &options);
+class ProgressDisplay;
+
+/// The picture files the whole chart converts to.
+enum class PictureType { Bmp, Png, Pdf, Svg };
+
+/// Writes the whole chart of `doc` to `out`: a BMP diagram at the document's
+/// scale or a PNG at 100 %, painted in tiles of the view's size, or a PDF or
+/// SVG of the PNG's area at 100 %.
+Status convertToPicture(Document &doc, const QString &out, PictureType type,
+                        const RenderOptions &options, ProgressDisplay *progress = nullptr);
 
 /// Paints the scene the view shows at the options' origin into a PNG file.
 Status renderScene(Document &doc, const QString &out, const RenderOptions &options);

@@ -183,3 +183,22 @@ TEST(Kvrtool, ImportsGedcomAndReportsWhatChangedOnStderr) {
     EXPECT_EQ(kvrtool({QStringLiteral("info"), dir.filePath(QStringLiteral("none.ged"))}).exitCode,
               1);
 }
+
+TEST(Kvrtool, ConvertWritesTheWholeChartAsAPicture) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sample.kvr");
+    ASSERT_TRUE(WriteDocument(path, sampleDocument()).ok());
+    const struct {
+        const char *name;
+        QByteArray start;
+    } cases[] = {{"chart.png", "\x89PNG\r\n"}, {"chart.pdf", "%PDF-"}, {"chart.svg", "<?xml"}};
+    for (const auto &c : cases) {
+        const QString out = dir.filePath(c.name);
+        const ToolRun run = kvrtool({"convert", path, out, "--view", "120x90"});
+        ASSERT_EQ(run.exitCode, 0) << c.name << ": " << run.err.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name;
+        EXPECT_TRUE(file.readAll().startsWith(c.start)) << c.name;
+    }
+    EXPECT_EQ(kvrtool({"convert", path, dir.filePath("x.pdf"), "--origin", "1,1"}).exitCode, 1);
+}

@@ -141,6 +141,11 @@ MainMenus buildMainMenus(QMenuBar *bar, QWidget *window) {
     m.N4 = b.item(file, "N4", "Открыть", QKeySequence(Qt::CTRL | Qt::Key_O));
     m.N2 = b.item(file, "N2", "Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S));
     m.N3 = b.item(file, "N3", "Сохранить как..");
+    QMenu *exports = b.submenu(file, "NExport", "Экспорт");
+    b.item(exports, "NExportPdf", "PDF..");
+    b.item(exports, "NExportSvg", "SVG..");
+    b.item(exports, "NExportPng", "PNG..");
+    b.item(file, "NPrint", "Печать..", QKeySequence(Qt::CTRL | Qt::Key_P));
     m.NPlaceHolders = b.submenu(file, "NPlaceHolders", "Ранее открытые...");
     for (int i = 0; i < 5; ++i) {
         const QByteArray name = "PlaceHolder" + QByteArray::number(i + 1);

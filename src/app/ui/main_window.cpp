@@ -17,6 +17,7 @@
 #include "render/scene.h"
 #include "settings/machine_store.h"
 #include "ui/chart_area.h"
+#include "ui/chart_export_menu.h"
 #include "ui/chart_input.h"
 #include "ui/file_dialog_filter.h"
 #include "ui/progress_window.h"
@@ -74,6 +75,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     files_.recentFiles().load(QStringList(history.begin(), history.end()));
     showRecentFiles(files_.recentFiles().entries());
     wireFileMenu();
+    exports_ = new ChartExportMenu(*this, prompts);
     wireEditors(prompts);
     new SettingsMenu(*this, prompts);
     // A step undone while the colouring walks the table would move elements under it.

@@ -20,6 +20,7 @@ class QScrollBar;
 namespace kinvarro {
 
 class ChartArea;
+class ChartExportMenu;
 class ChartInput;
 class ElementEditors;
 class MachineStore;
@@ -61,6 +62,8 @@ class TForm1 : public QMainWindow {
     /// Locked while the descriptions are being coloured.
     TableGuard &tableGuard() { return tableGuard_; }
     ColouringCommand &colouring() { return colouring_; }
+    /// The "Экспорт" submenu and printing.
+    ChartExportMenu &exportMenu() { return *exports_; }
 
     /// Shows `title` with a "*" after it while the document has unsaved changes.
     void showTitle(const QString &title);
@@ -126,6 +129,7 @@ class TForm1 : public QMainWindow {
     TForm10 *progress_ = nullptr;
     ChartInput *input_ = nullptr;
     ElementEditors *editors_ = nullptr;
+    ChartExportMenu *exports_ = nullptr;
     FileDialogFilter *openDialog_ = nullptr;
     FileDialogFilter *saveDialog_ = nullptr;
     bool mirroring_ = false;

@@ -11,14 +11,6 @@
 namespace kinvarro {
 namespace {
 
-// On-off lengths of the patterned pens, continued from segment to segment.
-struct DashPattern {
-    int on;
-    int off;
-};
-constexpr DashPattern kDotted{3, 3};
-constexpr DashPattern kDashed{18, 6};
-
 // Qt's raster engine works in fixed point and cuts paths beyond 2^23 pixels.
 constexpr double kQtExactRange = double(1 << 22);
 
@@ -55,174 +47,143 @@ bool clipSegment(QLineF &line, double left, double top, double right, double bot
 }  // namespace
 
 CanvasPainter::CanvasPainter(ChartCanvas &canvas)
-    : painter_(&canvas.image()),
+    : ChartPainter(canvas.width(), canvas.height()),
+      painter_(&canvas.image()),
       bits_(reinterpret_cast<QRgb *>(canvas.image().bits())),
       pixelsPerLine_(canvas.image().bytesPerLine() / qsizetype(sizeof(QRgb))),
-      width_(canvas.width()),
-      height_(canvas.height()),
-      ratio_(canvas.devicePixelRatio()),
-      advances_(AdvanceTable::of(font_)) {
-    painter_.setFont(advances_->font());
+      ratio_(canvas.devicePixelRatio()) {
+    painter_.setFont(advances().font());
 }
 
 CanvasPainter::~CanvasPainter() = default;
 
-void CanvasPainter::setFont(const tmyfont &font) {
-    const bool sameFace =
-        font.name == font_.name && font.size == font_.size && font.style == font_.style;
-    font_ = font;
-    if (sameFace)
-        return;
-    advances_ = AdvanceTable::of(font_);
-    painter_.setFont(advances_->font());
-}
-
-MeasuredText CanvasPainter::measureLines(std::string_view text) const {
-    return MeasureLines(text, *advances_);
-}
-
-QSize CanvasPainter::textExtent(const QString &line) const {
-    return QSize(advances_->metrics().horizontalAdvance(line), advances_->lineHeight());
+void CanvasPainter::fontChanged() {
+    painter_.setFont(advances().font());
 }
 
 void CanvasPainter::textOut(Coord x, Coord y, const QString &line) {
-    const int lineWidth = advances_->metrics().horizontalAdvance(line);
+    const int lineWidth = advances().metrics().horizontalAdvance(line);
     if (prepareText(x, y, lineWidth))
-        painter_.drawText(QPointF(double(x), double(y + advances_->ascent())), line);
+        painter_.drawText(QPointF(double(x), double(y + advances().ascent())), line);
 }
 
 void CanvasPainter::textOut(Coord x, Coord y, std::string_view line, int lineWidth) {
     if (!prepareText(x, y, lineWidth))
         return;
-    const QPointF baseline(double(x), double(y + advances_->ascent()));
+    const QPointF baseline(double(x), double(y + advances().ascent()));
     if (!drawFromTable(baseline, line))
         painter_.drawText(baseline, fromCp1251(line));
 }
 
 bool CanvasPainter::prepareText(Coord x, Coord y, int lineWidth) {
-    const int lineHeight = advances_->lineHeight();
-    if (textBackground_)
-        fillRect(x, y, x + lineWidth, y + lineHeight, *textBackground_);
+    const int lineHeight = advances().lineHeight();
+    if (textBackground())
+        fillRect(x, y, x + lineWidth, y + lineHeight, *textBackground());
     // Glyphs may overhang their cell a little; a line height of margin is ample.
-    if (x >= width_ || y >= height_ || x + lineWidth + lineHeight <= 0 || y + 2 * lineHeight <= 0)
+    if (x >= width() || y >= height() || x + lineWidth + lineHeight <= 0 || y + 2 * lineHeight <= 0)
         return false;
-    applyQtPen(QPen(QColor(toQRgb(font_.color))));
+    applyQtPen(QPen(QColor(toQRgb(font().color))));
     return true;
 }
 
 bool CanvasPainter::drawFromTable(QPointF baseline, std::string_view line) {
     // Decorations are left to the text layout, which draws them.
-    if (font_.style & kStyleUnderline)
+    if (font().style & kStyleUnderline)
         return false;
     glyphs_.clear();
     glyphPositions_.clear();
     std::int64_t at = 0;
     for (const char c : line) {
         const auto byte = static_cast<unsigned char>(c);
-        const quint32 glyph = advances_->glyph(byte);
+        const quint32 glyph = advances().glyph(byte);
         if (glyph == 0)
             return false;
         glyphs_.append(glyph);
         glyphPositions_.append(QPointF(double(at), 0.0));
-        at += advances_->advance(byte);
+        at += advances().advance(byte);
     }
     if (glyphs_.isEmpty())
         return true;
     QGlyphRun run;
-    run.setRawFont(advances_->rawFont());
+    run.setRawFont(advances().rawFont());
     run.setGlyphIndexes(glyphs_);
     run.setPositions(glyphPositions_);
     painter_.drawGlyphRun(baseline, run);
     return true;
 }
 
-void CanvasPainter::moveTo(Coord x, Coord y) {
-    penX_ = x;
-    penY_ = y;
-    patternPhase_ = 0;
-}
-
-void CanvasPainter::lineTo(Coord x, Coord y) {
-    if (penStyle_ == PenStyle::Solid && penWidth_ > 1) {
+void CanvasPainter::strokeTo(Coord x, Coord y) {
+    if (penStyle() == PenStyle::Solid && penWidth() > 1) {
         wideLineTo(x, y);
     } else {
         thinLineTo(x, y);
     }
-    penX_ = x;
-    penY_ = y;
 }
 
 void CanvasPainter::thinLineTo(Coord x, Coord y) {
-    const QRgb color = toQRgb(penColor_);
-    if (penStyle_ == PenStyle::Solid) {
-        WalkThinLine(penX_, penY_, x, y, width_, height_,
+    const QRgb color = toQRgb(penColor());
+    if (penStyle() == PenStyle::Solid) {
+        WalkThinLine(penX(), penY(), x, y, width(), height(),
                      [&](Coord px, Coord py, std::int64_t) { plot(px, py, color); });
         return;
     }
-    const DashPattern pattern = penStyle_ == PenStyle::Dotted ? kDotted : kDashed;
+    const DashPattern pattern = penStyle() == PenStyle::Dotted ? kDotted : kDashed;
     const std::int64_t period = pattern.on + pattern.off;
-    const bool fillGaps = penGapColor_.has_value();
-    const QRgb gap = toQRgb(penGapColor_.value_or(0));
-    const std::int64_t phase = patternPhase_;
-    WalkThinLine(penX_, penY_, x, y, width_, height_, [&](Coord px, Coord py, std::int64_t step) {
-        if ((phase + step) % period < pattern.on) {
-            plot(px, py, color);
-        } else if (fillGaps) {
-            plot(px, py, gap);
-        }
-    });
-    patternPhase_ = (phase + std::max(std::abs(x - penX_), std::abs(y - penY_))) % period;
+    const bool fillGaps = penGapColor().has_value();
+    const QRgb gap = toQRgb(penGapColor().value_or(0));
+    const std::int64_t phase = patternPhase();
+    WalkThinLine(penX(), penY(), x, y, width(), height(),
+                 [&](Coord px, Coord py, std::int64_t step) {
+                     if ((phase + step) % period < pattern.on) {
+                         plot(px, py, color);
+                     } else if (fillGaps) {
+                         plot(px, py, gap);
+                     }
+                 });
 }
 
 void CanvasPainter::wideLineTo(Coord x, Coord y) {
-    if (x == penX_ && y == penY_)
+    if (x == penX() && y == penY())
         return;
-    const QLineF line{double(penX_), double(penY_), double(x), double(y)};
+    const QLineF line{double(penX()), double(penY()), double(x), double(y)};
     // Beyond a pen width outside the canvas nothing of the stroke shows.
     QLineF visible = line;
-    const double margin = penWidth_;
-    if (!clipSegment(visible, -margin, -margin, width_ + margin, height_ + margin))
+    const double margin = penWidth();
+    if (!clipSegment(visible, -margin, -margin, width() + margin, height() + margin))
         return;
     // Cutting a line moves its pixels by rounding, so it is handed to Qt whole
     // unless it reaches past the coordinates Qt's rasteriser takes exactly.
     const bool withinQtRange = std::max({std::abs(line.x1()), std::abs(line.y1()),
                                          std::abs(line.x2()), std::abs(line.y2())}) < kQtExactRange;
     applyQtPen(
-        QPen(QColor(toQRgb(penColor_)), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPen(QColor(toQRgb(penColor())), penWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter_.drawLine(withinQtRange ? line : visible);
 }
 
 void CanvasPainter::rectangle(Coord left, Coord top, Coord right, Coord bottom) {
     if (right <= left || bottom <= top)
         return;
-    fillRect(left, top, right, bottom, brushColor_);
-    if (penStyle_ != PenStyle::Solid) {
-        const Coord x = penX_;
-        const Coord y = penY_;
-        moveTo(left, top);
-        lineTo(right - 1, top);
-        lineTo(right - 1, bottom - 1);
-        lineTo(left, bottom - 1);
-        lineTo(left, top);
-        moveTo(x, y);
+    fillRect(left, top, right, bottom, brushColor());
+    if (penStyle() != PenStyle::Solid) {
+        patternedFrame(left, top, right, bottom);
         return;
     }
-    const Coord before = penWidth_ / 2;
+    const Coord before = penWidth() / 2;
     const Coord outerLeft = left - before;
     const Coord outerTop = top - before;
-    const Coord outerRight = right - 1 - before + penWidth_;
-    const Coord outerBottom = bottom - 1 - before + penWidth_;
-    fillRect(outerLeft, outerTop, outerRight, outerTop + penWidth_, penColor_);
-    fillRect(outerLeft, outerBottom - penWidth_, outerRight, outerBottom, penColor_);
-    fillRect(outerLeft, outerTop, outerLeft + penWidth_, outerBottom, penColor_);
-    fillRect(outerRight - penWidth_, outerTop, outerRight, outerBottom, penColor_);
+    const Coord outerRight = right - 1 - before + penWidth();
+    const Coord outerBottom = bottom - 1 - before + penWidth();
+    fillRect(outerLeft, outerTop, outerRight, outerTop + penWidth(), penColor());
+    fillRect(outerLeft, outerBottom - penWidth(), outerRight, outerBottom, penColor());
+    fillRect(outerLeft, outerTop, outerLeft + penWidth(), outerBottom, penColor());
+    fillRect(outerRight - penWidth(), outerTop, outerRight, outerBottom, penColor());
 }
 
 void CanvasPainter::fillRect(Coord left, Coord top, Coord right, Coord bottom, TColor color) {
     left = std::max<Coord>(left, 0);
     top = std::max<Coord>(top, 0);
-    right = std::min<Coord>(right, width_);
-    bottom = std::min<Coord>(bottom, height_);
+    right = std::min<Coord>(right, width());
+    bottom = std::min<Coord>(bottom, height());
     if (left >= right || top >= bottom)
         return;
     const QRgb rgb = toQRgb(color);
@@ -245,11 +206,11 @@ void CanvasPainter::plot(Coord x, Coord y, QRgb color) {
 }
 
 void CanvasPainter::drawTiledImage(const QImage &image) {
-    painter_.fillRect(QRect(0, 0, width_, height_), QBrush(image));
+    painter_.fillRect(QRect(0, 0, width(), height()), QBrush(image));
 }
 
 void CanvasPainter::drawStretchedImage(const QImage &image) {
-    painter_.drawImage(QRect(0, 0, width_, height_), image);
+    painter_.drawImage(QRect(0, 0, width(), height()), image);
 }
 
 void CanvasPainter::drawImageAtOrigin(const QImage &image) {

@@ -37,7 +37,7 @@ std::int64_t centreY(const ElementTable &table, int i) {
 
 // Pen of a line of importance k: base 1, or ToScreen(2), ToScreen(3) for the
 // wider line widths, times k; 0 is a dotted hairline.
-void setLinePen(CanvasPainter &canvas, const Document &doc, std::uint8_t importance) {
+void setLinePen(ChartPainter &canvas, const Document &doc, std::uint8_t importance) {
     const ViewMapping view(doc);
     const int lineWidth = doc.settings.lineWidth;
     const std::int64_t base = lineWidth == 2 || lineWidth == 3 ? view.S(lineWidth) : 1;
@@ -53,7 +53,7 @@ void setLinePen(CanvasPainter &canvas, const Document &doc, std::uint8_t importa
 }
 
 struct LineContext {
-    CanvasPainter &canvas;
+    ChartPainter &canvas;
     const Document &doc;
     const ViewMapping view;
     const int shift;  // 5 chart units for the shadow, 0 otherwise
@@ -66,7 +66,7 @@ void paintLine(const LineContext &ctx, ParentRole role, int child, int parent, b
                const ChildGroupLookup &groups) {
     const ElementTable &table = ctx.doc.NodeTable;
     const tnode &node = table[child];
-    CanvasPainter &canvas = ctx.canvas;
+    ChartPainter &canvas = ctx.canvas;
     setLinePen(canvas, ctx.doc,
                role == ParentRole::Mother ? node.motherImportance : node.fatherImportance);
     const ChildGroupRoute route = groups.route(role, child);
@@ -149,7 +149,7 @@ ChildGroupRoute ChildGroups::route(ParentRole role, int child) const {
     return routeFor(table_, child, parent, group.count, group.topY);
 }
 
-void PaintConnectionLines(CanvasPainter &canvas, const Document &doc, int child, PaintPass pass,
+void PaintConnectionLines(ChartPainter &canvas, const Document &doc, int child, PaintPass pass,
                           const ChildGroupLookup &groups) {
     if (doc.settings.lineWidth == 0)
         return;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/document.h"
-#include "render/canvas_painter.h"
+#include "render/chart_painter.h"
 #include "render/element_painter.h"
 
 namespace kinvarro {
@@ -60,7 +60,7 @@ class ChildGroups final : public ChildGroupLookup {
 
 /// Paints the lines from person `child` to its mother and to its father.
 /// Nothing is drawn when the document's line width is 0.
-void PaintConnectionLines(CanvasPainter &canvas, const Document &doc, int child, PaintPass pass,
+void PaintConnectionLines(ChartPainter &canvas, const Document &doc, int child, PaintPass pass,
                           const ChildGroupLookup &groups);
 
 }  // namespace kinvarro

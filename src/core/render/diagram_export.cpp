@@ -10,6 +10,7 @@
 #include "model/document.h"
 #include "render/chart_canvas.h"
 #include "render/diagram_bitmap.h"
+#include "render/diagram_png.h"
 #include "render/diagram_tiles.h"
 
 namespace kinvarro {
@@ -60,15 +61,21 @@ Status checkDiskSpace(const MessageTable &m, const QString &tileFolder, std::int
     return check(bitmapVolume, bitmapBytes);
 }
 
-Status checkSize(const MessageTable &m, const TileGrid &grid) {
+Status checkSize(const MessageTable &m, const TileGrid &grid, DiagramFormat format) {
     if (grid.columns == 0)
         return Status::failure(m.text(Msg::mDiagramNoArea));
     const std::int64_t bitmapBytes = BitmapFileSize(grid.imageWidth(), grid.imageHeight());
-    if (bitmapBytes > std::numeric_limits<std::uint32_t>::max())
+    if (format == DiagramFormat::Bmp && bitmapBytes > std::numeric_limits<std::uint32_t>::max())
         return Status::failure(m.text(Msg::mDiagramTooLarge)
                                    .arg(grid.imageWidth())
                                    .arg(grid.imageHeight())
                                    .arg(megabytes(bitmapBytes)));
+    const std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+    if (grid.imageWidth() > limit || grid.imageHeight() > limit)
+        return Status::failure(QStringLiteral("The diagram would be %1 x %2 pixels, more than a "
+                                              "picture file holds. Zoom out and try again.")
+                                   .arg(grid.imageWidth())
+                                   .arg(grid.imageHeight()));
     return Status::success();
 }
 
@@ -76,16 +83,19 @@ Status checkSize(const MessageTable &m, const TileGrid &grid) {
 
 Status ExportDiagram(const Document &doc, ChartViewState &view, QSize chartArea,
                      const ScrollBars &bars, const SceneInputs &inputs, const QString &destination,
-                     ProgressDisplay *progress) {
+                     ProgressDisplay *progress, DiagramFormat format) {
     const MessageTable &m = doc.messages();
     const TileGrid grid = DiagramTileGrid(bars, chartArea);
-    if (Status status = checkSize(m, grid); !status)
+    if (Status status = checkSize(m, grid, format); !status)
         return status;
     // Past checkSize every tile position and image size fits in 32 bits.
     const auto width = std::int32_t(grid.imageWidth());
     const auto height = std::int32_t(grid.imageHeight());
-    if (Status status = checkDiskSpace(m, QDir::tempPath(), grid.tileFileSize(), destination,
-                                       BitmapFileSize(width, height));
+    // A PNG's size is known only once it is compressed; its write reports a full disk.
+    const std::int64_t outputBytes =
+        format == DiagramFormat::Bmp ? BitmapFileSize(width, height) : 0;
+    if (Status status =
+            checkDiskSpace(m, QDir::tempPath(), grid.tileFileSize(), destination, outputBytes);
         !status)
         return status;
 
@@ -121,6 +131,8 @@ Status ExportDiagram(const Document &doc, ChartViewState &view, QSize chartArea,
     QFile tiles(tileFile.fileName());
     if (!tiles.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Status::failure(m.text(Msg::mTileFileProblem).arg(tiles.errorString()));
+    if (format == DiagramFormat::Png)
+        return WriteDiagramPng(tiles, destination, width, height, gauge);
     return WriteDiagramBitmap(tiles, destination, width, height, gauge, m);
 }
 

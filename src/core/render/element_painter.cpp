@@ -12,7 +12,7 @@ constexpr std::uint8_t kRecordStyleBits = kStyleBold | kStyleUnderline | kStyleI
 // Puts the canvas font back when an element with a font of its own is done.
 class OwnFontScope {
   public:
-    OwnFontScope(CanvasPainter &canvas, const tmyfont &own, float scale) : canvas_(canvas) {
+    OwnFontScope(ChartPainter &canvas, const tmyfont &own, float scale) : canvas_(canvas) {
         if (own.isSet()) {
             saved_ = FontToRecord(canvas);
             RecordToScaledFont(own, canvas, scale);
@@ -26,11 +26,11 @@ class OwnFontScope {
     OwnFontScope &operator=(const OwnFontScope &) = delete;
 
   private:
-    CanvasPainter &canvas_;
+    ChartPainter &canvas_;
     std::optional<tmyfont> saved_;
 };
 
-void paintPerson(CanvasPainter &canvas, const Document &doc, int index, PaintPass pass) {
+void paintPerson(ChartPainter &canvas, const Document &doc, int index, PaintPass pass) {
     const tnode &node = doc.NodeTable[index];
     const DocumentSettings &s = doc.settings;
     const ViewMapping view(doc);
@@ -73,7 +73,7 @@ void paintPerson(CanvasPainter &canvas, const Document &doc, int index, PaintPas
                       extent.width, text);
 }
 
-void paintHistoricalEvent(CanvasPainter &canvas, const Document &doc, int index) {
+void paintHistoricalEvent(ChartPainter &canvas, const Document &doc, int index) {
     const tnode &node = doc.NodeTable[index];
     const DocumentSettings &s = doc.settings;
     const ViewMapping view(doc);
@@ -120,19 +120,19 @@ void paintHistoricalEvent(CanvasPainter &canvas, const Document &doc, int index)
 
 }  // namespace
 
-tmyfont FontToRecord(const CanvasPainter &canvas) {
+tmyfont FontToRecord(const ChartPainter &canvas) {
     tmyfont record = canvas.font();
     record.style &= kRecordStyleBits;
     return record;
 }
 
-void RecordToFont(const tmyfont &record, CanvasPainter &canvas) {
+void RecordToFont(const tmyfont &record, ChartPainter &canvas) {
     tmyfont font = record;
     font.style &= kRecordStyleBits;
     canvas.setFont(font);
 }
 
-void RecordToScaledFont(const tmyfont &record, CanvasPainter &canvas, float scale) {
+void RecordToScaledFont(const tmyfont &record, ChartPainter &canvas, float scale) {
     tmyfont font = record;
     font.style &= kRecordStyleBits;
     font.size = ToScreen(record.size, scale);
@@ -145,12 +145,12 @@ int BorderWidth(const DocumentSettings &settings) {
     return settings.lineWidth == 2 || settings.lineWidth == 3 ? settings.lineWidth : 1;
 }
 
-void DrawCenteredLines(CanvasPainter &canvas, Coord left, Coord top, Coord boxWidth,
+void DrawCenteredLines(ChartPainter &canvas, Coord left, Coord top, Coord boxWidth,
                        std::string_view text) {
     DrawCenteredLines(canvas, left, top, boxWidth, canvas.measureLines(text));
 }
 
-void DrawCenteredLines(CanvasPainter &canvas, Coord left, Coord top, Coord boxWidth,
+void DrawCenteredLines(ChartPainter &canvas, Coord left, Coord top, Coord boxWidth,
                        const MeasuredText &text) {
     for (const MeasuredText::Line &line : text.lines) {
         canvas.textOut(left + (boxWidth - line.width) / 2, top, line.text, line.width);
@@ -158,7 +158,7 @@ void DrawCenteredLines(CanvasPainter &canvas, Coord left, Coord top, Coord boxWi
     }
 }
 
-void PaintElement(CanvasPainter &canvas, const Document &doc, int index, PaintPass pass) {
+void PaintElement(ChartPainter &canvas, const Document &doc, int index, PaintPass pass) {
     const tnode &node = doc.NodeTable[index];
     if (!node.isPerson() && !(node.isHistoricalEvent() && pass == PaintPass::Normal))
         return;

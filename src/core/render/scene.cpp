@@ -16,7 +16,7 @@ constexpr std::int32_t kGuideFontSize = 8;
 
 // The background belongs to the window: it neither scrolls nor zooms.
 // A picture mode without a picture shows the background colour.
-void paintBackground(CanvasPainter &canvas, const DocumentSettings &s) {
+void paintBackground(ChartPainter &canvas, const DocumentSettings &s) {
     const QImage &picture = s.backgroundPicture;
     const PictureMode mode = picture.isNull() ? PictureMode::None : s.pictureMode;
     switch (mode) {
@@ -39,7 +39,7 @@ void paintBackground(CanvasPainter &canvas, const DocumentSettings &s) {
 // Grid lines fall on the chart's multiples of the interval. `origin` is the
 // view origin along the axis across the lines, `extent` the canvas size along
 // it. An interval of 1 is no grid at any scale, as it is for the snapping.
-void paintGridLines(CanvasPainter &canvas, const ViewMapping &view, std::int32_t interval,
+void paintGridLines(ChartPainter &canvas, const ViewMapping &view, std::int32_t interval,
                     std::int32_t origin, int extent, bool horizontal) {
     if (interval <= 1 || view.S(interval) <= 1)
         return;
@@ -56,7 +56,7 @@ void paintGridLines(CanvasPainter &canvas, const ViewMapping &view, std::int32_t
     }
 }
 
-void paintGuides(CanvasPainter &canvas, const Document &doc, QPoint pointer) {
+void paintGuides(ChartPainter &canvas, const Document &doc, QPoint pointer) {
     const Coord x = pointer.x();
     const Coord y = pointer.y();
     canvas.setBrushColor(kWhite);
@@ -77,7 +77,7 @@ void paintGuides(CanvasPainter &canvas, const Document &doc, QPoint pointer) {
     canvas.textOut(x + 1, 1, QString::number(x - doc.view.ViewOriginX));
 }
 
-void paintRubberBand(CanvasPainter &canvas, const RubberBand &band) {
+void paintRubberBand(ChartPainter &canvas, const RubberBand &band) {
     canvas.setBrushColor(kWhite);
     canvas.setPenColor(kBlack);
     canvas.setPenStyle(PenStyle::Dashed);
@@ -101,6 +101,11 @@ std::unique_ptr<ChildGroupLookup> makeLookup(const ElementTable &table, ChildGro
 void PaintScene(ChartCanvas &surface, const Document &doc, const SceneInputs &inputs,
                 ChildGroupSearch search) {
     CanvasPainter canvas(surface);
+    PaintScene(canvas, doc, inputs, search);
+}
+
+void PaintScene(ChartPainter &canvas, const Document &doc, const SceneInputs &inputs,
+                ChildGroupSearch search) {
     const DocumentSettings &s = doc.settings;
     const ElementTable &table = doc.NodeTable;
     const ViewMapping view(doc);

@@ -6,6 +6,7 @@
 
 #include "model/document.h"
 #include "render/chart_canvas.h"
+#include "render/chart_painter.h"
 
 namespace kinvarro {
 
@@ -35,6 +36,9 @@ enum class ChildGroupSearch { GatherOnce, ScanPerLine };
 /// Paints the whole visible chart into `canvas`: background, shadows, grid,
 /// historical events, connection lines, element boxes, guides, rubber band.
 void PaintScene(ChartCanvas &canvas, const Document &doc, const SceneInputs &inputs = {},
+                ChildGroupSearch search = ChildGroupSearch::GatherOnce);
+/// As above, through any drawing backend, over its width and height.
+void PaintScene(ChartPainter &canvas, const Document &doc, const SceneInputs &inputs = {},
                 ChildGroupSearch search = ChildGroupSearch::GatherOnce);
 
 }  // namespace kinvarro

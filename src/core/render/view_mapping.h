@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "model/document.h"
-#include "render/canvas_painter.h"
+#include "render/chart_painter.h"
 #include "render/view_geometry.h"
 
 namespace kinvarro {

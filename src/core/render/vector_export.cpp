@@ -1,0 +1,113 @@
+#include "render/vector_export.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "common/progress_display.h"
+#include "model/document.h"
+#include "render/diagram_tiles.h"
+#include "render/vector_painter.h"
+
+namespace kinvarro {
+namespace {
+
+// Qt places shapes in 32-bit device coordinates; a chart beyond them is too
+// large for any page or picture.
+constexpr std::int64_t kLargestSide = 1 << 24;
+
+class ViewOriginScope {
+  public:
+    ViewOriginScope(ChartViewState &view, std::int64_t x, std::int64_t y)
+        : view_(view), x_(view.ViewOriginX), y_(view.ViewOriginY) {
+        view_.ViewOriginX = std::int32_t(-x);
+        view_.ViewOriginY = std::int32_t(-y);
+    }
+    ~ViewOriginScope() {
+        view_.ViewOriginX = x_;
+        view_.ViewOriginY = y_;
+    }
+    ViewOriginScope(const ViewOriginScope &) = delete;
+    ViewOriginScope &operator=(const ViewOriginScope &) = delete;
+
+  private:
+    ChartViewState &view_;
+    std::int32_t x_;
+    std::int32_t y_;
+};
+
+void paintChart(QPaintDevice &device, const Document &doc, QSize size, double scale) {
+    QPainter painter(&device);
+    painter.scale(scale, scale);
+    VectorPainter canvas(painter, size);
+    PaintScene(canvas, doc);
+}
+
+void writePdf(QIODevice &out, const Document &doc, QSize size) {
+    const double scale = PdfPageScale(QSizeF(size));
+    QPdfWriter pdf(&out);
+    pdf.setResolution(72);
+    pdf.setCreator(QStringLiteral("Kinvarro"));
+    // Page sizes are kept in whole points; rounding up keeps the whole chart.
+    const QSizeF page(std::ceil(size.width() * scale), std::ceil(size.height() * scale));
+    pdf.setPageSize(QPageSize(page, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    paintChart(pdf, doc, size, scale);
+}
+
+void writeSvg(QIODevice &out, const Document &doc, QSize size) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(72);
+    svg.setTitle(QStringLiteral("Kinvarro"));
+    paintChart(svg, doc, size, 1.0);
+}
+
+}  // namespace
+
+double PdfPageScale(QSizeF chart) {
+    const double longest = std::max(chart.width(), chart.height());
+    return longest > kPdfMaxPagePoints ? kPdfMaxPagePoints / longest : 1.0;
+}
+
+Status ExportVector(const Document &doc, ChartViewState &view, QSize chartArea,
+                    const ScrollBars &bars, const QString &destination, VectorFormat format,
+                    ProgressDisplay *progress) {
+    const TileGrid grid = DiagramTileGrid(bars, chartArea);
+    if (grid.columns == 0)
+        return Status::failure(QStringLiteral("The chart area has no size to paint the chart in."));
+    if (grid.imageWidth() > kLargestSide || grid.imageHeight() > kLargestSide)
+        return Status::failure(QStringLiteral("The chart would be %1 x %2 points, too large for "
+                                              "one page. Zoom out and try again.")
+                                   .arg(grid.imageWidth())
+                                   .arg(grid.imageHeight()));
+    const QSize size(int(grid.imageWidth()), int(grid.imageHeight()));
+
+    const ProgressHider hider(progress);
+    if (progress)
+        progress->show(doc.messages().text(Msg::mCreatingDiagram), 0, 0);
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly))
+        return Status::failure(
+            QStringLiteral("Cannot create %1: %2").arg(destination, out.errorString()));
+    {
+        const ViewOriginScope origin(view, grid.firstX, grid.firstY);
+        if (format == VectorFormat::Pdf) {
+            writePdf(out, doc, size);
+        } else {
+            writeSvg(out, doc, size);
+        }
+    }
+    if (!out.commit())
+        return Status::failure(
+            QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
+    return Status::success();
+}
+
+}  // namespace kinvarro
