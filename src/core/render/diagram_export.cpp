@@ -132,7 +132,7 @@ Status ExportDiagram(const Document &doc, ChartViewState &view, QSize chartArea,
     if (!tiles.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Status::failure(m.text(Msg::mTileFileProblem).arg(tiles.errorString()));
     if (format == DiagramFormat::Png)
-        return WriteDiagramPng(tiles, destination, width, height, gauge);
+        return WriteDiagramPng(tiles, destination, width, height, gauge, m);
     return WriteDiagramBitmap(tiles, destination, width, height, gauge, m);
 }
 

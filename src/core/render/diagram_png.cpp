@@ -8,6 +8,7 @@
 
 #include "common/progress_display.h"
 #include "render/diagram_tiles.h"
+#include "settings/message_table.h"
 
 namespace kinvarro {
 namespace {
@@ -64,19 +65,26 @@ RowsResult writeRows(png_structp png, png_infop info, TileFileReader &tiles, std
 }  // namespace
 
 Status WriteDiagramPng(QIODevice &tileFile, const QString &destination, std::int32_t width,
-                       std::int32_t height, const ExportGauge &gauge) {
+                       std::int32_t height, const ExportGauge &gauge,
+                       const MessageTable &messages) {
+    const auto tileProblem = [&] {
+        return Status::failure(messages.text(Msg::mTileFileProblem).arg(tileFile.errorString()));
+    };
+    const auto writeProblem = [&](const QSaveFile &out) {
+        return Status::failure(
+            FileProblemText(messages, Msg::mCannotWrite, destination, out.errorString()));
+    };
     TileFileReader tiles(tileFile, width);
     if (!tiles.ok() || width <= 0 || height <= 0)
-        return Status::failure(QStringLiteral("The temporary tile file cannot be read."));
+        return tileProblem();
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
-        return Status::failure(
-            QStringLiteral("Cannot create %1: %2").arg(destination, out.errorString()));
+        return writeProblem(out);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
-        return Status::failure(QStringLiteral("The PNG compressor cannot start."));
+        return Status::failure(messages.text(Msg::mNotEnoughResources));
     }
     Sink sink{&out, false};
     png_set_write_fn(png, &sink, writeData, flushData);
@@ -85,10 +93,9 @@ Status WriteDiagramPng(QIODevice &tileFile, const QString &destination, std::int
     const RowsResult result = writeRows(png, info, tiles, width, height, gauge, row, run);
     png_destroy_write_struct(&png, &info);
     if (result == RowsResult::TilesFailed)
-        return Status::failure(QStringLiteral("The temporary tile file cannot be read."));
+        return tileProblem();
     if (result == RowsResult::PngFailed || sink.failed || !out.commit())
-        return Status::failure(
-            QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
+        return writeProblem(out);
     return Status::success();
 }
 

@@ -14,6 +14,6 @@ namespace kinvarro {
 /// so that memory holds one pixel row whatever the image size. The file
 /// appears only when it is complete.
 Status WriteDiagramPng(QIODevice &tileFile, const QString &destination, std::int32_t width,
-                       std::int32_t height, const ExportGauge &gauge);
+                       std::int32_t height, const ExportGauge &gauge, const MessageTable &messages);
 
 }  // namespace kinvarro

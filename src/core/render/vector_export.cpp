@@ -79,23 +79,22 @@ double PdfPageScale(QSizeF chart) {
 Status ExportVector(const Document &doc, ChartViewState &view, QSize chartArea,
                     const ScrollBars &bars, const QString &destination, VectorFormat format,
                     ProgressDisplay *progress) {
+    const MessageTable &m = doc.messages();
     const TileGrid grid = DiagramTileGrid(bars, chartArea);
     if (grid.columns == 0)
-        return Status::failure(QStringLiteral("The chart area has no size to paint the chart in."));
+        return Status::failure(m.text(Msg::mDiagramNoArea));
     if (grid.imageWidth() > kLargestSide || grid.imageHeight() > kLargestSide)
-        return Status::failure(QStringLiteral("The chart would be %1 x %2 points, too large for "
-                                              "one page. Zoom out and try again.")
-                                   .arg(grid.imageWidth())
-                                   .arg(grid.imageHeight()));
+        return Status::failure(
+            m.text(Msg::mChartTooLargeForPage).arg(grid.imageWidth()).arg(grid.imageHeight()));
     const QSize size(int(grid.imageWidth()), int(grid.imageHeight()));
 
     const ProgressHider hider(progress);
     if (progress)
-        progress->show(doc.messages().text(Msg::mCreatingDiagram), 0, 0);
+        progress->show(m.text(Msg::mCreatingDiagram), 0, 0);
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
         return Status::failure(
-            QStringLiteral("Cannot create %1: %2").arg(destination, out.errorString()));
+            FileProblemText(m, Msg::mCannotWrite, destination, out.errorString()));
     {
         const ViewOriginScope origin(view, grid.firstX, grid.firstY);
         if (format == VectorFormat::Pdf) {
@@ -106,7 +105,7 @@ Status ExportVector(const Document &doc, ChartViewState &view, QSize chartArea,
     }
     if (!out.commit())
         return Status::failure(
-            QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
+            FileProblemText(m, Msg::mCannotWrite, destination, out.errorString()));
     return Status::success();
 }
 

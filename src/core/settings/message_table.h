@@ -132,9 +132,10 @@ enum class Msg {
     mDiagramTooLarge,
     mDiagramNoSpace,
     mTileFileProblem,
+    mChartTooLargeForPage,
 };
 
-inline constexpr int kMessageCount = int(Msg::mTileFileProblem) + 1;
+inline constexpr int kMessageCount = int(Msg::mChartTooLargeForPage) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
