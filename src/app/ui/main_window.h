@@ -22,6 +22,7 @@ namespace kinvarro {
 class ChartArea;
 class ChartInput;
 class ElementEditors;
+class HintWindows;
 class MachineStore;
 class SearchBar;
 class TForm10;
@@ -58,6 +59,8 @@ class TForm1 : public QMainWindow {
     TForm10 &progressWindow() { return *progress_; }
     /// The element and information editors (`NModifyClick`, `N51Click`).
     ElementEditors &editors() { return *editors_; }
+    /// The hover hints over the chart.
+    HintWindows &hints() { return *hints_; }
     /// Locked while the descriptions are being coloured.
     TableGuard &tableGuard() { return tableGuard_; }
     ColouringCommand &colouring() { return colouring_; }
@@ -126,6 +129,7 @@ class TForm1 : public QMainWindow {
     TForm10 *progress_ = nullptr;
     ChartInput *input_ = nullptr;
     ElementEditors *editors_ = nullptr;
+    HintWindows *hints_ = nullptr;
     FileDialogFilter *openDialog_ = nullptr;
     FileDialogFilter *saveDialog_ = nullptr;
     bool mirroring_ = false;
