@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -19,6 +20,7 @@
 #include <QTextLayout>
 #include <QUrl>
 #include <algorithm>
+#include <memory>
 
 #include "hints/hint_placement.h"
 #include "hints/picture_comment.h"
@@ -30,7 +32,10 @@
 namespace kinvarro {
 namespace {
 
-constexpr Qt::WindowFlags kHintFlags = Qt::Tool | Qt::FramelessWindowHint;
+// The hint windows never take the keyboard: the main window stays active, so
+// that the next hint can show, and its chart passes Escape and Ctrl+Insert on.
+constexpr Qt::WindowFlags kHintFlags =
+    Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
 const QColor kHintColour(255, 255, 232);
 
 // The farthest top-left corner among the characters at even positions, in
@@ -62,6 +67,7 @@ QPoint farthestEvenCharacter(const QTextDocument &doc) {
 
 Tfhint::Tfhint(QWidget *owner) : QWidget(owner, kHintFlags) {
     setObjectName(QStringLiteral("fhint"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setReadOnly(true);
@@ -98,7 +104,8 @@ QSize Tfhint::fitToText(QSize window) const {
     const int frame = 2 * RichEdit1->frameWidth();
     const QSize client(std::max(1, window.width() - frame - bar),
                        std::max(1, window.height() - frame - bar));
-    QTextDocument *doc = RichEdit1->document();
+    // Measured on a copy: the box keeps laying its own text out at its width.
+    const std::unique_ptr<QTextDocument> doc(RichEdit1->document()->clone());
     doc->setTextWidth(client.width());
     (void)doc->documentLayout()->documentSize();  // lays the whole text out
     return FitHintToText(window, client, farthestEvenCharacter(*doc));
@@ -112,7 +119,6 @@ void Tfhint::showAt(const QRect &bounds) {
     setGeometry(bounds);
     show();
     raise();
-    activateWindow();
     QTextCursor start(RichEdit1->document());
     RichEdit1->setTextCursor(start);
     RichEdit1->verticalScrollBar()->setValue(0);
@@ -158,7 +164,6 @@ void Tfhint::PopupMenu_hintPopup(const QPoint &pos) {
 
 Tfhintpicture::Tfhintpicture(QWidget *owner) : QWidget(owner, kHintFlags) {
     setObjectName(QStringLiteral("fhintpicture"));
-    // Only a click matters here; the keyboard stays where it was.
     setAttribute(Qt::WA_ShowWithoutActivating);
     view_ = new QLabel(this);
     view_->setObjectName(QStringLiteral("Image1"));
@@ -229,6 +234,7 @@ void HintWindows::watchMenus(const QList<QAction *> &items) {
 }
 
 void HintWindows::watchCancels() {
+    form_.chartInput().focusSink().installEventFilter(this);
     watchMenus(form_.menuBar()->actions());
     for (const char *name : {"ScrollBarH", "ScrollBarV"}) {
         if (auto *bar = form_.findChild<QScrollBar *>(QLatin1String(name))) {
@@ -240,6 +246,22 @@ void HintWindows::watchCancels() {
 
 bool HintWindows::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
+    // The text window never takes the keyboard: while it shows, the chart's
+    // Escape closes it and Ctrl+Insert copies from it.
+    if (watched == &form_.chartInput().focusSink()) {
+        if (type != QEvent::KeyPress || !fhint_->isVisible())
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Escape) {
+            fhint_->hide();
+            return true;
+        }
+        if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ControlModifier) {
+            fhint_->NCopy->trigger();
+            return true;
+        }
+        return false;
+    }
     if (type == QEvent::MouseMove || type == QEvent::HoverMove || type == QEvent::Enter)
         stopHintTimer();
     return QObject::eventFilter(watched, event);
@@ -263,10 +285,7 @@ void HintWindows::hideHints() {
 }
 
 void HintWindows::hidePicture() {
-    const bool active = QApplication::activeWindow() == fhintpicture_;
     fhintpicture_->hide();
-    if (active)
-        form_.activateWindow();
 }
 
 void HintWindows::PrepareHintWindows() {
@@ -284,9 +303,6 @@ void HintWindows::LoadPictureComment(const QString &path) {
 void HintWindows::textWindowHidden() {
     hover().HintPicturePath.clear();
     hidePicture();
-    // The main window takes the activation back, so that the next hint shows.
-    if (QApplication::activeWindow() == fhint_)
-        form_.activateWindow();
 }
 
 void HintWindows::TimerHintTimer() {
@@ -317,7 +333,7 @@ QImage HintWindows::loadPicture(const QString &path, QSize &size) const {
 }
 
 void HintWindows::ShowElementHint(QPoint anchor) {
-    // The hint's own windows count as the main window's.
+    // A platform that activates the hint windows anyway counts them as the main window's.
     const QWidget *active = QApplication::activeWindow();
     if (active != &form_ && active != fhint_ && active != fhintpicture_)
         return;
