@@ -17,7 +17,6 @@ namespace kinvarro {
 
 class ChartWindowHost;
 class TForm1;
-struct HoverState;
 
 /// `Tfhint`: the borderless text hint with its read-only rich-text box and
 /// the copy menu.
