@@ -11,6 +11,7 @@
 #include "editors/element_editors.h"
 #include "hints/element_statistics.h"
 #include "hints/help_page.h"
+#include "hints/hint_windows.h"
 #include "hints/statistic_box.h"
 #include "settings/language_files.h"
 #include "ui/about_box.h"
@@ -116,7 +117,8 @@ std::vector<QWidget *> KinvarroApplication::windows() {
                                &prompts_->fontDialog(),
                                &main_->chartInput().zoomWindow(),
                                &main_->progressWindow(),
-                               &main_->exportMenu().printWindow()};
+                               &main_->exportMenu().printWindow(),
+                               &main_->hints().textWindow()};
     for (QWidget *editor : main_->editors().windows())
         all.push_back(editor);
     return all;

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "application.h"
+#include "hints/tooltip_pauses.h"
 #include "render/font_substitutes.h"
 #include "settings/machine_store.h"
 #include "settings/program_folder.h"
@@ -9,6 +10,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kinvarro"));
     kinvarro::installFontSubstitutes();
+    kinvarro::InstallTooltipPauses(app);
 
     kinvarro::MachineStore store;
     const kinvarro::ProgramFolder program =

@@ -126,11 +126,24 @@ void ChartWindowHost::stopHintTimer() {
     hintTimer_.stop();
 }
 
-// The hint windows come with the hover hints, which connect to hintDue();
-// until then there are no windows to prepare, fill or hide.
-void ChartWindowHost::hideTextHint() {}
-void ChartWindowHost::hideHints() {}
-void ChartWindowHost::PrepareHintWindows() {}
-void ChartWindowHost::LoadPictureComment(const QString &) {}
+void ChartWindowHost::hideTextHint() {
+    if (hintWindows_)
+        hintWindows_->hideTextHint();
+}
+
+void ChartWindowHost::hideHints() {
+    if (hintWindows_)
+        hintWindows_->hideHints();
+}
+
+void ChartWindowHost::PrepareHintWindows() {
+    if (hintWindows_)
+        hintWindows_->PrepareHintWindows();
+}
+
+void ChartWindowHost::LoadPictureComment(const QString &path) {
+    if (hintWindows_)
+        hintWindows_->LoadPictureComment(path);
+}
 
 }  // namespace kinvarro

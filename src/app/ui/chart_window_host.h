@@ -32,6 +32,8 @@ class ChartWindowHost : public QObject, public ChartHost, public HintHooks {
     /// works before the editors exist.
     void setElementEditor(ElementEditor editor) { editor_ = std::move(editor); }
     const QTimer &TimerHint() const { return hintTimer_; }
+    /// The hint windows the window operations go to; none until they exist.
+    void setHintWindows(HintHooks *windows) { hintWindows_ = windows; }
 
     QSize chartAreaSize() const override;
     ChartCursor chartCursor() const override { return chartCursor_; }
@@ -70,6 +72,7 @@ class ChartWindowHost : public QObject, public ChartHost, public HintHooks {
     ChartCursor chartCursor_ = ChartCursor::HandFlat;
     bool screenCursorSet_ = false;
     QTimer hintTimer_;
+    HintHooks *hintWindows_ = nullptr;
 };
 
 }  // namespace kinvarro

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "editors/element_editors.h"
+#include "hints/hint_windows.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -78,6 +79,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     exports_ = new ChartExportMenu(*this, prompts);
     wireEditors(prompts);
     new SettingsMenu(*this, prompts);
+    hints_ = new HintWindows(*this);
     // A step undone while the colouring walks the table would move elements under it.
     wireUndoMenu(menus_.NEditMenu, menus_.NUndo, menus_.NRedo, session_->undoStack(), messages_,
                  [this] { return tableGuard_.refuse(prompts_, messages_); });
@@ -95,6 +97,7 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
 TForm1::~TForm1() {
     // The chart's input works on the document, which is gone before the child
     // widgets that would still send it events.
+    delete hints_;
     delete input_;
 }
 

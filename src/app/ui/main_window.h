@@ -23,6 +23,7 @@ class ChartArea;
 class ChartExportMenu;
 class ChartInput;
 class ElementEditors;
+class HintWindows;
 class MachineStore;
 class SearchBar;
 class TForm10;
@@ -59,6 +60,8 @@ class TForm1 : public QMainWindow {
     TForm10 &progressWindow() { return *progress_; }
     /// The element and information editors (`NModifyClick`, `N51Click`).
     ElementEditors &editors() { return *editors_; }
+    /// The hover hints over the chart.
+    HintWindows &hints() { return *hints_; }
     /// Locked while the descriptions are being coloured.
     TableGuard &tableGuard() { return tableGuard_; }
     ColouringCommand &colouring() { return colouring_; }
@@ -130,6 +133,7 @@ class TForm1 : public QMainWindow {
     ChartInput *input_ = nullptr;
     ElementEditors *editors_ = nullptr;
     ChartExportMenu *exports_ = nullptr;
+    HintWindows *hints_ = nullptr;
     FileDialogFilter *openDialog_ = nullptr;
     FileDialogFilter *saveDialog_ = nullptr;
     bool mirroring_ = false;
