@@ -24,6 +24,9 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::optional<QFont>> fonts;     ///< nullopt cancels
     int colourDialogs = 0;
     int fontDialogs = 0;
+    std::deque<std::optional<QString>> themeNames;  ///< nullopt cancels
+    std::deque<std::optional<int>> themeChoices;    ///< nullopt cancels
+    std::vector<std::vector<ThemeEntry>> themeListsShown;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
         asked << caption + '|' + text;
@@ -56,6 +59,13 @@ class ScriptedPrompts : public Prompts {
     std::optional<QFont> chooseFont(const QFont &) override {
         ++fontDialogs;
         return take(fonts, std::optional<QFont>{});
+    }
+    std::optional<QString> askThemeName() override {
+        return take(themeNames, std::optional<QString>{});
+    }
+    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) override {
+        themeListsShown.push_back(themes);
+        return take(themeChoices, std::optional<int>{});
     }
 
   private:

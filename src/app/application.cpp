@@ -13,6 +13,7 @@
 #include "hints/help_page.h"
 #include "hints/statistic_box.h"
 #include "settings/language_files.h"
+#include "themes/theme_commands.h"
 #include "ui/about_box.h"
 #include "ui/chart_input.h"
 #include "ui/file_type_registration.h"
@@ -20,6 +21,7 @@
 #include "ui/language_dialog.h"
 #include "ui/main_window.h"
 #include "ui/progress_window.h"
+#include "ui/theme_dialogs.h"
 #include "ui/translate_form.h"
 #include "ui/zoom_window.h"
 
@@ -63,6 +65,7 @@ bool KinvarroApplication::start() {
     if (QAction *item = main_->menus().item("NStatistic"))
         QObject::connect(item, &QAction::triggered, main_.get(), [this] { NStatisticClick(); });
     QObject::connect(main_->menus().N8, &QAction::triggered, main_.get(), [this] { N8Click(); });
+    wireThemes();
     translate(windows());
     return true;
 }
@@ -76,6 +79,23 @@ void KinvarroApplication::N8Click() {
     const QString page = FindHelpPage(programFolder_, choice_->currentLanguage());
     if (!page.isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+void KinvarroApplication::wireThemes() {
+    themes_ = std::make_unique<ThemeCommands>(main_->session(), *prompts_,
+                                              DefaultThemeFolders(programFolder_),
+                                              [this] { return choice_->currentLanguage(); });
+    if (QAction *item = main_->menus().item("NSaveTheme"))
+        QObject::connect(item, &QAction::triggered, main_.get(),
+                         [this] { themes_->NSaveThemeClick(); });
+    if (QAction *item = main_->menus().item("NLoadTheme")) {
+        QObject::connect(item, &QAction::triggered, main_.get(), [this] {
+            // A theme keeps the zoom; the caption shows it again in the current language.
+            if (themes_->NLoadThemeClick())
+                main_->menus().Nmashtab->setText(
+                    ScaleCaption(messages_, main_->session().settings().scalePercent()));
+        });
+    }
 }
 
 void KinvarroApplication::loadLanguage() {
@@ -108,6 +128,8 @@ std::vector<QWidget *> KinvarroApplication::windows() {
                                about_,
                                statistic_,
                                &prompts_->intervalDialog(),
+                               &prompts_->themeChooser(),
+                               &prompts_->themeNameDialog(),
                                &main_->chartInput().zoomWindow(),
                                &main_->progressWindow()};
     for (QWidget *editor : main_->editors().windows())

@@ -8,6 +8,8 @@ namespace kinvarro {
 
 class DialogFolders;
 class TForm4;
+class TFLoadTheme;
+class TFThemesave;
 
 /// The editor's answers to commands' questions: Qt message boxes and file dialogs.
 class QtPrompts : public Prompts {
@@ -19,6 +21,9 @@ class QtPrompts : public Prompts {
     void setDialogFolders(DialogFolders *folders) { folders_ = folders; }
     /// The grid-interval dialog, created on first use as a child of the parent widget.
     TForm4 &intervalDialog();
+    /// The theme windows, created on first use like the interval dialog.
+    TFThemesave &themeNameDialog();
+    TFLoadTheme &themeChooser();
 
     Answer ask(const QString &caption, const QString &text, bool withCancel) override;
     void tell(MessageIcon icon, const QString &caption, const QString &text) override;
@@ -30,10 +35,14 @@ class QtPrompts : public Prompts {
     QStringList chooseFilesToOpen(const QString &filter, const QString &folder) override;
     std::optional<TColor> chooseColour(TColor initial) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<QString> askThemeName() override;
+    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) override;
 
   private:
     QWidget *parent_;
     TForm4 *intervalDialog_ = nullptr;
+    TFThemesave *themeNameDialog_ = nullptr;
+    TFLoadTheme *themeChooser_ = nullptr;
     DialogFolders *folders_ = nullptr;
 };
 

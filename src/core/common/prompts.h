@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/tnode.h"
+#include "themes/theme_list.h"
 
 namespace kinvarro {
 
@@ -43,6 +44,10 @@ class Prompts {
     virtual std::optional<TColor> chooseColour(TColor initial) = 0;
     /// The font dialog (scalable fonts); nullopt when cancelled.
     virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
+    /// The theme-name window, showing the name typed last; nullopt when cancelled.
+    virtual std::optional<QString> askThemeName() = 0;
+    /// The theme chooser: the index of the entry picked, nullopt when cancelled.
+    virtual std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) = 0;
 };
 
 }  // namespace kinvarro

@@ -76,6 +76,9 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mReplacedCharacters", "заменено символов, которых нет в кодировке Windows-1251: %1"},
     {"mDroppedIndividuals", "пропущено лиц сверх 10000: %1"},
     {"mOwnAncestors", "лиц, оказавшихся своими же предками (их поколения не упорядочены): %1"},
+    {"mActTheme", "применение темы"},
+    {"mThemeNotApplied", "Тема не применена, настройки не изменены."},
+    {"mThemeNotSaved", "Тема не сохранена."},
 };
 
 }  // namespace
