@@ -24,8 +24,8 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::optional<QFont>> fonts;     ///< nullopt cancels
     int colourDialogs = 0;
     int fontDialogs = 0;
-    std::deque<std::optional<QString>> themeNames;  ///< nullopt cancels
-    std::deque<std::optional<int>> themeChoices;    ///< nullopt cancels
+    std::deque<QString> themeNames;               ///< a null string cancels
+    std::deque<std::optional<int>> themeChoices;  ///< nullopt cancels
     std::vector<std::vector<ThemeEntry>> themeListsShown;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
@@ -61,7 +61,10 @@ class ScriptedPrompts : public Prompts {
         return take(fonts, std::optional<QFont>{});
     }
     std::optional<QString> askThemeName() override {
-        return take(themeNames, std::optional<QString>{});
+        const QString name = take(themeNames, QString());
+        if (name.isNull())
+            return std::nullopt;
+        return name;
     }
     std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) override {
         themeListsShown.push_back(themes);

@@ -43,7 +43,7 @@ class ThemeCommandsTest : public ::testing::Test {
 TEST_F(ThemeCommandsTest, SavingCreatesTheOwnFolderAndLeavesTheDocumentUnchanged) {
     open(unusualSettings());
     ASSERT_FALSE(QFileInfo::exists(folders_.own));
-    prompts_.themeNames = {QStringLiteral("Autumn"), QStringLiteral("Winter"), std::nullopt};
+    prompts_.themeNames = {QStringLiteral("Autumn"), QStringLiteral("Winter"), QString()};
     const QString first = themes_.NSaveThemeClick();
     const QString second = themes_.NSaveThemeClick();
     EXPECT_EQ(first, QDir(folders_.own).filePath("user_theme1.thm"));
