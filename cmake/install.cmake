@@ -8,8 +8,8 @@ install(TARGETS kinvarro kvrtool RUNTIME DESTINATION bin)
 file(GLOB kinvarro_language_files CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/languages/*")
 file(GLOB kinvarro_help_pages CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/help/*.htm")
 install(FILES ${kinvarro_language_files} ${kinvarro_help_pages} DESTINATION ${kinvarro_data_dir})
-# The shipped themes, once there are any.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/themes DESTINATION ${kinvarro_data_dir} OPTIONAL)
+# The shipped themes.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/themes DESTINATION ${kinvarro_data_dir})
 
 install(FILES ${kinvarro_desktop_dir}/kinvarro.desktop DESTINATION share/applications)
 install(FILES ${kinvarro_desktop_dir}/kinvarro.xml DESTINATION share/mime/packages)

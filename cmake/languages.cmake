@@ -14,3 +14,13 @@ function(kinvarro_copy_help target)
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${help_pages} $<TARGET_FILE_DIR:${target}>
     VERBATIM)
 endfunction()
+
+# Copies the shipped themes into "themes" next to `target`'s binary, where the theme
+# chooser looks for them.
+function(kinvarro_copy_themes target)
+  file(GLOB theme_files CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/resources/themes/*")
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:${target}>/themes
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${theme_files} $<TARGET_FILE_DIR:${target}>/themes
+    VERBATIM)
+endfunction()

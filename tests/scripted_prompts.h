@@ -27,6 +27,9 @@ class ScriptedPrompts : public Prompts {
     std::vector<TColor> coloursShown;           ///< the colour each colour dialog opened with
     std::vector<ColourDialogForm> colourForms;  ///< the form each colour dialog opened in
     std::vector<FontChoice> fontsShown;         ///< what each font dialog opened with
+    std::deque<QString> themeNames;               ///< a null string cancels
+    std::deque<std::optional<int>> themeChoices;  ///< nullopt cancels
+    std::vector<std::vector<ThemeEntry>> themeListsShown;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
         asked << caption + '|' + text;
@@ -62,6 +65,16 @@ class ScriptedPrompts : public Prompts {
         ++fontDialogs;
         fontsShown.push_back(initial);
         return take(fonts, std::optional<FontChoice>{});
+    }
+    std::optional<QString> askThemeName() override {
+        const QString name = take(themeNames, QString());
+        if (name.isNull())
+            return std::nullopt;
+        return name;
+    }
+    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) override {
+        themeListsShown.push_back(themes);
+        return take(themeChoices, std::optional<int>{});
     }
 
   private:

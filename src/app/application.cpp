@@ -14,6 +14,7 @@
 #include "hints/hint_windows.h"
 #include "hints/statistic_box.h"
 #include "settings/language_files.h"
+#include "themes/theme_commands.h"
 #include "ui/about_box.h"
 #include "ui/chart_export_menu.h"
 #include "ui/chart_input.h"
@@ -25,6 +26,7 @@
 #include "ui/main_window.h"
 #include "ui/print_dialog.h"
 #include "ui/progress_window.h"
+#include "ui/theme_dialogs.h"
 #include "ui/translate_form.h"
 #include "ui/zoom_window.h"
 
@@ -68,6 +70,7 @@ bool KinvarroApplication::start() {
     if (QAction *item = main_->menus().item("NStatistic"))
         QObject::connect(item, &QAction::triggered, main_.get(), [this] { NStatisticClick(); });
     QObject::connect(main_->menus().N8, &QAction::triggered, main_.get(), [this] { N8Click(); });
+    wireThemes();
     translate(windows());
     return true;
 }
@@ -81,6 +84,23 @@ void KinvarroApplication::N8Click() {
     const QString page = FindHelpPage(programFolder_, choice_->currentLanguage());
     if (!page.isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+void KinvarroApplication::wireThemes() {
+    themes_ = std::make_unique<ThemeCommands>(main_->session(), *prompts_,
+                                              DefaultThemeFolders(programFolder_),
+                                              [this] { return choice_->currentLanguage(); });
+    if (QAction *item = main_->menus().item("NSaveTheme"))
+        QObject::connect(item, &QAction::triggered, main_.get(),
+                         [this] { themes_->NSaveThemeClick(); });
+    if (QAction *item = main_->menus().item("NLoadTheme")) {
+        QObject::connect(item, &QAction::triggered, main_.get(), [this] {
+            // A theme keeps the zoom; the caption shows it again in the current language.
+            if (themes_->NLoadThemeClick())
+                main_->menus().Nmashtab->setText(
+                    ScaleCaption(messages_, main_->session().settings().scalePercent()));
+        });
+    }
 }
 
 void KinvarroApplication::loadLanguage() {
@@ -115,6 +135,8 @@ std::vector<QWidget *> KinvarroApplication::windows() {
                                &prompts_->intervalDialog(),
                                &prompts_->colourDialog(),
                                &prompts_->fontDialog(),
+                               &prompts_->themeChooser(),
+                               &prompts_->themeNameDialog(),
                                &main_->chartInput().zoomWindow(),
                                &main_->progressWindow(),
                                &main_->exportMenu().printWindow(),

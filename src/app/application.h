@@ -20,6 +20,7 @@ class TForm1;
 class TForm2;
 class TfStatistic;
 class Tflanguage;
+class ThemeCommands;
 
 /// The program's life cycle around the main window: language, windows and
 /// their texts, the command-line document with the splash, the placement.
@@ -52,6 +53,8 @@ class KinvarroApplication {
     void NStatisticClick();
     /// `N8Click`: opens the help page of the current language, if there is one.
     void N8Click();
+    /// The "Темы" submenu: save the settings as a theme, apply a chosen one.
+    void wireThemes();
     /// The main window and every window translated with it.
     std::vector<QWidget *> windows();
 
@@ -65,6 +68,7 @@ class KinvarroApplication {
     std::unique_ptr<DialogFolders> dialogFolders_;
     std::unique_ptr<QtPrompts> prompts_;
     std::unique_ptr<TForm1> main_;
+    std::unique_ptr<ThemeCommands> themes_;
     TForm2 *about_ = nullptr;
     TfStatistic *statistic_ = nullptr;
 };

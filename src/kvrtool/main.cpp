@@ -13,6 +13,8 @@
 #include "render/font_substitutes.h"
 #include "render_commands.h"
 #include "stderr_progress.h"
+#include "settings/program_folder.h"
+#include "themes/theme_list.h"
 
 using namespace kinvarro;
 
@@ -26,10 +28,13 @@ int usage() {
         "       kvrtool convert IN.kvr OUT.htm\n"
         "       kvrtool convert IN.kvr|IN.ged OUT.ged [--utf8]\n"
         "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
+        "       kvrtool themes [LANGUAGE]\n"
         "The view is the chart area painted at once (default 800x600); the origin\n"
         "is where the chart's point (0, 0) appears in it, in pixels. Pictures of\n"
         "the whole chart cover the area the view scrolls over; BMP at the\n"
-        "chart's stored zoom, PNG, PDF and SVG at 100 %.\n",
+        "chart's stored zoom, PNG, PDF and SVG at 100 %.\n"
+        "themes lists the themes shipped in the program folder, one per line:\n"
+        "the display name in LANGUAGE (as the editor shows it), a tab, the file.\n",
         stderr);
     return 2;
 }
@@ -139,6 +144,17 @@ int render(const QString &in, const QString &out, const QStringList &options) {
     return 0;
 }
 
+// The program folder is found from this tool's own folder, as the editor finds it.
+int themes(const QString &language) {
+    const ProgramFolder program = FindProgramFolder(QCoreApplication::applicationDirPath());
+    const ThemeFolders folders = DefaultThemeFolders(program.path);
+    for (const ThemeEntry &theme : ListThemes({folders.shipped, {}}, language)) {
+        const QByteArray line = (theme.displayName + u'\t' + theme.filePath + u'\n').toUtf8();
+        std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -154,5 +170,7 @@ int main(int argc, char **argv) {
         return convert(args[2], args[3], args.mid(4));
     if (args.size() >= 4 && args[1] == QLatin1String("render"))
         return render(args[2], args[3], args.mid(4));
+    if ((args.size() == 2 || args.size() == 3) && args[1] == QLatin1String("themes"))
+        return themes(args.value(2));
     return usage();
 }

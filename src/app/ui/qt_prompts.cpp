@@ -5,6 +5,7 @@
 #include "ui/file_dialog_filter.h"
 #include "ui/font_dialog.h"
 #include "ui/interval_dialog.h"
+#include "ui/theme_dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -89,6 +90,26 @@ TForm4 &QtPrompts::intervalDialog() {
 
 std::optional<std::int32_t> QtPrompts::askInterval(std::int32_t current) {
     return intervalDialog().askInterval(current);
+}
+
+TFThemesave &QtPrompts::themeNameDialog() {
+    if (!themeNameDialog_)
+        themeNameDialog_ = new TFThemesave(parent_);
+    return *themeNameDialog_;
+}
+
+TFLoadTheme &QtPrompts::themeChooser() {
+    if (!themeChooser_)
+        themeChooser_ = new TFLoadTheme(parent_);
+    return *themeChooser_;
+}
+
+std::optional<QString> QtPrompts::askThemeName() {
+    return themeNameDialog().askName();
+}
+
+std::optional<int> QtPrompts::chooseTheme(const std::vector<ThemeEntry> &themes) {
+    return themeChooser().chooseTheme(themes);
 }
 
 QStringList QtPrompts::chooseFilesToOpen(const QString &filter, const QString &folder) {

@@ -10,6 +10,8 @@ class DialogFolders;
 class TfColour;
 class TfFont;
 class TForm4;
+class TFLoadTheme;
+class TFThemesave;
 
 /// The editor's answers to commands' questions: Qt message boxes and file dialogs.
 class QtPrompts : public Prompts {
@@ -24,6 +26,9 @@ class QtPrompts : public Prompts {
     /// The colour and font dialogs, created on first use likewise.
     TfColour &colourDialog();
     TfFont &fontDialog();
+    /// The theme windows, created on first use like the interval dialog.
+    TFThemesave &themeNameDialog();
+    TFLoadTheme &themeChooser();
 
     Answer ask(const QString &caption, const QString &text, bool withCancel) override;
     void tell(MessageIcon icon, const QString &caption, const QString &text) override;
@@ -35,12 +40,16 @@ class QtPrompts : public Prompts {
     QStringList chooseFilesToOpen(const QString &filter, const QString &folder) override;
     std::optional<TColor> chooseColour(TColor initial, ColourDialogForm form) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
+    std::optional<QString> askThemeName() override;
+    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) override;
 
   private:
     QWidget *parent_;
     TForm4 *intervalDialog_ = nullptr;
     TfColour *colourDialog_ = nullptr;
     TfFont *fontDialog_ = nullptr;
+    TFThemesave *themeNameDialog_ = nullptr;
+    TFLoadTheme *themeChooser_ = nullptr;
     DialogFolders *folders_ = nullptr;
 };
 

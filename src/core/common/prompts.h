@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/tnode.h"
+#include "themes/theme_list.h"
 
 namespace kinvarro {
 
@@ -54,6 +55,10 @@ class Prompts {
     /// The font dialog (scalable fonts, colour and effects) opened with
     /// `initial`; nullopt when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial) = 0;
+    /// The theme-name window, showing the name typed last; nullopt when cancelled.
+    virtual std::optional<QString> askThemeName() = 0;
+    /// The theme chooser: the index of the entry picked, nullopt when cancelled.
+    virtual std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) = 0;
 };
 
 }  // namespace kinvarro

@@ -8,6 +8,10 @@ namespace kinvarro {
 
 enum class PictureMode { AsIs, Tile, Stretch, None };
 
+/// `lineWidth` when no width is chosen at all (a theme can leave it so): lines
+/// and frames are then 1 pixel wide, as for width 1.
+inline constexpr int kNoLineWidth = -1;
+
 /// The display settings that travel with a document.
 struct DocumentSettings {
     TColor backgroundColor = 0xE6E6E6;
@@ -18,7 +22,7 @@ struct DocumentSettings {
     TColor selectedLineColor = 0xFF0000;
     TColor timeLineColor = 0xFF0080;
     bool showTimeLines = true;
-    int lineWidth = 1;  ///< 0 = no connection lines, else 1..3 pixels
+    int lineWidth = 1;  ///< 0 = no connection lines, 1..3 pixels, or kNoLineWidth
     TColor otherBackColor = 0xFFFFFF;
     TColor manBackColor = 0xFFD9D9;
     TColor womanBackColor = 0xE1E1FF;

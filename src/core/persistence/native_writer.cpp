@@ -75,7 +75,8 @@ void writeHeader(ByteWriter &out, FieldWriter &f, const Document &doc) {
     f.nonNegative(s.selectedLineColor);
     f.nonNegative(s.timeLineColor);
     out.boolean(s.showTimeLines);
-    out.byte(std::uint8_t(s.lineWidth));
+    // No width chosen draws as width 1, and the file has no byte for "none chosen".
+    out.byte(std::uint8_t(s.lineWidth == kNoLineWidth ? 1 : s.lineWidth));
     f.nonNegative(s.otherBackColor);
     f.nonNegative(s.otherBackColor);
     f.nonNegative(s.manBackColor);

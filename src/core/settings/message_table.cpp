@@ -135,6 +135,9 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mTileFileProblem", "Временный файл диаграммы недоступен: %1"},
     {"mChartTooLargeForPage",
      "Схема заняла бы %1 x %2 пунктов: для одной страницы это слишком много. Уменьшите масштаб и попробуйте снова."},
+    {"mActTheme", "применение темы"},
+    {"mThemeNotApplied", "Тема не применена, настройки не изменены."},
+    {"mThemeNotSaved", "Тема не сохранена."},
 };
 
 }  // namespace

@@ -133,9 +133,13 @@ enum class Msg {
     mDiagramNoSpace,
     mTileFileProblem,
     mChartTooLargeForPage,
+    // Themes: the undo step of applying one, and why one was not applied or saved.
+    mActTheme,
+    mThemeNotApplied,
+    mThemeNotSaved,
 };
 
-inline constexpr int kMessageCount = int(Msg::mChartTooLargeForPage) + 1;
+inline constexpr int kMessageCount = int(Msg::mThemeNotSaved) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.

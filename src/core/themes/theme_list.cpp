@@ -1,0 +1,68 @@
+#include "themes/theme_list.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QStandardPaths>
+
+#include "settings/ini_file.h"
+#include "themes/theme_file.h"
+
+namespace kinvarro {
+namespace {
+
+const QString kThemesFolder = QStringLiteral("themes");
+
+void appendThemes(const QString &folder, bool own, const QString &language,
+                  std::vector<ThemeEntry> &entries) {
+    if (folder.isEmpty())
+        return;
+    const QDir dir(folder);
+    const QFileInfoList files = dir.entryInfoList(
+        {QStringLiteral("*.thm")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo &file : files)
+        entries.push_back({ThemeDisplayName(file.filePath(), language), file.filePath(), own});
+}
+
+}  // namespace
+
+ThemeFolders DefaultThemeFolders(const QString &programFolder) {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return {QDir(programFolder).filePath(kThemesFolder),
+            data.isEmpty() ? QString() : QDir(data).filePath(kThemesFolder)};
+}
+
+QString ThemeDisplayName(const QString &path, const QString &language) {
+    const QString fileName = QFileInfo(path).fileName();
+    IniFile ini;
+    if (!ini.load(path))
+        return fileName;
+    const QString section = QString::fromLatin1(kThemeSection);
+    QString name;
+    if (!language.isEmpty())
+        name = ini.readString(section, language, QString());
+    if (name.isEmpty())
+        name = ini.readString(section, QStringLiteral("Name"), QString());
+    // An empty name would be an entry nobody can see or click.
+    return name.trimmed().isEmpty() ? fileName : name;
+}
+
+std::vector<ThemeEntry> ListThemes(const ThemeFolders &folders, const QString &language) {
+    std::vector<ThemeEntry> entries;
+    appendThemes(folders.shipped, false, language, entries);
+    if (QDir(folders.own).absolutePath() != QDir(folders.shipped).absolutePath())
+        appendThemes(folders.own, true, language, entries);
+    return entries;
+}
+
+QString NextThemePath(const QString &folder) {
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QSet<QString> taken(names.begin(), names.end());
+    int n = 1;
+    while (n < kLastThemeNumber && taken.contains(QStringLiteral("user_theme%1.thm").arg(n)))
+        ++n;
+    return dir.filePath(QStringLiteral("user_theme%1.thm").arg(n));
+}
+
+}  // namespace kinvarro
