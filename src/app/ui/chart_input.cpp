@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <functional>
 
 #include "interaction/selection_commands.h"
 #include "ui/chart_area.h"
@@ -17,6 +18,33 @@
 
 namespace kinvarro {
 namespace {
+
+// Takes every wheel turn meant for a widget of one window. An application
+// filter of its own, so that the chart's key and mouse filters, which sit on
+// their widgets, see each event once and after the filters installed later.
+class WindowWheel : public QObject {
+  public:
+    using Turn = std::function<void(const QWheelEvent &, QObject *)>;
+    WindowWheel(const QWidget &window, Turn turn, QObject *parent)
+        : QObject(parent), window_(window), turn_(std::move(turn)) {}
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::Wheel)
+            return false;
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || widget->window() != &window_)
+            return false;
+        turn_(*static_cast<QWheelEvent *>(event), watched);
+        // Accepted, so that it does not travel on to the parents a second time.
+        event->accept();
+        return true;
+    }
+
+  private:
+    const QWidget &window_;
+    Turn turn_;
+};
 
 ChartKey chartKey(int key) {
     switch (key) {
@@ -98,7 +126,8 @@ ChartInput::ChartInput(TForm1 &form, Prompts &prompts, const MessageTable &messa
     form.chartArea().installEventFilter(this);
     // The wheel belongs to the whole window: over the scroll bars, the search
     // bar or the menu bar it acts on the chart as it does over the chart.
-    QCoreApplication::instance()->installEventFilter(this);
+    QCoreApplication::instance()->installEventFilter(new WindowWheel(
+        form, [this](const QWheelEvent &event, QObject *watched) { wheel(event, watched); }, this));
     for (QScrollBar *bar : form.centralWidget()->findChildren<QScrollBar *>())
         connect(bar, &QScrollBar::actionTriggered, BitBtn1_, [this] { BitBtn1_->setFocus(); });
     wireMenus();
@@ -163,15 +192,6 @@ void ChartInput::wireSearchBar() {
 }
 
 bool ChartInput::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::Wheel) {
-        const auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget || widget->window() != &form_)
-            return QObject::eventFilter(watched, event);
-        wheel(*static_cast<QWheelEvent *>(event), watched);
-        // Accepted, so that it does not travel on to the parents a second time.
-        event->accept();
-        return true;
-    }
     if (watched == &form_.chartArea())
         return chartMouseEvent(event);
     if (watched == BitBtn1_)
