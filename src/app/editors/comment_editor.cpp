@@ -1,6 +1,7 @@
 #include "editors/comment_editor.h"
 
 #include "editors/apply_cancel_buttons.h"
+#include "editors/clipboard_menu.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@ Tfcomment::Tfcomment(Prompts &prompts, QWidget *parent)
     group->setObjectName(QStringLiteral("GroupBox1"));
     reComment_->setObjectName(QStringLiteral("reComment"));
     reComment_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    InstallClipboardMenu(reComment_);
     (new QVBoxLayout(group))->addWidget(reComment_);
     auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отменить"), true);
     auto *layout = new QVBoxLayout(this);
