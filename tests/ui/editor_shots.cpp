@@ -57,7 +57,7 @@ void MakeMedia(const QString &folder) {
                            QString::fromUtf8("Дед на фронте, 1941.\nСнимок из семейного альбома."));
 }
 
-// A small metafile outside the document's folder: a blue frame around a red disc.
+// A small metafile outside the document's folder: a blue frame around a red diamond.
 QString MakeOutsideMetafile(const QString &folder) {
     QDir().mkpath(folder);
     QByteArray body;
@@ -74,14 +74,14 @@ QString MakeOutsideMetafile(const QString &folder) {
     };
     record(0x020B, {0, 0});
     record(0x020C, {300, 400});
-    record(0x02FA, {0, 8, 0, 0xFF00, 0x00FF});  // blue pen, 8 units wide
+    record(0x02FA, {0, 8, 0, 0x0000, 0x00FF});  // blue pen, 8 units wide
     record(0x012D, {0});
     record(0x02FC, {0, 0xFFFF, 0x00FF, 0});  // white brush
     record(0x012D, {1});
     record(0x041B, {290, 390, 10, 10});
     record(0x02FC, {0, 0x00FF, 0, 0});  // red brush
     record(0x012D, {2});
-    record(0x0418, {250, 300, 50, 100});  // ellipse
+    record(0x0324, {4, 200, 50, 300, 150, 200, 250, 100, 150});  // polygon
     QByteArray file;
     std::swap(body, file);
     word(0xCDD7), word(0x9AC6), word(0), word(0), word(0), word(400), word(300), word(96), word(0),
@@ -91,7 +91,7 @@ QString MakeOutsideMetafile(const QString &folder) {
         sum ^= quint16(uchar(body[i]) | (uchar(body[i + 1]) << 8));
     word(sum);
     const int words = 9 + int(file.size() / 2) + 3;
-    word(1), word(9), word(0x0300), word(words & 0xFFFF), word(words >> 16), word(3), word(8),
+    word(1), word(9), word(0x0300), word(words & 0xFFFF), word(words >> 16), word(3), word(12),
         word(0), word(0);
     body += file;
     word(3), word(0), word(0);
@@ -125,7 +125,7 @@ int main(int argc, char **argv) {
     doc.NodeTable[person].media = {toCp1251(QString::fromUtf8("Фото\\дед.jpg")), "song.mp3",
                                    "letters\\1950.doc", toCp1251(outside)};
     doc.NodeTable[person].description =
-        toCp1251(QString::fromUtf8("<`S=12><`F=Arial><`C=0><B>Иван</B> родился в <I>1910</I> "
+        toCp1251(QString::fromUtf8("<`S=12><`F=Arial Cyr><`C=0><B>Иван</B> родился в <I>1910</I> "
                                    "году.\r\n<C><`C=255>Воевал 1941-1945"));
     doc.NodeTable[event].media = doc.NodeTable[person].media;
     LoadDescription(

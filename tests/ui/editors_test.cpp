@@ -263,6 +263,7 @@ TEST_F(EditorsTest, TypedSizeAppliesOnlyOnceComplete) {
                 QApplication::sendEvent(box, &press);
             };
             type(Qt::Key_1, "1");
+            EXPECT_EQ(box->text(), "1");  // not completed to "10"
             EXPECT_EQ(field->textCursor().selectedText(), "two");
             EXPECT_EQ(field->textCursor().charFormat().fontPointSize(), 10);
             type(Qt::Key_4, "4");

@@ -91,6 +91,7 @@ FormattingBar::FormattingBar(QTextEdit *field, QWidget *parent)
     // A size applies once chosen: picked from the list, or typed and ended with
     // Enter or by leaving the box; typing "14" never applies 1 on the way.
     size_->setInsertPolicy(QComboBox::NoInsert);
+    size_->setCompleter(nullptr);  // "1" stays 1, not completed to 10
     connect(size_, &QComboBox::activated, this, [this] { applySize(true); });
     connect(size_->lineEdit(), &QLineEdit::textEdited, this, [this] { sizeTyped_ = true; });
     connect(size_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
