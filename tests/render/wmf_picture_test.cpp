@@ -84,6 +84,11 @@ TEST(WmfPicture, DrawsASmallPlaceableMetafile) {
     EXPECT_EQ(image.pixel(10, 25), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(90, 25), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(10, 3), qRgb(255, 255, 255));
+    // Lengths in the header that disagree with the records change nothing.
+    QByteArray wrongLengths = RedLeftHalf();
+    wrongLengths.replace(22 + 6, 4, QByteArray("\x01\0\0\0", 4));
+    wrongLengths.replace(22 + 12, 4, QByteArray("\x6f\x6e\x74\x73", 4));
+    EXPECT_EQ(RenderWmf(wrongLengths), image);
     const QImage small = RenderWmf(RedLeftHalf(), 20);
     EXPECT_EQ(std::max(small.width(), small.height()), 20);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 // libwmf defines U8, U16 and U32: its headers come after all Qt headers.
 #include <libwmf/api.h>
@@ -31,28 +32,42 @@ qsizetype HeaderStart(const QByteArray &bytes) {
     return bytes.size() >= 4 && DoubleWord(bytes, 0) == kPlaceableKey ? kPlaceableSize : 0;
 }
 
+// Where the records end and how long the longest is, in 16-bit words.
+struct RecordExtent {
+    qsizetype end = 0;
+    quint32 longest = 0;
+};
+
 // The header and every record lie inside the bytes, and the records end with
 // the end-of-file record.
-bool WellFormed(const QByteArray &bytes) {
+std::optional<RecordExtent> CheckRecords(const QByteArray &bytes) {
     const qsizetype start = HeaderStart(bytes);
     if (bytes.size() < start + kHeaderSize)
-        return false;
+        return std::nullopt;
     const quint16 type = Word(bytes, start);
     const quint16 headerWords = Word(bytes, start + 2);
     const quint16 version = Word(bytes, start + 4);
     if ((type != 1 && type != 2) || headerWords != kHeaderSize / 2 ||
         (version != 0x0100 && version != 0x0300))
-        return false;
+        return std::nullopt;
+    RecordExtent extent;
     for (qsizetype at = start + kHeaderSize; at + 6 <= bytes.size();) {
         const quint32 words = DoubleWord(bytes, at);
         const quint16 function = Word(bytes, at + 4);
         if (words < 3 || words > quint32(bytes.size() - at) / 2)
-            return false;
-        if (function == kEndOfFile)
-            return true;
+            return std::nullopt;
+        extent.longest = std::max(extent.longest, words);
         at += qsizetype(words) * 2;
+        if (function == kEndOfFile) {
+            extent.end = at;
+            return extent;
+        }
     }
-    return false;
+    return std::nullopt;
+}
+
+void SetDoubleWord(QByteArray &bytes, qsizetype at, quint32 value) {
+    qToLittleEndian<quint32>(value, bytes.data() + at);
 }
 
 struct ApiDeleter {
@@ -75,8 +90,15 @@ bool LooksLikeWmf(const QByteArray &bytes) {
 }
 
 QImage RenderWmf(const QByteArray &bytes, int maxSide) {
-    if (maxSide < 1 || !WellFormed(bytes))
+    const std::optional<RecordExtent> extent = CheckRecords(bytes);
+    if (maxSide < 1 || !extent)
         return {};
+    // The library sizes its buffers from the header's file and record lengths:
+    // they are set to what the records really take.
+    const qsizetype start = HeaderStart(bytes);
+    QByteArray copy = bytes.left(extent->end);
+    SetDoubleWord(copy, start + 6, quint32((extent->end - start) / 2));
+    SetDoubleWord(copy, start + 12, extent->longest);
     wmfAPI_Options options{};
     const unsigned long flags =
         WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
@@ -88,7 +110,6 @@ QImage RenderWmf(const QByteArray &bytes, int maxSide) {
         return {};
     }
     const std::unique_ptr<wmfAPI, ApiDeleter> api(created);
-    QByteArray copy = bytes;
     auto *data = reinterpret_cast<unsigned char *>(copy.data());
     wmfD_Rect bbox{};
     if (wmf_mem_open(api.get(), data, long(copy.size())) != wmf_E_None ||
