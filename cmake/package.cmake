@@ -16,10 +16,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kinvarro.example.org")
 # The linked libraries come from dpkg-shlibdeps; what Qt and the media player load at
-# run time (image and media plugins, GStreamer elements) and the fonts that stand in
-# for the charts' Arial are named here.
+# run time (image and media plugins, GStreamer elements), the fonts that stand in
+# for the charts' Arial and the fonts libwmf draws metafile text with are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2")
+    "qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2, fonts-urw-base35")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, hicolor-icon-theme")
 include(CPack)

@@ -1,6 +1,6 @@
 # Shared by the scripts: the packages the project needs and the build steps.
 
-BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev libpng-dev
+BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev qt6-base-dev qt6-svg-dev libpng-dev
   qt6-multimedia-dev qt6-image-formats-plugins gstreamer1.0-plugins-base
   gstreamer1.0-plugins-good fonts-liberation2 fonts-dejavu-core libwmf-dev fonts-urw-base35)
 RUN_PACKAGES=(xvfb xauth)

@@ -7,6 +7,7 @@
 
 #include "editors/description_text.h"
 #include "editors/info_edit.h"
+#include "editors/selection_format.h"
 #include "model/document.h"
 #include "test_support.h"
 
@@ -62,6 +63,29 @@ TEST(InfoEditor, EditingTheFieldLeavesTheDocumentUntilApplied) {
     ApplyInfoText(session, field);
     EXPECT_EQ(DescriptionMarkup(doc.info()), DescriptionMarkup(field));
     EXPECT_NE(DescriptionMarkup(doc.info()).find("<`S=30>"), std::string::npos);
+}
+
+// Typed text carries no attributes of its own: it is shown in the field's
+// defaults, the bar reports those, and they are what is stored.
+TEST(InfoEditor, TypedTextIsStoredAndShownInTheFieldDefaults) {
+    Document doc;
+    DocumentSession session{doc};
+    QTextDocument field;
+    SetInfoFieldDefaults(field);
+    OpenInfoText(doc, field);
+    QTextCursor typing(&field);
+    typing.insertText("typed");
+    typing.setPosition(1);
+    const SelectionFormat shown = FormatOfSelection(typing);
+    EXPECT_EQ(shown.colour, 0x000080);
+    EXPECT_EQ(shown.size, 10);
+    EXPECT_EQ(shown.face, "MS Sans Serif");
+    ApplyInfoText(session, field);
+    QTextCursor stored(&doc.info());
+    stored.setPosition(1);
+    EXPECT_EQ(FormatOfSelection(stored).colour, 0x000080);
+    EXPECT_NE(DescriptionMarkup(doc.info()).find("<`C=128>"), std::string::npos)
+        << DescriptionMarkup(doc.info());
 }
 
 TEST(InfoEditor, ApplyMarksModifiedAndTrims) {

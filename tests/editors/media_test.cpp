@@ -156,7 +156,32 @@ TEST(MediaTree, SortedComponentsAndLocation) {
     EXPECT_EQ(top[2].children[0].text, U("баба.jpg"));
     EXPECT_EQ(LocateInMediaTree(top, U("Фото\\дед.jpg")), (std::vector<int>{2, 1}));
     EXPECT_TRUE(LocateInMediaTree(top, U("Фото\\нет.jpg")).empty());
-    EXPECT_EQ(EntryForTreePath({U("Фото"), U("дед.jpg")}), U("Фото\\дед.jpg"));
+}
+
+// Full paths (files outside the document folder, every file of an unsaved
+// document) sit under a "/" node and are found again from their node, as are
+// relative entries written with either separator.
+TEST(MediaTree, EveryKindOfEntryIsFoundFromItsNode) {
+    const QStringList entries{U("Фото\\дед.jpg"), U("/home/u/Род/x.jpg"), U("Фото/баба.jpg"),
+                              U("home\\u\\Род\\x.jpg"), "/mnt/e/y.wmf"};
+    const auto top = BuildMediaTree(entries);
+    ASSERT_EQ(top.size(), 3u);
+    EXPECT_EQ(top[0].text, "/");
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE(entries[i].toStdString());
+        const std::vector<int> path = LocateInMediaTree(top, entries[i]);
+        ASSERT_FALSE(path.empty());
+        QStringList components;
+        const std::vector<MediaTreeNode> *level = &top;
+        for (int index : path) {
+            components << (*level)[index].text;
+            level = &(*level)[index].children;
+        }
+        EXPECT_TRUE(level->empty());
+        EXPECT_EQ(EntryIndexForTreePath(entries, components), i);
+    }
+    EXPECT_EQ(EntryIndexForTreePath(entries, {"/", "home"}), -1);
+    EXPECT_EQ(EntryIndexForTreePath(entries, {"mnt", "e", "y.wmf"}), -1);
 }
 
 TEST(CommentFile, RoundTripInCp1251WithCrLf) {

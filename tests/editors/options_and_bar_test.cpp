@@ -43,6 +43,33 @@ TEST(OwnColourBox, CancelledDialogDiffersForPersonsAndEvents) {
     }
 }
 
+// A value outside a fixed list (from a file) is shown as an extra item with its
+// number and stored unchanged unless another item is chosen.
+TEST(OptionLists, OutOfRangeValuesAreShownAndKept) {
+    struct Case {
+        int value;
+        int fixedItems;
+        int item;
+        const char *extra;
+        int chosen;
+        int stored;
+    };
+    const Case cases[] = {
+        {2, kSexItems, 2, "", 2, 2},
+        {7, kSexItems, 3, "7", 3, 7},
+        {255, kImportanceItems, 5, "255", 5, 255},
+        {9, kImportanceItems, 5, "9", 1, 1},
+        {0, kImportanceItems, 0, "", -1, 0},
+        {4, kImportanceItems, 4, "", 4, 4},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(OptionItemForValue(c.value, c.fixedItems), c.item);
+        EXPECT_EQ(ExtraOptionItem(c.value, c.fixedItems), c.extra);
+        EXPECT_EQ(OptionValueForItem(c.chosen, c.fixedItems, c.value), c.stored);
+    }
+}
+
 TEST(OwnFontBox, CancelUnticksAndChoiceIsStoredWithStyleBitsAndColour) {
     ScriptedPrompts prompts;
     ElementFields fields;
@@ -79,6 +106,18 @@ TEST(FormattingBar, StylesApplyToSelectionAndAreMirrored) {
     EXPECT_FALSE(shown.italic);
     EXPECT_EQ(shown.face, "Arial");
     EXPECT_EQ(shown.size, 10);
+    // Typed text without attributes of its own shows the field's defaults, by
+    // the face name the field asks for.
+    QTextDocument typed;
+    QFont requested(QStringLiteral("Arial Cyr"));
+    requested.setPointSize(12);
+    typed.setDefaultFont(requested);
+    QTextCursor(&typed).insertText("x");
+    QTextCursor at(&typed);
+    at.setPosition(1);
+    EXPECT_EQ(FormatOfSelection(at).face, "Arial Cyr");
+    EXPECT_EQ(FormatOfSelection(at).size, 12);
+    EXPECT_EQ(FormatOfSelection(at).colour, 0);
 
     cursor.mergeCharFormat(StyleFormat(kStyleItalic, true));
     cursor.mergeCharFormat(StyleFormat(kStyleBold, false));

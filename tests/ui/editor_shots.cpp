@@ -1,5 +1,5 @@
 // Opens each editor on the sample chart and saves a picture of it, for a look
-// by eye: editor_shots <chart.kvr> <output folder>.
+// by eye: editor_shots <chart.kvr> <output folder> [language file].
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,9 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeWidget>
 
+#include "edit/document_session.h"
 #include "editors/comment_file.h"
 #include "editors/description_text.h"
 #include "editors/element_editor.h"
@@ -21,8 +23,10 @@
 #include "model/document.h"
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
+#include "settings/ini_file.h"
 #include "text/cp1251.h"
 #include "ui/qt_prompts.h"
+#include "ui/translate_form.h"
 
 using namespace kinvarro;
 
@@ -53,6 +57,51 @@ void MakeMedia(const QString &folder) {
                            QString::fromUtf8("Дед на фронте, 1941.\nСнимок из семейного альбома."));
 }
 
+// A small metafile outside the document's folder: a blue frame around a red diamond.
+QString MakeOutsideMetafile(const QString &folder) {
+    QDir().mkpath(folder);
+    QByteArray body;
+    auto word = [&body](int v) {
+        body.append(char(v & 0xFF));
+        body.append(char((v >> 8) & 0xFF));
+    };
+    auto record = [&](int function, std::initializer_list<int> words) {
+        word(int(3 + words.size()));
+        word(0);
+        word(function);
+        for (int w : words)
+            word(w);
+    };
+    record(0x020B, {0, 0});
+    record(0x020C, {300, 400});
+    record(0x02FA, {0, 8, 0, 0x0000, 0x00FF});  // blue pen, 8 units wide
+    record(0x012D, {0});
+    record(0x02FC, {0, 0xFFFF, 0x00FF, 0});  // white brush
+    record(0x012D, {1});
+    record(0x041B, {290, 390, 10, 10});
+    record(0x02FC, {0, 0x00FF, 0, 0});  // red brush
+    record(0x012D, {2});
+    record(0x0324, {4, 200, 50, 300, 150, 200, 250, 100, 150});  // polygon
+    QByteArray file;
+    std::swap(body, file);
+    word(0xCDD7), word(0x9AC6), word(0), word(0), word(0), word(400), word(300), word(96), word(0),
+        word(0);
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= quint16(uchar(body[i]) | (uchar(body[i + 1]) << 8));
+    word(sum);
+    const int words = 9 + int(file.size() / 2) + 3;
+    word(1), word(9), word(0x0300), word(words & 0xFFFF), word(words >> 16), word(3), word(12),
+        word(0), word(0);
+    body += file;
+    word(3), word(0), word(0);
+    const QString path = folder + "/plan.wmf";
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(body);
+    return path;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -72,10 +121,11 @@ int main(int argc, char **argv) {
         (doc.NodeTable[i].isPerson() ? person : event) = i;
     if (event < 0)
         event = *doc.AddNode(kHistoricalEvent);
+    const QString outside = MakeOutsideMetafile(out + "-outside");
     doc.NodeTable[person].media = {toCp1251(QString::fromUtf8("Фото\\дед.jpg")), "song.mp3",
-                                   "letters\\1950.doc", "/tmp/outside.avi"};
+                                   "letters\\1950.doc", toCp1251(outside)};
     doc.NodeTable[person].description =
-        toCp1251(QString::fromUtf8("<`S=12><`F=Arial><`C=0><B>Иван</B> родился в <I>1910</I> "
+        toCp1251(QString::fromUtf8("<`S=12><`F=Arial Cyr><`C=0><B>Иван</B> родился в <I>1910</I> "
                                    "году.\r\n<C><`C=255>Воевал 1941-1945"));
     doc.NodeTable[event].media = doc.NodeTable[person].media;
     LoadDescription(
@@ -85,7 +135,15 @@ int main(int argc, char **argv) {
         doc.info());
     MessageTable messages;
     QtPrompts prompts(nullptr);
-    ElementEditors editors(doc, prompts, messages, nullptr);
+    DocumentSession session(doc);
+    ElementEditors editors(session, prompts, messages, nullptr);
+    if (argc > 3) {
+        IniFile language;
+        if (!language.load(QString::fromLocal8Bit(argv[3])).ok())
+            return 1;
+        for (QWidget *window : editors.windows())
+            TranslateForm(window, language);
+    }
     TForm3 &form3 = editors.personEditor();
     const char *tabs[] = {"description", "media", "options"};
     for (int tab = 0; tab < 3; ++tab) {
@@ -109,6 +167,14 @@ int main(int argc, char **argv) {
         form3.media().selectEntry(0);
     });
     editors.NModifyClick(person, false);
+    // The metafile outside the document's folder, selected in the folder tree.
+    Grab(form3, out + "/person_media_outside.png", [&form3] {
+        QTreeWidget *tree = form3.media().tree();
+        const auto found = tree->findItems("plan.wmf", Qt::MatchRecursive);
+        if (!found.isEmpty())
+            tree->setCurrentItem(found.first());
+    });
+    editors.NModifyClick(person, false);
     TForm8 &form8 = editors.eventEditor();
     for (int tab : {1, 2}) {
         form8.tabs()->setCurrentIndex(tab);
@@ -118,6 +184,14 @@ int main(int argc, char **argv) {
     TForm7 &form7 = editors.infoEditor();
     Grab(form7, out + "/info.png", [&form7] {
         form7.formattingBar().show();
+        form7.formattingBar().mirrorSelection();
+    });
+    editors.N51Click();
+    // Text typed into an empty field: shown and reported in the field's defaults.
+    LoadDescription("", doc.info());
+    Grab(form7, out + "/info_typed.png", [&form7] {
+        form7.formattingBar().show();
+        form7.field()->textCursor().insertText(QString::fromUtf8("Новый текст"));
         form7.formattingBar().mirrorSelection();
     });
     editors.N51Click();

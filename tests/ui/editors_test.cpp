@@ -9,8 +9,10 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -19,16 +21,19 @@
 #include <QTreeWidget>
 #include "edit/document_session.h"
 
+#include "editors/comment_editor.h"
 #include "editors/description_text.h"
 #include "editors/element_editor.h"
 #include "editors/element_editors.h"
 #include "editors/event_editor.h"
 #include "editors/info_editor.h"
+#include "editors/media_preview.h"
 #include "editors/media_tab.h"
 #include "editors/parent_list_search.h"
 #include "scripted_prompts.h"
 #include "settings/ini_file.h"
 #include "test_support.h"
+#include "ui/file_dialog_filter.h"
 #include "ui/translate_form.h"
 
 using namespace kinvarro;
@@ -82,6 +87,45 @@ TEST_F(EditorsTest, PersonEditorShowsParentsAndStoresClickedOptions) {
     EXPECT_EQ(doc.NodeTable[child].motherIndex, child);
     EXPECT_EQ(doc.NodeTable[child].name, "A\r\nB");
     EXPECT_TRUE(doc.DocumentModified);
+}
+
+TEST_F(EditorsTest, OutOfRangeOptionsFromAFileSurviveAnApply) {
+    const int person = addPerson(doc, 0, 0);
+    doc.NodeTable[person].sex = 7;
+    doc.NodeTable[person].fatherImportance = 255;
+    doc.NodeTable[person].motherImportance = 9;
+    const int event = addPerson(doc, 0, 0);
+    doc.NodeTable[event].kind = kHistoricalEvent;
+    doc.NodeTable[event].fatherImportance = 6;
+    TForm3 &editor = editors.personEditor();
+    whenShown(
+        editor,
+        [&] {
+            auto *sex = editor.findChild<QComboBox *>("cbSex");
+            EXPECT_EQ(sex->currentText(), "7");
+            EXPECT_EQ(sex->count(), 4);
+            editor.findChild<QComboBox *>("cbMatherImportance")->setCurrentIndex(2);
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(person, false));
+    EXPECT_EQ(doc.NodeTable[person].sex, 7);
+    EXPECT_EQ(doc.NodeTable[person].fatherImportance, 255);
+    EXPECT_EQ(doc.NodeTable[person].motherImportance, 2);
+    whenShown(
+        editors.eventEditor(),
+        [&] {
+            EXPECT_EQ(
+                editors.eventEditor().findChild<QComboBox *>("cbfatherimportance")->currentText(),
+                "6");
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(event, false));
+    EXPECT_EQ(doc.NodeTable[event].fatherImportance, 6);
+    // The next element in range shows the fixed list only.
+    doc.NodeTable[person].sex = 1;
+    whenShown(
+        editor, [&] { EXPECT_EQ(editor.findChild<QComboBox *>("cbSex")->count(), 3); }, false);
+    editors.NModifyClick(person, false);
 }
 
 TEST_F(EditorsTest, StoredOwnColourOpensTickedWithoutDialog) {
@@ -143,6 +187,35 @@ TEST_F(EditorsTest, MediaTabAddsRelativeEntriesToListAndTree) {
     EXPECT_TRUE(prompts.told.isEmpty());
 }
 
+// Qt delivers a double click as press, release, press, double click, release.
+TEST(MediaPreviewClicks, EachClickOrDoubleClickLaunchesOnce) {
+    const struct {
+        bool launchOnClick;
+        bool doubleClick;
+        int launches;
+    } cases[] = {{true, false, 1}, {true, true, 1}, {false, false, 0}, {false, true, 1}};
+    for (const auto &c : cases) {
+        MediaPreview preview;
+        preview.setLaunchOnClick(c.launchOnClick);
+        int launches = 0;
+        QObject::connect(&preview, &MediaPreview::launchRequested, [&] { ++launches; });
+        auto send = [&](QEvent::Type type) {
+            QMouseEvent event(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(preview.picture(), &event);
+        };
+        send(QEvent::MouseButtonPress);
+        send(QEvent::MouseButtonRelease);
+        if (c.doubleClick) {
+            send(QEvent::MouseButtonPress);
+            send(QEvent::MouseButtonDblClick);
+            send(QEvent::MouseButtonRelease);
+        }
+        EXPECT_EQ(launches, c.launches) << c.launchOnClick << c.doubleClick;
+    }
+}
+
 TEST_F(EditorsTest, FormattingBarAndCutKeyActOnTheDescriptionSelection) {
     const int i = addPerson(doc, 0, 0);
     doc.NodeTable[i].description = "one two three";
@@ -168,6 +241,40 @@ TEST_F(EditorsTest, FormattingBarAndCutKeyActOnTheDescriptionSelection) {
     EXPECT_LT(stored.find("<B>"), stored.find("two")) << stored;
     EXPECT_NE(stored.find("two</B> three"), std::string::npos) << stored;
     EXPECT_EQ(stored.find("one"), std::string::npos) << stored;
+}
+
+TEST_F(EditorsTest, TypedSizeAppliesOnlyOnceComplete) {
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].description = "one two";
+    TForm3 &editor = editors.personEditor();
+    whenShown(
+        editor,
+        [&] {
+            QTextEdit *field = editor.descriptionField();
+            QTextCursor cursor = field->textCursor();
+            cursor.setPosition(4);
+            cursor.setPosition(7, QTextCursor::KeepAnchor);  // "two"
+            field->setTextCursor(cursor);
+            auto *size = editor.findChild<QComboBox *>("FontSize");
+            QLineEdit *box = size->lineEdit();
+            box->selectAll();
+            auto type = [&](int key, const QString &text) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+                QApplication::sendEvent(box, &press);
+            };
+            type(Qt::Key_1, "1");
+            EXPECT_EQ(box->text(), "1");  // not completed to "10"
+            EXPECT_EQ(field->textCursor().selectedText(), "two");
+            EXPECT_EQ(field->textCursor().charFormat().fontPointSize(), 10);
+            type(Qt::Key_4, "4");
+            type(Qt::Key_Return, "\r");
+            EXPECT_EQ(field->textCursor().charFormat().fontPointSize(), 14);
+            EXPECT_EQ(size->count(), 16);  // the typed size joins no list
+        },
+        true);
+    EXPECT_TRUE(editors.NModifyClick(i, false));
+    EXPECT_NE(doc.NodeTable[i].description.find("<`S=14>two"), std::string::npos)
+        << doc.NodeTable[i].description;
 }
 
 TEST_F(EditorsTest, CtrlBIAndUToggleTheStylesOfTheSelectionInBothEditors) {
@@ -304,6 +411,8 @@ QStringList VisibleTexts(QWidget *window) {
             texts << list->itemText(i);
     for (QAction *action : window->findChildren<QAction *>())
         texts << action->text();
+    for (FileDialogFilter *filter : window->findChildren<FileDialogFilter *>())
+        texts << filter->filter();
     return texts;
 }
 
@@ -324,6 +433,29 @@ TEST(EditorLanguages, RussianRepeatsTheBuiltInTextsAndEnglishTranslates) {
         EXPECT_EQ(VisibleTexts(window), before) << window->objectName().toStdString();
         TranslateForm(window, english);
         EXPECT_NE(VisibleTexts(window), before) << window->objectName().toStdString();
+    }
+    // The comment editor's own menu and the media add dialog's file types.
+    Tfcomment *comment = editors.personEditor().findChild<Tfcomment *>();
+    ASSERT_NE(comment, nullptr);
+    const struct {
+        const char *name;
+        const char *text;
+        QKeyCombination key;
+    } items[] = {{"NCopy", "Copy", Qt::CTRL | Qt::Key_Insert},
+                 {"NPaste", "Paste", Qt::SHIFT | Qt::Key_Insert},
+                 {"NCut", "Cut", Qt::SHIFT | Qt::Key_Delete}};
+    for (const auto &item : items) {
+        QAction *action = comment->findChild<QAction *>(item.name);
+        ASSERT_NE(action, nullptr) << item.name;
+        EXPECT_EQ(action->text(), item.text);
+        EXPECT_EQ(action->shortcut(), QKeySequence(item.key));
+    }
+    for (QWidget *window : {static_cast<QWidget *>(&editors.personEditor()),
+                            static_cast<QWidget *>(&editors.eventEditor())}) {
+        const QStringList types =
+            window->findChild<FileDialogFilter *>("OpenDialog1")->nameFilters();
+        ASSERT_EQ(types.size(), 16);
+        EXPECT_EQ(types[1].left(12), "All pictures");
     }
 }
 

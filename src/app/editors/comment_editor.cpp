@@ -1,6 +1,7 @@
 #include "editors/comment_editor.h"
 
 #include "editors/apply_cancel_buttons.h"
+#include "editors/clipboard_menu.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@ Tfcomment::Tfcomment(Prompts &prompts, const MessageTable &messages, QWidget *pa
     group->setObjectName(QStringLiteral("GroupBox1"));
     reComment_->setObjectName(QStringLiteral("reComment"));
     reComment_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    InstallClipboardMenu(reComment_);
     (new QVBoxLayout(group))->addWidget(reComment_);
     auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отмена"), true);
     auto *layout = new QVBoxLayout(this);

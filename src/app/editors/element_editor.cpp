@@ -45,6 +45,14 @@ void AddImportanceItems(QComboBox *list) {
                     QStringLiteral("Самая важная")});
 }
 
+void ShowOptionValue(QComboBox *list, int fixedItems, int value) {
+    while (list->count() > fixedItems)
+        list->removeItem(list->count() - 1);
+    if (const QString extra = ExtraOptionItem(value, fixedItems); !extra.isEmpty())
+        list->addItem(extra);
+    list->setCurrentIndex(OptionItemForValue(value, fixedItems));
+}
+
 TForm3::TForm3(DocumentSession &session, Prompts &prompts, const MessageTable &messages,
                QWidget *parent)
     : ElementEditorBase(session, prompts, messages, true, parent),
@@ -93,7 +101,7 @@ TForm3::TForm3(DocumentSession &session, Prompts &prompts, const MessageTable &m
 }
 
 void TForm3::showOptions() {
-    cbSex_->setCurrentIndex(fields_.sex);
+    ShowOptionValue(cbSex_, kSexItems, fields_.sex);
     const QStringList parents = ParentListItems(doc_);
     for (QComboBox *list : {cbFather_, cbMother_}) {
         list->clear();
@@ -103,19 +111,21 @@ void TForm3::showOptions() {
     cbMother_->setCurrentIndex(fields_.motherItem);
     eFatherFilter_->reset(doc_);
     eMotherFilter_->reset(doc_);
-    cbfatherimportance_->setCurrentIndex(fields_.fatherImportance);
-    cbMatherImportance_->setCurrentIndex(fields_.motherImportance);
+    ShowOptionValue(cbfatherimportance_, kImportanceItems, fields_.fatherImportance);
+    ShowOptionValue(cbMatherImportance_, kImportanceItems, fields_.motherImportance);
     const QSignalBlocker blockColour(cbusecolor_), blockFont(cbusefont_);
     cbusecolor_->setChecked(fields_.useColor);
     cbusefont_->setChecked(fields_.useFont);
 }
 
 void TForm3::readOptions() {
-    fields_.sex = cbSex_->currentIndex();
+    fields_.sex = OptionValueForItem(cbSex_->currentIndex(), kSexItems, fields_.sex);
     fields_.fatherItem = cbFather_->currentIndex();
     fields_.motherItem = cbMother_->currentIndex();
-    fields_.fatherImportance = cbfatherimportance_->currentIndex();
-    fields_.motherImportance = cbMatherImportance_->currentIndex();
+    fields_.fatherImportance = OptionValueForItem(cbfatherimportance_->currentIndex(),
+                                                  kImportanceItems, fields_.fatherImportance);
+    fields_.motherImportance = OptionValueForItem(cbMatherImportance_->currentIndex(),
+                                                  kImportanceItems, fields_.motherImportance);
 }
 
 }  // namespace kinvarro

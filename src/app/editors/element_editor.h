@@ -44,4 +44,8 @@ class TForm3 : public ElementEditorBase {
 /// Adds the five importance items to a list.
 void AddImportanceItems(QComboBox *list);
 
+/// Selects a stored option value in a list of `fixedItems`; a value outside the
+/// list is shown as one extra item with its number.
+void ShowOptionValue(QComboBox *list, int fixedItems, int value);
+
 }  // namespace kinvarro

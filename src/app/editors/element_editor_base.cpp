@@ -11,6 +11,7 @@
 
 #include "common/prompts.h"
 #include "edit/document_session.h"
+#include "editors/clipboard_menu.h"
 #include "editors/formatting_bar.h"
 #include "editors/media_tab.h"
 #include "model/document.h"

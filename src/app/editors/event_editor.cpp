@@ -41,13 +41,14 @@ TForm8::TForm8(DocumentSession &session, Prompts &prompts, const MessageTable &m
 }
 
 void TForm8::showOptions() {
-    cbfatherimportance_->setCurrentIndex(fields_.fatherImportance);
+    ShowOptionValue(cbfatherimportance_, kImportanceItems, fields_.fatherImportance);
     const QSignalBlocker block(cbusecolor_);
     cbusecolor_->setChecked(fields_.useColor);
 }
 
 void TForm8::readOptions() {
-    fields_.fatherImportance = cbfatherimportance_->currentIndex();
+    fields_.fatherImportance = OptionValueForItem(cbfatherimportance_->currentIndex(),
+                                                  kImportanceItems, fields_.fatherImportance);
 }
 
 }  // namespace kinvarro

@@ -1,16 +1,12 @@
 #include "editors/formatting_bar.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMimeData>
+#include <QLineEdit>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -25,6 +21,7 @@ constexpr TColor kListColours[] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800
                                    0x808000, 0x808080, 0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF,
                                    0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
 constexpr int kSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+constexpr int kMaxSize = RichTextDocument::kMaxDisplaySize;
 
 int ColourItem(QComboBox *list, TColor colour) {
     int item = list->findData(colour);
@@ -83,10 +80,24 @@ FormattingBar::FormattingBar(QTextEdit *field, QWidget *parent)
             [this](bool on) { applyFormat(StyleFormat(kStyleUnderline, on)); });
     for (QToolButton *button : {left_, centre_, right_})
         connect(button, &QToolButton::clicked, this, [this, button] { alignmentPressed(button); });
-    connect(face_, &QFontComboBox::currentFontChanged, this,
-            [this](const QFont &font) { applyFormat(FaceFormat(font.family())); });
-    connect(size_, &QComboBox::currentTextChanged, this,
-            [this](const QString &text) { applyFormat(SizeFormat(text.toInt())); });
+    // Only a face the user picks applies: the box may show a requested name
+    // that is not in the list.
+    connect(face_, &QComboBox::textActivated, this, [this](const QString &face) {
+        if (face_->findText(face, Qt::MatchFixedString) >= 0)
+            applyFormat(FaceFormat(face));
+        else
+            mirrorSelection();
+    });
+    // A size applies once chosen: picked from the list, or typed and ended with
+    // Enter or by leaving the box; typing "14" never applies 1 on the way.
+    size_->setInsertPolicy(QComboBox::NoInsert);
+    size_->setCompleter(nullptr);  // "1" stays 1, not completed to 10
+    connect(size_, &QComboBox::activated, this, [this] { applySize(true); });
+    connect(size_->lineEdit(), &QLineEdit::textEdited, this, [this] { sizeTyped_ = true; });
+    connect(size_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (sizeTyped_)
+            applySize(size_->hasFocus());
+    });
     connect(colour_, &QComboBox::activated, this, [this](int item) {
         TColor colour = colour_->itemData(item).toInt();
         if (colour < 0) {
@@ -117,11 +128,21 @@ QToolButton *FormattingBar::addToggle(const QString &name, const QString &text) 
     return button;
 }
 
-void FormattingBar::applyFormat(const QTextCharFormat &format) {
+void FormattingBar::applyFormat(const QTextCharFormat &format, bool focusText) {
     if (mirroring_)
         return;
     field_->mergeCurrentCharFormat(format);
-    field_->setFocus();
+    if (focusText)
+        field_->setFocus();
+}
+
+void FormattingBar::applySize(bool focusText) {
+    sizeTyped_ = false;
+    bool number = false;
+    const int size = size_->currentText().trimmed().toInt(&number);
+    if (!number || size < 1 || size > kMaxSize)
+        return mirrorSelection();
+    applyFormat(SizeFormat(size), focusText);
 }
 
 void FormattingBar::alignmentPressed(QToolButton *pressed) {
@@ -160,8 +181,14 @@ void FormattingBar::mirrorSelection() {
     bold_->setChecked(shown.bold);
     italic_->setChecked(shown.italic);
     underline_->setChecked(shown.underline);
-    face_->setCurrentFont(QFont(shown.face));
+    // The face is shown by the name the text asks for, also where another font
+    // stands in for it.
+    const int faceItem = face_->findText(shown.face, Qt::MatchFixedString);
+    if (faceItem >= 0)
+        face_->setCurrentIndex(faceItem);
+    face_->setEditText(shown.face);
     size_->setCurrentText(QString::number(shown.size));
+    sizeTyped_ = false;
     colour_->setCurrentIndex(ColourItem(colour_, shown.colour));
     if (shown.alignment != Alignment::Other) {
         left_->setChecked(shown.alignment == Alignment::Left);
@@ -200,64 +227,6 @@ bool FormattingBar::eventFilter(QObject *watched, QEvent *event) {
             break;
     }
     return false;
-}
-
-namespace {
-
-// QTextEdit takes Ctrl+Del for deleting a word before any shortcut sees it;
-// here it cuts, as the field's menu promises.
-class CutKey : public QObject {
-  public:
-    explicit CutKey(QTextEdit *field) : QObject(field), field_(field) {}
-
-  protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() != Qt::Key_Delete || key->modifiers() != Qt::ControlModifier)
-            return false;
-        if (!field_->isReadOnly())
-            field_->cut();
-        return true;
-    }
-
-  private:
-    QTextEdit *field_;
-};
-
-}  // namespace
-
-void InstallClipboardMenu(QTextEdit *field) {
-    auto *copy = new QAction(QStringLiteral("Копировать"), field);
-    copy->setObjectName(QStringLiteral("NCopy"));
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    auto *paste = new QAction(QStringLiteral("Вставить"), field);
-    paste->setObjectName(QStringLiteral("NPaste"));
-    paste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Insert));
-    auto *cut = new QAction(QStringLiteral("Вырезать"), field);
-    cut->setObjectName(QStringLiteral("NCut"));
-    cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    field->installEventFilter(new CutKey(field));
-    for (QAction *action : {copy, paste, cut}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
-        field->addAction(action);
-    }
-    QObject::connect(copy, &QAction::triggered, field, &QTextEdit::copy);
-    QObject::connect(paste, &QAction::triggered, field, &QTextEdit::paste);
-    QObject::connect(cut, &QAction::triggered, field, &QTextEdit::cut);
-    field->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(field, &QWidget::customContextMenuRequested, field, [=](const QPoint &at) {
-        const bool selection = field->textCursor().hasSelection();
-        const QMimeData *clip = QApplication::clipboard()->mimeData();
-        copy->setEnabled(selection);
-        cut->setEnabled(selection && !field->isReadOnly());
-        paste->setEnabled(clip && clip->hasText() && !clip->text().isEmpty() &&
-                          !field->isReadOnly());
-        QMenu menu;
-        menu.addActions({copy, paste, cut});
-        menu.exec(field->viewport()->mapToGlobal(at));
-    });
 }
 
 }  // namespace kinvarro

@@ -30,7 +30,11 @@ class FormattingBar : public QWidget {
   private:
     QToolButton *addToggle(const QString &name, const QString &text);
     void alignmentPressed(QToolButton *button);
-    void applyFormat(const QTextCharFormat &format);
+    /// Applies to the selection; `focusText` gives the field the focus back.
+    void applyFormat(const QTextCharFormat &format, bool focusText = true);
+    /// Applies the size box's number, or shows the selection's size again
+    /// when the box holds no usable size.
+    void applySize(bool focusText);
     /// The "B", "i" or "U" button that Ctrl+B, Ctrl+I or Ctrl+U toggles.
     QToolButton *styleButtonFor(const QKeyEvent &key) const;
 
@@ -45,10 +49,8 @@ class FormattingBar : public QWidget {
     QToolButton *centre_;
     QToolButton *right_;
     bool mirroring_ = false;
+    /// The size box holds typed text that is not applied yet.
+    bool sizeTyped_ = false;
 };
-
-/// Gives a rich-text field the context menu "Копировать", "Вставить", "Вырезать"
-/// with their shortcuts (Ctrl+Ins, Shift+Ins, Ctrl+Del) and enabling rules.
-void InstallClipboardMenu(QTextEdit *field);
 
 }  // namespace kinvarro

@@ -7,9 +7,13 @@
 #include <QVBoxLayout>
 
 #include "edit/document_session.h"
+#include "editors/clipboard_menu.h"
 #include "editors/description_text.h"
 #include "editors/formatting_bar.h"
+#include "editors/info_edit.h"
+#include "editors/selection_format.h"
 #include "editors/unstorable_text.h"
+#include "markup/rich_text_document.h"
 #include "model/document.h"
 
 namespace kinvarro {
@@ -25,12 +29,10 @@ TForm7::TForm7(DocumentSession &session, Prompts &prompts, QWidget *parent)
     setWindowTitle(QStringLiteral("Информация о файле"));
     setMinimumSize(504, 345);
     RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(13);
-    RichEdit1_->document()->setDefaultFont(font);
+    SetInfoFieldDefaults(*RichEdit1_->document());
     RichEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = RichEdit1_->palette();
-    palette.setColor(QPalette::Text, QColor(0x80, 0, 0));  // maroon, the field's default
+    palette.setColor(QPalette::Text, ToQColor(DefaultTextColour(*RichEdit1_->document())));
     RichEdit1_->setPalette(palette);
     InstallClipboardMenu(RichEdit1_);
     bar_->setObjectName(QStringLiteral("Panel2"));

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QMouseEvent>
@@ -16,6 +15,7 @@
 
 #include "editors/comment_file.h"
 #include "editors/media_paths.h"
+#include "render/picture_file.h"
 
 namespace kinvarro {
 
@@ -102,9 +102,7 @@ void MediaPreview::showFile(const QString &entry, const QString &fullPath) {
     if (!QFileInfo(fullPath).isFile())
         return;
     if (ShowsPicturePreview(entry)) {
-        QImageReader reader(fullPath);
-        reader.setAutoTransform(true);
-        image_ = reader.read();  // an unreadable picture shows nothing
+        image_ = ReadPictureFile(fullPath);  // an unreadable picture shows nothing
         showPicture();
         setCommentVisible(!comment_->toPlainText().isEmpty());
     } else {
@@ -147,11 +145,16 @@ void MediaPreview::resizeEvent(QResizeEvent *event) {
 
 bool MediaPreview::eventFilter(QObject *watched, QEvent *event) {
     if (watched == picture_) {
-        if (event->type() == QEvent::MouseButtonRelease)
-            emit pictureClicked(false);
-        else if (event->type() == QEvent::MouseButtonDblClick)
-            emit pictureClicked(true);
-        else if (event->type() == QEvent::Resize)
+        if (event->type() == QEvent::MouseButtonRelease) {
+            // A double click's first click has launched the file already.
+            if (launchOnClick_ && !releaseEndsDoubleClick_)
+                emit launchRequested();
+            releaseEndsDoubleClick_ = false;
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            releaseEndsDoubleClick_ = true;
+            if (!launchOnClick_)
+                emit launchRequested();
+        } else if (event->type() == QEvent::Resize)
             QMetaObject::invokeMethod(this, &MediaPreview::showPicture, Qt::QueuedConnection);
     }
     return false;

@@ -23,13 +23,17 @@ class MediaPreview : public QWidget {
     /// Lets go of the file the player holds.
     void releaseFile();
 
+    /// Whether a single click on the picture launches the file, or only a
+    /// double click.
+    void setLaunchOnClick(bool on) { launchOnClick_ = on; }
+
     QLabel *picture() const { return picture_; }
     QTextEdit *commentView() const { return comment_; }
     QWidget *playerBar() const { return playerBar_; }
 
   signals:
-    /// A click (or a double click) on the picture.
-    void pictureClicked(bool doubleClick);
+    /// Asks to open the shown file: once per click or double click on the picture.
+    void launchRequested();
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,6 +52,9 @@ class MediaPreview : public QWidget {
     QMediaPlayer *player_ = nullptr;
     QImage image_;
     QList<int> rememberedSizes_;
+    bool launchOnClick_ = true;
+    /// The button release that ends a double click is no click of its own.
+    bool releaseEndsDoubleClick_ = false;
 };
 
 }  // namespace kinvarro

@@ -29,6 +29,7 @@
 #include "editors/selection_format.h"
 #include "editors/unstorable_text.h"
 #include "model/document.h"
+#include "ui/file_dialog_filter.h"
 
 namespace kinvarro {
 
@@ -72,7 +73,8 @@ MediaTab::MediaTab(DocumentSession &session, Prompts &prompts, const MessageTabl
       withTree_(withTree),
       listWidget_(new QListWidget(this)),
       preview_(new MediaPreview(this)),
-      commentEditor_(new Tfcomment(prompts, messages, this)) {
+      commentEditor_(new Tfcomment(prompts, messages, this)),
+      openDialog_(new FileDialogFilter(QStringLiteral("OpenDialog1"), kMediaFilter, this)) {
     listWidget_->setObjectName(QStringLiteral("lbMediaFiles"));
     auto *buttons = new QHBoxLayout;
     if (withTree_) {
@@ -124,11 +126,9 @@ MediaTab::MediaTab(DocumentSession &session, Prompts &prompts, const MessageTabl
             selectEntry(row);
     });
     connect(listWidget_, &QListWidget::itemDoubleClicked, this, &MediaTab::launchSelected);
-    connect(preview_, &MediaPreview::pictureClicked, this, [this](bool doubleClick) {
-        // The event editor launches on a double click only.
-        if (doubleClick || withTree_)
-            launchSelected();
-    });
+    // The event editor launches on a double click only.
+    preview_->setLaunchOnClick(withTree_);
+    connect(preview_, &MediaPreview::launchRequested, this, &MediaTab::launchSelected);
     preview_->picture()->installEventFilter(this);
     preview_->commentView()->installEventFilter(this);
 
@@ -303,7 +303,7 @@ void MediaTab::treeSelectionChanged() {
     QStringList components;
     for (QTreeWidgetItem *at = item; at; at = at->parent())
         components.prepend(at->text(0));
-    list_.select(int(list_.entries().indexOf(EntryForTreePath(components))));
+    list_.select(EntryIndexForTreePath(list_.entries(), components));
     syncing_ = true;
     listWidget_->setCurrentRow(list_.selected());
     syncing_ = false;
@@ -350,7 +350,7 @@ void MediaTab::updateButtons() {
 }
 
 void MediaTab::addFiles() {
-    const QStringList files = prompts_.chooseFilesToOpen(kMediaFilter, QString());
+    const QStringList files = prompts_.chooseFilesToOpen(openDialog_->filter(), QString());
     if (files.isEmpty())
         return;
     list_.add(files, DocumentFolder(doc_.CurrentFileName), messages_, prompts_);

@@ -19,6 +19,7 @@ class DocumentSession;
 class MediaPreview;
 class MessageTable;
 class Prompts;
+class FileDialogFilter;
 class Tfcomment;
 class TFRenameMove;
 
@@ -88,6 +89,8 @@ class MediaTab : public QWidget {
     QAction *commentAction_ = nullptr;
     QAction *renameAction_ = nullptr;
     Tfcomment *commentEditor_;
+    /// The add command's file types, replaced by the language file.
+    FileDialogFilter *openDialog_;
     TFRenameMove *renameDialog_ = nullptr;
     bool syncing_ = false;
 };

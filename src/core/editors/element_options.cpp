@@ -27,4 +27,16 @@ void SetUseOwnFont(ElementFields &fields, bool ticked, Prompts &prompts) {
         fields.useFont = false;
 }
 
+int OptionItemForValue(int value, int fixedItems) {
+    return value >= 0 && value < fixedItems ? value : fixedItems;
+}
+
+QString ExtraOptionItem(int value, int fixedItems) {
+    return OptionItemForValue(value, fixedItems) == value ? QString() : QString::number(value);
+}
+
+int OptionValueForItem(int item, int fixedItems, int valueRead) {
+    return item >= 0 && item < fixedItems ? item : valueRead;
+}
+
 }  // namespace kinvarro

@@ -1,20 +1,31 @@
 #include "editors/info_edit.h"
 
+#include <QFont>
 #include <QTextDocument>
 
 #include "edit/document_session.h"
 #include "editors/description_text.h"
+#include "markup/rich_text_document.h"
 #include "model/document.h"
 
 namespace kinvarro {
 
 namespace {
 
+constexpr TColor kInfoTextColour = 0x000080;  // maroon
+
 void CopyThroughMarkup(const QTextDocument &from, QTextDocument &to) {
     LoadDescription(DescriptionMarkup(from), to);
 }
 
 }  // namespace
+
+void SetInfoFieldDefaults(QTextDocument &field) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(13);
+    field.setDefaultFont(font);
+    SetDefaultTextColour(field, kInfoTextColour);
+}
 
 void OpenInfoText(const Document &doc, QTextDocument &field) {
     CopyThroughMarkup(doc.info(), field);

@@ -8,6 +8,8 @@ namespace kinvarro {
 
 namespace {
 
+const QString kRoot = QStringLiteral("/");
+
 void AddPath(std::vector<MediaTreeNode> &top, const QStringList &components) {
     std::vector<MediaTreeNode> *level = &top;
     for (const QString &component : components) {
@@ -34,7 +36,7 @@ void SortLevels(std::vector<MediaTreeNode> &level) {
 std::vector<MediaTreeNode> BuildMediaTree(const QStringList &entries) {
     std::vector<MediaTreeNode> top;
     for (const QString &entry : entries)
-        AddPath(top, MediaPathComponents(entry));
+        AddPath(top, MediaTreeComponents(entry));
     SortLevels(top);
     return top;
 }
@@ -42,7 +44,7 @@ std::vector<MediaTreeNode> BuildMediaTree(const QStringList &entries) {
 std::vector<int> LocateInMediaTree(const std::vector<MediaTreeNode> &top, const QString &entry) {
     std::vector<int> path;
     const std::vector<MediaTreeNode> *level = &top;
-    for (const QString &component : MediaPathComponents(entry)) {
+    for (const QString &component : MediaTreeComponents(entry)) {
         auto found = std::find_if(level->begin(), level->end(),
                                   [&](const MediaTreeNode &n) { return n.text == component; });
         if (found == level->end())
@@ -53,8 +55,18 @@ std::vector<int> LocateInMediaTree(const std::vector<MediaTreeNode> &top, const 
     return path;
 }
 
-QString EntryForTreePath(const QStringList &components) {
-    return components.join(QLatin1Char('\\'));
+QStringList MediaTreeComponents(const QString &entry) {
+    QStringList components = MediaPathComponents(entry);
+    if (entry.startsWith(kRoot))
+        components.prepend(kRoot);
+    return components;
+}
+
+int EntryIndexForTreePath(const QStringList &entries, const QStringList &components) {
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (MediaTreeComponents(entries[i]) == components)
+            return int(i);
+    return -1;
 }
 
 }  // namespace kinvarro

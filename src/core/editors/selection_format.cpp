@@ -19,19 +19,15 @@ SelectionFormat FormatOfSelection(const QTextCursor &cursor) {
     // The format reported at a position is the one of the character before it.
     if (cursor.hasSelection())
         first.setPosition(cursor.selectionStart() + 1);
-    const QTextCharFormat format = first.charFormat();
-    const QFont defaultFont = cursor.document()->defaultFont();
+    // Attributes the characters leave unset are the field's defaults, as the markup writes them.
+    const CharAttributes attributes = FormatAttributes(*cursor.document(), first.charFormat());
     SelectionFormat result;
-    result.bold = format.fontWeight() >= QFont::DemiBold;
-    result.italic = format.fontItalic();
-    result.underline = format.fontUnderline();
-    const QStringList families = format.fontFamilies().toStringList();
-    result.face = families.isEmpty() ? defaultFont.family() : families.first();
-    const double size = format.fontPointSize();
-    result.size = size > 0 ? int(size + 0.5) : defaultFont.pointSize();
-    result.colour = format.hasProperty(QTextFormat::ForegroundBrush)
-                        ? FromQColor(format.foreground().color())
-                        : 0;
+    result.bold = attributes.bold;
+    result.italic = attributes.italic;
+    result.underline = attributes.underline;
+    result.face = attributes.face;
+    result.size = attributes.size;
+    result.colour = attributes.colour;
     const Qt::Alignment align = first.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
     if (align == Qt::AlignRight)
         result.alignment = Alignment::Right;

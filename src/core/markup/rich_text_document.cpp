@@ -54,6 +54,17 @@ std::int32_t roundedSize(qreal points) {
     return std::int32_t(std::lround(std::clamp(points, qreal(INT_MIN), qreal(INT_MAX))));
 }
 
+// A font given in pixels counts at 96 pixels per inch, as the editing fields show it.
+std::int32_t DefaultPointSize(const QFont &font) {
+    if (font.pointSizeF() > 0)
+        return roundedSize(font.pointSizeF());
+    if (font.pixelSize() > 0)
+        return roundedSize(font.pixelSize() * 72.0 / 96.0);
+    return 10;
+}
+
+constexpr char kDefaultColourName[] = "kinvarroDefaultTextColour";
+
 QTextCharFormat toFormat(const CharAttributes &attributes) {
     QTextCharFormat format;
     format.setFontWeight(attributes.bold ? QFont::Bold : QFont::Normal);
@@ -152,8 +163,16 @@ void RichTextDocument::appendRun(Alignment alignment, QStringView text,
     invalidate();
 }
 
-CharAttributes RichTextDocument::attributesOf(const QTextCharFormat &format) const {
-    const QFont fallback = document_.defaultFont();
+void SetDefaultTextColour(QTextDocument &document, TColor colour) {
+    document.setProperty(kDefaultColourName, int(colour));
+}
+
+TColor DefaultTextColour(const QTextDocument &document) {
+    return document.property(kDefaultColourName).toInt();
+}
+
+CharAttributes FormatAttributes(const QTextDocument &document, const QTextCharFormat &format) {
+    const QFont fallback = document.defaultFont();
     CharAttributes attributes;
     const int weight =
         format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() : int(fallback.weight());
@@ -173,17 +192,17 @@ CharAttributes RichTextDocument::attributesOf(const QTextCharFormat &format) con
 
     if (format.hasProperty(QTextFormat::FontPointSize))
         attributes.size = roundedSize(format.fontPointSize());
-    else if (format.hasProperty(kRawSizeProperty))
-        attributes.size = format.intProperty(kRawSizeProperty);
+    else if (format.hasProperty(RichTextDocument::kRawSizeProperty))
+        attributes.size = format.intProperty(RichTextDocument::kRawSizeProperty);
     else
-        attributes.size = fallback.pointSizeF() > 0 ? roundedSize(fallback.pointSizeF()) : 10;
+        attributes.size = DefaultPointSize(fallback);
 
     const TColor shown = format.hasProperty(QTextFormat::ForegroundBrush)
                              ? toTColor(format.foreground().color())
-                             : 0;
+                             : DefaultTextColour(document);
     attributes.colour = shown;
-    if (format.hasProperty(kRawColourProperty)) {
-        const TColor raw = format.intProperty(kRawColourProperty);
+    if (format.hasProperty(RichTextDocument::kRawColourProperty)) {
+        const TColor raw = format.intProperty(RichTextDocument::kRawColourProperty);
         if ((raw & 0xFFFFFF) == shown)
             attributes.colour = raw;
     }
@@ -225,7 +244,7 @@ PositionAttributes RichTextDocument::attributesAt(qsizetype position) const {
 
     if (position >= textEnd) {
         // The paragraph break: the format the next paragraph was opened with.
-        result.character = attributesOf(w.block.next().charFormat());
+        result.character = FormatAttributes(document_, w.block.next().charFormat());
         result.runEnd = blockEnd;
         return result;
     }
@@ -237,7 +256,7 @@ PositionAttributes RichTextDocument::attributesAt(qsizetype position) const {
         const QTextFragment fragment = w.fragment.fragment();
         const qsizetype fragmentEnd = w.fragmentStart + fragment.length();
         if (position < fragmentEnd) {
-            result.character = attributesOf(fragment.charFormat());
+            result.character = FormatAttributes(document_, fragment.charFormat());
             result.runEnd = fragmentEnd;
             return result;
         }

@@ -30,6 +30,15 @@ struct CharAttributes {
     bool operator==(const CharAttributes &) const = default;
 };
 
+/// The colour a document's characters without a colour of their own are shown
+/// and written in, 0x00BBGGRR; black unless set.
+void SetDefaultTextColour(QTextDocument &document, TColor colour);
+TColor DefaultTextColour(const QTextDocument &document);
+
+/// The markup attributes of a character format in `document`, unset
+/// attributes taken from the document's defaults as `RichTextDocument` reads them.
+CharAttributes FormatAttributes(const QTextDocument &document, const QTextCharFormat &format);
+
 /// What `RichTextDocument::attributesAt` reports for one character position.
 struct PositionAttributes {
     CharAttributes character;
@@ -53,8 +62,9 @@ struct PositionAttributes {
 /// beside the displayed one; the raw value is reported as long as the displayed
 /// one is still what it implies, so an edit made in the control wins.
 /// Bold is a weight of DemiBold or more. Attributes a format leaves unset
-/// report the document's default font (family, size, weight, style) and
-/// colour 0. The adapter is not thread-safe: reading keeps a walk position.
+/// report the document's default font (family, size, weight, style) and its
+/// default text colour (see `SetDefaultTextColour`). The adapter is not thread-safe: reading keeps
+/// a walk position.
 class RichTextDocument {
   public:
     /// Raw markup size kept when the display cannot show it.
@@ -99,7 +109,6 @@ class RichTextDocument {
         qsizetype fragmentStart = 0;
     };
 
-    CharAttributes attributesOf(const QTextCharFormat &format) const;
     void invalidate() const { walk_.valid = false; }
 
     QTextDocument &document_;

@@ -1,0 +1,148 @@
+#include "render/wmf_picture.h"
+
+#include <QSize>
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <optional>
+
+// libwmf defines U8, U16 and U32: its headers come after all Qt headers.
+#include <libwmf/api.h>
+#include <libwmf/gd.h>
+
+namespace kinvarro {
+
+namespace {
+
+constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
+constexpr int kPlaceableSize = 22;
+constexpr int kHeaderSize = 18;
+constexpr quint16 kEndOfFile = 0x0000;
+
+quint16 Word(const QByteArray &bytes, qsizetype at) {
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 DoubleWord(const QByteArray &bytes, qsizetype at) {
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+qsizetype HeaderStart(const QByteArray &bytes) {
+    return bytes.size() >= 4 && DoubleWord(bytes, 0) == kPlaceableKey ? kPlaceableSize : 0;
+}
+
+// Where the records end and how long the longest is, in 16-bit words.
+struct RecordExtent {
+    qsizetype end = 0;
+    quint32 longest = 0;
+};
+
+// The header and every record lie inside the bytes, and the records end with
+// the end-of-file record.
+std::optional<RecordExtent> CheckRecords(const QByteArray &bytes) {
+    const qsizetype start = HeaderStart(bytes);
+    if (bytes.size() < start + kHeaderSize)
+        return std::nullopt;
+    const quint16 type = Word(bytes, start);
+    const quint16 headerWords = Word(bytes, start + 2);
+    const quint16 version = Word(bytes, start + 4);
+    if ((type != 1 && type != 2) || headerWords != kHeaderSize / 2 ||
+        (version != 0x0100 && version != 0x0300))
+        return std::nullopt;
+    RecordExtent extent;
+    for (qsizetype at = start + kHeaderSize; at + 6 <= bytes.size();) {
+        const quint32 words = DoubleWord(bytes, at);
+        const quint16 function = Word(bytes, at + 4);
+        if (words < 3 || words > quint32(bytes.size() - at) / 2)
+            return std::nullopt;
+        extent.longest = std::max(extent.longest, words);
+        at += qsizetype(words) * 2;
+        if (function == kEndOfFile) {
+            extent.end = at;
+            return extent;
+        }
+    }
+    return std::nullopt;
+}
+
+void SetDoubleWord(QByteArray &bytes, qsizetype at, quint32 value) {
+    qToLittleEndian<quint32>(value, bytes.data() + at);
+}
+
+struct ApiDeleter {
+    void operator()(wmfAPI *api) const { wmf_api_destroy(api); }
+};
+
+// The device writes the drawn picture as PNG bytes through this sink.
+int AppendBytes(void *context, char *buffer, int length) {
+    if (length > 0)
+        static_cast<QByteArray *>(context)->append(buffer, length);
+    return length;
+}
+
+}  // namespace
+
+bool LooksLikeWmf(const QByteArray &bytes) {
+    const qsizetype start = HeaderStart(bytes);
+    return bytes.size() >= start + 6 && (Word(bytes, start) == 1 || Word(bytes, start) == 2) &&
+           Word(bytes, start + 2) == kHeaderSize / 2;
+}
+
+QImage RenderWmf(const QByteArray &bytes, int maxSide) {
+    const std::optional<RecordExtent> extent = CheckRecords(bytes);
+    if (maxSide < 1 || !extent)
+        return {};
+    // The library sizes its buffers from the header's file and record lengths:
+    // they are set to what the records really take.
+    const qsizetype start = HeaderStart(bytes);
+    QByteArray copy = bytes.left(extent->end);
+    SetDoubleWord(copy, start + 6, quint32((extent->end - start) / 2));
+    SetDoubleWord(copy, start + 12, extent->longest);
+    wmfAPI_Options options{};
+    const unsigned long flags =
+        WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    options.function = wmf_gd_function;
+    wmfAPI *created = nullptr;
+    if (wmf_api_create(&created, flags, &options) != wmf_E_None) {
+        if (created)
+            wmf_api_destroy(created);
+        return {};
+    }
+    const std::unique_ptr<wmfAPI, ApiDeleter> api(created);
+    auto *data = reinterpret_cast<unsigned char *>(copy.data());
+    wmfD_Rect bbox{};
+    if (wmf_mem_open(api.get(), data, long(copy.size())) != wmf_E_None ||
+        wmf_scan(api.get(), 0, &bbox) != wmf_E_None)
+        return {};
+    unsigned int width = 0;
+    unsigned int height = 0;
+    if (wmf_display_size(api.get(), &width, &height, 96, 96) != wmf_E_None || width == 0 ||
+        height == 0)
+        return {};
+    const double scale = std::min(1.0, double(maxSide) / std::max(width, height));
+    width = std::max(1u, unsigned(std::lround(width * scale)));
+    height = std::max(1u, unsigned(std::lround(height * scale)));
+
+    // Drawn as PNG into memory: the device then frees its own image, which
+    // it would not do for an image handed out.
+    wmf_gd_t *device = WMF_GD_GetData(api.get());
+    if (!(device->flags & WMF_GD_SUPPORTS_PNG))
+        return {};
+    QByteArray png;
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
+    device->width = width;
+    device->height = height;
+    device->bbox = bbox;
+    device->sink.context = &png;
+    device->sink.function = AppendBytes;
+    if (wmf_play(api.get(), 0, &bbox) != wmf_E_None)
+        return {};
+    QImage image;
+    if (!image.loadFromData(png, "PNG") || image.size() != QSize(int(width), int(height)))
+        return {};
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace kinvarro
