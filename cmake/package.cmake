@@ -21,5 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kinvarro.example.org")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2, fonts-urw-base35")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, hicolor-icon-theme")
+# Qt's own texts in Russian; without them its buttons and file dialogs stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, qt6-wayland, hicolor-icon-theme, qt6-translations-l10n")
 include(CPack)

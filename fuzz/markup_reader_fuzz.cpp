@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the markup reader, the writer and the HTML
-// conversion (Parts 5.1, 5.2) and checks what must hold for any input.
+// conversion and checks what must hold for any input.
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QTextDocument>

@@ -106,10 +106,12 @@ void KinvarroApplication::wireThemes() {
 void KinvarroApplication::loadLanguage() {
     languageFile_ = IniFile();
     const QString path = choice_->currentLanguageFile();
-    if (path.isEmpty())
-        return;
-    (void)languageFile_.load(path);  // a missing or unreadable file leaves every default
-    LoadMessages(messages_, languageFile_);
+    if (!path.isEmpty()) {
+        (void)languageFile_.load(path);  // a missing or unreadable file leaves every default
+        LoadMessages(messages_, languageFile_);
+    }
+    // A catalog that is not installed leaves Qt's texts in English, as before.
+    (void)qtCatalog_.apply(languageFile_);
 }
 
 void KinvarroApplication::translate(const std::vector<QWidget *> &windows) {

@@ -10,6 +10,7 @@
 #include "settings/machine_store.h"
 #include "settings/message_table.h"
 #include "settings/program_folder.h"
+#include "ui/qt_catalog.h"
 #include "ui/qt_prompts.h"
 
 class QWidget;
@@ -63,6 +64,7 @@ class KinvarroApplication {
     MachineStore &store_;
     MessageTable messages_;
     IniFile languageFile_;
+    QtCatalog qtCatalog_;
     std::unique_ptr<Tflanguage> languageDialog_;
     std::unique_ptr<LanguageChoice> choice_;
     std::unique_ptr<DialogFolders> dialogFolders_;

@@ -170,6 +170,25 @@ TEST_F(ApplicationTest, RegistrationRefreshesOnlyTheDatabasesItChanged) {
     EXPECT_EQ(entryOnly[0].program, "/usr/bin/update-desktop-database");
 }
 
+// Qt's own texts (question-box buttons, file dialogs) follow the interface language.
+TEST_F(ApplicationTest, QtsOwnTextsSpeakTheChosenLanguage) {
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    for (const char *language : {"Russian.lng", "English.lng"}) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(
+            QFile::copy(shippedLanguage(language), folder.filePath(QString::fromLatin1(language))));
+        MachineStore store;
+        KinvarroApplication app(folder.path(), store);
+        ASSERT_TRUE(app.start());
+        if (QString::fromLatin1(language) == "Russian.lng") {
+            EXPECT_EQ(yes(), QString::fromUtf8("&Да"));
+        } else {
+            EXPECT_EQ(yes(), "&Yes");
+        }
+    }
+    EXPECT_EQ(yes(), "&Yes") << "the catalog goes with the application";
+}
+
 TEST_F(ApplicationTest, TheAboutBoxSpeaksTheChosenLanguage) {
     const struct {
         const char *language;

@@ -8,8 +8,8 @@
 
 namespace kinvarro {
 
-/// Reads the integer of a size or colour tag (shared by Parts 5.1 and 5.2):
-/// an optional "+" or "-", then either decimal digits giving a value in the
+/// Reads the integer of a size or colour tag, for the rich-text and the HTML
+/// conversion alike: an optional "+" or "-", then either decimal digits giving a value in the
 /// signed 32-bit range, or "$" and hexadecimal digits (either case) giving at
 /// most 0xFFFFFFFF, taken as a 32-bit pattern ("$FFFFFFFF" is -1; a "-" in
 /// front negates modulo 2^32). Nothing else is accepted: no blanks, no "0x".
