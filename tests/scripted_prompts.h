@@ -24,9 +24,9 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::optional<FontChoice>> fonts;  ///< nullopt cancels
     int colourDialogs = 0;
     int fontDialogs = 0;
-    std::vector<TColor> coloursShown;           ///< the colour each colour dialog opened with
-    std::vector<ColourDialogForm> colourForms;  ///< the form each colour dialog opened in
-    std::vector<FontChoice> fontsShown;         ///< what each font dialog opened with
+    std::vector<TColor> coloursShown;             ///< the colour each colour dialog opened with
+    std::vector<ColourDialogForm> colourForms;    ///< the form each colour dialog opened in
+    std::vector<FontChoice> fontsShown;           ///< what each font dialog opened with
     std::deque<QString> themeNames;               ///< a null string cancels
     std::deque<std::optional<int>> themeChoices;  ///< nullopt cancels
     std::vector<std::vector<ThemeEntry>> themeListsShown;

@@ -12,8 +12,8 @@
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
 #include "render_commands.h"
-#include "stderr_progress.h"
 #include "settings/program_folder.h"
+#include "stderr_progress.h"
 #include "themes/theme_list.h"
 
 using namespace kinvarro;
