@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include "ui/chart_area.h"
 #include "ui/chart_input.h"
 #include "ui/main_window.h"
+#include "wmf_fixture.h"
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -145,6 +147,21 @@ TEST_F(HintWindowsTest, WhatShowsForDescriptionAndPicture) {
         EXPECT_EQ(hints().textWindow().isVisible(), c.textShown) << c.description;
         EXPECT_EQ(hints().pictureWindow().isVisible(), c.pictureShown) << c.description;
     }
+}
+
+// Qt reads no metafiles; the hint draws them as the media preview does.
+TEST_F(HintWindowsTest, AMetafilePictureShowsInItsProportions) {
+    const int i = addDescribed("words");
+    const QString path = dir.filePath("plan.wmf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kinvarro::test::RedLeftHalf());  // 100 x 50
+    file.close();
+    chart.NodeTable[i].media = {path.toStdString()};
+    restAt({105, 105});
+    timerRunsOut();
+    ASSERT_TRUE(hints().pictureWindow().isVisible());
+    EXPECT_EQ(hints().pictureWindow().size(), QSize(300, 150));
 }
 
 TEST_F(HintWindowsTest, PointerOutsideTheChartWhenTheTimerRunsOutShowsNothing) {

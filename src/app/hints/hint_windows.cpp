@@ -25,6 +25,7 @@
 #include "hints/hint_placement.h"
 #include "hints/picture_comment.h"
 #include "markup/markup_reader.h"
+#include "render/picture_file.h"
 #include "ui/chart_area.h"
 #include "ui/chart_input.h"
 #include "ui/main_window.h"
@@ -319,6 +320,12 @@ bool HintWindows::PointerInChartArea() const {
 
 QImage HintWindows::loadPicture(const QString &path, QSize &size) const {
     QImageReader reader(path);
+    if (!reader.canRead()) {
+        // Metafiles, which Qt's readers do not know, drawn whole.
+        QImage picture = ReadPictureFile(path);
+        size = picture.size();
+        return picture;
+    }
     size = reader.size();
     const QSize fitted = HintPictureSize(size);
     // Decoded straight to the hint's size where the format allows it.
