@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string_view markup(reinterpret_cast<const char *>(data), size);
+    static const MessageTable messages;
 
     QTextDocument qdoc;
     RichTextDocument doc(qdoc);
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(unmappable.isEmpty(), "rich text read from Windows-1251 is all Windows-1251");
 
     std::string html;
-    (void)MarkupToHtml(markup, html);
+    (void)MarkupToHtml(markup, html, messages);
 
     // Whatever the text holds, tag-like text included, comes back as written.
     {
@@ -58,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         MarkupToRichText(written, again);
         check(again.plainText() == doc.plainText(), "written markup keeps the text");
         check(RichTextToMarkup(again) == written, "written markup is stable");
-        check(MarkupToHtml(written, html).ok(), "written markup converts to HTML");
+        check(MarkupToHtml(written, html, messages).ok(), "written markup converts to HTML");
     }
     return 0;
 }

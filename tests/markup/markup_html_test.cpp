@@ -11,9 +11,12 @@ using kinvarro::test::cp;
 
 namespace {
 
+// The built-in (Russian) texts.
+const MessageTable kMessages;
+
 std::string html(std::string_view markup) {
     std::string out = "(not set)";
-    const Status status = MarkupToHtml(markup, out);
+    const Status status = MarkupToHtml(markup, out, kMessages);
     EXPECT_TRUE(status.ok()) << status.message().toStdString();
     return out;
 }
@@ -50,8 +53,9 @@ TEST(MarkupToHtml, TagWithoutClosingReachesTheEnd) {
     EXPECT_EQ(html("<`C=255>a<`C=65280"),
               "<p align=left><font color=#FF0000>a</font><font color=#00FF00></font>");
     std::string out = "kept";
-    const Status status = MarkupToHtml("a<`C=25 5\r\n", out);
-    EXPECT_EQ(status.message(), QStringLiteral("'25 5\r\n' is not a valid integer value"));
+    const Status status = MarkupToHtml("a<`C=25 5\r\n", out, kMessages);
+    EXPECT_EQ(status.message(),
+              QString::fromUtf8("'25 5\r\n' не является допустимым целым числом"));
     EXPECT_EQ(out, "kept");
 }
 
@@ -84,10 +88,10 @@ TEST(MarkupToHtml, TextThatHtmlWouldReadAsMarkupIsEscaped) {
 
 TEST(MarkupToHtml, ColourThatIsNotAnIntegerFails) {
     std::string out = "kept";
-    const Status status = MarkupToHtml("<`C=0>a<`C=red>b", out);
-    EXPECT_EQ(status.message(), QStringLiteral("'red' is not a valid integer value"));
+    const Status status = MarkupToHtml("<`C=0>a<`C=red>b", out, kMessages);
+    EXPECT_EQ(status.message(), QString::fromUtf8("'red' не является допустимым целым числом"));
     EXPECT_EQ(out, "kept");
-    EXPECT_FALSE(MarkupToHtml("<`C=>", out).ok());
+    EXPECT_FALSE(MarkupToHtml("<`C=>", out, kMessages).ok());
     // Face and size values are dropped unread.
     EXPECT_EQ(html("<`S=big><`F=>x"), "<p align=left>x");
 }
@@ -115,7 +119,7 @@ Status referenceHtml(std::string_view markup, std::string &out) {
             t.substr(p + 4, close == std::string::npos ? std::string::npos : close - p - 4);
         const std::optional<std::int32_t> colour = parseMarkupInteger(value);
         if (!colour)
-            return notAnIntegerError(value);
+            return notAnIntegerError(value, kMessages);
         const unsigned bgr = unsigned(*colour) & 0xFFFFFF;
         char element[32];
         std::snprintf(element, sizeof element, "<font color=#%.6X>",
@@ -181,7 +185,7 @@ TEST(MarkupToHtml, SameAsTheRepeatedSearchOnGeneratedMarkup) {
                 pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
         std::string expected = "unset", actual = "unset";
         const Status expectedStatus = referenceHtml(markup, expected);
-        const Status actualStatus = MarkupToHtml(markup, actual);
+        const Status actualStatus = MarkupToHtml(markup, actual, kMessages);
         ASSERT_EQ(actualStatus.message(), expectedStatus.message()) << markup;
         ASSERT_EQ(actual, expected) << markup;
         failures += expectedStatus.ok() ? 0 : 1;

@@ -198,7 +198,11 @@ TEST_F(HtmlReportTest, ABadColourKeepsThePreviousFileAndHidesTheProgress) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old");
     }
+    // Worded in the interface language, as the document's messages give it.
+    MessageTable english;
+    english.setText(Msg::mNotAnInteger, "'%1' is not a valid integer value");
     Document doc;
+    doc.setMessages(&english);
     const int i = addPerson(doc, 0, 0);
     doc.NodeTable[i].description = "<`C=red>x";
     ProgressLog log;

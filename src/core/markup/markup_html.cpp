@@ -111,7 +111,7 @@ void appendTextAsHtml(std::string_view text, std::string &out) {
 
 }  // namespace
 
-Status MarkupToHtml(std::string_view markup, std::string &html) {
+Status MarkupToHtml(std::string_view markup, std::string &html, const MessageTable &messages) {
     // The leading paragraph element ends in ">", so it can take no part in a
     // tag of the markup: the searches run on the markup alone.
     std::string withoutFaces;
@@ -136,7 +136,7 @@ Status MarkupToHtml(std::string_view markup, std::string &html) {
         replaceValueTags(withoutSizes, kColourTag, coloured, [&](std::string_view value) {
             const std::optional<std::int32_t> colour = parseMarkupInteger(value);
             if (!colour)
-                return notAnIntegerError(value);
+                return notAnIntegerError(value, messages);
             convertRawText();
             if (converted > 0)
                 coloured += "</font>";

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/status.h"
+#include "settings/message_table.h"
 
 namespace kinvarro {
 
@@ -21,8 +22,8 @@ namespace kinvarro {
 /// - Colour values are read by `parseMarkupInteger` (decimal or "$" hex).
 /// - The whole string is converted; a NUL is an ordinary character here.
 ///
-/// A colour value that is not an integer fails with a message naming it;
-/// `html` is then left unchanged.
-Status MarkupToHtml(std::string_view markup, std::string &html);
+/// A colour value that is not an integer fails with a message naming it, in
+/// the words of `messages`; `html` is then left unchanged.
+Status MarkupToHtml(std::string_view markup, std::string &html, const MessageTable &messages);
 
 }  // namespace kinvarro

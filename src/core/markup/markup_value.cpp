@@ -41,9 +41,8 @@ std::optional<std::int32_t> parseMarkupInteger(std::string_view value) {
     return std::int32_t(bits);  // two's complement conversion, defined since C++20
 }
 
-Status notAnIntegerError(std::string_view value) {
-    return Status::failure(
-        QStringLiteral("'%1' is not a valid integer value").arg(fromCp1251(value)));
+Status notAnIntegerError(std::string_view value, const MessageTable &messages) {
+    return Status::failure(messages.text(Msg::mNotAnInteger).arg(fromCp1251(value)));
 }
 
 }  // namespace kinvarro

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/status.h"
+#include "settings/message_table.h"
 
 namespace kinvarro {
 
@@ -16,6 +17,6 @@ namespace kinvarro {
 std::optional<std::int32_t> parseMarkupInteger(std::string_view value);
 
 /// The conversion error for a value that is not an integer; names the value.
-Status notAnIntegerError(std::string_view value);
+Status notAnIntegerError(std::string_view value, const MessageTable &messages);
 
 }  // namespace kinvarro

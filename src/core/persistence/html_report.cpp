@@ -91,7 +91,7 @@ class PageWriter {
         }
         // The conversion always opens a paragraph, so the row is never empty.
         std::string description;
-        if (Status status = MarkupToHtml(person.description, description); !status)
+        if (Status status = MarkupToHtml(person.description, description, messages_); !status)
             return status;
         out_ += "<tr><td colspan=2 BGCOLOR=#f0f0f0>";
         appendWithBreaks(description, out_);
@@ -159,7 +159,8 @@ Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay
     const std::unique_ptr<QTextDocument> info(doc.info().clone());
     RemoveTrailingEmptyLines(*info);
     std::string information;
-    if (Status status = MarkupToHtml(DescriptionMarkup(*info), information); !status)
+    if (Status status = MarkupToHtml(DescriptionMarkup(*info), information, doc.messages());
+        !status)
         return status;
     // The conversion always opens a paragraph, so the separator always follows.
     appendWithBreaks(information, page);

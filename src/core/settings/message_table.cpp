@@ -139,6 +139,7 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mActTheme", "применение темы"},
     {"mThemeNotApplied", "Тема не применена, настройки не изменены."},
     {"mThemeNotSaved", "Тема не сохранена."},
+    {"mNotAnInteger", "'%1' не является допустимым целым числом"},
 };
 
 }  // namespace

@@ -137,9 +137,11 @@ enum class Msg {
     mActTheme,
     mThemeNotApplied,
     mThemeNotSaved,
+    // A colour in a description's markup that is no number.
+    mNotAnInteger,
 };
 
-inline constexpr int kMessageCount = int(Msg::mThemeNotSaved) + 1;
+inline constexpr int kMessageCount = int(Msg::mNotAnInteger) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
