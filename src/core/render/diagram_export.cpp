@@ -12,26 +12,10 @@
 #include "render/diagram_bitmap.h"
 #include "render/diagram_png.h"
 #include "render/diagram_tiles.h"
+#include "render/view_origin_restorer.h"
 
 namespace kinvarro {
 namespace {
-
-class ViewOriginRestorer {
-  public:
-    explicit ViewOriginRestorer(ChartViewState &view)
-        : view_(view), x_(view.ViewOriginX), y_(view.ViewOriginY) {}
-    ~ViewOriginRestorer() {
-        view_.ViewOriginX = x_;
-        view_.ViewOriginY = y_;
-    }
-    ViewOriginRestorer(const ViewOriginRestorer &) = delete;
-    ViewOriginRestorer &operator=(const ViewOriginRestorer &) = delete;
-
-  private:
-    ChartViewState &view_;
-    std::int32_t x_;
-    std::int32_t y_;
-};
 
 QString megabytes(std::int64_t bytes) {
     return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1);

@@ -12,6 +12,7 @@
 #include "model/document.h"
 #include "render/diagram_tiles.h"
 #include "render/vector_painter.h"
+#include "render/view_origin_restorer.h"
 
 namespace kinvarro {
 namespace {
@@ -19,26 +20,6 @@ namespace {
 // Qt places shapes in 32-bit device coordinates; a chart beyond them is too
 // large for any page or picture.
 constexpr std::int64_t kLargestSide = 1 << 24;
-
-class ViewOriginScope {
-  public:
-    ViewOriginScope(ChartViewState &view, std::int64_t x, std::int64_t y)
-        : view_(view), x_(view.ViewOriginX), y_(view.ViewOriginY) {
-        view_.ViewOriginX = std::int32_t(-x);
-        view_.ViewOriginY = std::int32_t(-y);
-    }
-    ~ViewOriginScope() {
-        view_.ViewOriginX = x_;
-        view_.ViewOriginY = y_;
-    }
-    ViewOriginScope(const ViewOriginScope &) = delete;
-    ViewOriginScope &operator=(const ViewOriginScope &) = delete;
-
-  private:
-    ChartViewState &view_;
-    std::int32_t x_;
-    std::int32_t y_;
-};
 
 void paintChart(QPaintDevice &device, const Document &doc, QSize size, double scale) {
     QPainter painter(&device);
@@ -96,7 +77,9 @@ Status ExportVector(const Document &doc, ChartViewState &view, QSize chartArea,
         return Status::failure(
             FileProblemText(m, Msg::mCannotWrite, destination, out.errorString()));
     {
-        const ViewOriginScope origin(view, grid.firstX, grid.firstY);
+        const ViewOriginRestorer restorer(view);
+        view.ViewOriginX = std::int32_t(-grid.firstX);
+        view.ViewOriginY = std::int32_t(-grid.firstY);
         if (format == VectorFormat::Pdf) {
             writePdf(out, doc, size);
         } else {

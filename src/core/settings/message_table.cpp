@@ -140,6 +140,8 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mThemeNotApplied", "Тема не применена, настройки не изменены."},
     {"mThemeNotSaved", "Тема не сохранена."},
     {"mNotAnInteger", "'%1' не является допустимым целым числом"},
+    {"mPageHasNoRoom", "На странице не остаётся места для печати."},
+    {"mPrinterFailed", "Принтер не отвечает: печать остановлена."},
 };
 
 }  // namespace

@@ -139,9 +139,12 @@ enum class Msg {
     mThemeNotSaved,
     // A colour in a description's markup that is no number.
     mNotAnInteger,
+    // Printing's problems.
+    mPageHasNoRoom,
+    mPrinterFailed,
 };
 
-inline constexpr int kMessageCount = int(Msg::mNotAnInteger) + 1;
+inline constexpr int kMessageCount = int(Msg::mPrinterFailed) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
