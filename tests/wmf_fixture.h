@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QtEndian>
 #include <initializer_list>
+#include <vector>
 
 namespace kinvarro::test {
 
@@ -20,6 +21,9 @@ class WmfBytes {
     }
     /// A record of `function` with its parameter words.
     void record(int function, std::initializer_list<int> parameters) {
+        record(function, std::vector<int>(parameters));
+    }
+    void record(int function, const std::vector<int> &parameters) {
         doubleWord(quint32(3 + parameters.size()));
         word(function);
         for (int p : parameters)

@@ -2,11 +2,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QtEndian>
 #include <functional>
+#include <initializer_list>
 
 #include "markup/markup_reader.h"
 #include "markup/rich_text_document.h"
 #include "persistence/native_format.h"
+#include "render/picture_limits.h"
 #include "test_support.h"
 
 using namespace kinvarro;
@@ -245,6 +248,14 @@ TEST(NativeFormat, BadFilesGiveClearErrors) {
         putInt32(bytes, offset, value);
         return bytes;
     };
+    // The picture's own header is little-endian, as BMP files are.
+    const qsizetype bmpAt = kFirstRecordOffset + 4;
+    auto bmpPatched = [&](std::initializer_list<std::pair<int, std::int32_t>> fields) {
+        QByteArray bytes = withPicture;
+        for (const auto &[offset, value] : fields)
+            qToLittleEndian<std::int32_t>(value, bytes.data() + bmpAt + offset);
+        return bytes;
+    };
     // Each message says where reading stopped: the part of the file and the byte.
     const MessageTable m;
     auto at = [&](Msg problem, Msg place, qsizetype offset) {
@@ -278,6 +289,12 @@ TEST(NativeFormat, BadFilesGiveClearErrors) {
          at(Msg::mEmptyPicture, Msg::mStoppedInPicture, kFirstRecordOffset)},
         {"picture past the end", patched(withPicture, kFirstRecordOffset, 1 << 30),
          at(Msg::mFileEndsEarly, Msg::mStoppedInPicture, kFirstRecordOffset + 4)},
+        {"picture cut short", bmpPatched({{22, 8}}),
+         m.text(Msg::mUnreadablePicture).arg(m.text(Msg::mPictureTruncated)) + '\n' +
+             m.text(Msg::mStoppedInPicture).arg(bmpAt)},
+        {"picture too large", bmpPatched({{18, 30000}, {22, 30000}}),
+         m.text(Msg::mUnreadablePicture).arg(PictureTooLargeText(m)) + '\n' +
+             m.text(Msg::mStoppedInPicture).arg(bmpAt)},
     };
     for (const Case &c : cases) {
         Document loaded;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "render/picture_file.h"
@@ -8,6 +10,7 @@
 
 using namespace kinvarro;
 using kinvarro::test::RedLeftHalf;
+using kinvarro::test::WmfBytes;
 
 namespace {
 
@@ -53,6 +56,75 @@ TEST(WmfPicture, MalformedMetafilesGiveNoPicture) {
     }
 }
 
+// A metafile that fills a rectangle through a bitmap record: the record's fixed
+// words, then a bitmap header claiming `width` x `height` pixels of `bits` bits
+// in `compression`, then `pixelWords` words of pixels.
+QByteArray WithBitmapRecord(int function, std::vector<int> fixed, int width, int height, int bits,
+                            int compression, int pixelWords) {
+    std::vector<int> words = std::move(fixed);
+    const int header[] = {40,
+                          0,
+                          width & 0xFFFF,
+                          width >> 16,
+                          height & 0xFFFF,
+                          height >> 16,
+                          1,
+                          bits,
+                          compression,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0};
+    words.insert(words.end(), std::begin(header), std::end(header));
+    if (bits <= 8)
+        words.insert(words.end(), std::size_t(2) << bits, 0);  // the colour table
+    words.insert(words.end(), std::size_t(pixelWords), 0x5555);
+    WmfBytes wmf;
+    wmf.record(0x020B, {0, 0});
+    wmf.record(0x020C, {50, 100});
+    wmf.record(function, words);
+    wmf.record(0x012D, {0});
+    wmf.record(0x041B, {50, 100, 0, 0});
+    return wmf.placeable(100, 50, 96);
+}
+
+// A bitmap inside a record is decoded whole, whatever size the metafile is drawn
+// at: its header must fit the pixel budget and the record's bytes.
+TEST(WmfPicture, BitmapsInsideRecordsAreBoundedBeforeDecoding) {
+    constexpr int kBrush = 0x0142;       // META_DIBCREATEPATTERNBRUSH
+    constexpr int kStretch = 0x0F43;     // META_STRETCHDIB
+    constexpr int kStretchBlt = 0x0B41;  // META_DIBSTRETCHBLT
+    const std::vector<int> brush = {5, 0};
+    const std::vector<int> stretch = {0x0020, 0x00CC, 0, 8, 8, 0, 0, 50, 100, 0, 0};
+    const std::vector<int> stretchBlt = {0x0020, 0x00CC, 8, 8, 0, 0, 50, 100, 0, 0};
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        bool drawn;
+    } cases[] = {
+        {"8 x 8 brush", WithBitmapRecord(kBrush, brush, 8, 8, 24, 0, 96), true},
+        {"8 x 8 stretched", WithBitmapRecord(kStretch, stretch, 8, 8, 24, 0, 96), true},
+        {"8 x 8 stretch blit", WithBitmapRecord(kStretchBlt, stretchBlt, 8, 8, 24, 0, 96), true},
+        {"RLE4 brush of 30000 x 30000", WithBitmapRecord(kBrush, brush, 30000, 30000, 4, 2, 4),
+         false},
+        {"RLE8 stretched 46000 x 46000", WithBitmapRecord(kStretch, stretch, 46000, 46000, 8, 1, 4),
+         false},
+        {"stretch blit of 30000 x 30000",
+         WithBitmapRecord(kStretchBlt, stretchBlt, 30000, 30000, 8, 1, 4), false},
+        {"pixels past the record", WithBitmapRecord(kBrush, brush, 8, 8, 24, 0, 95), false},
+        {"no bitmap width", WithBitmapRecord(kBrush, brush, 0, 8, 24, 0, 96), false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(!RenderWmf(c.bytes).isNull(), c.drawn) << c.what;
+}
+
 TEST(WmfPicture, PictureFilesAreReadByContent) {
     QTemporaryDir dir;
     const QString wmf = dir.filePath("a.wmf");
@@ -66,6 +138,29 @@ TEST(WmfPicture, PictureFilesAreReadByContent) {
     ASSERT_TRUE(green.save(dir.filePath("b.bmp")));
     EXPECT_EQ(ReadPictureFile(dir.filePath("b.bmp")).pixel(1, 1), qRgb(0, 255, 0));
     EXPECT_TRUE(ReadPictureFile(dir.filePath("missing.wmf")).isNull());
+}
+
+// A named pipe would block the hint for ever in open(); a BMP cut short would
+// show leftover memory.
+TEST(WmfPicture, OnlyRegularSoundPictureFilesAreRead) {
+    QTemporaryDir dir;
+    QImage green(4, 4, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    ASSERT_TRUE(green.save(dir.filePath("whole.bmp")));
+    QFile whole(dir.filePath("whole.bmp"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    QFile cut(dir.filePath("cut.bmp"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(bytes.size() - 16));
+    cut.close();
+    const QString pipe = dir.filePath("pipe.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bmp"));
+
+    EXPECT_FALSE(ReadPictureFile(dir.filePath("whole.bmp")).isNull());
+    for (const char *name : {"cut.bmp", "pipe.bmp", "folder.bmp"})
+        EXPECT_TRUE(ReadPictureFile(dir.filePath(name)).isNull()) << name;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "edit/document_session.h"
 #include "persistence/native_format.h"
+#include "render/picture_limits.h"
 #include "scripted_prompts.h"
 #include "settings/settings_commands.h"
 #include "test_support.h"
@@ -239,6 +240,42 @@ TEST(SettingsCommands, PictureEndsTiledAndAnUnreadableOneChangesNothing) {
     EXPECT_TRUE(f.doc.settings.backgroundPicture.isNull());
     EXPECT_EQ(f.doc.settings.pictureMode, PictureMode::Stretch);
     EXPECT_EQ(f.prompts.fileDialogs, 3);
+}
+
+// A picture whose header claims more than the file holds, or more pixels than
+// the budget, is refused with the reason before it is decoded.
+TEST(SettingsCommands, APictureCutShortOrTooLargeIsRefusedWithTheReason) {
+    QTemporaryDir dir;
+    const MessageTable messages;
+    // 4 x 4 pixels of 24 bits with the last row missing; then 30000 x 30000 RLE8.
+    const QByteArray header = QByteArray::fromHex(
+        "424d660000000000000036000000280000000400000004000000010018000000000030000000"
+        "00000000000000000000000000000000");
+    const QByteArray rle = QByteArray::fromHex(
+        "424d4000000000000000360000002800000030750000307500000100080001000000"
+        "0a000000000000000000000000000000000000000000000000000000000000000000");
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QString reason;
+    } cases[] = {
+        {"cut.bmp", header + QByteArray(36, '\x40'), messages.text(Msg::mPictureTruncated)},
+        {"huge.bmp", rle + QByteArray::fromHex("00010001"), PictureTooLargeText(messages)},
+    };
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        Fixture f;
+        f.prompts.files.push_back(FileChoice{path});
+        f.commands.N11Click();
+        EXPECT_TRUE(f.doc.settings.backgroundPicture.isNull()) << c.name;
+        EXPECT_FALSE(f.session.modified()) << c.name;
+        ASSERT_EQ(f.prompts.told.size(), 1) << c.name;
+        EXPECT_TRUE(f.prompts.told[0].contains(c.reason)) << f.prompts.told[0].toStdString();
+    }
 }
 
 // A negative interval acts as 0 (no lines, no snapping); the document format

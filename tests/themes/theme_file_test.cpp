@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "render/picture_limits.h"
 #include "settings/ini_file.h"
 #include "test_support.h"
 #include "text/cp1251.h"
@@ -177,16 +178,24 @@ TEST_F(ThemeFile, APictureItCannotReadFailsTheWholeTheme) {
     giant += QByteArray::fromHex(
         "3600000000000000360000002800000000ffff0000ffff0001001800"
         "000000000000000000000000000000000000000000000000");
+    // A 4 x 4 picture of 24-bit pixels whose last row is missing.
+    QByteArray cut("BM");
+    cut += QByteArray::fromHex(
+        "660000000000000036000000280000000400000004000000010018000000000030000000"
+        "00000000000000000000000000000000");
+    cut += QByteArray(36, '\x7f');
+    const QString cannotRead = messages_.text(Msg::mCannotReadFile);
     const struct {
         const char *what;
         std::optional<QByteArray> picture;
-        Msg reason;
+        QString reason;
     } cases[] = {
-        {"missing", std::nullopt, Msg::mFileNotFound},
-        {"PNG named .bmp", png.data(), Msg::mCannotReadFile},
-        {"garbage", QByteArray(5000, 'x'), Msg::mCannotReadFile},
-        {"empty", QByteArray(), Msg::mCannotReadFile},
-        {"giant header", giant, Msg::mCannotReadFile},
+        {"missing", std::nullopt, messages_.text(Msg::mFileNotFound)},
+        {"PNG named .bmp", png.data(), cannotRead},
+        {"garbage", QByteArray(5000, 'x'), cannotRead},
+        {"empty", QByteArray(), cannotRead},
+        {"giant header", giant, PictureTooLargeText(messages_)},
+        {"cut short", cut, messages_.text(Msg::mPictureTruncated)},
     };
     for (const auto &c : cases) {
         QFile::remove(path(QStringLiteral("t.thm.bmp")));
@@ -197,7 +206,8 @@ TEST_F(ThemeFile, APictureItCannotReadFailsTheWholeTheme) {
         DocumentSettings loaded = resetSettings();
         const Status st = apply("[General]\r\nNnopicture=0\r\nNStretch=1\r\n", current, loaded);
         ASSERT_FALSE(st.ok()) << c.what;
-        EXPECT_TRUE(st.message().startsWith(messages_.text(c.reason))) << c.what;
+        EXPECT_TRUE(st.message().startsWith(c.reason))
+            << c.what << ": " << st.message().toStdString();
         EXPECT_TRUE(st.message().contains(QStringLiteral("t.thm.bmp"))) << c.what;
         EXPECT_EQ(carried(loaded), carried(resetSettings())) << c.what << ": output untouched";
     }
@@ -207,12 +217,12 @@ TEST_F(ThemeFile, AnOversizedOrMissingThemeFileIsRefused) {
     const QString huge = path(QStringLiteral("huge.thm"));
     ASSERT_TRUE(writeBytes(huge, "[General]\r\n" + QByteArray(IniFile::kMaxFileSize, ' ')));
     for (const auto &[file, reason] :
-         {std::pair{huge, Msg::mCannotReadFile},
-          std::pair{path(QStringLiteral("gone.thm")), Msg::mFileNotFound}}) {
+         {std::pair{huge, messages_.text(Msg::mThemeFileTooLarge).arg(1)},
+          std::pair{path(QStringLiteral("gone.thm")), messages_.text(Msg::mFileNotFound)}}) {
         DocumentSettings loaded = resetSettings();
         const Status st = ReadTheme(file, unusualSettings(), messages_, loaded);
         ASSERT_FALSE(st.ok()) << file.toStdString();
-        EXPECT_TRUE(st.message().startsWith(messages_.text(reason))) << file.toStdString();
+        EXPECT_TRUE(st.message().startsWith(reason)) << st.message().toStdString();
     }
 }
 

@@ -22,10 +22,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/regular_file.h"
 #include "hints/hint_placement.h"
+#include "hints/hint_text.h"
 #include "hints/picture_comment.h"
 #include "markup/markup_reader.h"
 #include "render/picture_file.h"
+#include "render/picture_limits.h"
 #include "ui/chart_area.h"
 #include "ui/chart_input.h"
 #include "ui/main_window.h"
@@ -319,7 +322,13 @@ bool HintWindows::PointerInChartArea() const {
 }
 
 QImage HintWindows::loadPicture(const QString &path, QSize &size) const {
-    QImageReader reader(path);
+    QFile file;
+    if (!OpenRegularFile(path, file)) {
+        size = QSize();
+        return {};
+    }
+    QImageReader reader(&file);
+    reader.setAllocationLimit(kImageAllocationLimitMb);
     if (!reader.canRead()) {
         // Metafiles, which Qt's readers do not know, drawn whole.
         QImage picture = ReadPictureFile(path);
@@ -328,6 +337,12 @@ QImage HintWindows::loadPicture(const QString &path, QSize &size) const {
     }
     size = reader.size();
     const QSize fitted = HintPictureSize(size);
+    // Only a decoder that shrinks while it reads may take a picture past the budget.
+    if (size.isValid() && !FitsPictureBudget(size.width(), size.height()) &&
+        (fitted.isEmpty() || !reader.supportsOption(QImageIOHandler::ScaledSize))) {
+        size = QSize();
+        return {};
+    }
     // Decoded straight to the hint's size where the format allows it.
     if (!fitted.isEmpty())
         reader.setScaledSize(fitted);
@@ -351,7 +366,13 @@ void HintWindows::ShowElementHint(QPoint anchor) {
         return;
     }
     RichTextDocument rich(*fhint_->RichEdit1->document());
-    MarkupToRichText(state.HintText, rich);
+    MarkupToRichText(HintMarkupShown(state.HintText), rich);
+    if (HintLeavesTextOut(state.HintText)) {
+        QTextCursor end(fhint_->RichEdit1->document());
+        end.movePosition(QTextCursor::End);
+        end.insertBlock();
+        end.insertText(form_.session().messages().text(Msg::mHintTextContinues));
+    }
 
     QImage picture;
     QSize size;

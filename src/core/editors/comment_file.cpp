@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "common/regular_file.h"
 #include "settings/message_table.h"
 #include "text/cp1251.h"
 
@@ -14,8 +15,8 @@ constexpr qint64 kMaxCommentBytes = 4 * 1024 * 1024;
 }  // namespace
 
 std::optional<QString> ReadCommentFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(path, file))
         return std::nullopt;
     const QByteArray bytes = file.read(kMaxCommentBytes);
     QString text = fromCp1251(std::string_view(bytes.constData(), std::size_t(bytes.size())));

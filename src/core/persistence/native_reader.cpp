@@ -11,6 +11,7 @@
 #include "model/grid_snap.h"
 #include "persistence/byte_reader.h"
 #include "persistence/native_format.h"
+#include "render/picture_limits.h"
 #include "render/view_geometry.h"
 
 namespace kinvarro {
@@ -215,8 +216,12 @@ Status readPicture(ByteReader &in, Document &doc) {
     QByteArray bmp;
     if (!in.readBytes(length, bmp))
         return failureAt(m, m.text(Msg::mFileEndsEarly), picture, start + 4);
+    // A picture cut short would show leftover memory, and be saved with it.
+    if (const std::optional<QString> refusal = BmpRefusal(m, bmp, bmp.size()))
+        return failureAt(m, m.text(Msg::mUnreadablePicture).arg(*refusal), picture, start + 4);
     QBuffer buffer(&bmp);
     QImageReader reader(&buffer, "bmp");
+    reader.setAllocationLimit(kImageAllocationLimitMb);
     QImage image;
     if (!reader.read(&image)) {
         return failureAt(m, m.text(Msg::mUnreadablePicture).arg(reader.errorString()), picture,

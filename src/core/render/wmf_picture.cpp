@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+#include "render/picture_limits.h"
+
 // libwmf defines U8, U16 and U32: its headers come after all Qt headers.
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
@@ -19,6 +21,7 @@ constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
 constexpr int kPlaceableSize = 22;
 constexpr int kHeaderSize = 18;
 constexpr quint16 kEndOfFile = 0x0000;
+constexpr qsizetype kRecordHeaderSize = 6;
 
 quint16 Word(const QByteArray &bytes, qsizetype at) {
     return qFromLittleEndian<quint16>(bytes.constData() + at);
@@ -38,6 +41,41 @@ struct RecordExtent {
     quint32 longest = 0;
 };
 
+// Where the bitmap starts in a record that draws or holds one, counted from the
+// record's start; 0 for records without a bitmap. The blit records hold one only
+// when they are longer than their fixed fields.
+qsizetype BitmapOffset(quint16 function, quint32 words) {
+    switch (function) {
+        case 0x0142:  // META_DIBCREATEPATTERNBRUSH: style, colour use
+            return kRecordHeaderSize + 4;
+        case 0x0940:  // META_DIBBITBLT
+            return words == 12 ? 0 : kRecordHeaderSize + 16;
+        case 0x0B41:  // META_DIBSTRETCHBLT
+            return words == 14 ? 0 : kRecordHeaderSize + 20;
+        case 0x0F43:  // META_STRETCHDIB
+            return kRecordHeaderSize + 22;
+        case 0x0D33:  // META_SETDIBTODEV
+            return kRecordHeaderSize + 18;
+        default:
+            return 0;
+    }
+}
+
+// A bitmap inside a record is decoded whole by the drawing library: its header
+// must agree with the record's bytes, and all bitmaps together stay within the
+// pixel budget, whatever size the metafile is drawn at.
+bool BitmapFits(const QByteArray &bytes, qsizetype at, quint32 words, quint16 function,
+                qint64 &pixels) {
+    const qsizetype offset = BitmapOffset(function, words);
+    if (offset == 0)
+        return true;
+    const qsizetype length = qsizetype(words) * 2;
+    if (offset >= length)
+        return false;
+    const QByteArrayView bitmap(bytes.constData() + at + offset, length - offset);
+    return CheckPackedBitmap(bitmap, pixels) == BitmapCheck::Fits;
+}
+
 // The header and every record lie inside the bytes, and the records end with
 // the end-of-file record.
 std::optional<RecordExtent> CheckRecords(const QByteArray &bytes) {
@@ -51,10 +89,13 @@ std::optional<RecordExtent> CheckRecords(const QByteArray &bytes) {
         (version != 0x0100 && version != 0x0300))
         return std::nullopt;
     RecordExtent extent;
+    qint64 pixels = 0;
     for (qsizetype at = start + kHeaderSize; at + 6 <= bytes.size();) {
         const quint32 words = DoubleWord(bytes, at);
         const quint16 function = Word(bytes, at + 4);
         if (words < 3 || words > quint32(bytes.size() - at) / 2)
+            return std::nullopt;
+        if (!BitmapFits(bytes, at, words, function, pixels))
             return std::nullopt;
         extent.longest = std::max(extent.longest, words);
         at += qsizetype(words) * 2;

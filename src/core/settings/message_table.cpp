@@ -142,6 +142,10 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mNotAnInteger", "'%1' не является допустимым целым числом"},
     {"mPageHasNoRoom", "На странице не остаётся места для печати."},
     {"mPrinterFailed", "Принтер не отвечает: печать остановлена."},
+    {"mPictureTruncated", "Рисунок обрывается: в файле меньше точек, чем указано в его заголовке"},
+    {"mPictureTooLarge", "Рисунок слишком велик: в нём больше %1 миллионов точек"},
+    {"mThemeFileTooLarge", "Файл темы больше %1 МБ"},
+    {"mHintTextContinues", "… Описание длиннее: откройте элемент, чтобы прочесть его целиком."},
 };
 
 }  // namespace

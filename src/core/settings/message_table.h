@@ -142,9 +142,15 @@ enum class Msg {
     // Printing's problems.
     mPageHasNoRoom,
     mPrinterFailed,
+    // Pictures refused before they are decoded, a theme file too large to read, and
+    // the note under a hint that shows only the beginning of a long description.
+    mPictureTruncated,
+    mPictureTooLarge,
+    mThemeFileTooLarge,
+    mHintTextContinues,
 };
 
-inline constexpr int kMessageCount = int(Msg::mPrinterFailed) + 1;
+inline constexpr int kMessageCount = int(Msg::mHintTextContinues) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.

@@ -1,5 +1,6 @@
 #include "settings/settings_commands.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -8,17 +9,35 @@
 
 #include "edit/document_session.h"
 #include "editors/element_edit.h"
+#include "render/picture_limits.h"
 
 namespace kinvarro {
 namespace {
 
 // A picture with transparent parts is laid on white, as a bitmap would show it.
-std::optional<QImage> loadPicture(const QString &path) {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QImage picture;
-    if (!reader.read(&picture) || picture.isNull())
+// A picture that is cut short or too large is refused with the reason.
+std::optional<QImage> loadPicture(const QString &path, const MessageTable &messages, QString &why) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
         return std::nullopt;
+    }
+    if (const std::optional<QString> refusal = BmpRefusal(messages, file.peek(4096), file.size())) {
+        why = *refusal;
+        return std::nullopt;
+    }
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(kImageAllocationLimitMb);
+    if (const std::optional<QString> refusal = SizeRefusal(messages, reader.size())) {
+        why = *refusal;
+        return std::nullopt;
+    }
+    QImage picture;
+    if (!reader.read(&picture) || picture.isNull()) {
+        why = reader.errorString();
+        return std::nullopt;
+    }
     if (!picture.hasAlphaChannel())
         return picture.convertToFormat(QImage::Format_RGB32);
     QImage opaque(picture.size(), QImage::Format_RGB32);
@@ -179,12 +198,13 @@ void SettingsCommands::N11Click() {
         prompts_.chooseFileToOpen(pictureFilter_, QString(), QString());
     if (!file)
         return;
-    std::optional<QImage> picture = loadPicture(file->path);
+    const MessageTable &m = session_.messages();
+    QString why;
+    std::optional<QImage> picture = loadPicture(file->path, m, why);
     if (!picture) {
-        const MessageTable &m = session_.messages();
         prompts_.tell(
             MessageIcon::Error, m.text(Msg::mError),
-            m.text(Msg::mCannotReadFile) + QStringLiteral(": ") + QFileInfo(file->path).fileName());
+            FileProblemText(m, Msg::mCannotReadFile, QFileInfo(file->path).fileName(), why));
         return;
     }
     DocumentSettings after = session_.settings();

@@ -1,5 +1,6 @@
 #include "themes/theme_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <QImageWriter>
 #include <optional>
 
+#include "render/picture_limits.h"
 #include "settings/ini_file.h"
 #include "text/cp1251.h"
 
@@ -15,14 +17,17 @@ namespace {
 
 const QString kSection = QString::fromLatin1(kThemeSection);
 
-// Beyond this the picture would not fit in memory as one image; a BMP header can
-// claim any size.
-constexpr int kMaxPictureSide = 32768;
+// A BMP holds at most 4 bytes a pixel besides its headers and colours.
+constexpr qint64 kMaxPictureFileBytes = kMaxPicturePixels * 4 + 64 * 1024;
 // Font sizes a font dialog offers; anything else in a file is a damaged value.
 constexpr int kMaxFontSize = 1638;
 
+QString reason(const QString &why, const QString &path) {
+    return why + QStringLiteral(":\n") + QDir::toNativeSeparators(path);
+}
+
 QString reason(const MessageTable &messages, Msg message, const QString &path) {
-    return messages.text(message) + QStringLiteral(":\n") + QDir::toNativeSeparators(path);
+    return reason(messages.text(message), path);
 }
 
 // Reads the keys after the picture-mode flags, in file order. Each read starts from
@@ -126,11 +131,21 @@ PictureMode readPictureMode(const IniFile &ini) {
 Status readPicture(const QString &path, const MessageTable &messages, QImage &picture) {
     if (!QFileInfo(path).isFile())
         return Status::failure(reason(messages, Msg::mFileNotFound, path));
-    QImageReader reader(path, "bmp");
-    const QSize size = reader.size();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::failure(reason(messages, Msg::mCannotReadFile, path));
+    if (file.size() > kMaxPictureFileBytes) {
+        return Status::failure(reason(PictureTooLargeText(messages), path));
+    }
+    QByteArray bytes = file.readAll();
+    // A picture cut short would show leftover memory, and be saved with it.
+    if (const std::optional<QString> refusal = BmpRefusal(messages, bytes, bytes.size()))
+        return Status::failure(reason(*refusal, path));
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAllocationLimit(kImageAllocationLimitMb);
     QImage image;
-    if (!reader.canRead() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
-        !reader.read(&image) || image.isNull())
+    if (!reader.read(&image) || image.isNull())
         return Status::failure(reason(messages, Msg::mCannotReadFile, path));
     picture = std::move(image);
     return Status::success();
@@ -146,6 +161,11 @@ Status ReadTheme(const QString &themePath, const DocumentSettings &current,
                  const MessageTable &messages, DocumentSettings &themed) {
     if (!QFileInfo(themePath).isFile())
         return Status::failure(reason(messages, Msg::mFileNotFound, themePath));
+    if (QFileInfo(themePath).size() > IniFile::kMaxFileSize) {
+        const QString tooLarge =
+            messages.text(Msg::mThemeFileTooLarge).arg(IniFile::kMaxFileSize / (1024 * 1024));
+        return Status::failure(reason(tooLarge, themePath));
+    }
     IniFile ini;
     if (!ini.load(themePath))
         return Status::failure(reason(messages, Msg::mCannotReadFile, themePath));
