@@ -184,6 +184,30 @@ TEST(MediaTree, EveryKindOfEntryIsFoundFromItsNode) {
     EXPECT_EQ(EntryIndexForTreePath(entries, {"mnt", "e", "y.wmf"}), -1);
 }
 
+// Found by fuzzing: a CR before a CR LF read back as another text once saved.
+TEST(CommentFile, WhatIsReadWritesBackToTheSameText) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.jpg.txt");
+    const struct {
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {QByteArray("1952\r\r\n\xeb\xe5\xf2\xee\r\n"), U("1952\n\nлето\n")},
+        {QByteArray("a\rb\n\rc"), QStringLiteral("a\nb\n\nc")},
+        {QByteArray("a\n\r\nb"), QStringLiteral("a\n\nb")},
+    };
+    for (const auto &c : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        const std::optional<QString> text = ReadCommentFile(path);
+        EXPECT_EQ(text, c.text) << c.bytes.toHex().toStdString();
+        ASSERT_TRUE(WriteCommentFile(path, text.value_or(QString())).ok());
+        EXPECT_EQ(ReadCommentFile(path), text) << c.bytes.toHex().toStdString();
+    }
+}
+
 TEST(CommentFile, RoundTripInCp1251WithCrLf) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.jpg.txt");

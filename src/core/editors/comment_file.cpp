@@ -20,7 +20,9 @@ std::optional<QString> ReadCommentFile(const QString &path) {
         return std::nullopt;
     const QByteArray bytes = file.read(kMaxCommentBytes);
     QString text = fromCp1251(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    // A lone CR ends a line too, so that what is written back reads the same.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
 
