@@ -139,6 +139,24 @@ TEST_F(ThemeFile, MissingOrUnusableKeysGiveResetValues) {
     }
 }
 
+// Found by fuzzing: a CR inside a font name's line was kept on loading but
+// saved as a blank, so the saved theme loaded to another font.
+TEST_F(ThemeFile, WhatLoadsSavesBackToAnEqualTheme) {
+    const QByteArray names[] = {"Times\rRoman", "Arial\r", "\rArial", "Arial Cyr"};
+    for (const QByteArray &name : names) {
+        DocumentSettings loaded;
+        ASSERT_TRUE(
+            apply("[General]\r\nCanvas_Font_Name=" + name + "\r\n", DocumentSettings{}, loaded)
+                .ok());
+        const QString saved = path(QStringLiteral("saved.thm"));
+        ASSERT_TRUE(WriteTheme(saved, QStringLiteral("n"), loaded, messages_).ok());
+        DocumentSettings again;
+        ASSERT_TRUE(ReadTheme(saved, DocumentSettings{}, messages_, again).ok());
+        EXPECT_EQ(again.chartFont.name, loaded.chartFont.name) << name.toHex().toStdString();
+        EXPECT_TRUE(again == loaded) << name.toHex().toStdString();
+    }
+}
+
 TEST_F(ThemeFile, PictureFlagsActAsOneChoice) {
     const struct {
         const char *flags;

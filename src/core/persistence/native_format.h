@@ -10,8 +10,10 @@ namespace kinvarro {
 
 class Document;
 
-/// The smallest well-formed document file: an empty chart with the default settings.
-inline constexpr qsizetype kMinimumDocumentSize = 110;
+/// The smallest well-formed document file: an empty chart whose font name is
+/// empty (110 bytes with the default "Arial Cyr"). A larger bound refused files
+/// the writer makes for charts with a short font name.
+inline constexpr qsizetype kMinimumDocumentSize = 101;
 
 /// Reads a whole .kvr file image into `doc`, which the caller has just reset
 /// (settings a file does not carry keep their reset values). Problems the

@@ -50,8 +50,11 @@ class KeyReader {
         if (value >= 1 && value <= kMaxFontSize)
             field = value;
     }
+    // A lone CR inside a line stays in the value, but a saved value cannot hold
+    // one: it is read as the blank it would be saved as.
     void text(const char *key, std::string &field) const {
-        const QString value = ini_.readString(kSection, QString::fromLatin1(key), QString());
+        QString value = ini_.readString(kSection, QString::fromLatin1(key), QString());
+        value.replace(u'\r', u' ');
         if (!value.trimmed().isEmpty())
             field = toCp1251(value);
     }
