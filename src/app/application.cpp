@@ -14,7 +14,7 @@
 #include "hints/hint_windows.h"
 #include "hints/statistic_box.h"
 #include "settings/language_files.h"
-#include "themes/theme_commands.h"
+#include "display/theme_commands.h"
 #include "ui/about_box.h"
 #include "ui/chart_export_menu.h"
 #include "ui/chart_input.h"

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "editors/selection_format.h"
-#include "settings/font_dialog_state.h"
+#include "display/font_dialog_state.h"
 
 namespace kinvarro {
 namespace {

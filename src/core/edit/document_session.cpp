@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "edit/edit_commands.h"
-#include "interaction/saturating.h"
+#include "common/saturating.h"
 #include "model/grid_snap.h"
 
 namespace kinvarro {

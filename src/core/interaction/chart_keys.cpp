@@ -6,7 +6,7 @@
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "interaction/element_commands.h"
-#include "interaction/saturating.h"
+#include "common/saturating.h"
 #include "model/document.h"
 #include "model/name_measure.h"
 #include "render/scroll_bars.h"

@@ -2,7 +2,7 @@
 
 #include "edit/document_session.h"
 #include "interaction/hit_test.h"
-#include "interaction/saturating.h"
+#include "common/saturating.h"
 #include "model/document.h"
 #include "model/grid_snap.h"
 #include "render/view_geometry.h"

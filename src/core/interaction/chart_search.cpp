@@ -3,7 +3,7 @@
 #include "common/prompts.h"
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
-#include "interaction/saturating.h"
+#include "common/saturating.h"
 #include "model/document.h"
 #include "render/view_geometry.h"
 #include "text/ascii_upper.h"

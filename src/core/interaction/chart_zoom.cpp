@@ -6,7 +6,7 @@
 
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
-#include "interaction/saturating.h"
+#include "common/saturating.h"
 #include "model/chart_units.h"
 #include "model/document.h"
 

@@ -7,7 +7,7 @@
 #include "edit/document_session.h"
 #include "persistence/native_format.h"
 #include "scripted_prompts.h"
-#include "settings/settings_commands.h"
+#include "display/settings_commands.h"
 #include "test_support.h"
 
 using namespace kinvarro;

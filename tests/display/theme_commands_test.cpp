@@ -5,8 +5,8 @@
 
 #include "scripted_prompts.h"
 #include "test_support.h"
-#include "theme_support.h"
-#include "themes/theme_commands.h"
+#include "themes/theme_support.h"
+#include "display/theme_commands.h"
 #include "themes/theme_file.h"
 
 using namespace kinvarro;
