@@ -33,7 +33,7 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mStartColoringRequest", "Начать расскраску описаний элементов?"},
     {"mStartColoring", "Раскраска может испортить предыдущий формат раскраски"},
     {"mSuccess", "Успешно"},
-    {"mEndOfOpperation", "Опперация завершена"},
+    {"mEndOfOpperation", "Операция завершена"},
     {"mPathGenerationFail", "Невозможно сгенерить относительный путь к этому файлу"},
     {"mPathWarning", "У вас могут возникнуть проблемы с открытием при перемещении файлов."},
     {"mFileinListWarning", "Данный медиа файл уже находится в списке"},
