@@ -142,6 +142,17 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mNotAnInteger", "'%1' не является допустимым целым числом"},
     {"mPageHasNoRoom", "На странице не остаётся места для печати."},
     {"mPrinterFailed", "Принтер не отвечает: печать остановлена."},
+    {"mActSetFather", "установка отца"},
+    {"mActSetMother", "установка матери"},
+    {"mMediaFileMissing", "Файл %1 не найден: переименовывать нечего."},
+    {"mLanguageFileProblem", "Языковой файл %1 не прочитан: %2"},
+    {"mLanguageFileTooLarge", "он больше %1 МиБ"},
+    {"mLanguageFileBinary", "строка %1 содержит двоичные данные"},
+    {"mLanguageFileUnclosedSection", "в строке %1 заголовок раздела не закрыт знаком ']'"},
+    {"mHelpNotOpened", "Не удалось открыть справку %1: %2"},
+    {"mHelpNoHandler", "нет программы для просмотра страниц"},
+    {"mHelpNotFound", "страница справки не найдена"},
+    {"mAboutHelp", "Справка по программе"},
 };
 
 }  // namespace

@@ -142,9 +142,21 @@ enum class Msg {
     // Printing's problems.
     mPageHasNoRoom,
     mPrinterFailed,
+    // Own names of the parent links, missing media, broken language files, help.
+    mActSetFather,
+    mActSetMother,
+    mMediaFileMissing,
+    mLanguageFileProblem,
+    mLanguageFileTooLarge,
+    mLanguageFileBinary,
+    mLanguageFileUnclosedSection,
+    mHelpNotOpened,
+    mHelpNoHandler,
+    mHelpNotFound,
+    mAboutHelp,
 };
 
-inline constexpr int kMessageCount = int(Msg::mPrinterFailed) + 1;
+inline constexpr int kMessageCount = int(Msg::mAboutHelp) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
