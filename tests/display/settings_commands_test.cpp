@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "display/settings_commands.h"
 #include "edit/document_session.h"
 #include "persistence/native_format.h"
 #include "scripted_prompts.h"
-#include "display/settings_commands.h"
 #include "test_support.h"
 
 using namespace kinvarro;

@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "editors/selection_format.h"
 #include "display/font_dialog_state.h"
+#include "editors/selection_format.h"
 
 namespace kinvarro {
 namespace {
