@@ -8,13 +8,13 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "display/theme_commands.h"
 #include "editors/element_editors.h"
 #include "hints/element_statistics.h"
 #include "hints/help_page.h"
 #include "hints/hint_windows.h"
 #include "hints/statistic_box.h"
 #include "settings/language_files.h"
-#include "themes/theme_commands.h"
 #include "ui/about_box.h"
 #include "ui/chart_export_menu.h"
 #include "ui/chart_input.h"
@@ -65,6 +65,7 @@ bool KinvarroApplication::start() {
     statistic_ = new TfStatistic(main_.get());
 
     QObject::connect(main_.get(), &TForm1::aboutRequested, about_, [this] { about_->exec(); });
+    QObject::connect(about_, &TForm2::helpRequested, main_.get(), [this] { N8Click(); });
     QObject::connect(main_.get(), &TForm1::languageSwitchRequested, main_.get(),
                      [this] { switchLanguage(); });
     if (QAction *item = main_->menus().item("NStatistic"))
@@ -72,6 +73,7 @@ bool KinvarroApplication::start() {
     QObject::connect(main_->menus().N8, &QAction::triggered, main_.get(), [this] { N8Click(); });
     wireThemes();
     translate(windows());
+    tellLanguageProblem();
     return true;
 }
 
@@ -82,8 +84,17 @@ void KinvarroApplication::NStatisticClick() {
 
 void KinvarroApplication::N8Click() {
     const QString page = FindHelpPage(programFolder_, choice_->currentLanguage());
-    if (!page.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    // The system's browser may be missing or refuse: the page's place lets the user open it.
+    QString reason;
+    if (page.isEmpty())
+        reason = messages_.text(Msg::mHelpNotFound);
+    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        reason = messages_.text(Msg::mHelpNoHandler);
+    if (!reason.isEmpty()) {
+        const QString where = QDir::toNativeSeparators(page.isEmpty() ? programFolder_ : page);
+        prompts_->tell(MessageIcon::Error, messages_.text(Msg::mError),
+                       messages_.text(Msg::mHelpNotOpened).arg(where, reason));
+    }
 }
 
 void KinvarroApplication::wireThemes() {
@@ -105,9 +116,11 @@ void KinvarroApplication::wireThemes() {
 
 void KinvarroApplication::loadLanguage() {
     languageFile_ = IniFile();
+    languageProblem_.clear();
     const QString path = choice_->currentLanguageFile();
     if (!path.isEmpty()) {
-        (void)languageFile_.load(path);  // a missing or unreadable file leaves every default
+        // A missing or broken file leaves every default; a broken one is named afterwards.
+        languageProblem_ = LoadLanguageFile(path, languageFile_, messages_);
         LoadMessages(messages_, languageFile_);
     }
     // A catalog that is not installed leaves Qt's texts in English, as before.
@@ -128,6 +141,12 @@ void KinvarroApplication::switchLanguage() {
         return;
     loadLanguage();
     translate(windows());
+    tellLanguageProblem();
+}
+
+void KinvarroApplication::tellLanguageProblem() {
+    if (!languageProblem_.isEmpty())
+        prompts_->tell(MessageIcon::Warning, messages_.text(Msg::mError), languageProblem_);
 }
 
 std::vector<QWidget *> KinvarroApplication::windows() {

@@ -48,6 +48,8 @@ class KinvarroApplication {
 
   private:
     void loadLanguage();
+    /// Names the language file that could not be used, if any.
+    void tellLanguageProblem();
     void translate(const std::vector<QWidget *> &windows);
     void switchLanguage();
     /// `NStatisticClick`: the counts of the open document in `TfStatistic`.
@@ -64,6 +66,7 @@ class KinvarroApplication {
     MachineStore &store_;
     MessageTable messages_;
     IniFile languageFile_;
+    QString languageProblem_;  ///< what is wrong with the chosen language file; empty if none
     QtCatalog qtCatalog_;
     std::unique_ptr<Tflanguage> languageDialog_;
     std::unique_ptr<LanguageChoice> choice_;

@@ -213,6 +213,53 @@ TEST(DocumentSession, ADragOfManyMovesIsOneStepWithItsSnapAndItsBringingToFront)
     EXPECT_EQ(saved(doc), before);
 }
 
+TEST(DocumentSession, PressingTheFrontElementWithoutMovingItChangesNothing) {
+    Document doc;
+    for (int i = 0; i < 3; ++i)
+        addPerson(doc, i * 100, 7);
+    DocumentSession session{doc};
+    session.markSaved();
+    session.beginGesture("drag");
+    session.bringToFront(2);
+    session.endGesture();
+    EXPECT_EQ(session.undoStack().count(), 0);
+    EXPECT_FALSE(doc.DocumentModified);
+    // An element further back does come to the front.
+    session.beginGesture("drag");
+    session.bringToFront(0);
+    session.endGesture();
+    EXPECT_EQ(session.undoStack().count(), 1);
+    EXPECT_TRUE(doc.DocumentModified);
+}
+
+TEST(DocumentSession, AParentLinkMadeWhileDraggingIsAStepOfItsOwnName) {
+    const std::pair<bool, const char *> cases[] = {{true, "father"}, {false, "mother"}};
+    for (const auto &[father, name] : cases) {
+        Document doc;
+        for (int i = 0; i < 3; ++i)
+            addPerson(doc, i * 100, 7);
+        MessageTable english;
+        english.setText(Msg::mActSetFather, "set father");
+        english.setText(Msg::mActSetMother, "set mother");
+        doc.setMessages(&english);
+        DocumentSession session{doc};
+        const QByteArray before = saved(doc);
+        session.beginGesture("drag");
+        session.bringToFront(0);
+        session.setParentLink(2, father, 1);
+        session.moveElementsBy({2}, 5, 5);
+        session.endGesture();
+        ASSERT_EQ(session.undoStack().count(), 3) << name;
+        EXPECT_EQ(session.undoStack().text(0), "drag") << name;
+        EXPECT_EQ(session.undoStack().text(1), QString("set ") + name);
+        EXPECT_EQ(session.undoStack().text(2), "drag") << name;
+        EXPECT_EQ(father ? doc.NodeTable[2].fatherIndex : doc.NodeTable[2].motherIndex, 1);
+        while (session.undoStack().canUndo())
+            session.undoStack().undo();
+        EXPECT_EQ(saved(doc), before) << name;
+    }
+}
+
 TEST(DocumentSession, DeleteUndoRestoresEveryLinkThatPointedAtTheDeleted) {
     Document doc;
     addPerson(doc, 0, 0);         // 0

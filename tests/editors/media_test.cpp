@@ -57,6 +57,12 @@ TEST(MediaPaths, FullPathAcceptsBothSeparators) {
     EXPECT_EQ(CommentFilePath("/d/a.jpg"), "/d/a.jpg.txt");
 }
 
+TEST(MediaPaths, EntriesAreShownWithThisSystemsSeparator) {
+    EXPECT_EQ(MediaEntryShown("photos\\zoe.jpg"), QDir::toNativeSeparators("photos/zoe.jpg"));
+    EXPECT_EQ(MediaEntryShown("a\\b/c.jpg"), QDir::toNativeSeparators("a/b/c.jpg"));
+    EXPECT_EQ(MediaEntryShown("zoe.jpg"), "zoe.jpg");
+}
+
 TEST(MediaPaths, GroupsAndPreviewsByExtension) {
     struct Case {
         const char *entry;
@@ -65,14 +71,18 @@ TEST(MediaPaths, GroupsAndPreviewsByExtension) {
         bool player;
     };
     const Case cases[] = {
-        {"a\\b.JPEG", MediaGroup::Picture, false, false},
+        {"a\\b.JPEG", MediaGroup::Picture, true, false},
+        {"a.b\\c.Jpe", MediaGroup::Picture, true, false},
         {"b.jpg", MediaGroup::Picture, true, false},
         {"c.Wmf", MediaGroup::Picture, true, false},
         {"d.mp3", MediaGroup::Sound, false, true},
         {"e.wav", MediaGroup::Sound, false, false},
         {"f.mpeg", MediaGroup::Video, false, true},
         {"g.txt", MediaGroup::Document, false, false},
-        {"h.png", MediaGroup::Other, false, false},
+        // Every format Qt reads is a picture, also those the old lists left out.
+        {"h.png", MediaGroup::Picture, true, false},
+        {"h.PPM", MediaGroup::Picture, true, false},
+        {"photos\\zoe.bmp", MediaGroup::Picture, true, false},
         {"dir.jpg\\noext", MediaGroup::Other, false, false},
     };
     for (const Case &c : cases) {
@@ -293,6 +303,15 @@ TEST_F(RenameFixture, ADocumentNeverSavedRefusesRenaming) {
     EXPECT_EQ(RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg")).outcome,
               RenameOutcome::NoDocumentFile);
     EXPECT_TRUE(exists(U("Фото/дед.jpg")));
+}
+
+TEST_F(RenameFixture, AFileThatIsGoneIsReportedMissing) {
+    const int a = addPerson(doc, 0, 0);
+    doc.NodeTable[a].media = {cp("Фото\\нет.jpg")};
+    EXPECT_EQ(RenameMediaFile(session, U("Фото\\нет.jpg"), U("Архив\\нет.jpg")).outcome,
+              RenameOutcome::SourceMissing);
+    EXPECT_FALSE(exists(U("Архив/нет.jpg")));
+    EXPECT_EQ(doc.NodeTable[a].media[0], cp("Фото\\нет.jpg"));
 }
 
 TEST_F(RenameFixture, RefusalsLeaveFilesAndEntriesAlone) {

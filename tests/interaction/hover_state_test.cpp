@@ -13,9 +13,13 @@ TEST(HintPicturePath, TakesTheFirstPictureTheHintCanShow) {
         const char *path;
     } cases[] = {
         {"/home/a/family.kvr",
-         {"song.mp3", "scan.TIFF", "old\\face.Bmp", "b.gif"},
+         {"song.mp3", "scan.doc", "old\\face.Bmp", "b.gif"},
          "/home/a/old/face.Bmp"},
-        {"/home/a/family.kvr", {"x.jpeg", "y.wmf"}, "/home/a/y.wmf"},
+        // Every format Qt reads, not only the old short list.
+        {"/home/a/family.kvr", {"x.jpeg", "y.wmf"}, "/home/a/x.jpeg"},
+        {"/home/a/family.kvr", {"a.b\\x.PNG"}, "/home/a/a.b/x.PNG"},
+        {"/home/a/family.kvr", {"x.jpe"}, "/home/a/x.jpe"},
+        {"/home/a/family.kvr", {"y.wmf"}, "/home/a/y.wmf"},
         {"/home/a/family.kvr", {"/pictures/z.jpg"}, "/pictures/z.jpg"},
         {"", {"photos\\z.GIF"}, "photos/z.GIF"},
         {"/home/a/family.kvr", {"notes.txt", ".jpg"}, "/home/a/.jpg"},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -97,6 +98,18 @@ TEST(DocumentJson, HoldsSettingsAndElementsWithTheirKeys) {
     const QJsonArray extent = child["nameExtent"].toArray();
     EXPECT_EQ(extent[0].toInt(), doc.NodeTable.nameExtent(1).width);
     EXPECT_EQ(extent[1].toInt(), doc.NodeTable.nameExtent(1).height);
+}
+
+TEST(Kvrtool, ThemesListsTheShippedThemesFromTheBuildTree) {
+    const ToolRun run = kvrtool({"themes", "English"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList files;
+    for (const QByteArray &line : run.out.split('\n')) {
+        if (!line.isEmpty())
+            files << QFileInfo(QString::fromUtf8(line.split('\t').value(1))).fileName();
+    }
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"contrast.thm", "dark.thm", "light.thm", "parchment.thm"}));
 }
 
 TEST(Kvrtool, InfoAndConvertReportSuccessAndFailureByExitCode) {

@@ -166,7 +166,7 @@ TEST_F(ColouringCommandTest, YesColoursEveryElementAndRefusesTableCommandsMeanwh
     const QString refusal =
         QString::fromUtf8("Kinvarro|Идёт раскраска описаний. Дождитесь её окончания.");
     EXPECT_EQ(prompts.told,
-              (QStringList{refusal, refusal, QString::fromUtf8("Опперация завершена|Успешно")}));
+              (QStringList{refusal, refusal, QString::fromUtf8("Операция завершена|Успешно")}));
     EXPECT_EQ(prompts.asked.size(), 1);
 }
 

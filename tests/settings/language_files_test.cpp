@@ -119,3 +119,46 @@ TEST(LoadMessages, MissingFileGivesAllDefaults) {
     for (int i = 0; i < kMessageCount; ++i)
         EXPECT_EQ(messages.text(Msg(i)), MessageTable::defaultText(Msg(i))) << i;
 }
+
+TEST(LoadLanguageFile, ABrokenFileIsNamedWithWhereItBreaks) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    MessageTable english;
+    english.setText(Msg::mLanguageFileProblem, "file %1: %2");
+    english.setText(Msg::mLanguageFileBinary, "binary on line %1");
+    english.setText(Msg::mLanguageFileUnclosedSection, "open header on line %1");
+    english.setText(Msg::mLanguageFileTooLarge, "over %1 MiB");
+    const std::string good = "[APP_MSG]\r\nmYes=Yes\r\n";
+    struct Case {
+        const char *name;
+        std::string bytes;
+        const char *problem;  // after the path; empty when the file is read
+    };
+    const Case cases[] = {
+        {"good.lng", good, ""},
+        {"binary.lng", good + std::string("mNo=N\0o\r\n", 9), "binary on line 3"},
+        {"elf.lng",
+         std::string("\x7F"
+                     "ELF\x02\x01\x01\0\0",
+                     9),
+         "binary on line 1"},
+        {"header.lng", "[APP_MSG]\r\nmYes=Yes\r\n[Form1\r\nNLanguage=x\r\n",
+         "open header on line 3"},
+        {"large.lng", good + std::string(1024 * 1024, ' '), "over 1 MiB"},
+    };
+    for (const Case &c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        writeFile(path, c.bytes);
+        IniFile file;
+        const QString problem = LoadLanguageFile(path, file, english);
+        if (*c.problem == '\0') {
+            EXPECT_TRUE(problem.isEmpty()) << c.name << problem.toStdString();
+            EXPECT_EQ(file.readString(u"APP_MSG", u"mYes", QString()), "Yes");
+        } else {
+            EXPECT_EQ(problem, "file " + QDir::toNativeSeparators(path) + ": " + c.problem);
+            EXPECT_EQ(file.readString(u"APP_MSG", u"mYes", "unread"), "unread") << c.name;
+        }
+    }
+    IniFile file;
+    EXPECT_TRUE(LoadLanguageFile(dir.filePath("missing.lng"), file, english).isEmpty());
+}

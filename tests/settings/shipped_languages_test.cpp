@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "settings/language_files.h"
+#include "text/cp1251.h"
 
 using namespace kinvarro;
 
@@ -65,4 +67,60 @@ TEST(ShippedLanguages, HoldEveryMessage) {
     // The caption keeps its two blanks on each side only through its quotes.
     for (const IniFile *file : {&russian, &english})
         EXPECT_EQ(file->readString(u"Form1", u"NLanguage", absent), "  Do you speak..  ");
+}
+
+namespace {
+
+// Every "key=value" value of a language file, with where it stands, for the messages.
+std::vector<std::pair<QString, QString>> valuesOf(const QString &path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray bytes = file.readAll();
+    const QStringList lines =
+        fromCp1251(std::string_view(bytes.data(), std::size_t(bytes.size()))).split(u'\n');
+    std::vector<std::pair<QString, QString>> values;
+    QString section;
+    for (QString line : lines) {
+        line = line.trimmed();
+        if (line.startsWith(u'[')) {
+            section = line;
+        } else if (const qsizetype equals = line.indexOf(u'='); equals > 0) {
+            values.emplace_back(section + u' ' + line.left(equals), line.mid(equals + 1));
+        }
+    }
+    return values;
+}
+
+}  // namespace
+
+// Every caption and message of the English file is English, of the Russian file Russian:
+// no interface shows the other language. Names of programs, formats and standards, and
+// the language menu's caption (the same in every language, so that it can always be
+// found) are the only Latin words of the Russian file.
+TEST(ShippedLanguages, EachShowsOnlyItsOwnLanguage) {
+    const QString directory = QCoreApplication::applicationDirPath();
+    for (const auto &[where, value] : valuesOf(directory + QStringLiteral("/English.lng"))) {
+        EXPECT_FALSE(std::any_of(value.begin(), value.end(),
+                                 [](QChar c) { return c.script() == QChar::Script_Cyrillic; }))
+            << "English " << where.toStdString() << ": " << value.toStdString();
+    }
+    const QStringList allowed = {"Kinvarro",     "GEDCOM",    "INDI",       "FAM",      "UTF-8",
+                                 "Windows-1251", "qtbase_ru", "HTML",       "PDF",      "SVG",
+                                 "PNG",          "BMP",       "JPEG",       "TIFF",     "Windows",
+                                 "Targa",        "Portable",  "Network",    "Graphics", "Pixmap",
+                                 "GreyMap",      "BitMap",    "PaintBrush", "OK",       "Ok",
+                                 "AaBbYy",       "Do",        "you",        "speak",    "x"};
+    // File patterns and the extension lists in brackets are no words.
+    static const QRegularExpression patterns(QStringLiteral(R"(\*\.[A-Za-z0-9*]+|\([^)]*\))"));
+    static const QRegularExpression latinWord(QStringLiteral("[A-Za-z][A-Za-z0-9_-]*"));
+    int checked = 0;
+    for (const auto &[where, value] : valuesOf(directory + QStringLiteral("/Russian.lng"))) {
+        const QString text = QString(value).remove(patterns);
+        for (const QRegularExpressionMatch &word : latinWord.globalMatch(text)) {
+            EXPECT_TRUE(allowed.contains(word.captured()))
+                << "Russian " << where.toStdString() << ": " << word.captured().toStdString();
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, kMessageCount);
 }

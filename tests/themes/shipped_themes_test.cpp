@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSet>
 
+#include "model/chart_font.h"
 #include "theme_support.h"
 #include "themes/theme_file.h"
 #include "themes/theme_list.h"
@@ -44,4 +45,28 @@ TEST(ShippedThemes, LoadWithANameInEachLanguage) {
     }
     EXPECT_EQ(backgrounds.size(), 4) << "four different looks";
     EXPECT_TRUE(anyTiled);
+}
+
+// A chart arranged in one shipped theme must not overlap in another: every theme's chart
+// font is the default's size and measures no wider than the default's face.
+TEST(ShippedThemes, ChartFontsAreNoWiderThanTheDefault) {
+    const ThemeFolders folders = DefaultThemeFolders(QCoreApplication::applicationDirPath());
+    const std::vector<ThemeEntry> themes = ListThemes({folders.shipped, {}}, "English");
+    ASSERT_FALSE(themes.empty());
+    MessageTable messages;
+    const tmyfont standard = DocumentSettings{}.chartFont;
+    const QFontMetrics standardMetrics = chartFontMetrics(fontForRecord(standard));
+    const QStringList samples = {"Edmond (Edward)", "Michael",
+                                 QString::fromUtf8("Эдмонд (Эдуард)")};
+    for (const ThemeEntry &theme : themes) {
+        DocumentSettings themed;
+        ASSERT_TRUE(ReadTheme(theme.filePath, DocumentSettings{}, messages, themed).ok());
+        const std::string file = QFileInfo(theme.filePath).fileName().toStdString();
+        EXPECT_EQ(themed.chartFont.size, standard.size) << file;
+        const QFontMetrics metrics = chartFontMetrics(fontForRecord(themed.chartFont));
+        for (const QString &sample : samples) {
+            EXPECT_LE(metrics.horizontalAdvance(sample), standardMetrics.horizontalAdvance(sample))
+                << file << " " << sample.toStdString();
+        }
+    }
 }

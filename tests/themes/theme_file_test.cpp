@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -36,6 +37,15 @@ DocumentSettings resetSettings() {
     DocumentSettings s;
     s.reset();
     return s;
+}
+
+TEST_F(ThemeFile, AnExistingThemeFileIsNeverReplaced) {
+    const QString theme = path(QStringLiteral("user_theme1.thm"));
+    ASSERT_TRUE(writeBytes(theme, "[General]\r\nName=first\r\n"));
+    EXPECT_FALSE(WriteTheme(theme, QStringLiteral("second"), resetSettings(), messages_).ok());
+    QFile file(theme);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[General]\r\nName=first\r\n"));
 }
 
 TEST_F(ThemeFile, SavedThemeLoadsBackWithWhatItCarries) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -75,6 +76,17 @@ TEST(ThemeList, ListsShippedThenOwnThemesByFileName) {
     // A folder that does not exist lists nothing, and the same folder is not listed twice.
     EXPECT_TRUE(ListThemes({in(own, "none"), in(own, "gone")}, "English").empty());
     EXPECT_EQ(ListThemes({own.path(), own.path()}, "English").size(), 1u);
+}
+
+TEST(ThemeList, OnlyRegularFilesAreThemes) {
+    QTemporaryDir own;
+    ASSERT_TRUE(writeBytes(in(own, "a.thm"), "[General]\r\nName=a\r\n"));
+    // Reading a FIFO's name would wait for a writer that never comes.
+    ASSERT_EQ(mkfifo(in(own, "fifo.thm").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QDir(own.path()).mkdir("folder.thm"));
+    const std::vector<ThemeEntry> entries = ListThemes({QString(), own.path()}, "English");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].filePath, in(own, "a.thm"));
 }
 
 }  // namespace

@@ -185,6 +185,15 @@ TEST_F(ChartInputTest, TheZoomWindowScalesAboutTheCentreAndCaptionsTheMenu) {
     EXPECT_FALSE(doc().DocumentModified);
 }
 
+TEST_F(ChartInputTest, EscapeClosesTheZoomWindow) {
+    item("Nmashtab")->trigger();
+    Tfmash &zoom = window->chartInput().zoomWindow();
+    ASSERT_TRUE(zoom.isVisible());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(zoom.TrackBar1, &escape);
+    EXPECT_FALSE(zoom.isVisible());
+}
+
 TEST_F(ChartInputTest, TheWheelOverTheRestOfTheWindowActsOnTheChart) {
     addPerson(doc(), 0, 0);
     addPerson(doc(), 5000, 5000);

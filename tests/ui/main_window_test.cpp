@@ -168,6 +168,8 @@ TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionAndShortcut) {
         EXPECT_EQ(action->text(), QString::fromUtf8(item.caption)) << item.name;
         EXPECT_EQ(action->shortcut(), item.shortcut) << item.name;
     }
+    EXPECT_EQ(window->menus().N1->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+X"), QKeySequence("Ctrl+Q")}));
     EXPECT_EQ(window->maximumSize(), QSize(1584, 1151));
     EXPECT_EQ(window->minimumSize(), QSize(450, 170));
 }

@@ -36,16 +36,16 @@ namespace kinvarro {
 namespace {
 
 const QString kMediaFilter = QStringLiteral(
-    "All files|*.*|All graphics|*.tif;*.tiff;*.fax;*.jpg;*.jpeg;*.jpe;*.pcx;*.bmp;*.dib;*.rle;"
+    "Все файлы|*.*|Все рисунки|*.tif;*.tiff;*.fax;*.jpg;*.jpeg;*.jpe;*.pcx;*.bmp;*.dib;*.rle;"
     "*.ico;*.cur;*.png;*.wmf;*.emf;*.tga;*.targa;*.vda;*.icb;*.vst;*.pix;*.pxm;*.ppm;*.pgm;*.pbm|"
-    "All audio|*.mp3;*.wav;*.rm;*.ram|All video|*.avi;*.wmv;*.mpg;*.mpeg|"
-    "All texts|*.doc;*.txt;*.rtf|TIFF Bitmap (TIF;TIFF;FAX)|*.tif;*.tiff;*.fax|"
-    "JPEG Bitmap (JPG;JPEG;JPE)|*.jpg;*.jpeg;*.jpe|PaintBrush (PCX)|*.pcx|"
-    "Windows Bitmap (BMP;DIB;RLE)|*.bmp;*.dib;*.rle|Windows Icon (ICO)|*.ico|"
-    "Windows Cursor (CUR)|*.cur|Portable Network Graphics (PNG)|*.png|"
-    "Windows Metafile (WMF)|*.wmf|Enhanced Windows Metafile (EMF)|*.emf|"
-    "Targa Bitmap (TGA;TARGA;VDA;ICB;VST;PIX)|*.tga;*.targa;*.vda;*.icb;*.vst;*.pix|"
-    "Portable Pixmap, GreyMap, BitMap (PXM;PPM;PGM;PBM)|*.pxm;*.ppm;*.pgm;*.pbm");
+    "Все аудиофайлы|*.mp3;*.wav;*.rm;*.ram|Все видеофайлы|*.avi;*.wmv;*.mpg;*.mpeg|"
+    "Все тексты|*.doc;*.txt;*.rtf|Рисунок TIFF (TIF;TIFF;FAX)|*.tif;*.tiff;*.fax|"
+    "Рисунок JPEG (JPG;JPEG;JPE)|*.jpg;*.jpeg;*.jpe|PaintBrush (PCX)|*.pcx|"
+    "Рисунок Windows (BMP;DIB;RLE)|*.bmp;*.dib;*.rle|Значок Windows (ICO)|*.ico|"
+    "Курсор Windows (CUR)|*.cur|Portable Network Graphics (PNG)|*.png|"
+    "Метафайл Windows (WMF)|*.wmf|Расширенный метафайл Windows (EMF)|*.emf|"
+    "Рисунок Targa (TGA;TARGA;VDA;ICB;VST;PIX)|*.tga;*.targa;*.vda;*.icb;*.vst;*.pix|"
+    "Рисунки Portable Pixmap, GreyMap, BitMap (PXM;PPM;PGM;PBM)|*.pxm;*.ppm;*.pgm;*.pbm");
 
 void AddTreeLevel(const std::vector<MediaTreeNode> &level, QTreeWidgetItem *parent,
                   QTreeWidget *tree) {
@@ -78,7 +78,8 @@ MediaTab::MediaTab(DocumentSession &session, Prompts &prompts, const MessageTabl
     listWidget_->setObjectName(QStringLiteral("lbMediaFiles"));
     auto *buttons = new QHBoxLayout;
     if (withTree_) {
-        dirList_ = addButton(QStringLiteral("sbDir_List"), QString(), QString());
+        dirList_ = addButton(QStringLiteral("sbDir_List"), QString(),
+                             QStringLiteral("Список файлов или дерево папок"));
         dirList_->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
         dirList_->setCheckable(true);
         buttons->addWidget(dirList_);
@@ -242,7 +243,7 @@ void MediaTab::refreshList() {
     syncing_ = true;
     listWidget_->clear();
     for (const QString &entry : list_.entries()) {
-        auto *item = new QListWidgetItem(entry, listWidget_);
+        auto *item = new QListWidgetItem(MediaEntryShown(entry), listWidget_);
         const TColor colour = MediaGroupColour(MediaGroupOf(entry));
         if (colour >= 0)
             item->setForeground(ToQColor(colour));
@@ -428,6 +429,10 @@ void MediaTab::renameOrMove() {
                 prompts_.tell(MessageIcon::Error, messages_.text(Msg::mUnableToCopy),
                               messages_.text(Msg::mCheckDestination));
                 continue;
+            case RenameOutcome::SourceMissing:
+                prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError),
+                              messages_.text(Msg::mMediaFileMissing).arg(from));
+                return;
             case RenameOutcome::NoDocumentFile:
                 prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError),
                               messages_.text(Msg::mSaveBeforeRename));

@@ -79,8 +79,9 @@ Tfhint::Tfhint(QWidget *owner) : QWidget(owner, kHintFlags) {
     RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     RichEdit1->setFocusPolicy(Qt::StrongFocus);
     RichEdit1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Scroll bars only for a text that does not fit.
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     QPalette colours = RichEdit1->palette();
     colours.setColor(QPalette::Base, kHintColour);
@@ -102,8 +103,8 @@ Tfhint::Tfhint(QWidget *owner) : QWidget(owner, kHintFlags) {
 }
 
 QSize Tfhint::fitToText(QSize window) const {
-    // Both scroll bars are always there, so the frame around the client area
-    // does not depend on the text.
+    // Room for both scroll bars is kept, so that the frame around the client
+    // area does not depend on the text; they show only when it does not fit.
     const int bar = RichEdit1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, RichEdit1);
     const int frame = 2 * RichEdit1->frameWidth();
     const QSize client(std::max(1, window.width() - frame - bar),

@@ -1,12 +1,10 @@
 #include "ui/about_box.h"
 
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QUrl>
 
 #include "settings/message_table.h"
 
@@ -57,18 +55,14 @@ TForm2::TForm2(const MessageTable &messages, QWidget *parent)
     addLabel("Label1", QStringLiteral("Kinvarro"), 28, kShadowGrey, {25, 31});
     addLabel("Label2", QStringLiteral("Kinvarro"), 28, Qt::black, {24, 30});
     version_ = addLabel("Label3", QString(), 10, Qt::black, {26, 90});
-    linkShadow_ = addLabel("Label5", webAddress(), 10, kShadowGrey, {27, 221});
-    link_ = addLabel("Label4", webAddress(), 10, Qt::blue, {26, 220});
+    linkShadow_ = addLabel("Label5", QString(), 10, kShadowGrey, {27, 221});
+    link_ = addLabel("Label4", QString(), 10, Qt::blue, {26, 220});
     for (QLabel *label : {link_, linkShadow_}) {
         QFont font = label->font();
         font.setUnderline(true);
         label->setFont(font);
         label->setCursor(Qt::PointingHandCursor);
     }
-}
-
-QString TForm2::webAddress() {
-    return QStringLiteral("https://kinvarro.example.org");
 }
 
 QLabel *TForm2::addLabel(const char *name, const QString &text, int pointSize, QColor color,
@@ -92,6 +86,10 @@ void TForm2::showEvent(QShowEvent *event) {
     // In the language chosen now, which may have changed since the last showing.
     version_->setText(messages_.text(Msg::mVersion).arg(QStringLiteral(KINVARRO_VERSION)));
     version_->adjustSize();
+    for (QLabel *label : {link_, linkShadow_}) {
+        label->setText(messages_.text(Msg::mAboutHelp));
+        label->adjustSize();
+    }
     QDialog::showEvent(event);
 }
 
@@ -113,11 +111,9 @@ void TForm2::keyPressEvent(QKeyEvent *) {
 bool TForm2::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::MouseButtonPress)
         return QDialog::eventFilter(watched, event);
-    if (watched == link_ || watched == linkShadow_) {
-        QDesktopServices::openUrl(QUrl(static_cast<QLabel *>(watched)->text()));
-    } else {
-        close();
-    }
+    close();
+    if (watched == link_ || watched == linkShadow_)
+        emit helpRequested();
     return true;
 }
 

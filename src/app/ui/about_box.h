@@ -9,14 +9,15 @@ namespace kinvarro {
 class MessageTable;
 
 /// `TForm2`, "О программе ..": the about box, also the start-up splash. Any
-/// click or key closes it; a click on the web link opens the maker's page.
+/// click or key closes it; a click on the link asks for the help page.
 class TForm2 : public QDialog {
     Q_OBJECT
   public:
     explicit TForm2(const MessageTable &messages, QWidget *parent = nullptr);
 
-    /// The maker's web page the link opens.
-    static QString webAddress();
+  signals:
+    /// The link was clicked: the help page is to be shown.
+    void helpRequested();
 
   protected:
     void showEvent(QShowEvent *event) override;

@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "display/font_dialog_state.h"
 #include "editors/selection_format.h"
-#include "settings/font_dialog_state.h"
 
 namespace kinvarro {
 namespace {

@@ -153,6 +153,8 @@ MainMenus buildMainMenus(QMenuBar *bar, QWidget *window) {
     }
     file->addSeparator();
     m.N1 = b.item(file, "N1", "Выход", QKeySequence(Qt::CTRL | Qt::Key_X));
+    // Ctrl+Q is how Linux desktop programs are left; Ctrl+X stays the first, shown one.
+    m.N1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     QMenu *edit = topMenu("NEditMenu", "Редактирование");
     m.NEditMenu = edit;

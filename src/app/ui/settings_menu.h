@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "settings/settings_commands.h"
+#include "display/settings_commands.h"
 
 namespace kinvarro {
 

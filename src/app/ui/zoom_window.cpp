@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -81,6 +82,14 @@ void Tfmash::TrackBar1Change(int position) {
     // The menu shows the scale in the same words as everywhere else.
     Nmashtab_->setText(ScaleCaption(messages_, std::uint32_t(position)));
     zoom_.TrackBar1Change(position);
+}
+
+void Tfmash::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace kinvarro

@@ -27,6 +27,10 @@ class Tfmash : public QWidget {
     QSlider *TrackBar1 = nullptr;
     QLabel *Lmash = nullptr;
 
+  protected:
+    /// Escape closes the window, as it closes the program's other small windows.
+    void keyPressEvent(QKeyEvent *event) override;
+
   private:
     void TrackBar1Change(int position);
 

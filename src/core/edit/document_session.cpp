@@ -3,8 +3,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "common/saturating.h"
 #include "edit/edit_commands.h"
-#include "interaction/saturating.h"
 #include "model/grid_snap.h"
 
 namespace kinvarro {
@@ -97,7 +97,8 @@ void DocumentSession::endGesture() {
 }
 
 void DocumentSession::bringToFront(int index) {
-    if (!doc_.NodeTable.isValidIndex(index))
+    // The last element already stands in front: nothing changes, so no step is recorded.
+    if (!doc_.NodeTable.isValidIndex(index) || index == doc_.NodeTable.NodeCount() - 1)
         return;
     push(new BringToFrontCommand(doc_, index, m().text(Msg::mActBringToFront)),
          DocumentChange::Structure);
@@ -141,8 +142,16 @@ void DocumentSession::snapToGrid(const std::vector<int> &indexes) {
 }
 
 void DocumentSession::setParentLink(int index, bool father, int link) {
-    push(new SetParentLinkCommand(doc_, index, father, link, m().text(Msg::mActLink)),
-         DocumentChange::Elements);
+    // A link made while an element is held is a step of its own, not part of the move:
+    // what is dragged afterwards starts a new step.
+    if (gestureRecording_) {
+        gestureRecording_ = false;
+        undo_.endMacro();
+    }
+    const Msg name = father ? Msg::mActSetFather : Msg::mActSetMother;
+    undo_.push(new SetParentLinkCommand(doc_, index, father, link, m().text(name)));
+    doc_.DocumentModified = true;
+    emit changed(DocumentChange::Elements | DocumentChange::Modified);
 }
 
 void DocumentSession::replaceElement(int index, tnode node) {

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <array>
 
+#include "render/picture_file.h"
+
 namespace kinvarro {
 
 namespace {
@@ -51,6 +53,10 @@ QString FullMediaPath(const QString &documentFolder, const QString &entry) {
     return documentFolder + path;
 }
 
+QString MediaEntryShown(const QString &entry) {
+    return QDir::toNativeSeparators(QString(entry).replace(u'\\', u'/'));
+}
+
 QString CommentFilePath(const QString &fullPath) {
     return fullPath + QStringLiteral(".txt");
 }
@@ -69,7 +75,8 @@ MediaGroup MediaGroupOf(const QString &entry) {
     if (OneOf(ext, {".DOC", ".TXT", ".RTF"}))
         return MediaGroup::Document;
     if (OneOf(ext,
-              {".JPG", ".BMP", ".GIF", ".TIF", ".FAX", ".JPEG", ".JPE", ".ICO", ".CUR", ".WMF"}))
+              {".JPG", ".BMP", ".GIF", ".TIF", ".FAX", ".JPEG", ".JPE", ".ICO", ".CUR", ".WMF"}) ||
+        IsPictureFileName(entry))
         return MediaGroup::Picture;
     return MediaGroup::Other;
 }
@@ -91,7 +98,7 @@ TColor MediaGroupColour(MediaGroup group) {
 }
 
 bool ShowsPicturePreview(const QString &entry) {
-    return OneOf(UpperExtension(entry), {".TIF", ".WMF", ".JPG", ".BMP", ".GIF"});
+    return IsPictureFileName(entry);
 }
 
 bool OffersMediaPlayer(const QString &entry) {

@@ -25,6 +25,10 @@ MediaEntry MediaEntryFor(const QString &filePath, const QString &documentFolder)
 /// "\" or "/" as separator; an absolute entry names itself.
 QString FullMediaPath(const QString &documentFolder, const QString &entry);
 
+/// An entry as the media list shows it: with this system's separator, so "photos\\zoe.jpg"
+/// reads "photos/zoe.jpg" on Linux. The entry itself is stored as it was.
+QString MediaEntryShown(const QString &entry);
+
 /// The comment file beside a media file.
 QString CommentFilePath(const QString &fullPath);
 

@@ -1,6 +1,7 @@
 #include "editors/rename_move.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 #include "edit/document_session.h"
@@ -71,6 +72,8 @@ RenameResult RenameMediaFile(DocumentSession &session, const QString &from, cons
     const QString folder = DocumentFolder(documentFile);
     const QString oldPath = FullMediaPath(folder, from);
     const QString newPath = FullMediaPath(folder, to);
+    if (!QFileInfo(oldPath).isFile())
+        return {RenameOutcome::SourceMissing, true, {}};
     // QFile::copy never overwrites an existing file.
     if (!QFile::copy(oldPath, newPath))
         return {RenameOutcome::CopyFailed, true, {}};

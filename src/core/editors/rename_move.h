@@ -16,6 +16,7 @@ enum class RenameOutcome {
     EmptyDestination,  ///< no new entry given: ask again
     Unstorable,        ///< the new entry has ";" or characters Windows-1251 cannot hold: ask again
     CopyFailed,        ///< the copy failed (missing folder, existing file): ask again
+    SourceMissing,     ///< the file to rename does not exist (any more)
     NoDocumentFile,    ///< the document was never saved: a relative name has no folder
     Done,
 };

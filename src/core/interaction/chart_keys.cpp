@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/saturating.h"
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "interaction/element_commands.h"
-#include "interaction/saturating.h"
 #include "model/document.h"
 #include "model/name_measure.h"
 #include "render/scroll_bars.h"

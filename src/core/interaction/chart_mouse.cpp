@@ -1,8 +1,8 @@
 #include "interaction/chart_mouse.h"
 
+#include "common/saturating.h"
 #include "edit/document_session.h"
 #include "interaction/hit_test.h"
-#include "interaction/saturating.h"
 #include "model/document.h"
 #include "model/grid_snap.h"
 #include "render/view_geometry.h"

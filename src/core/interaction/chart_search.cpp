@@ -1,9 +1,9 @@
 #include "interaction/chart_search.h"
 
 #include "common/prompts.h"
+#include "common/saturating.h"
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
-#include "interaction/saturating.h"
 #include "model/document.h"
 #include "render/view_geometry.h"
 #include "text/ascii_upper.h"

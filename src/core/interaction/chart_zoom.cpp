@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "common/saturating.h"
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
-#include "interaction/saturating.h"
 #include "model/chart_units.h"
 #include "model/document.h"
 

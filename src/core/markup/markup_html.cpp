@@ -22,14 +22,16 @@ bool endsWith(const std::string &text, std::string_view tail) {
 // to `out` the text with each tag (through its closing ">", or to the end of
 // the text) replaced by what `onTag` appended to `out`. What `out` held before
 // and what `onTag` appends end in ">" or are empty, so no tag is found in them.
+// When `onTag` declines the value (returns false), the tag start stays as text
+// and the search goes on right after it, as the markup reader reads it.
 //
 // `out` holds the part already searched, which never contains `tagStart`, so
 // the next occurrence of the current text either ends in `out` after the next
 // character moved over, or lies in the rest. Only the tag's last character
 // '=' can complete it, so whole stretches up to the next '=' are copied.
 template <typename OnTag>
-Status replaceValueTags(std::string_view text, std::string_view tagStart, std::string &out,
-                        OnTag onTag) {
+void replaceValueTags(std::string_view text, std::string_view tagStart, std::string &out,
+                      OnTag onTag) {
     out.reserve(out.size() + text.size() + 16);
     std::size_t i = 0;
     while (i < text.size()) {
@@ -43,14 +45,15 @@ Status replaceValueTags(std::string_view text, std::string_view tagStart, std::s
         if (!endsWith(out, tagStart))
             continue;
         // The characters of the tag in `out` hold no '>': it is in the rest.
-        out.resize(out.size() - tagStart.size());
         const std::size_t close = text.find('>', i);
         const std::size_t valueEnd = close == std::string_view::npos ? text.size() : close;
-        if (Status status = onTag(text.substr(i, valueEnd - i)); !status)
-            return status;
+        out.resize(out.size() - tagStart.size());
+        if (!onTag(text.substr(i, valueEnd - i))) {
+            out.append(tagStart);
+            continue;
+        }
         i = close == std::string_view::npos ? text.size() : close + 1;
     }
-    return Status::success();
 }
 
 // "<font color=#RRGGBB>" for a colour 0x00BBGGRR (higher bits ignored).
@@ -111,15 +114,13 @@ void appendTextAsHtml(std::string_view text, std::string &out) {
 
 }  // namespace
 
-Status MarkupToHtml(std::string_view markup, std::string &html, const MessageTable &messages) {
+std::string MarkupToHtml(std::string_view markup) {
     // The leading paragraph element ends in ">", so it can take no part in a
     // tag of the markup: the searches run on the markup alone.
     std::string withoutFaces;
-    (void)replaceValueTags(markup, kFaceTag, withoutFaces,
-                           [](std::string_view) { return Status::success(); });
+    replaceValueTags(markup, kFaceTag, withoutFaces, [](std::string_view) { return true; });
     std::string withoutSizes;
-    (void)replaceValueTags(withoutFaces, kSizeTag, withoutSizes,
-                           [](std::string_view) { return Status::success(); });
+    replaceValueTags(withoutFaces, kSizeTag, withoutSizes, [](std::string_view) { return true; });
 
     // The text copied since the last font element is still raw: it is turned
     // into HTML when the next element (or the end) is reached. A font element
@@ -132,26 +133,23 @@ Status MarkupToHtml(std::string_view markup, std::string &html, const MessageTab
         appendTextAsHtml(raw, coloured);
     };
     int converted = 0;
-    Status status =
-        replaceValueTags(withoutSizes, kColourTag, coloured, [&](std::string_view value) {
-            const std::optional<std::int32_t> colour = parseMarkupInteger(value);
-            if (!colour)
-                return notAnIntegerError(value, messages);
-            convertRawText();
-            if (converted > 0)
-                coloured += "</font>";
-            coloured += fontElement(*colour);
-            rawStart = coloured.size();
-            ++converted;
-            return Status::success();
-        });
-    if (!status)
-        return status;
+    replaceValueTags(withoutSizes, kColourTag, coloured, [&](std::string_view value) {
+        // A colour that is no number is no tag: its characters are text.
+        const std::optional<std::int32_t> colour = parseMarkupInteger(value);
+        if (!colour)
+            return false;
+        convertRawText();
+        if (converted > 0)
+            coloured += "</font>";
+        coloured += fontElement(*colour);
+        rawStart = coloured.size();
+        ++converted;
+        return true;
+    });
     convertRawText();
     if (converted > 0)
         coloured += "</font>";
-    html = std::move(coloured);
-    return Status::success();
+    return coloured;
 }
 
 }  // namespace kinvarro

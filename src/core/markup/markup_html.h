@@ -3,9 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "common/status.h"
-#include "settings/message_table.h"
-
 namespace kinvarro {
 
 /// The HTML fragment of the tag markup `markup` (Windows-1251 in,
@@ -21,9 +18,8 @@ namespace kinvarro {
 ///   its value (as the markup reader does) and is replaced as usual.
 /// - Colour values are read by `parseMarkupInteger` (decimal or "$" hex).
 /// - The whole string is converted; a NUL is an ordinary character here.
-///
-/// A colour value that is not an integer fails with a message naming it, in
-/// the words of `messages`; `html` is then left unchanged.
-Status MarkupToHtml(std::string_view markup, std::string &html, const MessageTable &messages);
+/// - A colour tag whose value is not an integer is no tag: its characters are
+///   text, as the markup reader reads them.
+std::string MarkupToHtml(std::string_view markup);
 
 }  // namespace kinvarro

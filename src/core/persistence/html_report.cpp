@@ -75,7 +75,7 @@ class PageWriter {
           children_(std::move(children)),
           out_(out) {}
 
-    Status appendPerson(int i) {
+    void appendPerson(int i) {
         const tnode &person = table_[i];
         out_ += "<a name=" + hex(i) + ">";
         out_ += kTableHead;
@@ -90,9 +90,7 @@ class PageWriter {
             out_ += "</td></tr>";
         }
         // The conversion always opens a paragraph, so the row is never empty.
-        std::string description;
-        if (Status status = MarkupToHtml(person.description, description, messages_); !status)
-            return status;
+        const std::string description = MarkupToHtml(person.description);
         out_ += "<tr><td colspan=2 BGCOLOR=#f0f0f0>";
         appendWithBreaks(description, out_);
         out_ += "</td></tr>";
@@ -107,7 +105,6 @@ class PageWriter {
             out_ += "</td></tr>";
         }
         out_ += "</table><br><br>";
-        return Status::success();
     }
 
   private:
@@ -158,10 +155,7 @@ Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay
     // The page shows the text without trailing empty lines; the document keeps it as it is.
     const std::unique_ptr<QTextDocument> info(doc.info().clone());
     RemoveTrailingEmptyLines(*info);
-    std::string information;
-    if (Status status = MarkupToHtml(DescriptionMarkup(*info), information, doc.messages());
-        !status)
-        return status;
+    const std::string information = MarkupToHtml(DescriptionMarkup(*info));
     // The conversion always opens a paragraph, so the separator always follows.
     appendWithBreaks(information, page);
     page += "<hr><br>\r\n";
@@ -174,8 +168,7 @@ Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay
     for (std::size_t block = 0; block < order.persons.size(); ++block) {
         if (progress && (block == 0 || order.nameOfBlock[block] != order.nameOfBlock[block - 1]))
             progress->setPosition(order.nameOfBlock[block]);
-        if (Status status = writer.appendPerson(order.persons[block]); !status)
-            return status;
+        writer.appendPerson(order.persons[block]);
         if (page.size() >= kFlushSize) {
             if (Status status = writeOut(file, page, doc.messages()); !status)
                 return status;

@@ -1,6 +1,7 @@
 #include "render/picture_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include "common/regular_file.h"
@@ -31,6 +32,21 @@ QImage ReadPictureFile(const QString &path) {
     QImageReader reader(&file);
     reader.setAutoTransform(true);
     return ReadImageWithinBudget(reader);
+}
+
+bool IsPictureFileName(const QString &name) {
+    // The suffix after the last dot of the file's own name, never of a folder's.
+    QString extension = QFileInfo(QString(name).replace(u'\\', u'/')).suffix().toLower();
+    // JPEG files also go by ".jpe", a name Qt's reader does not list.
+    if (extension == QLatin1String("jpe"))
+        extension = QStringLiteral("jpeg");
+    if (extension.isEmpty())
+        return false;
+    if (extension == QLatin1String("wmf"))
+        return true;
+    // The plugins are loaded once; their list does not change while the program runs.
+    static const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    return formats.contains(extension.toLatin1());
 }
 
 }  // namespace kinvarro

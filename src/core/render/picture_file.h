@@ -10,4 +10,9 @@ namespace kinvarro {
 /// file cannot be read or drawn.
 QImage ReadPictureFile(const QString &path);
 
+/// Whether ReadPictureFile reads files named so: Windows metafiles and every
+/// format Qt's image plugins read on this system (PNG, JPEG, TIFF, WEBP, ...),
+/// judged by the extension, any case.
+bool IsPictureFileName(const QString &name);
+
 }  // namespace kinvarro

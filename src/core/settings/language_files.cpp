@@ -1,6 +1,7 @@
 #include "settings/language_files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <algorithm>
 
@@ -33,7 +34,56 @@ QImage loadFlag(const QString &path) {
     return reader.read();
 }
 
+// Bytes no text file holds: controls other than tab, line ends and the old end-of-file mark.
+bool isBinary(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\x1A';
+}
+
+// What is wrong with the content of a language file, worded with the line it is on.
+QString contentProblem(const QByteArray &bytes, const MessageTable &messages) {
+    int lineNumber = 1;
+    qsizetype lineStart = 0;
+    while (lineStart < bytes.size()) {
+        qsizetype lineEnd = bytes.indexOf('\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = bytes.size();
+        const QByteArrayView line = QByteArrayView(bytes).sliced(lineStart, lineEnd - lineStart);
+        if (std::any_of(line.begin(), line.end(), isBinary))
+            return messages.text(Msg::mLanguageFileBinary).arg(lineNumber);
+        const QByteArrayView trimmed = line.trimmed();
+        if (trimmed.startsWith('[') && !trimmed.contains(']'))
+            return messages.text(Msg::mLanguageFileUnclosedSection).arg(lineNumber);
+        lineStart = lineEnd + 1;
+        ++lineNumber;
+    }
+    return QString();
+}
+
 }  // namespace
+
+QString LoadLanguageFile(const QString &path, IniFile &file, const MessageTable &messages) {
+    file = IniFile();
+    QFile source(path);
+    if (!source.exists())
+        return QString();
+    const auto problem = [&](const QString &reason) {
+        return messages.text(Msg::mLanguageFileProblem).arg(QDir::toNativeSeparators(path), reason);
+    };
+    if (!source.open(QIODevice::ReadOnly))
+        return problem(source.errorString());
+    // One byte more than allowed tells an oversized file without reading it whole.
+    const QByteArray bytes = source.read(IniFile::kMaxFileSize + 1);
+    if (source.error() != QFileDevice::NoError)
+        return problem(source.errorString());
+    if (bytes.size() > IniFile::kMaxFileSize)
+        return problem(
+            messages.text(Msg::mLanguageFileTooLarge).arg(IniFile::kMaxFileSize / (1024 * 1024)));
+    if (const QString where = contentProblem(bytes, messages); !where.isEmpty())
+        return problem(where);
+    file = IniFile::fromBytes(bytes);
+    return QString();
+}
 
 QString LanguageNameOf(const QString &fileName) {
     const qsizetype dot = fileName.lastIndexOf(u'.');

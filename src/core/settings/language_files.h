@@ -28,6 +28,11 @@ QString LanguageNameOf(const QString &fileName);
 /// with their own languages. Files whose language name would be empty are left out.
 std::vector<LanguageEntry> FillLanguageList(const QString &directory);
 
+/// Reads the language file at `path` into `file`. Returns an empty text when the file was
+/// read, otherwise what is wrong with it and where, in the words of `messages`; `file` is
+/// then left empty, so that no half of a broken file is shown. A missing file is no problem.
+QString LoadLanguageFile(const QString &path, IniFile &file, const MessageTable &messages);
+
 /// Sets every message from section APP_MSG of `languageFile`; a message whose key is
 /// missing gets its built-in default, not the text it had before.
 void LoadMessages(MessageTable &messages, const IniFile &languageFile);

@@ -33,7 +33,7 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mStartColoringRequest", "Начать расскраску описаний элементов?"},
     {"mStartColoring", "Раскраска может испортить предыдущий формат раскраски"},
     {"mSuccess", "Успешно"},
-    {"mEndOfOpperation", "Опперация завершена"},
+    {"mEndOfOpperation", "Операция завершена"},
     {"mPathGenerationFail", "Невозможно сгенерить относительный путь к этому файлу"},
     {"mPathWarning", "У вас могут возникнуть проблемы с открытием при перемещении файлов."},
     {"mFileinListWarning", "Данный медиа файл уже находится в списке"},
@@ -146,6 +146,17 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mPictureTooLarge", "Рисунок слишком велик: в нём больше %1 миллионов точек"},
     {"mThemeFileTooLarge", "Файл темы больше %1 МБ"},
     {"mHintTextContinues", "… Описание длиннее: откройте элемент, чтобы прочесть его целиком."},
+    {"mActSetFather", "установка отца"},
+    {"mActSetMother", "установка матери"},
+    {"mMediaFileMissing", "Файл %1 не найден: переименовывать нечего."},
+    {"mLanguageFileProblem", "Языковой файл %1 не прочитан: %2"},
+    {"mLanguageFileTooLarge", "он больше %1 МиБ"},
+    {"mLanguageFileBinary", "строка %1 содержит двоичные данные"},
+    {"mLanguageFileUnclosedSection", "в строке %1 заголовок раздела не закрыт знаком ']'"},
+    {"mHelpNotOpened", "Не удалось открыть справку %1: %2"},
+    {"mHelpNoHandler", "нет программы для просмотра страниц"},
+    {"mHelpNotFound", "страница справки не найдена"},
+    {"mAboutHelp", "Справка по программе"},
 };
 
 }  // namespace

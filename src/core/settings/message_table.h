@@ -148,9 +148,23 @@ enum class Msg {
     mPictureTooLarge,
     mThemeFileTooLarge,
     mHintTextContinues,
+    // Own names of the parent links, missing media, broken language files, help.
+    mActSetFather,
+    mActSetMother,
+    mMediaFileMissing,
+    mLanguageFileProblem,
+    mLanguageFileTooLarge,
+    mLanguageFileBinary,
+    mLanguageFileUnclosedSection,
+    mHelpNotOpened,
+    mHelpNoHandler,
+    mHelpNotFound,
+    mAboutHelp,
+    // Not a message: the number of them. New messages go above.
+    Count
 };
 
-inline constexpr int kMessageCount = int(Msg::mHintTextContinues) + 1;
+inline constexpr int kMessageCount = int(Msg::Count);
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.

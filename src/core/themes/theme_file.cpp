@@ -191,12 +191,24 @@ Status ReadTheme(const QString &themePath, const DocumentSettings &current,
 
 Status WriteTheme(const QString &themePath, const QString &name, const DocumentSettings &settings,
                   const MessageTable &messages) {
+    // The theme file is claimed first and never replaced: a file that exists already
+    // keeps its theme and its picture.
+    QFile file(themePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Status::failure(reason(messages, Msg::mCannotWrite, themePath));
     const bool hasPicture = !settings.backgroundPicture.isNull();
     const QString picturePath = ThemePicturePath(themePath);
+    auto fail = [&](const QString &path) {
+        file.close();
+        file.remove();
+        if (hasPicture)
+            QFile::remove(picturePath);
+        return Status::failure(reason(messages, Msg::mCannotWrite, path));
+    };
     if (hasPicture) {
         QImageWriter writer(picturePath, "bmp");
         if (!writer.write(settings.backgroundPicture.convertToFormat(QImage::Format_RGB32)))
-            return Status::failure(reason(messages, Msg::mCannotWrite, picturePath));
+            return fail(picturePath);
     }
     // Without a picture the theme shows none, so that loading it needs no picture file.
     const PictureMode mode = hasPicture ? settings.pictureMode : PictureMode::None;
@@ -207,11 +219,9 @@ Status WriteTheme(const QString &themePath, const QString &name, const DocumentS
         ini.writeInteger(kSection, QString::fromLatin1(flag.key), mode == flag.mode ? 1 : 0);
     ini.writeInteger(kSection, QStringLiteral("NLineWidth1"), settings.lineWidth == 1 ? 1 : 0);
     visitSettingKeys(KeyWriter(ini), settings);
-    if (!ini.save(themePath)) {
-        if (hasPicture)
-            QFile::remove(picturePath);
-        return Status::failure(reason(messages, Msg::mCannotWrite, themePath));
-    }
+    const QByteArray bytes = ini.toBytes();
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return fail(themePath);
     return Status::success();
 }
 

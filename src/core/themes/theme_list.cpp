@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 #include <QStandardPaths>
 
 #include "settings/ini_file.h"
@@ -20,8 +19,11 @@ void appendThemes(const QString &folder, bool own, const QString &language,
     const QDir dir(folder);
     const QFileInfoList files = dir.entryInfoList(
         {QStringLiteral("*.thm")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo &file : files)
-        entries.push_back({ThemeDisplayName(file.filePath(), language), file.filePath(), own});
+    for (const QFileInfo &file : files) {
+        // A FIFO or device named "*.thm" would block the reading of its name.
+        if (file.isFile())
+            entries.push_back({ThemeDisplayName(file.filePath(), language), file.filePath(), own});
+    }
 }
 
 }  // namespace
@@ -56,11 +58,12 @@ std::vector<ThemeEntry> ListThemes(const ThemeFolders &folders, const QString &l
 }
 
 QString NextThemePath(const QString &folder) {
+    // Each name is asked for on its own: a folder that can be written but not listed
+    // still shows which names are taken.
     const QDir dir(folder);
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    const QSet<QString> taken(names.begin(), names.end());
     int n = 1;
-    while (n < kLastThemeNumber && taken.contains(QStringLiteral("user_theme%1.thm").arg(n)))
+    while (n < kLastThemeNumber &&
+           QFileInfo(dir.filePath(QStringLiteral("user_theme%1.thm").arg(n))).exists())
         ++n;
     return dir.filePath(QStringLiteral("user_theme%1.thm").arg(n));
 }

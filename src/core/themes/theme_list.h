@@ -33,7 +33,8 @@ std::vector<ThemeEntry> ListThemes(const ThemeFolders &folders, const QString &l
 /// The numbers of saved themes stop here: past it the last number is used again.
 inline constexpr int kLastThemeNumber = 1048576;
 
-/// "user_theme<n>.thm" in `folder` with the first n from 1 that no file there has yet.
+/// "user_theme<n>.thm" in `folder` with the first n from 1 whose name no file has yet,
+/// asked name by name, so that a folder which cannot be listed gives a free name too.
 QString NextThemePath(const QString &folder);
 
 }  // namespace kinvarro

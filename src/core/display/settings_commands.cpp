@@ -1,4 +1,4 @@
-#include "settings/settings_commands.h"
+#include "display/settings_commands.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "settings/font_dialog_state.h"
+#include "display/font_dialog_state.h"
 
 #include <QFontDatabase>
 #include <QRegularExpression>

@@ -4,11 +4,11 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "display/settings_commands.h"
 #include "edit/document_session.h"
 #include "persistence/native_format.h"
 #include "render/picture_limits.h"
 #include "scripted_prompts.h"
-#include "settings/settings_commands.h"
 #include "test_support.h"
 
 using namespace kinvarro;

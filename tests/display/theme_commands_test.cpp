@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "display/theme_commands.h"
 #include "scripted_prompts.h"
 #include "test_support.h"
-#include "theme_support.h"
-#include "themes/theme_commands.h"
 #include "themes/theme_file.h"
+#include "themes/theme_support.h"
 
 using namespace kinvarro;
 using namespace kinvarro::test;

@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "settings/font_dialog_state.h"
+#include "display/font_dialog_state.h"
 
 using namespace kinvarro;
 

@@ -1,4 +1,4 @@
-#include "themes/theme_commands.h"
+#include "display/theme_commands.h"
 
 #include <QDir>
 
