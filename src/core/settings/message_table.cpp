@@ -142,6 +142,13 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mNotAnInteger", "'%1' не является допустимым целым числом"},
     {"mPageHasNoRoom", "На странице не остаётся места для печати."},
     {"mPrinterFailed", "Принтер не отвечает: печать остановлена."},
+    {"mReadingGedcom", "Чтение GEDCOM данных.."},
+    {"mLinkingGedcom", "Создание семейных связей.."},
+    {"mUndefinedPointers", "ссылок на несуществующие записи пропущено: %1"},
+    {"mControlCharacters", "управляющих символов заменено на \"?\": %1"},
+    {"mGuessedCodePage", "кодировка в файле не указана, текст прочитан как %1"},
+    {"mNoIndividuals", "В файле нет ни одного лица: импортировать нечего."},
+    {"mDroppedFamilies", "пропущено семей сверх 10001: %1"},
 };
 
 }  // namespace

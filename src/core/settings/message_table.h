@@ -142,9 +142,17 @@ enum class Msg {
     // Printing's problems.
     mPageHasNoRoom,
     mPrinterFailed,
+    // The GEDCOM import's captions and what it reports.
+    mReadingGedcom,
+    mLinkingGedcom,
+    mUndefinedPointers,
+    mControlCharacters,
+    mGuessedCodePage,
+    mNoIndividuals,
+    mDroppedFamilies,
 };
 
-inline constexpr int kMessageCount = int(Msg::mPrinterFailed) + 1;
+inline constexpr int kMessageCount = int(Msg::mDroppedFamilies) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
