@@ -57,9 +57,28 @@ TEST(GedcomDecoding, DetectsTheEncodingByMarkNulOrCharLine) {
         // Only the first header record counts.
         {bytes("0 HEAD\n0 @I1@ INDI\n1 CHAR UTF-8\n"), GedcomEncoding::Windows1251},
         {bytes(""), GedcomEncoding::Windows1251},
+        // No CHAR, or ANSI: valid UTF-8 is UTF-8, else the code page that makes words.
+        {bytes("0 HEAD\n1 NAME Jos\xC3\xA9 M\xC3\xBCller\n"), GedcomEncoding::Utf8},
+        {bytes("0 HEAD\n1 CHAR ANSI\n1 NAME Jos\xE9 M\xFCller, Th\xE9r\xE8se\n"),
+         GedcomEncoding::Windows1252},
+        {bytes(cp("0 HEAD\n1 CHAR ANSI\n1 NAME Иван Петров, Zoe\n")), GedcomEncoding::Windows1251},
+        // UTF-16 without a mark is told by its NULs, whatever the first character.
+        {utf16(QStringLiteral("\r\n0 HEAD\r\n1 CHAR UNICODE\r\n"), false), GedcomEncoding::Utf16LE},
+        {utf16(QStringLiteral("\n0 HEAD\n"), true), GedcomEncoding::Utf16BE},
     };
     for (const auto &c : cases)
         EXPECT_EQ(detectGedcomEncoding(c.file), c.expected) << c.file.toHex().toStdString();
+}
+
+TEST(GedcomDecoding, ReplacesControlCharactersAndSaysWhenItGuessedTheCodePage) {
+    const GedcomText nul =
+        decodeGedcomFile(bytes(std::string_view("0 HEAD\n1 NAME A\0B\x01\tC\x7F\r\n", 23)));
+    EXPECT_EQ(nul.bytes, "0 HEAD\n1 NAME A?B?\tC?\r\n");
+    EXPECT_EQ(nul.controls, 3);
+    EXPECT_FALSE(nul.guessedCodePage);  // ASCII reads the same in every code page
+    const GedcomText western = decodeGedcomFile(bytes("0 HEAD\n1 NAME Jos\xE9 M\xFCller\n"));
+    EXPECT_TRUE(western.guessedCodePage);
+    EXPECT_EQ(western.encoding, GedcomEncoding::Windows1252);
 }
 
 TEST(GedcomDecoding, StoresUnicodeAsWindows1251WithReplacements) {
@@ -108,6 +127,10 @@ TEST(GedcomDecoding, DecodesEachEncodingAndCountsWhatCannotBeStored) {
          cp("0 HEAD\n1 CHAR ANSEL\n1 NAME eo AE ss \n"), 6},
         {bytes("0 HEAD\n1 CHAR ANSEL\n1 NAME \xCD\xCE\xAF"), cp("0 HEAD\n1 CHAR ANSEL\n1 NAME eo?"),
          1},
+        // CF is the sharp s of GEDCOM's ANSEL table.
+        {bytes("0 HEAD\n1 CHAR ANSEL\n1 NAME Stra\xCF"
+               "e"),
+         cp("0 HEAD\n1 CHAR ANSEL\n1 NAME Strasse"), 1},
         // Windows-1251 passes through untouched.
         {bytes(cp("0 HEAD\n1 NAME Ёж ") + "\x98"), cp("0 HEAD\n1 NAME Ёж ") + "\x98", 0},
     };

@@ -120,8 +120,8 @@ TEST_F(GedcomImportTest, FailuresLeaveTheOpenDocumentAlone) {
          "Неверный размер файла. Возможно файл поврежден."},
         {write("binary.ged", QByteArray("\x00\x01\x02\xFF", 4)), "Kinvarro",
          "Неверный размер файла. Возможно файл поврежден."},
-        {write("families.ged", QByteArray::fromStdString(tooMany)), "Недостаточно ресурсов",
-         "Слишком много объектов FAM"},
+        {write("families.ged", QByteArray::fromStdString(tooMany)), "Kinvarro",
+         "В файле нет ни одного лица: импортировать нечего."},
     };
     for (const auto &c : cases) {
         ScriptedPrompts prompts;

@@ -39,18 +39,28 @@ void generateChart(Document &doc, int count, std::mt19937 &random) {
     }
 }
 
-// The description as the import reads the note back: continued lines each
-// after CR LF and a blank, empty ones dropped; no note when the first line is empty.
+// The description as the import reads the note back: every plain line,
+// empty ones included, after CR LF.
 std::string noteAsRead(const std::string &markup) {
     const PlainTextLines lines = MarkupPlainLines(markup);
-    if (lines.empty() || lines[0].empty())
-        return {};
-    std::string note = lines[0];
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (!lines[i].empty())
-            note += "\r\n " + lines[i];
-    }
+    std::string note;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        note += (i > 0 ? "\r\n" : "") + lines[i];
     return note;
+}
+
+QByteArray gedcomOf(const char *records) {
+    QByteArray bytes("0 HEAD\n1 CHAR UTF-8\n");
+    bytes += records;
+    bytes += "0 TRLR\n";
+    return bytes;
+}
+
+Document imported(const QByteArray &bytes) {
+    Document doc;
+    const auto failure = ImportGedcomData(bytes, doc, nullptr);
+    EXPECT_FALSE(failure.has_value()) << (failure ? failure->text.toStdString() : "");
+    return doc;
 }
 
 std::string oneLine(std::string name) {
@@ -93,5 +103,62 @@ TEST(GedcomRoundTrip, BothTypesReadBackAsTheSamePersonsNamesSexesAndLinks) {
             EXPECT_EQ(back.motherIndex, rankOf(original.motherIndex)) << k;
             EXPECT_EQ(back.description, noteAsRead(original.description)) << k;
         }
+    }
+}
+
+TEST(GedcomRoundTrip, ImportedTextsSurviveAnyNumberOfRoundTrips) {
+    const QByteArray original = gedcomOf(
+        "0 @I1@ INDI\n1 NAME Иван /Петров/\n1 SEX M\n1 NOTE @N1@\n"
+        "1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC Киев\n1 DEAT\n2 DATE 1950\n"
+        "0 @I2@ INDI\n1 NAME Мария\n1 SEX F\n1 BAPM\n2 DATE 1901\n"
+        "0 @I3@ INDI\n1 NAME Пётр /Иванов/\n1 NOTE  indented first\n2 CONC line\n2 CONT\n"
+        "1 OBJE\n2 FILE photos/pyotr.jpg\n3 FORM jpg\n1 OBJE @M1@\n"
+        "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n"
+        "0 @N1@ NOTE in 112\n1 CONC 4, Robert\n1 CONT second line\n"
+        "0 @M1@ OBJE\n1 FILE /home/ann/scan.tif\n2 FORM tif\n");
+    const Document first = imported(original);
+    ASSERT_EQ(first.NodeTable.NodeCount(), 3);
+    EXPECT_EQ(first.NodeTable[2].media,
+              (std::vector<std::string>{"photos/pyotr.jpg", "/home/ann/scan.tif"}));
+    EXPECT_EQ(first.NodeTable[0].description,
+              cp("Иван Петров\r\n\r\nin 1124, Robert\r\nsecond line\r\n"
+                 "Дата рождения: 1 JAN 1900\r\nМесто рождения: Киев\r\nДата смерти: 1950"));
+    for (GedcomEncoding encoding : {GedcomEncoding::Utf8, GedcomEncoding::Ansi}) {
+        Document doc = imported(original);
+        for (int round = 0; round < 3; ++round) {
+            const QByteArray out = GedcomFileImage(doc, QStringLiteral("t.ged"), encoding);
+            if (encoding == GedcomEncoding::Utf8) {
+                EXPECT_TRUE(out.contains("1 NAME Иван /Петров/\r\n"));
+                EXPECT_TRUE(out.contains("1 BIRT\r\n2 DATE 1 JAN 1900\r\n2 PLAC Киев\r\n"));
+                EXPECT_FALSE(out.contains("1 FATH") || out.contains("1 MOTH"));
+            }
+            doc = imported(out);
+            ASSERT_EQ(doc.NodeTable.NodeCount(), 3);
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(doc.NodeTable[i].name, first.NodeTable[i].name) << round << " " << i;
+                EXPECT_EQ(doc.NodeTable[i].description, first.NodeTable[i].description)
+                    << round << " " << i;
+                EXPECT_EQ(doc.NodeTable[i].media, first.NodeTable[i].media);
+                EXPECT_EQ(doc.NodeTable[i].fatherIndex, first.NodeTable[i].fatherIndex);
+                EXPECT_EQ(doc.NodeTable[i].motherIndex, first.NodeTable[i].motherIndex);
+            }
+        }
+    }
+}
+
+TEST(GedcomRoundTrip, StandardTypePointsOnlyToRecordsItWrites) {
+    Document doc;
+    const int event = addPerson(doc, 0, 0, -1, -1, "1812");
+    doc.NodeTable[event].kind = kHistoricalEvent;
+    const int father = addPerson(doc, 0, 0, -1, -1, "Ivan");
+    addPerson(doc, 0, 0, event, father, "Pyotr");  // an event linked as the mother
+    for (GedcomEncoding encoding : {GedcomEncoding::Utf8, GedcomEncoding::Ansi}) {
+        const QByteArray out = GedcomFileImage(doc, QStringLiteral("t.ged"), encoding);
+        SCOPED_TRACE(out.toStdString());
+        EXPECT_FALSE(out.contains("@I0@"));
+        EXPECT_EQ(out.contains("1 FATH @I1@"), encoding == GedcomEncoding::Ansi);
+        EXPECT_EQ(out.contains(QString::fromUtf8("1 NOTE мать: 1812").toUtf8()),
+                  encoding == GedcomEncoding::Utf8);
+        EXPECT_TRUE(out.contains("1 HUSB @I1@\r\n1 CHIL @I2@"));
     }
 }

@@ -1,5 +1,8 @@
 #include "persistence/gedcom_decoding.h"
 
+#include <QStringDecoder>
+#include <algorithm>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -123,6 +126,82 @@ QString decodeUtf16(QByteArrayView bytes, bool bigEndian) {
     return text;
 }
 
+// NUL bytes in the first lines: text of 16-bit units whatever its first character.
+std::optional<GedcomEncoding> utf16ByNuls(QByteArrayView bytes) {
+    const qsizetype sample = std::min<qsizetype>(bytes.size(), 512) & ~qsizetype(1);
+    qsizetype evenNuls = 0, oddNuls = 0;
+    for (qsizetype i = 0; i < sample; i += 2) {
+        evenNuls += bytes[i] == '\0';
+        oddNuls += bytes[i + 1] == '\0';
+    }
+    const qsizetype units = sample / 2;
+    if (units == 0)
+        return std::nullopt;
+    // ASCII text in UTF-16 has a NUL in nearly every unit, on one side.
+    if (oddNuls * 2 > units && evenNuls * 8 < units)
+        return GedcomEncoding::Utf16LE;
+    if (evenNuls * 2 > units && oddNuls * 8 < units)
+        return GedcomEncoding::Utf16BE;
+    return std::nullopt;
+}
+
+bool isValidUtf8(QByteArrayView bytes, bool &hasNonAscii) {
+    hasNonAscii = false;
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        hasNonAscii = true;
+        int length = 0;
+        if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            length = 3;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            length = 4;
+        if (length == 0 || i + length > size)
+            return false;
+        for (int k = 1; k < length; ++k) {
+            if ((data[i + k] & 0xC0) != 0x80)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+bool isAsciiLetter(unsigned char b) {
+    return (b | 0x20) >= 'a' && (b | 0x20) <= 'z';
+}
+
+// Cyrillic words are runs of high bytes; Western words hold single accented
+// letters between ASCII ones. Ties (no high bytes at all) stay Windows-1251.
+GedcomEncoding plausibleCodePage(QByteArrayView bytes) {
+    long long cyrillicPairs = 0, westernNeighbours = 0;
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (qsizetype i = 1; i < bytes.size(); ++i) {
+        const bool highBefore = data[i - 1] >= 0xC0, highHere = data[i] >= 0xC0;
+        if (highBefore && highHere)
+            ++cyrillicPairs;
+        else if ((highBefore && isAsciiLetter(data[i])) || (highHere && isAsciiLetter(data[i - 1])))
+            ++westernNeighbours;
+    }
+    return westernNeighbours > cyrillicPairs ? GedcomEncoding::Windows1252
+                                             : GedcomEncoding::Windows1251;
+}
+
+bool hasHighBytes(QByteArrayView bytes) {
+    for (const char byte : bytes) {
+        if (static_cast<unsigned char>(byte) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
 QString decodeAnsel(QByteArrayView bytes, long long &dropped) {
     QString text;
     text.reserve(bytes.size());
@@ -156,18 +235,22 @@ GedcomEncoding detectGedcomEncoding(QByteArrayView bytes) {
         return GedcomEncoding::Utf16LE;
     if (startsWith(bytes, "\xFE\xFF"))
         return GedcomEncoding::Utf16BE;
-    if (startsWith(bytes, std::string_view("0\0", 2)))
-        return GedcomEncoding::Utf16LE;
-    if (startsWith(bytes, std::string_view("\0"
-                                           "0",
-                                           2)))
-        return GedcomEncoding::Utf16BE;
+    if (const auto wide = utf16ByNuls(bytes))
+        return *wide;
     const std::string declared = declaredCharacterSet(std::string_view(bytes.data(), bytes.size()));
     if (declared == "UTF-8" || declared == "UTF8" || declared == "UNICODE")
         return GedcomEncoding::Utf8;
     if (declared == "ANSEL")
         return GedcomEncoding::Ansel;
-    return GedcomEncoding::Windows1251;
+    bool nonAscii = false;
+    if (isValidUtf8(bytes, nonAscii) && nonAscii)
+        return GedcomEncoding::Utf8;
+    return plausibleCodePage(bytes);
+}
+
+bool isCodePageGuess(QByteArrayView bytes, GedcomEncoding encoding) {
+    return (encoding == GedcomEncoding::Windows1251 || encoding == GedcomEncoding::Windows1252) &&
+           hasHighBytes(bytes);
 }
 
 QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long long &dropped) {
@@ -180,6 +263,8 @@ QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long lon
             return decodeUtf16(startsWith(bytes, "\xFE\xFF") ? bytes.sliced(2) : bytes, true);
         case GedcomEncoding::Ansel:
             return decodeAnsel(bytes, dropped);
+        case GedcomEncoding::Windows1252:
+            return QStringDecoder("windows-1252")(bytes);
         case GedcomEncoding::Windows1251:
             break;
     }
@@ -188,13 +273,23 @@ QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long lon
 
 GedcomText decodeGedcomFile(QByteArrayView bytes) {
     GedcomText result;
-    const GedcomEncoding encoding = detectGedcomEncoding(bytes);
-    if (encoding == GedcomEncoding::Windows1251) {
+    result.encoding = detectGedcomEncoding(bytes);
+    result.guessedCodePage = isCodePageGuess(bytes, result.encoding);
+    if (result.encoding == GedcomEncoding::Windows1251) {
         result.bytes.assign(bytes.data(), std::size_t(bytes.size()));
-        return result;
+    } else {
+        const QString text = decodeGedcomText(bytes, result.encoding, result.replaced);
+        result.bytes = storeAsCp1251(text, &result.replaced);
     }
-    const QString text = decodeGedcomText(bytes, encoding, result.replaced);
-    result.bytes = storeAsCp1251(text, &result.replaced);
+    // A NUL or another control character would be invisible in a name and
+    // stop every later save.
+    for (char &c : result.bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && c != '\t' && c != '\r' && c != '\n') || b == 0x7F) {
+            c = '?';
+            ++result.controls;
+        }
+    }
     return result;
 }
 

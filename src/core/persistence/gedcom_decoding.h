@@ -6,12 +6,18 @@
 
 namespace kinvarro {
 
-enum class GedcomEncoding { Windows1251, Utf8, Utf16LE, Utf16BE, Ansel };
+enum class GedcomEncoding { Windows1251, Windows1252, Utf8, Utf16LE, Utf16BE, Ansel };
 
-/// The encoding of a GEDCOM file image: its byte-order mark, else a first
-/// "0" NUL or NUL "0" (UTF-16 without a mark), else the "1 CHAR" line of
-/// its first header record (UTF-8, UTF8, UNICODE, ANSEL), else Windows-1251.
+/// The encoding of a GEDCOM file image: its byte-order mark, else the NUL
+/// bytes of its first lines (UTF-16 without a mark), else the "1 CHAR" line of
+/// its first header record (UTF-8, UTF8, UNICODE, ANSEL), else UTF-8 when the
+/// bytes are valid UTF-8, else Windows-1251 or Windows-1252, whichever makes
+/// the text plausible.
 GedcomEncoding detectGedcomEncoding(QByteArrayView bytes);
+
+/// True when `encoding` was a guess between code pages that changed letters:
+/// the import says which one it took.
+bool isCodePageGuess(QByteArrayView bytes, GedcomEncoding encoding);
 
 /// The file's text in Unicode, without a byte-order mark. A byte or unit that
 /// stands for no character (an undefined ANSEL byte, an unpaired surrogate, a
@@ -24,6 +30,9 @@ QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long lon
 struct GedcomText {
     std::string bytes;       ///< Windows-1251
     long long replaced = 0;  ///< characters changed or dropped on the way
+    long long controls = 0;  ///< control characters replaced by "?"
+    GedcomEncoding encoding = GedcomEncoding::Windows1251;
+    bool guessedCodePage = false;  ///< see isCodePageGuess
 };
 
 /// Decodes a whole file image by its own encoding and stores it as

@@ -20,10 +20,21 @@ GedcomFamilies::GedcomFamilies(const ElementTable &table) {
     std::unordered_map<std::uint64_t, int> familyOfPair;
     childStart_.assign(std::size_t(count) + 1, 0);
     auto isElement = [count](int index) { return index >= 0 && index < count; };
+    // Only persons have records: families of persons only, so that no line
+    // points to a record that does not exist.
+    auto personOrNone = [&](int index) {
+        return isElement(index) && table[index].isPerson() ? index : -1;
+    };
+    auto fatherOf = [&](int c) {
+        return table[c].isPerson() ? personOrNone(table[c].fatherIndex) : -1;
+    };
+    auto motherOf = [&](int c) {
+        return table[c].isPerson() ? personOrNone(table[c].motherIndex) : -1;
+    };
 
     for (int c = 0; c < count; ++c) {
-        const int father = table[c].fatherIndex;
-        const int mother = table[c].motherIndex;
+        const int father = fatherOf(c);
+        const int mother = motherOf(c);
         if (isElement(father))
             ++childStart_[std::size_t(father) + 1];
         if (isElement(mother) && mother != father)
@@ -44,8 +55,8 @@ GedcomFamilies::GedcomFamilies(const ElementTable &table) {
     childList_.resize(std::size_t(childStart_[std::size_t(count)]));
     std::vector<int> next(childStart_.begin(), childStart_.end() - 1);
     for (int c = 0; c < count; ++c) {
-        const int father = table[c].fatherIndex;
-        const int mother = table[c].motherIndex;
+        const int father = fatherOf(c);
+        const int mother = motherOf(c);
         if (isElement(father))
             childList_[std::size_t(next[std::size_t(father)]++)] = c;
         if (isElement(mother) && mother != father)

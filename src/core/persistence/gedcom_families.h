@@ -11,6 +11,7 @@ namespace kinvarro {
 /// The families of a chart as GEDCOM records them: one per distinct parent
 /// pair (father, mother) of an element, numbered in the order of their first
 /// child, and every element's children, all found in one pass over the table.
+/// Historical events take part in no family, as parents or as children.
 class GedcomFamilies {
   public:
     explicit GedcomFamilies(const ElementTable &table);

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileInfo>
 #include <charconv>
 
@@ -5,6 +6,7 @@
 #include "markup/plain_text_lines.h"
 #include "model/document.h"
 #include "persistence/gedcom_families.h"
+#include "persistence/gedcom_person_text.h"
 #include "persistence/gedcom_writer.h"
 #include "text/cp1251.h"
 
@@ -32,7 +34,8 @@ QByteArray header(const QByteArray &baseName, GedcomEncoding encoding) {
 
 // A line break inside a value would start a line without a level number,
 // so the lines of a multi-line name are joined by single blanks.
-void appendOneLine(const std::string &name, std::string &out) {
+std::string oneLine(const std::string &name) {
+    std::string out;
     std::size_t start = 0;
     for (std::size_t end; (end = name.find_first_of("\r\n", start)) != std::string::npos;) {
         out.append(name, start, end - start);
@@ -40,6 +43,21 @@ void appendOneLine(const std::string &name, std::string &out) {
         start = end + (name.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     out.append(name, start);
+    return out;
+}
+
+// GEDCOM lines stay within 255 characters: longer note lines go on in CONC
+// lines, split between two letters so that no reader loses a blank.
+constexpr std::size_t kLongestValue = 200;
+
+std::size_t splitPoint(std::string_view text) {
+    if (text.size() <= kLongestValue)
+        return text.size();
+    for (std::size_t at = kLongestValue; at > kLongestValue / 2; --at) {
+        if (text[at - 1] != ' ' && text[at] != ' ')
+            return at;
+    }
+    return kLongestValue;
 }
 
 // Room for the records, so that the buffer seldom has to grow.
@@ -53,14 +71,33 @@ std::size_t estimatedSize(const ElementTable &table) {
 // The records after the header, in the document's Windows-1251 bytes.
 class RecordWriter {
   public:
-    RecordWriter(const Document &doc, ProgressDisplay *progress, std::string &out)
-        : doc_(doc), table_(doc.NodeTable), families_(table_), progress_(progress), out_(out) {}
+    RecordWriter(const Document &doc, bool standard, const QString &gedcomPath,
+                 ProgressDisplay *progress, std::string &out)
+        : doc_(doc),
+          documentFolder_(doc.CurrentFileName.isEmpty()
+                              ? QString()
+                              : QFileInfo(doc.CurrentFileName).absolutePath()),
+          gedcomFolder_(QFileInfo(gedcomPath).absolutePath()),
+          table_(doc.NodeTable),
+          families_(table_),
+          standard_(standard),
+          progress_(progress),
+          out_(out) {}
 
     void write();
 
   private:
     void line(std::string_view text) {
         out_ += text;
+        out_ += "\r\n";
+    }
+    // A value line: GEDCOM reads a single "@" as the start of a pointer.
+    void valueLine(std::string_view text) {
+        for (const char c : text) {
+            out_ += c;
+            if (c == '@')
+                out_ += '@';
+        }
         out_ += "\r\n";
     }
     void number(int value) {
@@ -84,20 +121,35 @@ class RecordWriter {
         line(after);
     }
     void note(const PlainTextLines &lines, std::size_t count) {
+        if (count == 1 && lines[0].empty())
+            return;  // the import's mark of a person without a note
         for (std::size_t i = 0; i < count; ++i) {
+            std::string_view rest = lines[i];
             out_ += i == 0 ? "1 NOTE " : "2 CONT ";
-            line(lines[i]);
+            for (;;) {
+                const std::size_t piece = splitPoint(rest);
+                valueLine(rest.substr(0, piece));
+                rest.remove_prefix(piece);
+                if (rest.empty())
+                    break;
+                out_ += "2 CONC ";
+            }
         }
     }
     void individual(int p);
+    void events(const std::vector<GedcomEventLine> &events);
+    void media(const std::vector<std::string> &entries);
+    void parent(const char *tag, Msg label, int index);
     void family(int family);
 
     const Document &doc_;
+    const QString documentFolder_;
+    const QString gedcomFolder_;
     const ElementTable &table_;
     GedcomFamilies families_;
+    bool standard_;  ///< GEDCOM 5.5.1 only: no FATH, MOTH or CHIL lines
     ProgressDisplay *progress_;
     std::string &out_;
-    PlainTextLines lines_;
     std::vector<int> spouseFamilyWrittenFor_;
 };
 
@@ -123,21 +175,24 @@ void RecordWriter::write() {
 void RecordWriter::individual(int p) {
     const tnode &person = table_[p];
     individualLine("0 ", p, " INDI");
+    const GedcomPersonText text =
+        SplitPersonText(person.name, MarkupPlainLines(person.description), doc_.messages());
     out_ += "1 NAME ";
-    appendOneLine(person.name, out_);
-    out_ += "\r\n";
+    valueLine(text.surname.empty() ? oneLine(person.name)
+                                   : oneLine(person.name) + '/' + text.surname + '/');
     if (person.sex == kSexMan)
         line("1 SEX M");
     else if (person.sex == kSexWoman)
         line("1 SEX F");
-    lines_ = MarkupPlainLines(person.description);
-    note(lines_, lines_.size());
-    if (person.fatherIndex != -1)
-        individualLine("1 FATH ", person.fatherIndex);
-    if (person.motherIndex != -1)
-        individualLine("1 MOTH ", person.motherIndex);
-    for (int child : families_.childrenOf(p))
-        individualLine("1 CHIL ", child);
+    note(text.note, text.note.size());
+    events(text.events);
+    media(person.media);
+    parent("1 FATH ", Msg::mFather, person.fatherIndex);
+    parent("1 MOTH ", Msg::mMother, person.motherIndex);
+    if (!standard_) {
+        for (int child : families_.childrenOf(p))
+            individualLine("1 CHIL ", child);
+    }
     if (const int own = families_.familyOf(p); own >= 0)
         familyLine("1 FAMC ", own);
     for (int child : families_.childrenOf(p)) {
@@ -146,6 +201,67 @@ void RecordWriter::individual(int p) {
             continue;
         spouseFamilyWrittenFor_[std::size_t(family)] = p;
         familyLine("1 FAMS ", family);
+    }
+}
+
+void RecordWriter::events(const std::vector<GedcomEventLine> &events) {
+    const char *open = nullptr;
+    bool hasDate = false, hasPlace = false;
+    for (const GedcomEventLine &event : events) {
+        // A repeated field starts another event of the same kind.
+        if (!open || std::string_view(open) != event.tag || (event.isPlace ? hasPlace : hasDate)) {
+            out_ += "1 ";
+            line(event.tag);
+            open = event.tag;
+            hasDate = hasPlace = false;
+        }
+        (event.isPlace ? hasPlace : hasDate) = true;
+        out_ += event.isPlace ? "2 PLAC " : "2 DATE ";
+        valueLine(event.value);
+    }
+}
+
+// Media links as multimedia links: the file with "/" as separator, named
+// from the GEDCOM file's folder, and its format from the extension.
+void RecordWriter::media(const std::vector<std::string> &entries) {
+    for (const std::string &entry : entries) {
+        if (entry.empty())
+            continue;
+        QString path = fromCp1251(entry);
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        if (!QDir::isAbsolutePath(path) && !documentFolder_.isEmpty())
+            path = QDir::cleanPath(documentFolder_ + QLatin1Char('/') + path);
+        if (QDir::isAbsolutePath(path) && !gedcomFolder_.isEmpty()) {
+            const QString relative = QDir(gedcomFolder_).relativeFilePath(path);
+            if (!relative.startsWith(QStringLiteral("../")))
+                path = relative;
+        }
+        line("1 OBJE");
+        out_ += "2 FILE ";
+        valueLine(toCp1251(path));
+        const QString format = QFileInfo(path).suffix().toLower();
+        if (!format.isEmpty()) {
+            out_ += standard_ ? "3 FORM " : "2 FORM ";
+            line(toCp1251(format));
+        }
+    }
+}
+
+// Only persons have records: a historical event linked as a parent is named
+// in a note instead of pointing to a record that does not exist.
+void RecordWriter::parent(const char *tag, Msg label, int index) {
+    if (index < 0 || index >= table_.NodeCount())
+        return;
+    if (table_[index].isPerson()) {
+        if (!standard_)
+            individualLine(tag, index);
+        return;
+    }
+    if (standard_) {
+        out_ += "1 NOTE ";
+        out_ += toCp1251(doc_.messages().text(label));
+        out_ += ": ";
+        valueLine(oneLine(table_[index].name));
     }
 }
 
@@ -168,7 +284,7 @@ QByteArray GedcomFileImage(const Document &doc, const QString &path, GedcomEncod
         progress->show(doc.messages().text(Msg::mSavingGedcom), 0, doc.NodeTable.NodeCount() - 1);
     std::string records;
     records.reserve(estimatedSize(doc.NodeTable));
-    RecordWriter(doc, progress, records).write();
+    RecordWriter(doc, encoding == GedcomEncoding::Utf8, path, progress, records).write();
     hider.hide();
     records += "0 TRLR\r\n";
 

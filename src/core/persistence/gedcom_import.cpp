@@ -1,5 +1,6 @@
 #include "persistence/gedcom_import.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -65,7 +66,18 @@ class IdDraw {
 
 // The element of one individual: the name up to its first "/", the full
 // name heading the description.
-tnode personFor(const GedcomIndividual &person, int father, int mother, int index, IdDraw &ids) {
+// A relative path in a GEDCOM file names a file beside it; the chart has no
+// folder yet, so the entry becomes the full path.
+std::string mediaEntry(const std::string &path, const QString &gedcomFolder) {
+    QString file = fromCp1251(path);
+    file.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (gedcomFolder.isEmpty() || QDir::isAbsolutePath(file))
+        return path;
+    return toCp1251(QDir::cleanPath(QDir(gedcomFolder).absoluteFilePath(file)));
+}
+
+tnode personFor(const GedcomIndividual &person, int father, int mother, int index, IdDraw &ids,
+                const QString &gedcomFolder) {
     tnode node;
     node.id = ids.next();
     node.kind = kPerson;
@@ -81,6 +93,11 @@ tnode personFor(const GedcomIndividual &person, int father, int mother, int inde
         full.erase(std::remove(full.begin(), full.end(), '/'), full.end());
         node.name = person.name.substr(0, slash);
         node.description = full + "\r\n\r\n" + person.note;
+    }
+    for (const std::string &path : person.media) {
+        if (node.media.size() >= std::size_t(kMaxMedia))
+            break;
+        node.media.push_back(mediaEntry(path, gedcomFolder));
     }
     return node;
 }
@@ -118,12 +135,13 @@ std::optional<GedcomImportFailure> ImportGedcom(const QString &path, Document &d
                        m.text(Msg::mCannotReadFile) + QStringLiteral(": ") + file.errorString());
     }
     file.close();
-    return ImportGedcomData(bytes, doc, progress, report);
+    return ImportGedcomData(bytes, doc, progress, report, info.absolutePath());
 }
 
 std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Document &doc,
                                                     ProgressDisplay *progress,
-                                                    GedcomImportReport *report) {
+                                                    GedcomImportReport *report,
+                                                    const QString &gedcomFolder) {
     const MessageTable &m = doc.messages();
     if (bytes.size() > kLargestGedcomFile)
         return failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
@@ -132,18 +150,17 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
         return failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
 
     GedcomGauge gauge(progress, &m);
-    gauge.show(QStringLiteral("Чтение GEDCOM данных.."), 0, 10000);
+    gauge.show(m.text(Msg::mReadingGedcom), 0, 10000);
     GedcomRecords records;
     switch (ReadGedcomRecords(text.bytes, m, records, &gauge)) {
         case GedcomReadOutcome::TooManyIndividuals:
             return failure(MessageIcon::None, m.text(Msg::mNotEnoughResources),
                            m.text(Msg::mTooManyIndi));
-        case GedcomReadOutcome::TooManyFamilies:
-            return failure(MessageIcon::None, m.text(Msg::mNotEnoughResources),
-                           m.text(Msg::mTooManyFam));
         case GedcomReadOutcome::Complete:
             break;
     }
+    if (records.individuals.empty())
+        return failure(MessageIcon::Warning, m.text(Msg::mKinvarro), m.text(Msg::mNoIndividuals));
 
     Document fresh;
     fresh.setMessages(&doc.messages());
@@ -153,7 +170,7 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
     setInformation(fresh, records.headerNote);
 
     const int used = int(std::min<std::size_t>(records.individuals.size(), kMaxNodes));
-    gauge.show(QStringLiteral("Создание семейных связей.."), 0, 10000);
+    gauge.show(m.text(Msg::mLinkingGedcom), 0, 10000);
     const ParentLinks links = LinkParents(records, used, &gauge);
     // The only place the import fills the new table.
     IdDraw ids;
@@ -161,7 +178,7 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
     for (int i = 0; i < used; ++i) {
         fresh.NodeTable.append(personFor(records.individuals[std::size_t(i)],
                                          links.father[std::size_t(i)], links.mother[std::size_t(i)],
-                                         i, ids));
+                                         i, ids, gedcomFolder));
     }
     fresh.MeasureAllNames();
 
@@ -184,6 +201,14 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
         report->replacedCharacters = text.replaced;
         report->droppedIndividuals = int(records.individuals.size()) - used;
         report->ownAncestors = placed.ownAncestors;
+        report->undefinedPointers = records.undefinedRecords + links.undefinedPersons;
+        report->controlCharacters = text.controls;
+        report->droppedFamilies = records.droppedFamilies;
+        if (text.guessedCodePage) {
+            report->guessedCodePage = text.encoding == GedcomEncoding::Windows1252
+                                          ? QStringLiteral("Windows-1252")
+                                          : QStringLiteral("Windows-1251");
+        }
     }
     return std::nullopt;
 }
@@ -198,7 +223,13 @@ QString GedcomReportText(const MessageTable &messages, const GedcomImportReport 
     };
     line(Msg::mReplacedCharacters, report.replacedCharacters);
     line(Msg::mDroppedIndividuals, report.droppedIndividuals);
+    line(Msg::mDroppedFamilies, report.droppedFamilies);
     line(Msg::mOwnAncestors, report.ownAncestors);
+    line(Msg::mUndefinedPointers, report.undefinedPointers);
+    line(Msg::mControlCharacters, report.controlCharacters);
+    if (!report.guessedCodePage.isEmpty())
+        text +=
+            QStringLiteral("\n") + messages.text(Msg::mGuessedCodePage).arg(report.guessedCodePage);
     return text;
 }
 

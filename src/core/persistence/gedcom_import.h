@@ -17,8 +17,14 @@ struct GedcomImportReport {
     long long replacedCharacters = 0;  ///< not held by Windows-1251
     int droppedIndividuals = 0;        ///< past the 10000th
     int ownAncestors = 0;              ///< on a cycle of parent links
+    long long undefinedPointers = 0;   ///< to persons or notes the file lacks
+    long long controlCharacters = 0;   ///< replaced by "?"
+    long long droppedFamilies = 0;     ///< past the 10001st
+    QString guessedCodePage;           ///< the code page taken for a file that names none
     bool lostNothing() const {
-        return replacedCharacters == 0 && droppedIndividuals == 0 && ownAncestors == 0;
+        return replacedCharacters == 0 && droppedIndividuals == 0 && ownAncestors == 0 &&
+               undefinedPointers == 0 && controlCharacters == 0 && droppedFamilies == 0 &&
+               guessedCodePage.isEmpty();
     }
 };
 
@@ -37,10 +43,12 @@ std::optional<GedcomImportFailure> ImportGedcom(const QString &path, Document &d
                                                 ProgressDisplay *progress,
                                                 GedcomImportReport *report = nullptr);
 
-/// The same for a file image already read: from the size test on.
+/// The same for a file image already read: from the size test on. Relative
+/// media paths are taken from `gedcomFolder` when it is given.
 std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Document &doc,
                                                     ProgressDisplay *progress,
-                                                    GedcomImportReport *report = nullptr);
+                                                    GedcomImportReport *report = nullptr,
+                                                    const QString &gedcomFolder = {});
 
 /// The text telling what an import changed; empty when it lost nothing.
 QString GedcomReportText(const MessageTable &messages, const GedcomImportReport &report);

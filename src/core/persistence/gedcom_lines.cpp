@@ -1,30 +1,24 @@
 #include "persistence/gedcom_lines.h"
 
-#include <cstring>
-
 namespace kinvarro {
 
 bool GedcomLines::next(std::string_view &line) {
     while (position_ < text_.size()) {
-        const char *begin = text_.data() + position_;
-        const std::size_t rest = text_.size() - position_;
-        const void *lf = std::memchr(begin, '\n', rest);
-        const void *cr = std::memchr(
-            begin, '\r', lf ? std::size_t(static_cast<const char *>(lf) - begin) : rest);
-        std::size_t length = rest;
-        std::size_t ending = 0;
-        if (cr) {
-            length = std::size_t(static_cast<const char *>(cr) - begin);
-            ending = (length + 1 < rest && begin[length + 1] == '\n') ? 2 : 1;
-        } else if (lf) {
-            length = std::size_t(static_cast<const char *>(lf) - begin);
-            ending = 1;
+        // One pass for every kind of line end: looking for LF first would scan
+        // the rest of a CR-only file for each of its lines.
+        const std::size_t end = text_.find_first_of("\r\n", position_);
+        const std::size_t length = (end == std::string_view::npos ? text_.size() : end) - position_;
+        std::string_view candidate = text_.substr(position_, length);
+        position_ += length;
+        if (position_ < text_.size()) {
+            const bool crLf = text_[position_] == '\r' && position_ + 1 < text_.size() &&
+                              text_[position_ + 1] == '\n';
+            position_ += crLf ? 2 : 1;
         }
-        position_ += length + ending;
         ++count_;
-        std::string_view candidate(begin, length);
         while (!candidate.empty() && (candidate.front() == ' ' || candidate.front() == '\t'))
             candidate.remove_prefix(1);
+        untrimmed_ = candidate;
         while (!candidate.empty() && candidate.back() == ' ')
             candidate.remove_suffix(1);
         if (!candidate.empty()) {

@@ -2,10 +2,33 @@
 
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "persistence/gedcom_gauge.h"
 
 namespace kinvarro {
+namespace {
+
+long long countUndefined(const GedcomRecords &records) {
+    std::unordered_set<std::string_view> defined;
+    defined.reserve(records.individuals.size());
+    for (const GedcomIndividual &person : records.individuals)
+        defined.insert(person.id);
+    std::unordered_set<std::string_view> missing;
+    auto check = [&](bool present, const std::string &id) {
+        if (present && !id.empty() && !defined.count(id))
+            missing.insert(id);
+    };
+    for (const GedcomFamily &family : records.families) {
+        check(family.hasHusband, family.husband);
+        check(family.hasWife, family.wife);
+        for (const std::string &child : family.children)
+            check(true, child);
+    }
+    return (long long)missing.size();
+}
+
+}  // namespace
 
 ParentLinks LinkParents(const GedcomRecords &records, int used, GedcomGauge *gauge) {
     std::unordered_map<std::string_view, int> lastWithId;
@@ -32,6 +55,7 @@ ParentLinks LinkParents(const GedcomRecords &records, int used, GedcomGauge *gau
         }
     }
     ParentLinks links;
+    links.undefinedPersons = countUndefined(records);
     links.father.assign(std::size_t(used), -1);
     links.mother.assign(std::size_t(used), -1);
     for (int l = 0; l < used; ++l) {

@@ -12,6 +12,9 @@ class GedcomGauge;
 struct ParentLinks {
     std::vector<int> father;
     std::vector<int> mother;
+    /// Distinct husband, wife and child identifiers that no individual of the
+    /// file carries.
+    long long undefinedPersons = 0;
 };
 
 /// Links the first `used` individuals through the families: a child takes as

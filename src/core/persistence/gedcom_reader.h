@@ -13,7 +13,7 @@ class MessageTable;
 /// `text` without its leading and trailing blanks and at signs: @I5@ gives I5.
 std::string StripXref(std::string_view text);
 
-enum class GedcomReadOutcome { Complete, TooManyIndividuals, TooManyFamilies };
+enum class GedcomReadOutcome { Complete, TooManyIndividuals };
 
 /// Reads the individuals, families and header note of a Windows-1251 GEDCOM
 /// text. Event dates and places go into the notes under the labels of

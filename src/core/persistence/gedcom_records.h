@@ -2,16 +2,29 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kinvarro {
 
+/// One NOTE or OBJE FILE of a record: its own text, or a pointer to a note
+/// or multimedia record.
+struct GedcomReference {
+    std::string text;
+    std::string pointer;  ///< the record's identifier; empty for a text
+};
+
 /// One INDI record as read; texts are Windows-1251.
 struct GedcomIndividual {
     std::string id;
-    std::string name;
+    std::string name;  ///< the first NAME: GEDCOM's preferred one
+    bool hasName = false;
     std::uint8_t sex = 0;  ///< 0 unknown, 1 man, 2 woman
-    std::string note;      ///< becomes the description
+    std::vector<GedcomReference> notes;
+    std::string events;  ///< labelled date and place lines, each after CR LF
+    std::string note;    ///< becomes the description: the notes, then the events
+    std::vector<GedcomReference> mediaLinks;
+    std::vector<std::string> media;  ///< the FILE paths, multimedia records resolved
 };
 
 /// One FAM record: identifiers already cleaned by StripXref.
@@ -27,10 +40,18 @@ struct GedcomFamily {
 struct GedcomRecords {
     std::vector<GedcomIndividual> individuals;
     std::vector<GedcomFamily> families;
-    std::string headerNote;
+    std::vector<GedcomReference> headerNotes;
+    std::string headerNote;  ///< the header's notes, resolved
+    /// Note records (NOTE and GEDCOM 7's SNOTE) by identifier.
+    std::unordered_map<std::string, std::string> noteRecords;
+    /// The FILE paths of multimedia records by identifier.
+    std::unordered_map<std::string, std::vector<std::string>> mediaRecords;
+    long long droppedFamilies = 0;
+    long long undefinedRecords = 0;  ///< note and multimedia pointers to no record
 };
 
-/// Most INDI and FAM records a file may hold; one more stops the import.
+/// Most INDI records a file may hold (one more stops the import) and most FAM
+/// records read (the rest are left out and counted).
 inline constexpr int kMaxGedcomIndividuals = 100001;
 inline constexpr int kMaxGedcomFamilies = 10001;
 

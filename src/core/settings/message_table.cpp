@@ -157,6 +157,13 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mHelpNoHandler", "нет программы для просмотра страниц"},
     {"mHelpNotFound", "страница справки не найдена"},
     {"mAboutHelp", "Справка по программе"},
+    {"mReadingGedcom", "Чтение GEDCOM данных.."},
+    {"mLinkingGedcom", "Создание семейных связей.."},
+    {"mUndefinedPointers", "ссылок на несуществующие записи пропущено: %1"},
+    {"mControlCharacters", "управляющих символов заменено на \"?\": %1"},
+    {"mGuessedCodePage", "кодировка в файле не указана, текст прочитан как %1"},
+    {"mNoIndividuals", "В файле нет ни одного лица: импортировать нечего."},
+    {"mDroppedFamilies", "пропущено семей сверх 10001: %1"},
 };
 
 }  // namespace

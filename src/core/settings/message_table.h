@@ -160,6 +160,14 @@ enum class Msg {
     mHelpNoHandler,
     mHelpNotFound,
     mAboutHelp,
+    // The GEDCOM import's captions and what it reports.
+    mReadingGedcom,
+    mLinkingGedcom,
+    mUndefinedPointers,
+    mControlCharacters,
+    mGuessedCodePage,
+    mNoIndividuals,
+    mDroppedFamilies,
     // Not a message: the number of them. New messages go above.
     Count
 };

@@ -1,0 +1,72 @@
+#include "persistence/gedcom_person_text.h"
+
+#include <array>
+#include <optional>
+
+#include "settings/message_table.h"
+#include "text/cp1251.h"
+
+namespace kinvarro {
+namespace {
+
+struct EventLabel {
+    Msg key;
+    const char *tag;
+    bool isPlace;
+};
+
+constexpr std::array<EventLabel, 6> kEventLabels = {{
+    {Msg::mDateOfBirth, "BIRT", false},
+    {Msg::mPlaceOfBirth, "BIRT", true},
+    {Msg::mDateOfDeath, "DEAT", false},
+    {Msg::mPlaceOfDeath, "DEAT", true},
+    {Msg::mBaptized, "BAPM", false},
+    {Msg::mDateOfEndowment, "ENDL", false},
+}};
+
+// "<label>: <value>" as the import writes it, for a label of either table.
+std::optional<GedcomEventLine> eventLine(const std::string &line, const MessageTable &messages,
+                                         const MessageTable &builtIn) {
+    for (const EventLabel &label : kEventLabels) {
+        for (const MessageTable *table : {&messages, &builtIn}) {
+            const std::string prefix = toCp1251(table->text(label.key)) + ": ";
+            if (line.size() > prefix.size() && line.compare(0, prefix.size(), prefix) == 0)
+                return GedcomEventLine{label.tag, label.isPlace, line.substr(prefix.size())};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+GedcomPersonText SplitPersonText(const std::string &name, PlainTextLines lines,
+                                 const MessageTable &messages) {
+    GedcomPersonText text;
+    std::size_t begin = 0;
+    if (lines.size() >= 2 && !name.empty() && name.back() == ' ' &&
+        name.find_first_of("\r\n/") == std::string::npos && lines[1].empty() &&
+        lines[0].size() > name.size() && lines[0].compare(0, name.size(), name) == 0 &&
+        lines[0].find('/') == std::string::npos) {
+        text.surname = lines[0].substr(name.size());
+        begin = 2;
+    }
+    const MessageTable builtIn;
+    std::size_t end = lines.size();
+    std::vector<GedcomEventLine> reversed;
+    while (end > begin) {
+        auto event = eventLine(lines[end - 1], messages, builtIn);
+        if (!event)
+            break;
+        reversed.push_back(std::move(*event));
+        --end;
+    }
+    text.events.assign(reversed.rbegin(), reversed.rend());
+    // The import puts a line break before each event line, so a person
+    // without a note leaves one empty line before them.
+    if (!text.events.empty() && end == begin + 1 && lines[begin].empty())
+        end = begin;
+    text.note.assign(lines.begin() + std::ptrdiff_t(begin), lines.begin() + std::ptrdiff_t(end));
+    return text;
+}
+
+}  // namespace kinvarro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "markup/plain_text_lines.h"
+
+namespace kinvarro {
+
+class MessageTable;
+
+/// One event line the import wrote into a description, as GEDCOM again.
+struct GedcomEventLine {
+    const char *tag;  ///< "BIRT", "DEAT", "BAPM" or "ENDL"
+    bool isPlace;     ///< PLAC, else DATE
+    std::string value;
+};
+
+/// A person's texts taken apart into what GEDCOM keeps in structures of its
+/// own, so that an exported import comes back as it was.
+struct GedcomPersonText {
+    std::string surname;  ///< empty when the description has no full-name line
+    PlainTextLines note;  ///< what stays the note; no lines for none
+    std::vector<GedcomEventLine> events;
+};
+
+/// Splits a person's description (its plain lines) as the import built it:
+/// a first line that is `name` followed by more words and an empty line give
+/// the surname; the labelled date and place lines at its end (labels of
+/// `messages` or of the built-in table) give the events.
+GedcomPersonText SplitPersonText(const std::string &name, PlainTextLines lines,
+                                 const MessageTable &messages);
+
+}  // namespace kinvarro
