@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "arrange/arrange_chart.h"
 #include "document_json.h"
 #include "model/document.h"
 #include "persistence/gedcom_import.h"
@@ -23,7 +24,8 @@ namespace {
 int usage() {
     std::fputs(
         "usage: kvrtool info FILE.kvr|FILE.ged\n"
-        "       kvrtool convert IN.kvr|IN.ged OUT.kvr\n"
+        "       kvrtool convert IN.kvr|IN.ged OUT.kvr [--arrange]\n"
+        "       kvrtool arrange IN.kvr OUT.kvr\n"
         "       kvrtool convert IN.kvr OUT.bmp|OUT.png|OUT.pdf|OUT.svg [--view WxH]\n"
         "       kvrtool convert IN.kvr OUT.htm\n"
         "       kvrtool convert IN.kvr|IN.ged OUT.ged [--utf8]\n"
@@ -33,6 +35,7 @@ int usage() {
         "is where the chart's point (0, 0) appears in it, in pixels. Pictures of\n"
         "the whole chart cover the area the view scrolls over; BMP at the\n"
         "chart's stored zoom, PNG, PDF and SVG at 100 %.\n"
+        "--arrange and arrange lay the persons out by generations.\n"
         "themes lists the themes shipped in the program folder, one per line:\n"
         "the display name in LANGUAGE (as the editor shows it), a tab, the file.\n",
         stderr);
@@ -106,9 +109,11 @@ int convert(const QString &in, const QString &out, const QStringList &options) {
     }
     const std::optional<PictureType> picture = pictureType(out);
     RenderOptions renderOptions;
-    if (!picture && !options.isEmpty())
+    const bool arrange = !picture && options == QStringList{QStringLiteral("--arrange")};
+    if (!picture && !options.isEmpty() && !(arrange && extensionOf(out) == QLatin1String(".KVR")))
         return usage();
-    if (Status st = parseRenderOptions(options, false, renderOptions); !st)
+    if (Status st = parseRenderOptions(arrange ? QStringList{} : options, false, renderOptions);
+        !st)
         return fail(st.message());
     Document doc;
     if (Status st = load(in, doc); !st)
@@ -125,6 +130,8 @@ int convert(const QString &in, const QString &out, const QStringList &options) {
         return 0;
     }
     if (extensionOf(out) == QLatin1String(".KVR")) {
+        if (arrange)
+            ApplyArrangement(doc, ArrangeByGenerations(doc));
         if (Status st = WriteDocument(out, doc); !st)
             return fail(st.message());
         return 0;
@@ -172,5 +179,7 @@ int main(int argc, char **argv) {
         return render(args[2], args[3], args.mid(4));
     if ((args.size() == 2 || args.size() == 3) && args[1] == QLatin1String("themes"))
         return themes(args.value(2));
+    if (args.size() == 4 && args[1] == QLatin1String("arrange"))
+        return convert(args[2], args[3], {QStringLiteral("--arrange")});
     return usage();
 }
