@@ -22,6 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2, fonts-urw-base35")
 # Qt's own texts in Russian; without them its buttons and file dialogs stay English.
+# Names may be in any script: DejaVu holds Latin, Greek, Cyrillic, Hebrew and Arabic,
+# Noto (or the small Lohit and WenQuanYi fonts) Devanagari and CJK, so Qt's font
+# fallback finds a glyph for them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "xdg-utils, qt6-wayland, hicolor-icon-theme, qt6-translations-l10n")
+    "xdg-utils, qt6-wayland, hicolor-icon-theme, qt6-translations-l10n, fonts-dejavu-core, fonts-noto-core | fonts-lohit-deva, fonts-noto-cjk | fonts-wqy-microhei")
 include(CPack)
