@@ -142,6 +142,17 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mNotAnInteger", "'%1' не является допустимым целым числом"},
     {"mPageHasNoRoom", "На странице не остаётся места для печати."},
     {"mPrinterFailed", "Принтер не отвечает: печать остановлена."},
+    {"mRecoveryTitle", "Восстановление"},
+    {"mRecoveryText", "Остались несохранённые изменения прерванного сеанса. Восстановить схему?"},
+    {"mRecoveryLine", "%1 — %2, изменений: %3"},
+    {"mRecover", "Восстановить"},
+    {"mDiscardRecovery", "Удалить"},
+    {"mLater", "Позже"},
+    {"mUntitledChart", "Без имени"},
+    {"mAutosaveFailed", "Автосохранение не удалось:"},
+    {"mReplaceExisting", "Файл \"%1\" уже существует. Заменить его?"},
+    {"mRemoveFromRecent", "Убрать его из списка последних файлов?"},
+    {"mControlCharsReplaced", "Управляющие символы в текстах заменены знаком \"?\": %1."},
 };
 
 }  // namespace

@@ -142,9 +142,21 @@ enum class Msg {
     // Printing's problems.
     mPageHasNoRoom,
     mPrinterFailed,
+    // Autosave and recovery, replacing files, the recent list.
+    mRecoveryTitle,
+    mRecoveryText,
+    mRecoveryLine,
+    mRecover,
+    mDiscardRecovery,
+    mLater,
+    mUntitledChart,
+    mAutosaveFailed,
+    mReplaceExisting,
+    mRemoveFromRecent,
+    mControlCharsReplaced,
 };
 
-inline constexpr int kMessageCount = int(Msg::mPrinterFailed) + 1;
+inline constexpr int kMessageCount = int(Msg::mControlCharsReplaced) + 1;
 
 /// Message texts. It starts with the built-in Russian defaults so that no
 /// message is ever empty; a language file overrides them key by key.
