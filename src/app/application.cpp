@@ -78,15 +78,15 @@ bool KinvarroApplication::start() {
     recoveryWindow_ = std::make_unique<RecoveryWindow>(messages_, main_.get());
     autosaver_ = std::make_unique<Autosaver>(main_->session(), autosaveFolder(),
                                              autosaveIntervalSeconds(store_.autosaveSeconds()));
-    QObject::connect(autosaver_.get(), &Autosaver::writeFailed, main_.get(),
-                     [this](const QString &why) {
-                         // Once a session: the next intervals try again without a word.
-                         if (autosaveFailureShown_)
-                             return;
-                         autosaveFailureShown_ = true;
-                         prompts_->tell(MessageIcon::Warning, messages_.text(Msg::mKinvarro),
-                                        messages_.text(Msg::mAutosaveFailed) + '\n' + why);
-                     });
+    QObject::connect(
+        autosaver_.get(), &Autosaver::writeFailed, main_.get(), [this](const QString &why) {
+            // Once a session: the next intervals try again without a word.
+            if (autosaveFailureShown_)
+                return;
+            autosaveFailureShown_ = true;
+            prompts_->tell(MessageIcon::Warning, messages_.text(Msg::mKinvarro),
+                           messages_.text(Msg::mAutosaveFailed) + QLatin1Char('\n') + why);
+        });
     translate(windows());
     return true;
 }

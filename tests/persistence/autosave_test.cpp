@@ -123,7 +123,7 @@ TEST(AutosaveInterval, EnvironmentOverridesTheStoredValue) {
 }
 
 class AutosaverTest : public ::testing::Test {
-  protected:
+  public:
     AutosaverTest() {
         addPerson(doc, 0, 0);
         addPerson(doc, 50, 0);

@@ -10,7 +10,8 @@
 #include <QSysInfo>
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
+#include <signal.h>
+#include <sys/types.h>
 
 namespace kinvarro {
 namespace {
