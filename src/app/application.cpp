@@ -14,6 +14,9 @@
 #include "hints/help_page.h"
 #include "hints/hint_windows.h"
 #include "hints/statistic_box.h"
+#include "persistence/autosave_files.h"
+#include "persistence/autosaver.h"
+#include "persistence/recovery_offer.h"
 #include "settings/language_files.h"
 #include "ui/about_box.h"
 #include "ui/chart_export_menu.h"
@@ -26,6 +29,7 @@
 #include "ui/main_window.h"
 #include "ui/print_dialog.h"
 #include "ui/progress_window.h"
+#include "ui/recovery_window.h"
 #include "ui/theme_dialogs.h"
 #include "ui/translate_form.h"
 #include "ui/zoom_window.h"
@@ -72,9 +76,29 @@ bool KinvarroApplication::start() {
         QObject::connect(item, &QAction::triggered, main_.get(), [this] { NStatisticClick(); });
     QObject::connect(main_->menus().N8, &QAction::triggered, main_.get(), [this] { N8Click(); });
     wireThemes();
+    recoveryWindow_ = std::make_unique<RecoveryWindow>(messages_, main_.get());
+    autosaver_ = std::make_unique<Autosaver>(main_->session(), autosaveFolder(),
+                                             autosaveIntervalSeconds(store_.autosaveSeconds()));
+    QObject::connect(
+        autosaver_.get(), &Autosaver::writeFailed, main_.get(), [this](const QString &why) {
+            // Once a session: the next intervals try again without a word.
+            if (autosaveFailureShown_)
+                return;
+            autosaveFailureShown_ = true;
+            prompts_->tell(MessageIcon::Warning, messages_.text(Msg::mKinvarro),
+                           messages_.text(Msg::mAutosaveFailed) + QLatin1Char('\n') + why);
+        });
     translate(windows());
     tellLanguageProblem();
     return true;
+}
+
+bool KinvarroApplication::offerRecovery() {
+    std::vector<AutosaveEntry> leftovers = leftoverAutosaves(autosaveFolder(), processRunning);
+    if (leftovers.empty())
+        return false;
+    return kinvarro::offerRecovery(std::move(leftovers), *recoveryWindow_, main_->fileCommands(),
+                                   messages_);
 }
 
 void KinvarroApplication::NStatisticClick() {
@@ -172,6 +196,11 @@ void KinvarroApplication::show(const QString &document) {
     main_->show();
     main_->raise();
     main_->activateWindow();
+    // Recovered work takes the place of the document named on the command line.
+    if (offerRecovery()) {
+        main_->UpdateScrollBars();
+        return;
+    }
     if (!document.isEmpty() && QFileInfo(document).isFile()) {
         about_->show();
         about_->raise();

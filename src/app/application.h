@@ -22,6 +22,8 @@ class TForm2;
 class TfStatistic;
 class Tflanguage;
 class ThemeCommands;
+class RecoveryWindow;
+class Autosaver;
 
 /// The program's life cycle around the main window: language, windows and
 /// their texts, the command-line document with the splash, the placement.
@@ -50,6 +52,9 @@ class KinvarroApplication {
     void loadLanguage();
     /// Names the language file that could not be used, if any.
     void tellLanguageProblem();
+    /// Offers the copies of unsaved work that ended processes left. Returns
+    /// whether one was recovered.
+    bool offerRecovery();
     void translate(const std::vector<QWidget *> &windows);
     void switchLanguage();
     /// `NStatisticClick`: the counts of the open document in `TfStatistic`.
@@ -74,6 +79,10 @@ class KinvarroApplication {
     std::unique_ptr<QtPrompts> prompts_;
     std::unique_ptr<TForm1> main_;
     std::unique_ptr<ThemeCommands> themes_;
+    std::unique_ptr<RecoveryWindow> recoveryWindow_;
+    /// Declared after the main window: it ends first, a clean end that removes its copy.
+    std::unique_ptr<Autosaver> autosaver_;
+    bool autosaveFailureShown_ = false;
     TForm2 *about_ = nullptr;
     TfStatistic *statistic_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "render_commands.h"
 
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include "model/document.h"
 #include "render/diagram_export.h"
@@ -80,8 +81,11 @@ Status renderScene(Document &doc, const QString &out, const RenderOptions &optio
     doc.view.ViewOriginY = options.origin.y();
     ChartCanvas canvas(options.view);
     PaintScene(canvas, doc);
-    if (!canvas.image().save(out, "PNG"))
-        return Status::failure(QStringLiteral("Cannot write \"%1\".").arg(out));
+    // Through a temporary file renamed over the target: a failed write keeps the old picture.
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly) || !canvas.image().save(&file, "PNG") || !file.commit())
+        return Status::failure(
+            QStringLiteral("Cannot write \"%1\": %2").arg(out, file.errorString()));
     return Status::success();
 }
 

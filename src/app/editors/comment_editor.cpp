@@ -1,4 +1,5 @@
 #include "editors/comment_editor.h"
+#include "editors/control_char_filter.h"
 
 #include "editors/apply_cancel_buttons.h"
 #include "editors/clipboard_menu.h"
@@ -24,6 +25,7 @@ Tfcomment::Tfcomment(Prompts &prompts, const MessageTable &messages, QWidget *pa
     group->setObjectName(QStringLiteral("GroupBox1"));
     reComment_->setObjectName(QStringLiteral("reComment"));
     reComment_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    keepControlCharsOut(*reComment_->document());
     InstallClipboardMenu(reComment_);
     (new QVBoxLayout(group))->addWidget(reComment_);
     auto *buttons = makeApplyCancelButtons(this, QStringLiteral("Отмена"), true);

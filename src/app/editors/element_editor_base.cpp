@@ -1,4 +1,5 @@
 #include "editors/element_editor_base.h"
+#include "editors/control_char_filter.h"
 
 #include "editors/apply_cancel_buttons.h"
 
@@ -39,6 +40,8 @@ ElementEditorBase::ElementEditorBase(DocumentSession &session, Prompts &prompts,
     (new QVBoxLayout(nameGroup_))->addWidget(eName_);
 
     eDescription_->setObjectName(QStringLiteral("eDescription"));
+    keepControlCharsOut(*eName_->document());
+    keepControlCharsOut(*eDescription_->document());
     InstallClipboardMenu(eDescription_);
     auto *descriptionPage = new QWidget(this);
     descriptionPage->setObjectName(QStringLiteral("TabSheet1"));

@@ -1,4 +1,5 @@
 #include "editors/formatting_bar.h"
+#include "text/control_chars.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -83,7 +84,8 @@ FormattingBar::FormattingBar(QTextEdit *field, QWidget *parent)
     // Only a face the user picks applies: the box may show a requested name
     // that is not in the list.
     connect(face_, &QComboBox::textActivated, this, [this](const QString &face) {
-        if (face_->findText(face, Qt::MatchFixedString) >= 0)
+        // ">" or a control character would end the face name inside the markup.
+        if (storableFontFace(face) && face_->findText(face, Qt::MatchFixedString) >= 0)
             applyFormat(FaceFormat(face));
         else
             mirrorSelection();

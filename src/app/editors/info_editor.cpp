@@ -1,4 +1,5 @@
 #include "editors/info_editor.h"
+#include "editors/control_char_filter.h"
 
 #include "editors/apply_cancel_buttons.h"
 
@@ -30,6 +31,7 @@ TForm7::TForm7(DocumentSession &session, Prompts &prompts, QWidget *parent)
     setMinimumSize(504, 345);
     RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
     SetInfoFieldDefaults(*RichEdit1_->document());
+    keepControlCharsOut(*RichEdit1_->document());
     RichEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = RichEdit1_->palette();
     palette.setColor(QPalette::Text, ToQColor(DefaultTextColour(*RichEdit1_->document())));

@@ -31,6 +31,9 @@ std::optional<FileChoice> runFileDialog(QWidget *parent, DialogFolders *folders,
                                         int typeIndex) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
+    // The commands ask about replacing, under the name they really write and in the interface
+    // language.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     const QStringList filters = QtNameFilters(filter);

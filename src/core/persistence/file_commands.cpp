@@ -1,5 +1,6 @@
 #include "persistence/file_commands.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -9,6 +10,7 @@
 #include "persistence/gedcom_writer.h"
 #include "persistence/html_report.h"
 #include "persistence/native_format.h"
+#include "persistence/replace_question.h"
 
 namespace kinvarro {
 namespace {
@@ -107,11 +109,20 @@ void FileCommands::openPath(const QString &path) {
 
 void FileCommands::openRecent(int index) {
     const QString path = recent_.entries().value(index);
-    if (!path.isEmpty() && confirmDiscardChanges())
-        open(path);
+    if (path.isEmpty() || !confirmDiscardChanges())
+        return;
+    if (open(path) || QFileInfo::exists(nativeFileFor(path)) || QFileInfo::exists(path))
+        return;
+    const MessageTable &m = session_.messages();
+    if (prompts_.ask(m.text(Msg::mKinvarro), m.text(Msg::mRemoveFromRecent), false) ==
+            Answer::Yes &&
+        recent_.remove(path))
+        emit recentFilesChanged(recent_.entries());
 }
 
-bool FileCommands::open(const QString &path) {
+bool FileCommands::open(const QString &given) {
+    // Relative names would change meaning with the working folder.
+    const QString path = given.isEmpty() ? given : QFileInfo(given).absoluteFilePath();
     session_.view().LastMouseX = -1;
     session_.view().LastMouseY = -1;
     if (flushPendingRedraw_)
@@ -122,10 +133,9 @@ bool FileCommands::open(const QString &path) {
         Document imported;
         imported.setMessages(&session_.messages());
         imported.settings = session_.settings();
-        const bool done = ReadGedcom(path, imported, prompts_, progress_);
-        addRecentFile(path.left(path.size() - 4) + QStringLiteral(".ged"));
-        if (!done)
+        if (!ReadGedcom(path, imported, prompts_, progress_))
             return false;
+        addRecentFile(path.left(path.size() - 4) + QStringLiteral(".ged"));
         // A chart made from GEDCOM is unsaved work.
         session_.replaceDocument(imported, true);
         session_.fileName().clear();
@@ -141,11 +151,11 @@ bool FileCommands::open(const QString &path) {
     if (!QFileInfo::exists(file)) {
         // A photo or any other existing file is there, but it is no chart.
         const Msg why = QFileInfo(path).isFile() ? Msg::mNotAChartFile : Msg::mFileNotFound;
-        prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mError),
-                      session_.messages().text(why));
+        prompts_.tell(
+            MessageIcon::Error, session_.messages().text(Msg::mError),
+            session_.messages().text(why) + QStringLiteral(":\n") + QDir::toNativeSeparators(path));
         return false;
     }
-    addRecentFile(file);
     Document loaded;
     loaded.setMessages(&session_.messages());
     // Open resets the settings first: what a file does not carry keeps the reset values.
@@ -156,6 +166,7 @@ bool FileCommands::open(const QString &path) {
         prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mKinvarro), st.message());
         return false;
     }
+    addRecentFile(file);
     session_.replaceDocument(loaded, false);
     session_.fileName() = file;
     saveFileName_ = file;
@@ -168,6 +179,25 @@ bool FileCommands::open(const QString &path) {
     return true;
 }
 
+bool FileCommands::openRecovered(const AutosaveEntry &entry) {
+    Document loaded;
+    loaded.setMessages(&session_.messages());
+    loaded.settings = session_.settings();
+    loaded.ResetSettings();
+    QStringList warnings;
+    if (Status st = ReadDocument(entry.file, loaded, &warnings); !st) {
+        prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mKinvarro), st.message());
+        return false;
+    }
+    session_.replaceDocument(loaded, true);
+    session_.fileName() = entry.originalPath;
+    saveFileName_ = entry.originalPath;
+    setTitle(entry.originalPath);
+    emit documentReplaced();
+    removeAutosave(entry.file);
+    return true;
+}
+
 bool FileCommands::save() {
     QString file = saveFileName_;
     if (file.isEmpty()) {
@@ -176,8 +206,9 @@ bool FileCommands::save() {
         if (!choice)
             return false;
         file = nativeFileFor(stripExtensions(choice->path, {".HTM"}));
+        if (!confirmReplace(file))
+            return false;
     }
-    addRecentFile(file);
     // The owner's write bit plays the part of the read-only attribute.
     if (QFileInfo::exists(file) && !(QFile::permissions(file) & QFileDevice::WriteOwner)) {
         const MessageTable &m = session_.messages();
@@ -190,28 +221,37 @@ bool FileCommands::save() {
     return saveNativeTo(file);
 }
 
+bool FileCommands::confirmReplace(const QString &file) {
+    return confirmReplaceFile(prompts_, session_.messages(), file);
+}
+
 bool FileCommands::saveAs() {
     const auto choice =
         prompts_.chooseFileToSave(saveFilter_, QString(), baseName(saveFileName_), kNativeType);
     if (!choice)
         return false;
     const QString name = stripExtensions(choice->path, {".KVR", ".HTM", ".BMP", ".GED"});
+    // The question names the file as it will really be written, extension included.
     switch (choice->typeIndex) {
         case kHtmlType:
-            writeHtmlReport(name + QStringLiteral(".htm"));
+            if (confirmReplace(name + QStringLiteral(".htm")))
+                writeHtmlReport(name + QStringLiteral(".htm"));
             return false;
         case kDiagramType:
-            runExporter(exportDiagram_, name + QStringLiteral(".bmp"));
+            if (confirmReplace(name + QStringLiteral(".bmp")))
+                runExporter(exportDiagram_, name + QStringLiteral(".bmp"));
             return false;
         case kGedcomType:
         case kGedcomUtf8Type:
-            exportGedcom(name + QStringLiteral(".ged"), choice->typeIndex == kGedcomUtf8Type);
+            if (confirmReplace(name + QStringLiteral(".ged")))
+                exportGedcom(name + QStringLiteral(".ged"), choice->typeIndex == kGedcomUtf8Type);
             return false;
         default:
             break;
     }
     const QString file = nativeFileFor(stripExtensions(choice->path, {".HTM", ".BMP", ".GED"}));
-    addRecentFile(file);
+    if (file != saveFileName_ && !confirmReplace(file))
+        return false;
     return saveNativeTo(file);
 }
 
@@ -222,6 +262,7 @@ bool FileCommands::saveNativeTo(const QString &file) {
     session_.fileName() = file;
     setTitle(file);
     session_.markSaved();
+    addRecentFile(file);
     return true;
 }
 

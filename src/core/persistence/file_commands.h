@@ -6,6 +6,7 @@
 
 #include "common/prompts.h"
 #include "common/status.h"
+#include "persistence/autosave_files.h"
 #include "persistence/recent_files.h"
 
 namespace kinvarro {
@@ -63,6 +64,9 @@ class FileCommands : public QObject {
     /// Returns whether the document was written.
     bool save();
     bool saveAs();
+    /// Opens an autosaved copy as the modified document it was, under its
+    /// original name (Save writes the original file); the copy is then removed.
+    bool openRecovered(const AutosaveEntry &entry);
 
   signals:
     void titleChanged(const QString &title);
@@ -72,7 +76,9 @@ class FileCommands : public QObject {
 
   private:
     /// Returns whether a chart was loaded.
-    bool open(const QString &path);
+    bool open(const QString &given);
+    /// True when `file` does not exist or the user agrees to replace it.
+    bool confirmReplace(const QString &file);
     void addRecentFile(const QString &path);
     bool writeNative(const QString &path);
     /// Saves the native document to `file` and makes it the document's own file.

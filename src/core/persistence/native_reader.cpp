@@ -13,6 +13,7 @@
 #include "persistence/native_format.h"
 #include "render/picture_limits.h"
 #include "render/view_geometry.h"
+#include "text/control_chars.h"
 
 namespace kinvarro {
 namespace {
@@ -190,13 +191,14 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count, QStringLis
     return Status::success();
 }
 
-Status readInformationText(ByteReader &in, Document &doc) {
+Status readInformationText(ByteReader &in, Document &doc, int &controlsReplaced) {
     std::string markup;
     const qsizetype start = in.offset();
     if (!in.readZString(markup)) {
         const MessageTable &m = doc.messages();
         return failureAt(m, m.text(Msg::mFileEndsEarly), {Msg::mStoppedInInfo}, start);
     }
+    controlsReplaced += replaceControlChars(markup);
     RichTextDocument rich(doc.info());
     MarkupToRichText(markup, rich);
     return Status::success();
@@ -349,7 +351,8 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
     std::int32_t count = 0;
     if (Status st = readHeader(in, doc, count, warnings); !st)
         return st;
-    if (Status st = readInformationText(in, doc); !st)
+    int controlsReplaced = 0;
+    if (Status st = readInformationText(in, doc, controlsReplaced); !st)
         return st;
     if (doc.settings.pictureMode != PictureMode::None) {
         if (Status st = readPicture(in, doc); !st)
@@ -366,6 +369,16 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
     }
     if (Status st = readMediaTrailer(in, doc.messages(), table); !st)
         return st;
+    // A control character is invisible on the chart and would stop every later save.
+    for (int i = 0; i < table.NodeCount(); ++i) {
+        tnode &node = table[i];
+        controlsReplaced += replaceControlChars(node.name) + replaceControlChars(node.description) +
+                            replaceControlChars(node.font.name);
+        for (std::string &entry : node.media)
+            controlsReplaced += replaceControlChars(entry);
+    }
+    if (controlsReplaced > 0 && warnings)
+        warnings->append(doc.messages().text(Msg::mControlCharsReplaced).arg(controlsReplaced));
     repairLinks(table, doc.messages(), warnings);
 
     doc.MeasureAllNames();

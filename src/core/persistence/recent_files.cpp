@@ -21,6 +21,15 @@ bool RecentFiles::add(const QString &path) {
     return true;
 }
 
+bool RecentFiles::remove(const QString &path) {
+    const qsizetype at = entries_.indexOf(path);
+    if (path.isEmpty() || at < 0)
+        return false;
+    entries_.removeAt(at);
+    entries_.append(QString());
+    return true;
+}
+
 bool RecentFiles::anyVisible() const {
     for (const QString &entry : entries_) {
         if (!entry.isEmpty())

@@ -17,6 +17,8 @@ class RecentFiles {
     void load(const QStringList &stored);
     /// Puts `path` first. Returns false when it already was first (nothing changes then).
     bool add(const QString &path);
+    /// Takes `path` out; the entries after it move up. Returns whether it was there.
+    bool remove(const QString &path);
 
     const QStringList &entries() const { return entries_; }
     bool anyVisible() const;

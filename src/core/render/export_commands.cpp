@@ -1,4 +1,5 @@
 #include "render/export_commands.h"
+#include "persistence/replace_question.h"
 
 #include <QFileInfo>
 
@@ -46,7 +47,10 @@ void ChartExportCommands::exportChart(ChartFileType type) {
     const auto choice = prompts_.chooseFileToSave(ExportFilter(type), folder, suggested, 1);
     if (!choice || choice->path.isEmpty())
         return;
-    if (Status st = exporter_(WithExportExtension(choice->path, type), type); !st)
+    const QString file = WithExportExtension(choice->path, type);
+    if (!confirmReplaceFile(prompts_, session_.messages(), file))
+        return;
+    if (Status st = exporter_(file, type); !st)
         prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mError), st.message());
 }
 

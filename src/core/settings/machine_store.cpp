@@ -75,4 +75,9 @@ void MachineStore::setLastFolder(const QString &folder) {
     settings.setValue(QStringLiteral("LastFolder"), folder);
 }
 
+int MachineStore::autosaveSeconds() const {
+    const QSettings settings(filePath_, QSettings::IniFormat);
+    return readInt(settings, QStringLiteral("AutosaveSeconds")).value_or(60);
+}
+
 }  // namespace kinvarro

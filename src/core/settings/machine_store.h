@@ -47,6 +47,9 @@ class MachineStore {
     QString lastFolder() const;
     void setLastFolder(const QString &folder);
 
+    /// Seconds between autosaves of unsaved work; 60 when never stored, 0 is off.
+    int autosaveSeconds() const;
+
   private:
     QString filePath_;
 };

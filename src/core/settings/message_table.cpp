@@ -164,6 +164,17 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mGuessedCodePage", "кодировка в файле не указана, текст прочитан как %1"},
     {"mNoIndividuals", "В файле нет ни одного лица: импортировать нечего."},
     {"mDroppedFamilies", "пропущено семей сверх 10001: %1"},
+    {"mRecoveryTitle", "Восстановление"},
+    {"mRecoveryText", "Остались несохранённые изменения прерванного сеанса. Восстановить схему?"},
+    {"mRecoveryLine", "%1 — %2, изменений: %3"},
+    {"mRecover", "Восстановить"},
+    {"mDiscardRecovery", "Удалить"},
+    {"mLater", "Позже"},
+    {"mUntitledChart", "Без имени"},
+    {"mAutosaveFailed", "Автосохранение не удалось:"},
+    {"mReplaceExisting", "Файл \"%1\" уже существует. Заменить его?"},
+    {"mRemoveFromRecent", "Убрать его из списка последних файлов?"},
+    {"mControlCharsReplaced", "Управляющие символы в текстах заменены знаком \"?\": %1."},
 };
 
 }  // namespace

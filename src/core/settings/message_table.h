@@ -168,6 +168,18 @@ enum class Msg {
     mGuessedCodePage,
     mNoIndividuals,
     mDroppedFamilies,
+    // Autosave and recovery, replacing files, the recent list.
+    mRecoveryTitle,
+    mRecoveryText,
+    mRecoveryLine,
+    mRecover,
+    mDiscardRecovery,
+    mLater,
+    mUntitledChart,
+    mAutosaveFailed,
+    mReplaceExisting,
+    mRemoveFromRecent,
+    mControlCharsReplaced,
     // Not a message: the number of them. New messages go above.
     Count
 };
