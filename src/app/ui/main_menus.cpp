@@ -110,6 +110,7 @@ QMenu *buildPopupMenu(MenuBuilder &b, QWidget *window) {
     b.item(popup, "NDel", "Удалить");
     b.item(popup, "NdelSelected", "Удалить выделенные элементы", QKeySequence(Qt::Key_Delete));
     popup->addSeparator();
+    b.item(popup, "NArrangePopup", "Упорядочить по поколениям");
     QMenu *select = b.submenu(popup, "Nselect", "Выделить..");
     b.item(select, "N37", "..всё что ниже");
     b.item(select, "N39", "..всё что выше");
@@ -169,6 +170,7 @@ MainMenus buildMainMenus(QMenuBar *bar, QWidget *window) {
     b.item(edit, "Nsearch", "Найти элемент..", QKeySequence(Qt::CTRL | Qt::Key_F));
     b.item(edit, "N35", "Выделить все элементы", QKeySequence(Qt::CTRL | Qt::Key_A));
     b.item(edit, "NColorElements", "Раскрасить элементы");
+    b.item(edit, "NArrange", "Упорядочить по поколениям");
     b.item(edit, "N51", "Информация");
     b.item(edit, "NStatistic", "Статистика..");
 

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "arrange/arrange_command.h"
 #include "editors/element_editors.h"
 #include "hints/hint_windows.h"
 
@@ -218,6 +219,11 @@ void TForm1::wireColouring() {
     colouring_.setEventPump([] { QCoreApplication::processEvents(); });
     if (QAction *item = menus_.item("NColorElements"))
         connect(item, &QAction::triggered, this, [this] { colouring_.NColorElementsClick(); });
+    for (const char *name : {"NArrange", "NArrangePopup"}) {
+        if (QAction *item = menus_.item(name))
+            connect(item, &QAction::triggered, this,
+                    [this] { ArrangeByGenerationsCommand(*session_, prompts_); });
+    }
 }
 
 Status TForm1::exportDiagram(const QString &path) {

@@ -2,30 +2,41 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "text/control_chars.h"
 
 namespace kinvarro {
 
+namespace {
+
+void dropControlChars(QTextDocument &doc, int position, int added) {
+    // From the end, so that the earlier positions stay valid; the removals
+    // join the insertion's undo step.
+    for (int at = std::min(position + added, doc.characterCount()) - 1; at >= position; --at) {
+        if (!isUnwantedControl(doc.characterAt(at).unicode()))
+            continue;
+        QTextCursor cursor(&doc);
+        cursor.setPosition(at);
+        cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
+        cursor.joinPreviousEditBlock();
+        cursor.removeSelectedText();
+        cursor.endEditBlock();
+    }
+}
+
+}  // namespace
+
 void keepControlCharsOut(QTextDocument &doc) {
-    QObject::connect(&doc, &QTextDocument::contentsChange, &doc,
-                     [&doc](int position, int, int added) {
-                         if (added <= 0)
-                             return;
-                         // Removing from the end keeps the earlier positions valid; the
-                         // removals are not inserts, so this does not run again.
-                         for (int at = position + added - 1; at >= position; --at) {
-                             const QChar c = doc.characterAt(at);
-                             if (!isUnwantedControl(c.unicode()))
-                                 continue;
-                             QTextCursor cursor(&doc);
-                             cursor.setPosition(at);
-                             cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
-                             cursor.joinPreviousEditBlock();
-                             cursor.removeSelectedText();
-                             cursor.endEditBlock();
-                         }
-                     });
+    // The document cannot be edited while it reports a change, so the
+    // removal runs as soon as the insertion has finished.
+    QObject::connect(
+        &doc, &QTextDocument::contentsChange, &doc,
+        [&doc](int position, int, int added) {
+            if (added > 0)
+                dropControlChars(doc, position, added);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace kinvarro

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QSysInfo>
+#include <QUndoStack>
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 
 #include "persistence/autosave_files.h"
 #include "persistence/native_format.h"
@@ -52,7 +54,6 @@ void Autosaver::onChanged(DocumentChanges what) {
     }
     if (what & (DocumentChange::Elements | DocumentChange::Structure | DocumentChange::Settings |
                 DocumentChange::Info)) {
-        ++changes_;
         if (!timer_.isActive())
             timer_.start();
     } else if (what.testFlag(DocumentChange::Replaced) && !timer_.isActive()) {
@@ -71,7 +72,7 @@ void Autosaver::writeNow() {
     entry.pid = QCoreApplication::applicationPid();
     entry.host = QSysInfo::machineHostName();
     entry.time = QDateTime::currentDateTimeUtc();
-    entry.changes = changes_;
+    entry.changes = unsavedChanges();
     // The snapshot: the encoding is all the editing has to wait for.
     QByteArray bytes;
     if (Status st = writeNativeDocument(session_.doc(), bytes); !st) {
@@ -96,7 +97,13 @@ void Autosaver::discard() {
     if (!written_.isEmpty())
         removeAutosave(written_);
     written_.clear();
-    changes_ = 0;
+}
+
+int Autosaver::unsavedChanges() const {
+    // Undo steps, not change signals: one move reports several changes.
+    const QUndoStack &steps = session_.undoStack();
+    const int clean = steps.cleanIndex();
+    return clean < 0 ? steps.index() : std::abs(steps.index() - clean);
 }
 
 void Autosaver::waitForWrite() {

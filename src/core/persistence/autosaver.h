@@ -28,8 +28,8 @@ class Autosaver : public QObject {
 
     /// The file the copy goes to for the document as it is named now.
     QString currentFile() const;
-    /// Edits since the document was last saved or replaced.
-    int unsavedChanges() const { return changes_; }
+    /// Edit steps between the document as saved and as it is now.
+    int unsavedChanges() const;
     bool pending() const { return timer_.isActive(); }
 
     /// Writes the copy now if there is unsaved work (the interval's end).
@@ -51,7 +51,6 @@ class Autosaver : public QObject {
     QTimer timer_;
     QThreadPool writer_;
     QString written_;  ///< the file last written, to remove when the name changes
-    int changes_ = 0;
     int serial_;
 };
 

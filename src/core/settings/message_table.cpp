@@ -175,6 +175,9 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mReplaceExisting", "Файл \"%1\" уже существует. Заменить его?"},
     {"mRemoveFromRecent", "Убрать его из списка последних файлов?"},
     {"mControlCharsReplaced", "Управляющие символы в текстах заменены знаком \"?\": %1."},
+    {"mActArrange", "упорядочение по поколениям"},
+    {"mArrangeCycles",
+     "Связи с родителями, замыкавшие круг предков, при упорядочении не учтены: %1"},
 };
 
 }  // namespace

@@ -180,6 +180,9 @@ enum class Msg {
     mReplaceExisting,
     mRemoveFromRecent,
     mControlCharsReplaced,
+    // Arranging the chart by generations.
+    mActArrange,
+    mArrangeCycles,
     // Not a message: the number of them. New messages go above.
     Count
 };
