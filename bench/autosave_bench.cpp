@@ -13,6 +13,7 @@
 #include "persistence/autosaver.h"
 #include "persistence/native_format.h"
 #include "render/scene.h"
+#include "render/scroll_bars.h"
 #include "render/view_geometry.h"
 
 using namespace kinvarro;

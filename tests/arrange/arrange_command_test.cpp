@@ -17,7 +17,7 @@ TEST(ArrangeCommand, LaysOutTheChartInOneUndoStep) {
     doc.NodeTable[event].kind = kHistoricalEvent;
     doc.MeasureAllNames();
     DocumentSession session(doc);
-    ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts;
     ArrangeByGenerationsCommand(session, prompts);
     const ElementTable &t = session.table();
     EXPECT_TRUE(session.modified());

@@ -102,8 +102,9 @@ TEST_F(FileCommandsTest, AnExistingFileThatIsNoChartIsNamedSo) {
     commands.openPath(path("nothing.jpg"));
     EXPECT_EQ(prompts.told,
               (QStringList{QString::fromUtf8("Ошибка|Это не файл схемы Kinvarro (.kvr) и не файл "
-                                             "GEDCOM (.ged)."),
-                           QString::fromUtf8("Ошибка|Файл не найден")}));
+                                             "GEDCOM (.ged).\n") +
+                               path("photo.jpg"),
+                           QString::fromUtf8("Ошибка|Файл не найден\n") + path("nothing.jpg")}));
 }
 
 TEST_F(FileCommandsTest, OpeningARecentFileAsksAboutChangesFirst) {
@@ -166,7 +167,7 @@ TEST_F(FileCommandsTest, FailedOpensKeepTheDocumentItsNameAndItsChanges) {
     EXPECT_EQ(commands.saveFileName(), path("good.kvr"));
     ASSERT_EQ(prompts.told.size(), 2);
     EXPECT_TRUE(prompts.told[0].contains(QString::fromUtf8("Неверный размер файла")));
-    EXPECT_EQ(prompts.told[1], QString::fromUtf8("Ошибка|Файл не найден"));
+    EXPECT_EQ(prompts.told[1], QString::fromUtf8("Ошибка|Файл не найден\n") + path("missing"));
 
     // No to the question, then cancelling the dialog: the chart on screen keeps its changes.
     prompts.answers = {Answer::No};
@@ -257,6 +258,7 @@ TEST_F(FileCommandsTest, AFailedGedcomExportIsReported) {
     changeDocument();
     QDir(dir.path()).mkdir("taken.ged");  // a folder where the file should go
     prompts.files = {FileChoice{path("taken"), 4}};
+    prompts.answers = {Answer::Yes};  // replace what stands under that name
     commands.saveAs();
     ASSERT_EQ(prompts.told.size(), 1);
     EXPECT_TRUE(prompts.told[0].startsWith(QString::fromUtf8("Ошибка|Не удалось записать файл")))

@@ -102,7 +102,7 @@ TEST_F(GedcomImportTest, BuildsTheChartInAFreshDocument) {
     EXPECT_TRUE(doc.settings.alignToGrid);
     EXPECT_NE(doc.settings.hGridInterval, 7);  // the settings were reset
     EXPECT_TRUE(doc.DocumentModified);
-    EXPECT_EQ(doc.info().toPlainText(), QString::fromUtf8("Семейное древо\n второй абзац"));
+    EXPECT_EQ(doc.info().toPlainText(), QString::fromUtf8("Семейное древо\nвторой абзац"));
     EXPECT_EQ(doc.CurrentFileName, QStringLiteral("old.kvr"));  // the caller's to clear
 }
 

@@ -99,10 +99,20 @@ TEST(GedcomPlacement, EndsOnCyclesAndCountsOwnAncestors) {
     EXPECT_EQ(*std::min_element(placed.y.begin(), placed.y.end()), 25);
 }
 
+namespace {
+
+GedcomIndividual individual(std::string id) {
+    GedcomIndividual person;
+    person.id = std::move(id);
+    return person;
+}
+
+}  // namespace
+
 TEST(GedcomLinking, LinksByIdentifierWithTheLastFamilyWinning) {
     GedcomRecords records;
     for (const char *id : {"I1", "I2", "I3", "I4", "i1", "I1"})
-        records.individuals.push_back({id, "n", 0, ""});
+        records.individuals.push_back(individual(id));
     GedcomFamily first{true, true, "I2", "I3", {"I4", "i1"}};
     GedcomFamily second{true, false, "I1", "", {"I4", "Ix"}};
     GedcomFamily unresolved{true, true, "nobody", "", {"I4"}};
@@ -110,16 +120,17 @@ TEST(GedcomLinking, LinksByIdentifierWithTheLastFamilyWinning) {
     const ParentLinks links = LinkParents(records, 6);
     EXPECT_EQ(links.father, (std::vector<int>{-1, -1, -1, 5, 1, -1}));
     EXPECT_EQ(links.mother, (std::vector<int>{-1, -1, -1, 2, 2, -1}));
+    EXPECT_EQ(links.undefinedPersons, 2);  // "nobody" and "Ix"
     // Individuals past the used ones are not linked as parents.
     EXPECT_EQ(LinkParents(records, 4).father, (std::vector<int>{-1, -1, -1, 0}));
 }
 
 TEST(GedcomLinking, LinksEveryChildOfALargeFamily) {
     GedcomRecords records;
-    records.individuals.push_back({"F", "father", 1, ""});
+    records.individuals.push_back(individual("F"));
     GedcomFamily family{true, false, "F", "", {}};
     for (int i = 0; i < 300; ++i) {
-        records.individuals.push_back({"C" + std::to_string(i), "child", 0, ""});
+        records.individuals.push_back(individual("C" + std::to_string(i)));
         family.children.push_back("C" + std::to_string(i));
     }
     records.families.push_back(family);

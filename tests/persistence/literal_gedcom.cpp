@@ -27,6 +27,8 @@ bool listed(const std::vector<std::string> &keys, const std::string &key) {
 }
 
 void writeNote(std::string &out, const PlainTextLines &lines) {
+    if (lines.size() == 1 && lines[0].empty())
+        return;
     for (std::size_t i = 0; i < lines.size(); ++i)
         out += (i == 0 ? "1 NOTE " : "2 CONT ") + lines[i] + "\r\n";
 }
@@ -53,6 +55,14 @@ QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEn
 
     const ElementTable &t = doc.NodeTable;
     const int n = t.NodeCount();
+    // Only persons have records: links of and to historical events are left out.
+    const auto isPerson = [&](int i) { return i >= 0 && i < n && t[i].kind == 0; };
+    const auto father = [&](int c) {
+        return isPerson(c) && isPerson(t[c].fatherIndex) ? t[c].fatherIndex : -1;
+    };
+    const auto mother = [&](int c) {
+        return isPerson(c) && isPerson(t[c].motherIndex) ? t[c].motherIndex : -1;
+    };
     for (int p = 0; p < n; ++p) {
         if (t[p].kind != 0)
             continue;
@@ -69,21 +79,34 @@ QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEn
         RichTextDocument rich(description);
         (void)MarkupToRichText(t[p].description, rich);
         writeNote(out, RichTextPlainLines(description));
-        if (t[p].fatherIndex != -1)
-            out += "1 FATH @I" + std::to_string(t[p].fatherIndex) + "@\r\n";
-        if (t[p].motherIndex != -1)
-            out += "1 MOTH @I" + std::to_string(t[p].motherIndex) + "@\r\n";
-        for (int c = 0; c < n; ++c) {
-            if (t[c].fatherIndex == p || t[c].motherIndex == p)
-                out += "1 CHIL @I" + std::to_string(c) + "@\r\n";
+        if (!utf8) {
+            if (father(p) != -1)
+                out += "1 FATH @I" + std::to_string(father(p)) + "@\r\n";
+            if (mother(p) != -1)
+                out += "1 MOTH @I" + std::to_string(mother(p)) + "@\r\n";
+            for (int c = 0; c < n; ++c) {
+                if (father(c) == p || mother(c) == p)
+                    out += "1 CHIL @I" + std::to_string(c) + "@\r\n";
+            }
+        } else {
+            for (const auto &[link, label] :
+                 {std::pair{t[p].fatherIndex, "отец"}, std::pair{t[p].motherIndex, "мать"}}) {
+                if (link >= 0 && link < n && !isPerson(link)) {
+                    QString name = fromCp1251(t[link].name);
+                    name.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+                    name.replace(u'\r', u' ').replace(u'\n', u' ');
+                    out += "1 NOTE " + toCp1251(QString::fromUtf8(label)) + ": " + toCp1251(name) +
+                           "\r\n";
+                }
+            }
         }
-        if (const std::string own = familyKey(t[p].fatherIndex, t[p].motherIndex); !own.empty())
+        if (const std::string own = familyKey(father(p), mother(p)); !own.empty())
             out += "1 FAMC @F" + own + "@\r\n";
         std::vector<std::string> spouseKeys;
         for (int c = 0; c < n; ++c) {
-            if (t[c].fatherIndex != p && t[c].motherIndex != p)
+            if (father(c) != p && mother(c) != p)
                 continue;
-            const std::string key = familyKey(t[c].fatherIndex, t[c].motherIndex);
+            const std::string key = familyKey(father(c), mother(c));
             if (!listed(spouseKeys, key)) {
                 out += "1 FAMS @F" + key + "@\r\n";
                 spouseKeys.push_back(key);
@@ -92,8 +115,8 @@ QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEn
     }
     std::vector<std::string> written;
     for (int c = 0; c < n; ++c) {
-        const int f = t[c].fatherIndex;
-        const int m = t[c].motherIndex;
+        const int f = father(c);
+        const int m = mother(c);
         const std::string key = familyKey(f, m);
         if (key.empty() || listed(written, key))
             continue;
@@ -104,7 +127,7 @@ QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEn
         if (m != -1)
             out += "1 WIFE @I" + std::to_string(m) + "@\r\n";
         for (int d = 0; d < n; ++d) {
-            if (t[d].fatherIndex == f && t[d].motherIndex == m)
+            if (isPerson(d) && father(d) == f && mother(d) == m)
                 out += "1 CHIL @I" + std::to_string(d) + "@\r\n";
         }
     }

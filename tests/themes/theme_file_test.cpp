@@ -158,7 +158,8 @@ TEST_F(ThemeFile, WhatLoadsSavesBackToAnEqualTheme) {
         ASSERT_TRUE(
             apply("[General]\r\nCanvas_Font_Name=" + name + "\r\n", DocumentSettings{}, loaded)
                 .ok());
-        const QString saved = path(QStringLiteral("saved.thm"));
+        // Saving never replaces a theme, so each name gets a file of its own.
+        const QString saved = path(QString::fromLatin1(name.toHex()) + QStringLiteral(".thm"));
         ASSERT_TRUE(WriteTheme(saved, QStringLiteral("n"), loaded, messages_).ok());
         DocumentSettings again;
         ASSERT_TRUE(ReadTheme(saved, DocumentSettings{}, messages_, again).ok());

@@ -113,7 +113,7 @@ TEST_F(ChartInputTest, ContextMenuShowsItsItemsForThePlaceAndAddsWhereItWasOpene
         }
         item("NAdd")->trigger();
     });
-    EXPECT_EQ(shownOverEmpty, (QStringList{"NAdd", "Naddhistorical", "Nselect"}));
+    EXPECT_EQ(shownOverEmpty, (QStringList{"NAdd", "Naddhistorical", "NArrangePopup", "Nselect"}));
     ASSERT_EQ(doc().NodeTable.NodeCount(), 2);
     EXPECT_EQ(QPoint(doc().NodeTable[1].x, doc().NodeTable[1].y), QPoint(400, 300));
 
@@ -124,7 +124,7 @@ TEST_F(ChartInputTest, ContextMenuShowsItsItemsForThePlaceAndAddsWhereItWasOpene
                 shownOverElement << action->objectName();
         }
     });
-    EXPECT_EQ(shownOverElement, (QStringList{"NModify", "NDel"}));
+    EXPECT_EQ(shownOverElement, (QStringList{"NModify", "NDel", "NArrangePopup"}));
     // The element stays current for the parent keys after the menu closed.
     key(QEvent::KeyPress, Qt::Key_F, "f");
     EXPECT_EQ(doc().NodeTable[doc().view.CurrentNode].fatherIndex, 0);

@@ -11,8 +11,7 @@ namespace kinvarro {
 namespace {
 
 void dropControlChars(QTextDocument &doc, int position, int added) {
-    // From the end, so that the earlier positions stay valid; the removals
-    // join the insertion's undo step.
+    // From the end, so that the earlier positions stay valid.
     for (int at = std::min(position + added, doc.characterCount()) - 1; at >= position; --at) {
         if (!isUnwantedControl(doc.characterAt(at).unicode()))
             continue;

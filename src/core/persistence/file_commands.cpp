@@ -153,7 +153,7 @@ bool FileCommands::open(const QString &given) {
         const Msg why = QFileInfo(path).isFile() ? Msg::mNotAChartFile : Msg::mFileNotFound;
         prompts_.tell(
             MessageIcon::Error, session_.messages().text(Msg::mError),
-            session_.messages().text(why) + QStringLiteral(":\n") + QDir::toNativeSeparators(path));
+            session_.messages().text(why) + QLatin1Char('\n') + QDir::toNativeSeparators(path));
         return false;
     }
     Document loaded;

@@ -235,6 +235,12 @@ GedcomEncoding detectGedcomEncoding(QByteArrayView bytes) {
         return GedcomEncoding::Utf16LE;
     if (startsWith(bytes, "\xFE\xFF"))
         return GedcomEncoding::Utf16BE;
+    if (startsWith(bytes, std::string_view("0\0", 2)))
+        return GedcomEncoding::Utf16LE;
+    if (startsWith(bytes, std::string_view("\0"
+                                           "0",
+                                           2)))
+        return GedcomEncoding::Utf16BE;
     if (const auto wide = utf16ByNuls(bytes))
         return *wide;
     const std::string declared = declaredCharacterSet(std::string_view(bytes.data(), bytes.size()));
@@ -249,8 +255,9 @@ GedcomEncoding detectGedcomEncoding(QByteArrayView bytes) {
 }
 
 bool isCodePageGuess(QByteArrayView bytes, GedcomEncoding encoding) {
-    return (encoding == GedcomEncoding::Windows1251 || encoding == GedcomEncoding::Windows1252) &&
-           hasHighBytes(bytes);
+    // Windows-1251 is what an ANSI file has always meant here; only the
+    // Western reading is news to the user.
+    return encoding == GedcomEncoding::Windows1252 && hasHighBytes(bytes);
 }
 
 QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long long &dropped) {

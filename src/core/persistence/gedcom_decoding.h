@@ -15,8 +15,8 @@ enum class GedcomEncoding { Windows1251, Windows1252, Utf8, Utf16LE, Utf16BE, An
 /// the text plausible.
 GedcomEncoding detectGedcomEncoding(QByteArrayView bytes);
 
-/// True when `encoding` was a guess between code pages that changed letters:
-/// the import says which one it took.
+/// True when the bytes were read as Windows-1252 for want of a declared
+/// encoding and letters depended on it: the import says so.
 bool isCodePageGuess(QByteArrayView bytes, GedcomEncoding encoding);
 
 /// The file's text in Unicode, without a byte-order mark. A byte or unit that
