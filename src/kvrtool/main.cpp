@@ -81,6 +81,9 @@ Status load(const QString &path, Document &doc) {
     Status status = ReadDocument(path, doc, &warnings);
     for (const QString &warning : warnings)
         std::fprintf(stderr, "kvrtool: warning: %s\n", qPrintable(warning));
+    // Media entries are relative to the chart's folder, as in the editor.
+    if (status)
+        doc.CurrentFileName = QFileInfo(path).absoluteFilePath();
     return status;
 }
 

@@ -113,11 +113,12 @@ TEST(GedcomRoundTrip, ImportedTextsSurviveAnyNumberOfRoundTrips) {
         "0 @I2@ INDI\n1 NAME Мария\n1 SEX F\n1 BAPM\n2 DATE 1901\n"
         "0 @I3@ INDI\n1 NAME Пётр /Иванов/\n1 NOTE  indented first\n2 CONC line\n2 CONT\n"
         "1 OBJE\n2 FILE photos/pyotr.jpg\n3 FORM jpg\n1 OBJE @M1@\n"
+        "0 @I4@ INDI\n1 NAME Albert //\n1 OBJE\n2 FILE http://example.org/albert.jpg\n"
         "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n"
         "0 @N1@ NOTE in 112\n1 CONC 4, Robert\n1 CONT second line\n"
         "0 @M1@ OBJE\n1 FILE /home/ann/scan.tif\n2 FORM tif\n");
     const Document first = imported(original);
-    ASSERT_EQ(first.NodeTable.NodeCount(), 3);
+    ASSERT_EQ(first.NodeTable.NodeCount(), 4);
     EXPECT_EQ(first.NodeTable[2].media,
               (std::vector<std::string>{"photos/pyotr.jpg", "/home/ann/scan.tif"}));
     EXPECT_EQ(first.NodeTable[0].description,
@@ -131,10 +132,12 @@ TEST(GedcomRoundTrip, ImportedTextsSurviveAnyNumberOfRoundTrips) {
                 EXPECT_TRUE(out.contains("1 NAME Иван /Петров/\r\n"));
                 EXPECT_TRUE(out.contains("1 BIRT\r\n2 DATE 1 JAN 1900\r\n2 PLAC Киев\r\n"));
                 EXPECT_FALSE(out.contains("1 FATH") || out.contains("1 MOTH"));
+                EXPECT_TRUE(out.contains("1 NAME Albert //\r\n"));
+                EXPECT_TRUE(out.contains("2 FILE http://example.org/albert.jpg\r\n"));
             }
             doc = imported(out);
-            ASSERT_EQ(doc.NodeTable.NodeCount(), 3);
-            for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(doc.NodeTable.NodeCount(), 4);
+            for (int i = 0; i < 4; ++i) {
                 EXPECT_EQ(doc.NodeTable[i].name, first.NodeTable[i].name) << round << " " << i;
                 EXPECT_EQ(doc.NodeTable[i].description, first.NodeTable[i].description)
                     << round << " " << i;

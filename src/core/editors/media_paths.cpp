@@ -57,6 +57,12 @@ QString MediaEntryShown(const QString &entry) {
     return QDir::toNativeSeparators(QString(entry).replace(u'\\', u'/'));
 }
 
+bool IsMediaAddress(const QString &entry) {
+    // Two letters at least, so that "C:" stays a drive.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(entry).hasMatch();
+}
+
 QString CommentFilePath(const QString &fullPath) {
     return fullPath + QStringLiteral(".txt");
 }

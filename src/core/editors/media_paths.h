@@ -29,6 +29,9 @@ QString FullMediaPath(const QString &documentFolder, const QString &entry);
 /// reads "photos/zoe.jpg" on Linux. The entry itself is stored as it was.
 QString MediaEntryShown(const QString &entry);
 
+/// True for an address such as "http://..." or "mailto:...", which names no file.
+bool IsMediaAddress(const QString &entry);
+
 /// The comment file beside a media file.
 QString CommentFilePath(const QString &fullPath);
 

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "common/progress_display.h"
+#include "editors/media_paths.h"
 #include "markup/plain_text_lines.h"
 #include "model/document.h"
 #include "persistence/gedcom_families.h"
@@ -178,8 +179,8 @@ void RecordWriter::individual(int p) {
     const GedcomPersonText text =
         SplitPersonText(person.name, MarkupPlainLines(person.description), doc_.messages());
     out_ += "1 NAME ";
-    valueLine(text.surname.empty() ? oneLine(person.name)
-                                   : oneLine(person.name) + '/' + text.surname + '/');
+    valueLine(text.hasSurname ? oneLine(person.name) + '/' + text.surname + '/'
+                              : oneLine(person.name));
     if (person.sex == kSexMan)
         line("1 SEX M");
     else if (person.sex == kSexWoman)
@@ -229,9 +230,10 @@ void RecordWriter::media(const std::vector<std::string> &entries) {
             continue;
         QString path = fromCp1251(entry);
         path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        if (!QDir::isAbsolutePath(path) && !documentFolder_.isEmpty())
+        const bool address = IsMediaAddress(path);
+        if (!address && !QDir::isAbsolutePath(path) && !documentFolder_.isEmpty())
             path = QDir::cleanPath(documentFolder_ + QLatin1Char('/') + path);
-        if (QDir::isAbsolutePath(path) && !gedcomFolder_.isEmpty()) {
+        if (!address && QDir::isAbsolutePath(path) && !gedcomFolder_.isEmpty()) {
             const QString relative = QDir(gedcomFolder_).relativeFilePath(path);
             if (!relative.startsWith(QStringLiteral("../")))
                 path = relative;

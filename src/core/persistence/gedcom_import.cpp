@@ -9,6 +9,7 @@
 #include <random>
 #include <unordered_set>
 
+#include "editors/media_paths.h"
 #include "markup/markup_reader.h"
 #include "markup/rich_text_document.h"
 #include "model/document.h"
@@ -71,7 +72,7 @@ class IdDraw {
 std::string mediaEntry(const std::string &path, const QString &gedcomFolder) {
     QString file = fromCp1251(path);
     file.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (gedcomFolder.isEmpty() || QDir::isAbsolutePath(file))
+    if (gedcomFolder.isEmpty() || QDir::isAbsolutePath(file) || IsMediaAddress(file))
         return path;
     return toCp1251(QDir::cleanPath(QDir(gedcomFolder).absoluteFilePath(file)));
 }

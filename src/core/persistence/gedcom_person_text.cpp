@@ -45,8 +45,9 @@ GedcomPersonText SplitPersonText(const std::string &name, PlainTextLines lines,
     std::size_t begin = 0;
     if (lines.size() >= 2 && !name.empty() && name.back() == ' ' &&
         name.find_first_of("\r\n/") == std::string::npos && lines[1].empty() &&
-        lines[0].size() > name.size() && lines[0].compare(0, name.size(), name) == 0 &&
+        lines[0].size() >= name.size() && lines[0].compare(0, name.size(), name) == 0 &&
         lines[0].find('/') == std::string::npos) {
+        text.hasSurname = true;  // an empty one too: "Albert //" comes back as it went
         text.surname = lines[0].substr(name.size());
         begin = 2;
     }

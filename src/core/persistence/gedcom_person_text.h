@@ -19,8 +19,9 @@ struct GedcomEventLine {
 /// A person's texts taken apart into what GEDCOM keeps in structures of its
 /// own, so that an exported import comes back as it was.
 struct GedcomPersonText {
-    std::string surname;  ///< empty when the description has no full-name line
-    PlainTextLines note;  ///< what stays the note; no lines for none
+    bool hasSurname = false;  ///< the description starts with a full-name line
+    std::string surname;      ///< what that line adds to the name; may be empty
+    PlainTextLines note;      ///< what stays the note; no lines for none
     std::vector<GedcomEventLine> events;
 };
 
