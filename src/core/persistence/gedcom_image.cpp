@@ -79,6 +79,7 @@ class RecordWriter {
                               ? QString()
                               : QFileInfo(doc.CurrentFileName).absolutePath()),
           gedcomFolder_(QFileInfo(gedcomPath).absolutePath()),
+          eventLabels_(doc.messages()),
           table_(doc.NodeTable),
           families_(table_),
           standard_(standard),
@@ -146,6 +147,7 @@ class RecordWriter {
     const Document &doc_;
     const QString documentFolder_;
     const QString gedcomFolder_;
+    const GedcomEventLabels eventLabels_;
     const ElementTable &table_;
     GedcomFamilies families_;
     bool standard_;  ///< GEDCOM 5.5.1 only: no FATH, MOTH or CHIL lines
@@ -177,7 +179,7 @@ void RecordWriter::individual(int p) {
     const tnode &person = table_[p];
     individualLine("0 ", p, " INDI");
     const GedcomPersonText text =
-        SplitPersonText(person.name, MarkupPlainLines(person.description), doc_.messages());
+        SplitPersonText(person.name, MarkupPlainLines(person.description), eventLabels_);
     out_ += "1 NAME ";
     valueLine(text.hasSurname ? oneLine(person.name) + '/' + text.surname + '/'
                               : oneLine(person.name));

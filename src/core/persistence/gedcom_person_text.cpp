@@ -1,7 +1,6 @@
 #include "persistence/gedcom_person_text.h"
 
 #include <array>
-#include <optional>
 
 #include "settings/message_table.h"
 #include "text/cp1251.h"
@@ -24,23 +23,27 @@ constexpr std::array<EventLabel, 6> kEventLabels = {{
     {Msg::mDateOfEndowment, "ENDL", false},
 }};
 
-// "<label>: <value>" as the import writes it, for a label of either table.
-std::optional<GedcomEventLine> eventLine(const std::string &line, const MessageTable &messages,
-                                         const MessageTable &builtIn) {
+}  // namespace
+
+GedcomEventLabels::GedcomEventLabels(const MessageTable &messages) {
+    const MessageTable builtIn;
     for (const EventLabel &label : kEventLabels) {
-        for (const MessageTable *table : {&messages, &builtIn}) {
-            const std::string prefix = toCp1251(table->text(label.key)) + ": ";
-            if (line.size() > prefix.size() && line.compare(0, prefix.size(), prefix) == 0)
-                return GedcomEventLine{label.tag, label.isPlace, line.substr(prefix.size())};
-        }
+        for (const MessageTable *table : {&messages, &builtIn})
+            labels_.push_back({toCp1251(table->text(label.key)) + ": ", label.tag, label.isPlace});
+    }
+}
+
+std::optional<GedcomEventLine> GedcomEventLabels::match(const std::string &line) const {
+    for (const Label &label : labels_) {
+        if (line.size() > label.prefix.size() &&
+            line.compare(0, label.prefix.size(), label.prefix) == 0)
+            return GedcomEventLine{label.tag, label.isPlace, line.substr(label.prefix.size())};
     }
     return std::nullopt;
 }
 
-}  // namespace
-
 GedcomPersonText SplitPersonText(const std::string &name, PlainTextLines lines,
-                                 const MessageTable &messages) {
+                                 const GedcomEventLabels &labels) {
     GedcomPersonText text;
     std::size_t begin = 0;
     if (lines.size() >= 2 && !name.empty() && name.back() == ' ' &&
@@ -51,11 +54,10 @@ GedcomPersonText SplitPersonText(const std::string &name, PlainTextLines lines,
         text.surname = lines[0].substr(name.size());
         begin = 2;
     }
-    const MessageTable builtIn;
     std::size_t end = lines.size();
     std::vector<GedcomEventLine> reversed;
     while (end > begin) {
-        auto event = eventLine(lines[end - 1], messages, builtIn);
+        auto event = labels.match(lines[end - 1]);
         if (!event)
             break;
         reversed.push_back(std::move(*event));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,11 +26,27 @@ struct GedcomPersonText {
     std::vector<GedcomEventLine> events;
 };
 
+/// The labels the import writes before event dates and places, in the
+/// interface language and in the built-in one, prepared once for an export.
+class GedcomEventLabels {
+  public:
+    explicit GedcomEventLabels(const MessageTable &messages);
+    /// The event of a line "<label>: <value>", if it is one.
+    std::optional<GedcomEventLine> match(const std::string &line) const;
+
+  private:
+    struct Label {
+        std::string prefix;  ///< "<label>: "
+        const char *tag;
+        bool isPlace;
+    };
+    std::vector<Label> labels_;
+};
+
 /// Splits a person's description (its plain lines) as the import built it:
 /// a first line that is `name` followed by more words and an empty line give
-/// the surname; the labelled date and place lines at its end (labels of
-/// `messages` or of the built-in table) give the events.
+/// the surname; the labelled date and place lines at its end give the events.
 GedcomPersonText SplitPersonText(const std::string &name, PlainTextLines lines,
-                                 const MessageTable &messages);
+                                 const GedcomEventLabels &labels);
 
 }  // namespace kinvarro
