@@ -1,10 +1,10 @@
 #include "render/picture_limits.h"
 
 #include <QImageReader>
-#include <QtEndian>
 #include <cmath>
 #include <cstdlib>
 
+#include "render/little_endian.h"
 #include "settings/message_table.h"
 
 namespace kinvarro {
@@ -18,14 +18,6 @@ constexpr quint32 kRle8 = 1;
 constexpr quint32 kRle4 = 2;
 constexpr quint32 kBitFields = 3;
 constexpr quint32 kAlphaBitFields = 6;
-
-quint16 Word(QByteArrayView bytes, qsizetype at) {
-    return qFromLittleEndian<quint16>(bytes.data() + at);
-}
-
-quint32 DoubleWord(QByteArrayView bytes, qsizetype at) {
-    return qFromLittleEndian<quint32>(bytes.data() + at);
-}
 
 struct BitmapHeader {
     quint32 size = 0;

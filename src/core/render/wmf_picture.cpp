@@ -1,12 +1,12 @@
 #include "render/wmf_picture.h"
 
 #include <QSize>
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
 
+#include "render/little_endian.h"
 #include "render/picture_limits.h"
 
 // libwmf defines U8, U16 and U32: its headers come after all Qt headers.
@@ -22,14 +22,6 @@ constexpr int kPlaceableSize = 22;
 constexpr int kHeaderSize = 18;
 constexpr quint16 kEndOfFile = 0x0000;
 constexpr qsizetype kRecordHeaderSize = 6;
-
-quint16 Word(const QByteArray &bytes, qsizetype at) {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
-
-quint32 DoubleWord(const QByteArray &bytes, qsizetype at) {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
 
 qsizetype HeaderStart(const QByteArray &bytes) {
     return bytes.size() >= 4 && DoubleWord(bytes, 0) == kPlaceableKey ? kPlaceableSize : 0;
