@@ -59,12 +59,17 @@ FormattingBar::FormattingBar(QTextEdit *field, QWidget *parent)
     layout->addWidget(face_, 3);
     layout->addWidget(size_, 1);
     layout->addWidget(colour_, 2);
-    bold_ = addToggle(QStringLiteral("sbBold"), QStringLiteral("B"));
-    italic_ = addToggle(QStringLiteral("sbItalic"), QStringLiteral("i"));
-    underline_ = addToggle(QStringLiteral("sbUnderline"), QStringLiteral("U"));
-    left_ = addToggle(QStringLiteral("sbLeft"), QStringLiteral("L"));
-    centre_ = addToggle(QStringLiteral("sbCenter"), QStringLiteral("C"));
-    right_ = addToggle(QStringLiteral("sbRight"), QStringLiteral("R"));
+    // Built-in captions are Russian, as every built-in text; the language files translate them.
+    bold_ = addToggle(QStringLiteral("sbBold"), QStringLiteral("Ж"), QStringLiteral("Полужирный"));
+    italic_ = addToggle(QStringLiteral("sbItalic"), QStringLiteral("К"), QStringLiteral("Курсив"));
+    underline_ = addToggle(QStringLiteral("sbUnderline"), QStringLiteral("Ч"),
+                           QStringLiteral("Подчёркнутый"));
+    left_ =
+        addToggle(QStringLiteral("sbLeft"), QStringLiteral("Л"), QStringLiteral("По левому краю"));
+    centre_ =
+        addToggle(QStringLiteral("sbCenter"), QStringLiteral("Ц"), QStringLiteral("По центру"));
+    right_ = addToggle(QStringLiteral("sbRight"), QStringLiteral("П"),
+                       QStringLiteral("По правому краю"));
     left_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-left")));
     centre_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-center")));
     right_->setIcon(QIcon::fromTheme(QStringLiteral("format-justify-right")));
@@ -72,6 +77,12 @@ FormattingBar::FormattingBar(QTextEdit *field, QWidget *parent)
     QFont boldFont = bold_->font();
     boldFont.setBold(true);
     bold_->setFont(boldFont);
+    QFont italicFont = italic_->font();
+    italicFont.setItalic(true);
+    italic_->setFont(italicFont);
+    QFont underlinedFont = underline_->font();
+    underlinedFont.setUnderline(true);
+    underline_->setFont(underlinedFont);
 
     connect(bold_, &QToolButton::toggled, this,
             [this](bool on) { applyFormat(StyleFormat(kStyleBold, on)); });
@@ -120,10 +131,12 @@ FormattingBar::FormattingBar(QTextEdit *field, QWidget *parent)
     hide();
 }
 
-QToolButton *FormattingBar::addToggle(const QString &name, const QString &text) {
+QToolButton *FormattingBar::addToggle(const QString &name, const QString &text,
+                                      const QString &tip) {
     auto *button = new QToolButton(this);
     button->setObjectName(name);
     button->setText(text);
+    button->setToolTip(tip);
     button->setCheckable(true);
     button->setAutoRaise(true);
     layout()->addWidget(button);

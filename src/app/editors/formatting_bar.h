@@ -28,7 +28,7 @@ class FormattingBar : public QWidget {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    QToolButton *addToggle(const QString &name, const QString &text);
+    QToolButton *addToggle(const QString &name, const QString &text, const QString &tip);
     void alignmentPressed(QToolButton *button);
     /// Applies to the selection; `focusText` gives the field the focus back.
     void applyFormat(const QTextCharFormat &format, bool focusText = true);
