@@ -90,6 +90,25 @@ TEST(ChartZoom, TrackBarChangeRefreshesTheBarsWithoutMarkingTheDocument) {
     EXPECT_FALSE(doc.DocumentModified);
 }
 
+// Scrolling while the zoom window is open is kept: the next track bar change zooms about
+// the centre of the scrolled view, and moving it back and forth still does not drift.
+TEST(ChartZoom, TrackBarKeepsAViewScrolledWhileTheWindowIsOpen) {
+    Document doc;
+    DocumentSession session{doc};
+    RecordingHost host(doc);
+    ChartZoom zoom(session, host);
+    zoom.NmashtabClick();
+    zoom.TrackBar1Change(200);
+    doc.view.ViewOriginY -= 1000;  // the wheel scrolls the chart down
+    const QPoint centre = centrePoint(doc);
+    zoom.TrackBar1Change(50);
+    EXPECT_EQ(centrePoint(doc), centre);
+    const QPoint zoomedOut = origin(doc);
+    for (int percent : {7, 150, 200, 50})
+        zoom.TrackBar1Change(percent);
+    EXPECT_EQ(origin(doc), zoomedOut);
+}
+
 namespace {
 
 // The chart point under chart-area pixel `at`.

@@ -200,8 +200,11 @@ TEST_F(ChartInputTest, TheWheelOverTheRestOfTheWindowActsOnTheChart) {
     window->UpdateScrollBars();
     item("Nsearch")->trigger();
     SearchBar &bar = window->searchBar();
+    // The zoom window floats over the chart: its track bar does not take the wheel.
+    Tfmash &zoom = window->chartInput().zoomWindow();
+    zoom.open();
     const QList<QWidget *> parts = {bar.eSearch, bar.LabelSearch, &bar,
-                                    window->findChild<QWidget *>("ScrollBarV")};
+                                    window->findChild<QWidget *>("ScrollBarV"), zoom.TrackBar1};
     int expected = 0;
     for (QWidget *over : parts) {
         ASSERT_NE(over, nullptr);
@@ -211,6 +214,7 @@ TEST_F(ChartInputTest, TheWheelOverTheRestOfTheWindowActsOnTheChart) {
         expected -= 30;
         EXPECT_EQ(doc().view.ViewOriginY, expected) << over->objectName().toStdString();
     }
+    EXPECT_EQ(zoom.TrackBar1->value(), 100);
     QWheelEvent zoomIn({2, 2}, bar.eSearch->mapToGlobal(QPoint(2, 2)), {}, {0, 120}, Qt::NoButton,
                        Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(bar.eSearch, &zoomIn);

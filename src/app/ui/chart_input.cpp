@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "interaction/selection_commands.h"
 #include "ui/chart_area.h"
@@ -19,21 +21,22 @@
 namespace kinvarro {
 namespace {
 
-// Takes every wheel turn meant for a widget of one window. An application
+// Takes every wheel turn meant for a widget of the given windows. An application
 // filter of its own, so that the chart's key and mouse filters, which sit on
 // their widgets, see each event once and after the filters installed later.
 class WindowWheel : public QObject {
   public:
     using Turn = std::function<void(const QWheelEvent &, QObject *)>;
-    WindowWheel(const QWidget &window, Turn turn, QObject *parent)
-        : QObject(parent), window_(window), turn_(std::move(turn)) {}
+    WindowWheel(std::vector<const QWidget *> windows, Turn turn, QObject *parent)
+        : QObject(parent), windows_(std::move(windows)), turn_(std::move(turn)) {}
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::Wheel)
             return false;
         const auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget || widget->window() != &window_)
+        if (!widget ||
+            std::find(windows_.begin(), windows_.end(), widget->window()) == windows_.end())
             return false;
         turn_(*static_cast<QWheelEvent *>(event), watched);
         // Accepted, so that it does not travel on to the parents a second time.
@@ -42,7 +45,7 @@ class WindowWheel : public QObject {
     }
 
   private:
-    const QWidget &window_;
+    std::vector<const QWidget *> windows_;
     Turn turn_;
 };
 
@@ -125,9 +128,11 @@ ChartInput::ChartInput(TForm1 &form, Prompts &prompts, const MessageTable &messa
 
     form.chartArea().installEventFilter(this);
     // The wheel belongs to the whole window: over the scroll bars, the search
-    // bar or the menu bar it acts on the chart as it does over the chart.
+    // bar or the menu bar it acts on the chart as it does over the chart. The zoom
+    // window floats over the chart, so there too the wheel scrolls the chart.
     QCoreApplication::instance()->installEventFilter(new WindowWheel(
-        form, [this](const QWheelEvent &event, QObject *watched) { wheel(event, watched); }, this));
+        {&form, zoomWindow_},
+        [this](const QWheelEvent &event, QObject *watched) { wheel(event, watched); }, this));
     for (QScrollBar *bar : form.centralWidget()->findChildren<QScrollBar *>())
         connect(bar, &QScrollBar::actionTriggered, BitBtn1_, [this] { BitBtn1_->setFocus(); });
     wireMenus();

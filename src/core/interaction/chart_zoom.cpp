@@ -165,8 +165,18 @@ int ChartZoom::NmashtabClick() {
     return TrackBarPositionFor(doc_.settings.scale);
 }
 
+void ChartZoom::takeBase() {
+    base_ = TakeZoomBase(doc_);
+    lastApplied_ = base_;
+}
+
 void ChartZoom::TrackBar1Change(int percent) {
+    const ZoomBase now = TakeZoomBase(doc_);
+    if (now.scale != lastApplied_.scale || now.originX != lastApplied_.originX ||
+        now.originY != lastApplied_.originY)
+        base_ = now;
     ApplyZoom(session_, base_, percent, host_.chartAreaSize());
+    lastApplied_ = TakeZoomBase(doc_);
     host_.UpdateScrollBars();
     host_.RequestRedraw();
 }

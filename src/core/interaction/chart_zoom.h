@@ -50,8 +50,10 @@ class ChartZoom {
     /// that shows the current scale.
     int NmashtabClick();
     /// Remembers the current scale and origin as the base of later changes.
-    void takeBase() { base_ = TakeZoomBase(doc_); }
-    /// `TrackBar1Change`: zooms to `percent` of the base view.
+    void takeBase();
+    /// `TrackBar1Change`: zooms to `percent` of the base view. A view scrolled
+    /// or zoomed elsewhere since the window's last change becomes the new base,
+    /// so that the track bar never throws that scrolling away.
     void TrackBar1Change(int percent);
 
     /// Ctrl+wheel: a turn by `delta` eighths of a degree (positive away from
@@ -69,6 +71,7 @@ class ChartZoom {
     const Document &doc_;
     ChartHost &host_;
     ZoomBase base_;
+    ZoomBase lastApplied_;  // the view the track bar left, to notice moves made elsewhere
     int pendingTurn_ = 0;
 };
 
