@@ -107,6 +107,50 @@ TEST(HintPlacement, KeepsBothWindowsOnTheWorkArea) {
     }
 }
 
+// The picture goes beside the hovered box, not over it, where the screen allows.
+TEST(HintPlacement, PictureKeepsOffTheHoveredBox) {
+    struct Case {
+        const char *what;
+        QPoint anchor;
+        QSize picture;
+        QRect box;
+        QRect expected;
+    } cases[] = {
+        {"landscape moves above the box",
+         {100, 300},
+         {400, 200},
+         {60, 280, 100, 40},
+         {60, 130, 300, 150}},
+        {"portrait moves left of the box",
+         {450, 320},
+         {200, 400},
+         {400, 300, 120, 40},
+         {250, 300, 150, 300}},
+        {"a box at the left and top edges: right of the text",
+         {20, 20},
+         {200, 400},
+         {0, 0, 80, 40},
+         {390, 0, 150, 300}},
+        {"already beside the box: unchanged",
+         {100, 300},
+         {400, 200},
+         {100, 300, 50, 20},
+         {100, 150, 300, 150}},
+        {"no room anywhere: unchanged",
+         {100, 300},
+         {400, 200},
+         {0, 0, 1600, 1000},
+         {100, 150, 300, 150}},
+    };
+    for (const Case &c : cases) {
+        HintPlacement placement = PlaceHint(kScreen, c.anchor, c.picture, paragraph(200));
+        const QRect text = placement.text;
+        KeepPictureOffBox(placement, kScreen, c.box);
+        EXPECT_EQ(placement.picture, c.expected) << c.what;
+        EXPECT_EQ(placement.text, text) << c.what;
+    }
+}
+
 TEST(HintPlacement, PictureClientTruncatesToTheProportions) {
     struct Case {
         QSize picture;

@@ -46,6 +46,18 @@ TEST(HitTest, PersonBoxReachesTwoUnitsPastTheNameWithEveryEdgeExcluded) {
     }
 }
 
+// The box the hover hint keeps its picture off has the hit test's edges.
+TEST(HitTest, ElementBoxOnCanvasHasTheHitEdges) {
+    Document doc;
+    addBox(doc, 100, 50);
+    EXPECT_EQ(ElementBoxOnCanvas(doc, 0), QRect(QPoint(98, 48), QPoint(142, 68)));
+    doc.settings.scale = 2.0f;
+    doc.view.ViewOriginX = 10;
+    EXPECT_EQ(ElementBoxOnCanvas(doc, 0), QRect(QPoint(206, 96), QPoint(294, 136)));
+    EXPECT_EQ(ElementBoxOnCanvas(doc, 1), QRect());
+    EXPECT_EQ(ElementBoxOnCanvas(doc, -1), QRect());
+}
+
 TEST(HitTest, PersonsWinOverEventsAndLaterElementsOverEarlierOnes) {
     Document doc;
     const int lower = addBox(doc, 100, 50);

@@ -90,7 +90,7 @@ class HintWindowsTest : public kinvarro::test::TemporaryConfigHome {
     std::vector<int> edited;
 };
 
-TEST_F(HintWindowsTest, TextBesideThePointerPictureToItsLeftEscapeHidesBoth) {
+TEST_F(HintWindowsTest, TextBesideThePointerPictureLeftOfTheBoxEscapeHidesBoth) {
     addDescribed("<B>Hello</B> world\r\nand a second line, longer than the first one",
                  QSize(20, 40));
     const QPoint anchor(105, 105);
@@ -105,7 +105,8 @@ TEST_F(HintWindowsTest, TextBesideThePointerPictureToItsLeftEscapeHidesBoth) {
     EXPECT_EQ(text.pos(), global);
     EXPECT_EQ(text.RichEdit1->toPlainText(),
               "Hello world\nand a second line, longer than the first one");
-    EXPECT_EQ(picture.geometry(), QRect(global.x() - 150, global.y(), 150, 300));
+    // The box reaches from 7 pixels before the pointer: the picture stands left of it.
+    EXPECT_EQ(picture.geometry(), QRect(global.x() - 7 - 150, global.y() - 7, 150, 300));
     // The fitted window holds each paragraph on one line.
     EXPECT_EQ(text.RichEdit1->document()->lineCount(), 2);
 

@@ -100,13 +100,14 @@ class InterfaceLanguage : public kinvarro::test::TemporaryConfigHome {
         }
         // Windows other tests left behind are not this program's.
         others = QApplication::allWidgets();
-        auto app = std::make_unique<KinvarroApplication>(programFolder.path(), store);
+        store = std::make_unique<MachineStore>();  // in the temporary configuration folder
+        auto app = std::make_unique<KinvarroApplication>(programFolder.path(), *store);
         EXPECT_TRUE(app->start());
         return app;
     }
 
     QTemporaryDir programFolder;
-    MachineStore store;
+    std::unique_ptr<MachineStore> store;
     QWidgetList others;
 };
 

@@ -26,6 +26,7 @@
 #include "hints/hint_placement.h"
 #include "hints/hint_text.h"
 #include "hints/picture_comment.h"
+#include "interaction/hit_test.h"
 #include "markup/markup_reader.h"
 #include "render/picture_file.h"
 #include "render/picture_limits.h"
@@ -382,9 +383,12 @@ void HintWindows::ShowElementHint(QPoint anchor) {
     // A picture that cannot be read is no picture.
     const std::optional<QSize> pictureSize =
         picture.isNull() ? std::nullopt : std::optional<QSize>(size);
-    const HintPlacement placement =
+    HintPlacement placement =
         PlaceHint(workArea_, form_.chartArea().mapToGlobal(anchor), pictureSize,
                   [this](QSize window) { return fhint_->fitToText(window); });
+    const QRect box = ElementBoxOnCanvas(form_.session().doc(), state.HintNode);
+    KeepPictureOffBox(placement, workArea_,
+                      QRect(form_.chartArea().mapToGlobal(box.topLeft()), box.size()));
     if (placement.picture)
         fhintpicture_->showAt(picture, *placement.picture);
     // A picture without a description shows alone.

@@ -135,4 +135,34 @@ HintPlacement PlaceHint(const QRect &workArea, QPoint anchor, std::optional<QSiz
     return placement;
 }
 
+void KeepPictureOffBox(HintPlacement &placement, const QRect &workArea, const QRect &box) {
+    if (!placement.picture || !placement.picture->intersects(box))
+        return;
+    const QSize size = placement.picture->size();
+    const QRect &text = placement.text;
+    // Slides a candidate along its free axis back onto the work area.
+    const auto onScreen = [&](QPoint topLeft) {
+        QRect candidate(topLeft, size);
+        candidate.moveTop(
+            std::clamp(candidate.top(), workArea.top(),
+                       std::max(workArea.top(), workArea.bottom() - size.height() + 1)));
+        candidate.moveLeft(
+            std::clamp(candidate.left(), workArea.left(),
+                       std::max(workArea.left(), workArea.right() - size.width() + 1)));
+        return candidate;
+    };
+    const QRect candidates[] = {
+        onScreen({box.left() - size.width(), box.top()}),
+        onScreen({box.left(), box.top() - size.height()}),
+        onScreen({std::max(box.right(), text.right()) + 1, box.top()}),
+    };
+    for (const QRect &candidate : candidates) {
+        if (workArea.contains(candidate) && !candidate.intersects(box) &&
+            !candidate.intersects(text)) {
+            placement.picture = candidate;
+            return;
+        }
+    }
+}
+
 }  // namespace kinvarro

@@ -39,4 +39,10 @@ struct HintPlacement {
 HintPlacement PlaceHint(const QRect &workArea, QPoint anchor, std::optional<QSize> picture,
                         const HintTextFitter &fit);
 
+/// Moves the picture window off the hovered element's `box` (screen pixels) when it
+/// covers it: to the left of the box, above it or to the right of the text window,
+/// whichever first fits on `workArea` without covering the box or the text window.
+/// Where none fits, the picture stays where `PlaceHint` put it.
+void KeepPictureOffBox(HintPlacement &placement, const QRect &workArea, const QRect &box);
+
 }  // namespace kinvarro

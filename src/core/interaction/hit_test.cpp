@@ -1,5 +1,7 @@
 #include "interaction/hit_test.h"
 
+#include <algorithm>
+
 #include "model/advance_table.h"
 #include "render/view_geometry.h"
 #include "render/view_mapping.h"
@@ -76,6 +78,22 @@ int HitTest(const Document &doc, int X, int Y, EventBand band) {
         }
     }
     return event;
+}
+
+QRect ElementBoxOnCanvas(const Document &doc, int index) {
+    const ElementTable &table = doc.NodeTable;
+    if (index < 0 || index >= table.NodeCount())
+        return {};
+    const ViewMapping map(doc);
+    const tnode &node = table[index];
+    const NameExtent extent = table.nameExtent(index);
+    const Coord left = map.x(std::int64_t(node.x) - 2);
+    const Coord top = map.y(std::int64_t(node.y) - 2);
+    const Coord right = map.x(std::int64_t(node.x) + extent.width + 2);
+    const Coord bottom = map.y(std::int64_t(node.y) + extent.height + 2);
+    // Far off-screen boxes still make a valid rectangle.
+    const auto pixel = [](Coord v) { return int(std::clamp<Coord>(v, -(1 << 29), 1 << 29)); };
+    return QRect(QPoint(pixel(left), pixel(top)), QPoint(pixel(right), pixel(bottom)));
 }
 
 }  // namespace kinvarro

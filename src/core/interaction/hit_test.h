@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 namespace kinvarro {
 
 class Document;
@@ -14,5 +16,8 @@ enum class EventBand {
 /// contains it, else the topmost historical event whose band does; -1 for none.
 /// Boxes and bands reach two chart units past the name, all edges excluded.
 int HitTest(const Document &doc, int X, int Y, EventBand band);
+
+/// The chart-area pixels of element `index`'s name box, as the hover hint sees it.
+QRect ElementBoxOnCanvas(const Document &doc, int index);
 
 }  // namespace kinvarro
