@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, PlacementRestoresOnlyTheStoredValues) {
     EXPECT_EQ(window->geometry(), QRect(-4, 0, 800, 600));
 }
 
-TEST_F(MainWindowTest, ClosingAsksAboutChangesAndStoresOnlyANormalPlacement) {
+TEST_F(MainWindowTest, ClosingOrExitAsksAboutChangesAndStoresOnlyANormalPlacement) {
     auto window = makeWindow();
     window->session().markModified();
     prompts.answers = {Answer::Cancel};
@@ -132,6 +132,14 @@ TEST_F(MainWindowTest, ClosingAsksAboutChangesAndStoresOnlyANormalPlacement) {
     QCloseEvent maximised;
     QCoreApplication::sendEvent(window.get(), &maximised);
     EXPECT_EQ(store->placement().width, 640);
+
+    // Exit remembers the window too.
+    window->setWindowState(Qt::WindowNoState);
+    window->setGeometry(55, 66, 700, 500);
+    prompts.answers = {Answer::No};
+    window->menus().N1->trigger();
+    EXPECT_EQ(store->placement().x, 55);
+    EXPECT_EQ(store->placement().width, 700);
 }
 
 TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionAndShortcut) {

@@ -179,9 +179,11 @@ void TForm1::wireFileMenu() {
         });
     }
     connect(menus_.N1, &QAction::triggered, this, [this] {
-        // Ends at once, without storing the window placement.
-        if (!tableGuard_.refuse(prompts_, messages_) && confirmExit())
+        // Ends at once, but remembers the window as closing it does: users leave by either way.
+        if (!tableGuard_.refuse(prompts_, messages_) && confirmExit()) {
+            savePlacement();
             QCoreApplication::exit(0);
+        }
     });
     connect(menus_.N7, &QAction::triggered, this, &TForm1::aboutRequested);
     connect(menus_.NLanguage, &QAction::triggered, this, &TForm1::languageSwitchRequested);
