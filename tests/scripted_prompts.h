@@ -30,6 +30,7 @@ class ScriptedPrompts : public Prompts {
     std::deque<QString> themeNames;               ///< a null string cancels
     std::deque<std::optional<int>> themeChoices;  ///< nullopt cancels
     std::vector<std::vector<ThemeEntry>> themeListsShown;
+    QStringList themeNotices;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
         asked << caption + '|' + text;
@@ -72,8 +73,10 @@ class ScriptedPrompts : public Prompts {
             return std::nullopt;
         return name;
     }
-    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) override {
+    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes,
+                                   const QString &notice) override {
         themeListsShown.push_back(themes);
+        themeNotices.push_back(notice);
         return take(themeChoices, std::optional<int>{});
     }
 

@@ -116,4 +116,16 @@ TEST_F(ThemeCommandsTest, AThemeThatFailsChangesNothingAndSaysWhy) {
     EXPECT_EQ(prompts_.told.size(), 1);
 }
 
+// A theme folder that cannot be listed is named in the chooser; a missing one is not.
+TEST_F(ThemeCommandsTest, TheChooserNamesAThemeFolderItCannotRead) {
+    EXPECT_FALSE(themes_.NLoadThemeClick());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(folders_.own).path()));
+    ASSERT_TRUE(writeBytes(folders_.own, "a file where the folder should be"));
+    EXPECT_FALSE(themes_.NLoadThemeClick());
+    ASSERT_EQ(prompts_.themeNotices.size(), 2);
+    EXPECT_EQ(prompts_.themeNotices[0], QString());
+    EXPECT_EQ(prompts_.themeNotices[1], session_.messages().text(Msg::mThemeFolderUnreadable) +
+                                            '\n' + QDir::toNativeSeparators(folders_.own));
+}
+
 }  // namespace

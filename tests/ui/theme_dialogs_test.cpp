@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -71,6 +72,12 @@ TEST(TFLoadTheme, ASingleClickChoosesAndEachEntryKeepsItsFile) {
     });
     EXPECT_EQ(dialog.chooseTheme(themes), 1);
 
-    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
-    EXPECT_EQ(dialog.chooseTheme(themes), std::nullopt);
+    // A notice shows below the list, and only while there is one.
+    EXPECT_FALSE(dialog.lNotice->isVisibleTo(&dialog));
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_TRUE(dialog.lNotice->isVisible());
+        EXPECT_EQ(dialog.lNotice->text(), "cannot read\n/x/themes");
+        dialog.close();
+    });
+    EXPECT_EQ(dialog.chooseTheme(themes, "cannot read\n/x/themes"), std::nullopt);
 }

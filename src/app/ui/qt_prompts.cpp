@@ -111,8 +111,9 @@ std::optional<QString> QtPrompts::askThemeName() {
     return themeNameDialog().askName();
 }
 
-std::optional<int> QtPrompts::chooseTheme(const std::vector<ThemeEntry> &themes) {
-    return themeChooser().chooseTheme(themes);
+std::optional<int> QtPrompts::chooseTheme(const std::vector<ThemeEntry> &themes,
+                                          const QString &notice) {
+    return themeChooser().chooseTheme(themes, notice);
 }
 
 QStringList QtPrompts::chooseFilesToOpen(const QString &filter, const QString &folder) {

@@ -41,7 +41,8 @@ class QtPrompts : public Prompts {
     std::optional<TColor> chooseColour(TColor initial, ColourDialogForm form) override;
     std::optional<FontChoice> chooseFont(const FontChoice &initial) override;
     std::optional<QString> askThemeName() override;
-    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) override;
+    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes,
+                                   const QString &notice) override;
 
   private:
     QWidget *parent_;

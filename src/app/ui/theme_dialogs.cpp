@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
@@ -76,6 +77,13 @@ TFLoadTheme::TFLoadTheme(QWidget *parent) : QDialog(parent, kDialogFlags) {
     palette.setColor(QPalette::Text, Qt::black);
     lbThemes->setPalette(palette);
     layout->addWidget(lbThemes);
+    lNotice = new QLabel(this);
+    lNotice->setObjectName(QStringLiteral("lNotice"));
+    lNotice->setWordWrap(true);
+    lNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lNotice->setContentsMargins(6, 4, 6, 4);
+    lNotice->hide();
+    layout->addWidget(lNotice);
     connect(lbThemes, &QListWidget::itemClicked, this, &TFLoadTheme::lbThemesClick);
 }
 
@@ -94,9 +102,12 @@ void TFLoadTheme::fill(const std::vector<ThemeEntry> &themes) {
     }
 }
 
-std::optional<int> TFLoadTheme::chooseTheme(const std::vector<ThemeEntry> &themes) {
+std::optional<int> TFLoadTheme::chooseTheme(const std::vector<ThemeEntry> &themes,
+                                            const QString &notice) {
     chosen_ = -1;
     fill(themes);
+    lNotice->setText(notice);
+    lNotice->setVisible(!notice.isEmpty());
     centreOnScreen(this);
     if (exec() != QDialog::Accepted || chosen_ < 0)
         return std::nullopt;

@@ -7,6 +7,7 @@
 #include "themes/theme_list.h"
 
 class QLineEdit;
+class QLabel;
 class QListWidget;
 class QListWidgetItem;
 
@@ -39,13 +40,16 @@ class TFLoadTheme : public QDialog {
 
     explicit TFLoadTheme(QWidget *parent = nullptr);
 
-    /// Fills the list and shows the window modally: the index of the entry clicked,
-    /// or nullopt when the window was closed otherwise.
-    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes);
+    /// Fills the list and shows the window modally, with `notice` below the list when
+    /// it is not empty: the index of the entry clicked, or nullopt when the window was
+    /// closed otherwise.
+    std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes,
+                                   const QString &notice = {});
     /// Fills the list (`FormShow`).
     void fill(const std::vector<ThemeEntry> &themes);
 
     QListWidget *lbThemes = nullptr;
+    QLabel *lNotice = nullptr;
 
   private:
     void lbThemesClick(QListWidgetItem *item);

@@ -58,7 +58,9 @@ class Prompts {
     /// The theme-name window, showing the name typed last; nullopt when cancelled.
     virtual std::optional<QString> askThemeName() = 0;
     /// The theme chooser: the index of the entry picked, nullopt when cancelled.
-    virtual std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes) = 0;
+    /// `notice`, when not empty, is shown below the list (folders that cannot be read).
+    virtual std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes,
+                                           const QString &notice) = 0;
 };
 
 }  // namespace kinvarro

@@ -34,11 +34,15 @@ QString ThemeCommands::NSaveThemeClick() {
 }
 
 bool ThemeCommands::NLoadThemeClick() {
+    const MessageTable &m = session_.messages();
     const std::vector<ThemeEntry> entries = ListThemes(folders_, currentLanguage_());
-    const std::optional<int> chosen = prompts_.chooseTheme(entries);
+    const QStringList unreadable = UnreadableThemeFolders(folders_);
+    const QString notice =
+        unreadable.isEmpty() ? QString()
+                             : m.text(Msg::mThemeFolderUnreadable) + u'\n' + unreadable.join(u'\n');
+    const std::optional<int> chosen = prompts_.chooseTheme(entries, notice);
     if (!chosen || *chosen < 0 || *chosen >= int(entries.size()))
         return false;
-    const MessageTable &m = session_.messages();
     DocumentSettings themed;
     if (Status st =
             ReadTheme(entries[std::size_t(*chosen)].filePath, session_.settings(), m, themed);

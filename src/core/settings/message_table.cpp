@@ -178,6 +178,7 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mActArrange", "упорядочение по поколениям"},
     {"mArrangeCycles",
      "Связи с родителями, замыкавшие круг предков, при упорядочении не учтены: %1"},
+    {"mThemeFolderUnreadable", "Папку тем нельзя прочитать, её темы не показаны:"},
 };
 
 }  // namespace

@@ -183,6 +183,8 @@ enum class Msg {
     // Arranging the chart by generations.
     mActArrange,
     mArrangeCycles,
+    // The theme chooser names a folder it cannot list.
+    mThemeFolderUnreadable,
     // Not a message: the number of them. New messages go above.
     Count
 };

@@ -57,6 +57,18 @@ std::vector<ThemeEntry> ListThemes(const ThemeFolders &folders, const QString &l
     return entries;
 }
 
+QStringList UnreadableThemeFolders(const ThemeFolders &folders) {
+    QStringList unreadable;
+    for (const QString &folder : {folders.shipped, folders.own}) {
+        const QFileInfo info(folder);
+        if (!folder.isEmpty() && info.exists() &&
+            (!info.isDir() || !info.isReadable() || !info.isExecutable()))
+            unreadable << QDir::toNativeSeparators(info.absoluteFilePath());
+    }
+    unreadable.removeDuplicates();
+    return unreadable;
+}
+
 QString NextThemePath(const QString &folder) {
     // Each name is asked for on its own: a folder that can be written but not listed
     // still shows which names are taken.

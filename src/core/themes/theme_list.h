@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace kinvarro {
@@ -29,6 +30,9 @@ QString ThemeDisplayName(const QString &path, const QString &language);
 /// The "*.thm" files (any letter case) of the shipped folder, then of the user's own,
 /// each sorted by file name.
 std::vector<ThemeEntry> ListThemes(const ThemeFolders &folders, const QString &language);
+
+/// The folders of `folders` that exist but cannot be listed, so their themes are missing.
+QStringList UnreadableThemeFolders(const ThemeFolders &folders);
 
 /// The numbers of saved themes stop here: past it the last number is used again.
 inline constexpr int kLastThemeNumber = 1048576;
