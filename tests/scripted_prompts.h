@@ -4,7 +4,8 @@
 #include <deque>
 #include <vector>
 
-#include "common/prompts.h"
+#include "prompts/prompts.h"
+#include "themes/theme_list.h"
 
 namespace kinvarro::test {
 

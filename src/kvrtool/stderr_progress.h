@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "common/progress_display.h"
+#include "prompts/progress_display.h"
 
 namespace kinvarro {
 

@@ -2,13 +2,13 @@
 #include <QTextDocument>
 #include <set>
 
-#include "common/progress_display.h"
-#include "common/table_guard.h"
 #include "edit/document_session.h"
 #include "markup/colouring_command.h"
 #include "markup/description_colouring.h"
 #include "markup/markup_reader.h"
 #include "markup_test_support.h"
+#include "prompts/progress_display.h"
+#include "prompts/table_guard.h"
 #include "scripted_prompts.h"
 #include "test_support.h"
 

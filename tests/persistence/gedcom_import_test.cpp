@@ -4,11 +4,11 @@
 #include <QTextDocument>
 #include <set>
 
-#include "common/progress_display.h"
 #include "edit/document_session.h"
 #include "persistence/file_commands.h"
 #include "persistence/gedcom_gauge.h"
 #include "persistence/gedcom_import.h"
+#include "prompts/progress_display.h"
 #include "render/view_geometry.h"
 #include "scripted_prompts.h"
 #include "test_support.h"

@@ -7,9 +7,9 @@
 #include <csignal>
 #include <random>
 
-#include "common/progress_display.h"
 #include "persistence/gedcom_writer.h"
 #include "persistence/literal_gedcom.h"
+#include "prompts/progress_display.h"
 #include "test_support.h"
 #include "text/cp1251.h"
 

@@ -5,8 +5,8 @@
 #include <QTextDocument>
 #include <functional>
 
-#include "common/progress_display.h"
 #include "persistence/html_report.h"
+#include "prompts/progress_display.h"
 #include "test_support.h"
 
 using namespace kinvarro;

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "common/progress_display.h"
+#include "prompts/progress_display.h"
 #include "render/diagram_bitmap.h"
 #include "render/diagram_export.h"
 #include "render/diagram_tiles.h"

@@ -9,9 +9,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "common/prompts.h"
 #include "editors/description_text.h"
 #include "editors/unstorable_text.h"
+#include "prompts/prompts.h"
 
 namespace kinvarro {
 

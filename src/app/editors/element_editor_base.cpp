@@ -10,12 +10,12 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "common/prompts.h"
 #include "edit/document_session.h"
 #include "editors/clipboard_menu.h"
 #include "editors/formatting_bar.h"
 #include "editors/media_tab.h"
 #include "model/document.h"
+#include "prompts/prompts.h"
 #include "settings/message_table.h"
 
 namespace kinvarro {

@@ -16,7 +16,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "common/prompts.h"
 #include "edit/document_session.h"
 #include "editors/comment_editor.h"
 #include "editors/comment_file.h"
@@ -29,6 +28,7 @@
 #include "editors/selection_format.h"
 #include "editors/unstorable_text.h"
 #include "model/document.h"
+#include "prompts/prompts.h"
 #include "ui/file_dialog_filter.h"
 
 namespace kinvarro {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/prompts.h"
+#include "prompts/prompts.h"
 
 class QPushButton;
 

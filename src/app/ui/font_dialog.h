@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "common/prompts.h"
+#include "prompts/prompts.h"
 
 class QCheckBox;
 class QComboBox;

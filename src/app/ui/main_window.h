@@ -4,10 +4,10 @@
 #include <QTextDocument>
 #include <memory>
 
-#include "common/table_guard.h"
 #include "edit/document_session.h"
 #include "markup/colouring_command.h"
 #include "persistence/file_commands.h"
+#include "prompts/table_guard.h"
 #include "render/chart_canvas.h"
 #include "render/redraw_timer.h"
 #include "render/scroll_bars.h"

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "common/progress_display.h"
+#include "prompts/progress_display.h"
 
 class QProgressBar;
 

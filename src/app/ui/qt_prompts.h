@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/prompts.h"
+#include "prompts/prompts.h"
 
 class QWidget;
 

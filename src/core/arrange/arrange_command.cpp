@@ -1,8 +1,8 @@
 #include "arrange/arrange_command.h"
 
 #include "arrange/arrange_chart.h"
-#include "common/prompts.h"
 #include "edit/document_session.h"
+#include "prompts/prompts.h"
 #include "settings/message_table.h"
 
 namespace kinvarro {

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "common/prompts.h"
+#include "prompts/prompts.h"
 
 namespace kinvarro {
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "common/prompts.h"
 #include "model/document_settings.h"
+#include "prompts/prompts.h"
 #include "settings/message_table.h"
 
 namespace kinvarro {

@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "common/prompts.h"
 #include "edit/document_session.h"
+#include "prompts/prompts.h"
 #include "themes/theme_list.h"
 
 namespace kinvarro {

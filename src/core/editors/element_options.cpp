@@ -1,7 +1,7 @@
 #include "editors/element_options.h"
 
-#include "common/prompts.h"
 #include "editors/element_edit.h"
+#include "prompts/prompts.h"
 
 namespace kinvarro {
 

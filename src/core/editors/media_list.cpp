@@ -1,7 +1,7 @@
 #include "editors/media_list.h"
 
-#include "common/prompts.h"
 #include "editors/media_paths.h"
+#include "prompts/prompts.h"
 #include "settings/message_table.h"
 #include "text/cp1251.h"
 

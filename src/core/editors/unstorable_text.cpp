@@ -5,7 +5,7 @@
 #include <QTextDocument>
 #include <vector>
 
-#include "common/prompts.h"
+#include "prompts/prompts.h"
 #include "settings/message_table.h"
 #include "text/cp1251.h"
 #include "text/cp1251_fallback.h"

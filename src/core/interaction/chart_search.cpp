@@ -1,10 +1,10 @@
 #include "interaction/chart_search.h"
 
-#include "common/prompts.h"
 #include "common/saturating.h"
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "model/document.h"
+#include "prompts/prompts.h"
 #include "render/view_geometry.h"
 #include "text/ascii_upper.h"
 #include "text/cp1251.h"

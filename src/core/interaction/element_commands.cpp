@@ -1,9 +1,9 @@
 #include "interaction/element_commands.h"
 
-#include "common/prompts.h"
 #include "edit/document_session.h"
 #include "interaction/chart_host.h"
 #include "model/document.h"
+#include "prompts/prompts.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {

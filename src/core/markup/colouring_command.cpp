@@ -1,11 +1,11 @@
 #include "markup/colouring_command.h"
 
-#include "common/progress_display.h"
-#include "common/prompts.h"
-#include "common/table_guard.h"
 #include "edit/document_session.h"
 #include "markup/description_colouring.h"
 #include "model/document.h"
+#include "prompts/progress_display.h"
+#include "prompts/prompts.h"
+#include "prompts/table_guard.h"
 
 namespace kinvarro {
 

@@ -10,7 +10,7 @@
 #include "persistence/gedcom_writer.h"
 #include "persistence/html_report.h"
 #include "persistence/native_format.h"
-#include "persistence/replace_question.h"
+#include "prompts/replace_question.h"
 
 namespace kinvarro {
 namespace {

@@ -4,10 +4,10 @@
 #include <QString>
 #include <functional>
 
-#include "common/prompts.h"
 #include "common/status.h"
 #include "persistence/autosave_files.h"
 #include "persistence/recent_files.h"
+#include "prompts/prompts.h"
 
 namespace kinvarro {
 

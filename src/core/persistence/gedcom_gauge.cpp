@@ -1,6 +1,6 @@
 #include "persistence/gedcom_gauge.h"
 
-#include "common/progress_display.h"
+#include "prompts/progress_display.h"
 
 namespace kinvarro {
 

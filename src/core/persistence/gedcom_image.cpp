@@ -2,13 +2,13 @@
 #include <QFileInfo>
 #include <charconv>
 
-#include "common/progress_display.h"
 #include "editors/media_paths.h"
 #include "markup/plain_text_lines.h"
 #include "model/document.h"
 #include "persistence/gedcom_families.h"
 #include "persistence/gedcom_person_text.h"
 #include "persistence/gedcom_writer.h"
+#include "prompts/progress_display.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {

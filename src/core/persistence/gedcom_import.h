@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "common/prompts.h"
+#include "prompts/prompts.h"
 
 namespace kinvarro {
 

@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "common/progress_display.h"
 #include "editors/description_text.h"
 #include "markup/markup_html.h"
 #include "model/document.h"
 #include "persistence/report_order.h"
+#include "prompts/progress_display.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {

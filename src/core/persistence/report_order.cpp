@@ -6,8 +6,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "common/progress_display.h"
 #include "model/element_table.h"
+#include "prompts/progress_display.h"
 #include "text/cp1251.h"
 #include "text/cp1251_upper.h"
 

@@ -4,7 +4,7 @@
 #include <QtEndian>
 #include <utility>
 
-#include "common/progress_display.h"
+#include "prompts/progress_display.h"
 #include "render/diagram_tiles.h"
 #include "settings/message_table.h"
 

@@ -6,8 +6,8 @@
 #include <QTemporaryFile>
 #include <limits>
 
-#include "common/progress_display.h"
 #include "model/document.h"
+#include "prompts/progress_display.h"
 #include "render/chart_canvas.h"
 #include "render/diagram_bitmap.h"
 #include "render/diagram_png.h"

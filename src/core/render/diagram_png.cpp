@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "common/progress_display.h"
+#include "prompts/progress_display.h"
 #include "render/diagram_tiles.h"
 #include "settings/message_table.h"
 

@@ -1,5 +1,5 @@
 #include "render/export_commands.h"
-#include "persistence/replace_question.h"
+#include "prompts/replace_question.h"
 
 #include <QFileInfo>
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "common/prompts.h"
 #include "common/status.h"
+#include "prompts/prompts.h"
 
 namespace kinvarro {
 

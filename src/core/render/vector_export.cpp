@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/progress_display.h"
 #include "model/document.h"
+#include "prompts/progress_display.h"
 #include "render/diagram_tiles.h"
 #include "render/vector_painter.h"
 #include "render/view_origin_restorer.h"

@@ -5,11 +5,13 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "model/tnode.h"
-#include "themes/theme_list.h"
 
 namespace kinvarro {
+
+struct ThemeEntry;
 
 enum class Answer { Yes, No, Cancel };
 enum class MessageIcon { Information, Warning, Error, Question, None };

@@ -1,9 +1,9 @@
-#include "persistence/replace_question.h"
+#include "prompts/replace_question.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "common/prompts.h"
+#include "prompts/prompts.h"
 #include "settings/message_table.h"
 
 namespace kinvarro {
