@@ -32,6 +32,10 @@ class ScriptedPrompts : public Prompts {
     std::deque<std::optional<int>> themeChoices;  ///< nullopt cancels
     std::vector<std::vector<ThemeEntry>> themeListsShown;
     QStringList themeNotices;
+    /// The layouts offered first at each import, and the answers to give (the offered one when
+    /// none).
+    std::vector<ImportLayout> layoutsOffered;
+    std::deque<std::optional<ImportLayout>> importLayouts;
 
     Answer ask(const QString &caption, const QString &text, bool) override {
         asked << caption + '|' + text;
@@ -73,6 +77,10 @@ class ScriptedPrompts : public Prompts {
         if (name.isNull())
             return std::nullopt;
         return name;
+    }
+    std::optional<ImportLayout> chooseImportLayout(ImportLayout last) override {
+        layoutsOffered.push_back(last);
+        return take(importLayouts, std::optional<ImportLayout>(last));
     }
     std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes,
                                    const QString &notice) override {

@@ -62,6 +62,7 @@ bool KinvarroApplication::start() {
     prompts_ = std::make_unique<QtPrompts>(nullptr);
     dialogFolders_ = std::make_unique<DialogFolders>(store_);
     prompts_->setDialogFolders(dialogFolders_.get());
+    prompts_->setMessages(&messages_);
     main_ = std::make_unique<TForm1>(messages_, store_, *prompts_);
     prompts_->setParentWidget(main_.get());
     main_->menus().NLanguage->setVisible(choice_->languageMenuVisible());

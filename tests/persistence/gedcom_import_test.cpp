@@ -4,6 +4,7 @@
 #include <QTextDocument>
 #include <set>
 
+#include "arrange/arrange_chart.h"
 #include "edit/document_session.h"
 #include "persistence/file_commands.h"
 #include "persistence/gedcom_gauge.h"
@@ -192,6 +193,43 @@ TEST_F(GedcomImportTest, OpenImportsGedcomAndClearsTheName) {
     EXPECT_EQ(replaced, 1);
     EXPECT_EQ(commands.recentFiles().entries().first(), dir.filePath(QStringLiteral("tree.ged")));
     EXPECT_EQ(prompts.told.size(), 1);  // only the missing file's message
+}
+
+// Opening a GEDCOM file offers both layouts with the last choice first; a cancel drops
+// the import and leaves the open chart alone.
+TEST_F(GedcomImportTest, OpenOffersTheLayoutLastChosenAndArrangesWhenAsked) {
+    ScriptedPrompts prompts;
+    DocumentSession session{doc};
+    FileCommands commands(session, prompts);
+    std::vector<ImportLayout> remembered;
+    QObject::connect(&commands, &FileCommands::importLayoutChosen,
+                     [&](ImportLayout layout) { remembered.push_back(layout); });
+    const QString path = write("tree.ged", padded(kFamily));
+
+    const auto positions = [](const Document &chart) {
+        std::vector<std::pair<int, int>> places;
+        for (int i = 0; i < chart.NodeTable.NodeCount(); ++i)
+            places.emplace_back(chart.NodeTable[i].x, chart.NodeTable[i].y);
+        return places;
+    };
+    Document rows, generations;
+    for (Document *chart : {&rows, &generations}) {
+        chart->settings = doc.settings;
+        ASSERT_FALSE(ImportGedcom(path, *chart, nullptr, nullptr));
+    }
+    ApplyArrangement(generations, ArrangeByGenerations(generations));
+    ASSERT_NE(positions(rows), positions(generations));
+
+    prompts.importLayouts = {std::nullopt, ImportLayout::Rows, ImportLayout::Generations};
+    commands.openPath(path);
+    expectUntouched();
+    commands.openPath(path);
+    EXPECT_EQ(positions(doc), positions(rows));
+    commands.openPath(path);
+    EXPECT_EQ(positions(doc), positions(generations));
+    EXPECT_EQ(prompts.layoutsOffered, (std::vector{ImportLayout::Generations,
+                                                   ImportLayout::Generations, ImportLayout::Rows}));
+    EXPECT_EQ(remembered, (std::vector{ImportLayout::Rows, ImportLayout::Generations}));
 }
 
 namespace {

@@ -75,6 +75,11 @@ TForm1::TForm1(const MessageTable &messages, MachineStore &store, Prompts &promp
     }
     const auto history = store_.history();
     files_.recentFiles().load(QStringList(history.begin(), history.end()));
+    files_.setImportLayout(store_.arrangeImports() ? ImportLayout::Generations
+                                                   : ImportLayout::Rows);
+    connect(&files_, &FileCommands::importLayoutChosen, this, [this](ImportLayout layout) {
+        store_.setArrangeImports(layout == ImportLayout::Generations);
+    });
     showRecentFiles(files_.recentFiles().entries());
     wireFileMenu();
     exports_ = new ChartExportMenu(*this, prompts);

@@ -4,6 +4,7 @@
 #include "ui/colour_dialog.h"
 #include "ui/file_dialog_filter.h"
 #include "ui/font_dialog.h"
+#include "ui/import_layout_dialog.h"
 #include "ui/interval_dialog.h"
 #include "ui/theme_dialogs.h"
 
@@ -149,6 +150,14 @@ std::optional<TColor> QtPrompts::chooseColour(TColor initial, ColourDialogForm f
 
 std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice &initial) {
     return fontDialog().choose(initial);
+}
+
+std::optional<ImportLayout> QtPrompts::chooseImportLayout(ImportLayout last) {
+    // Without the texts (no window yet) the last choice stands.
+    if (!messages_)
+        return last;
+    ImportLayoutDialog dialog(*messages_, parent_);
+    return dialog.choose(last);
 }
 
 }  // namespace kinvarro

@@ -7,6 +7,7 @@ class QWidget;
 namespace kinvarro {
 
 class DialogFolders;
+class MessageTable;
 class TfColour;
 class TfFont;
 class TForm4;
@@ -43,6 +44,9 @@ class QtPrompts : public Prompts {
     std::optional<QString> askThemeName() override;
     std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes,
                                    const QString &notice) override;
+    std::optional<ImportLayout> chooseImportLayout(ImportLayout last) override;
+    /// The texts of the dialogs built here rather than translated from the language file.
+    void setMessages(const MessageTable *messages) { messages_ = messages; }
 
   private:
     QWidget *parent_;
@@ -52,6 +56,7 @@ class QtPrompts : public Prompts {
     TFThemesave *themeNameDialog_ = nullptr;
     TFLoadTheme *themeChooser_ = nullptr;
     DialogFolders *folders_ = nullptr;
+    const MessageTable *messages_ = nullptr;
 };
 
 }  // namespace kinvarro

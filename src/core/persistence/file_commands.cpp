@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "arrange/arrange_chart.h"
 #include "edit/document_session.h"
 #include "model/document.h"
 #include "persistence/gedcom_import.h"
@@ -133,7 +134,7 @@ bool FileCommands::open(const QString &given) {
         Document imported;
         imported.setMessages(&session_.messages());
         imported.settings = session_.settings();
-        if (!ReadGedcom(path, imported, prompts_, progress_))
+        if (!ReadGedcom(path, imported, prompts_, progress_) || !layOutImport(imported))
             return false;
         addRecentFile(path.left(path.size() - 4) + QStringLiteral(".ged"));
         // A chart made from GEDCOM is unsaved work.
@@ -292,6 +293,24 @@ bool FileCommands::writeNative(const QString &path) {
     if (Status st = WriteDocument(path, session_.doc()); !st) {
         reportError(st.message());
         return false;
+    }
+    return true;
+}
+
+bool FileCommands::layOutImport(Document &imported) {
+    const std::optional<ImportLayout> layout = prompts_.chooseImportLayout(importLayout_);
+    if (!layout)
+        return false;
+    importLayout_ = *layout;
+    emit importLayoutChosen(*layout);
+    if (*layout == ImportLayout::Generations) {
+        const ChartArrangement arrangement = ArrangeByGenerations(imported);
+        ApplyArrangement(imported, arrangement);
+        if (arrangement.brokenLinks > 0) {
+            const MessageTable &m = session_.messages();
+            prompts_.tell(MessageIcon::Warning, m.text(Msg::mKinvarro),
+                          m.text(Msg::mArrangeCycles).arg(arrangement.brokenLinks));
+        }
     }
     return true;
 }

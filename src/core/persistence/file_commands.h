@@ -11,6 +11,7 @@
 
 namespace kinvarro {
 
+class Document;
 class DocumentSession;
 class ProgressDisplay;
 
@@ -46,6 +47,9 @@ class FileCommands : public QObject {
     }
 
     RecentFiles &recentFiles() { return recent_; }
+    /// The layout last chosen for an imported tree, offered first at the next import.
+    ImportLayout importLayout() const { return importLayout_; }
+    void setImportLayout(ImportLayout layout) { importLayout_ = layout; }
     /// The file Save writes, with the extension as the user gave it; empty for a new document.
     const QString &saveFileName() const { return saveFileName_; }
     QString title() const;
@@ -69,6 +73,8 @@ class FileCommands : public QObject {
     bool openRecovered(const AutosaveEntry &entry);
 
   signals:
+    /// A layout was chosen for an imported tree: the store remembers it.
+    void importLayoutChosen(ImportLayout layout);
     void titleChanged(const QString &title);
     /// The chart was replaced or reset: scroll bars and picture need updating.
     void documentReplaced();
@@ -80,6 +86,9 @@ class FileCommands : public QObject {
     /// True when `file` does not exist or the user agrees to replace it.
     bool confirmReplace(const QString &file);
     void addRecentFile(const QString &path);
+    /// Asks how to lay out a tree just imported and arranges it by generations when
+    /// so chosen; false when the user cancelled.
+    bool layOutImport(Document &imported);
     bool writeNative(const QString &path);
     /// Saves the native document to `file` and makes it the document's own file.
     bool saveNativeTo(const QString &file);
@@ -93,6 +102,7 @@ class FileCommands : public QObject {
     Prompts &prompts_;
     RecentFiles recent_;
     QString saveFileName_;
+    ImportLayout importLayout_ = ImportLayout::Generations;
     QString baseCaption_ = QStringLiteral("Kinvarro");
     QString openFilter_ = kOpenFilter;
     QString saveFilter_ = kSaveFilter;

@@ -14,6 +14,9 @@ namespace kinvarro {
 struct ThemeEntry;
 
 enum class Answer { Yes, No, Cancel };
+/// How an imported GEDCOM tree is laid out: by generations with couples side by
+/// side, or in the rows of the import's own placement.
+enum class ImportLayout { Generations, Rows };
 enum class MessageIcon { Information, Warning, Error, Question, None };
 
 /// A file chosen in a file dialog with the 1-based index of its file type.
@@ -59,6 +62,9 @@ class Prompts {
     virtual std::optional<FontChoice> chooseFont(const FontChoice &initial) = 0;
     /// The theme-name window, showing the name typed last; nullopt when cancelled.
     virtual std::optional<QString> askThemeName() = 0;
+    /// The layout of a GEDCOM tree just read, offered with `last` chosen; nullopt
+    /// when cancelled (the import is then dropped).
+    virtual std::optional<ImportLayout> chooseImportLayout(ImportLayout last) = 0;
     /// The theme chooser: the index of the entry picked, nullopt when cancelled.
     /// `notice`, when not empty, is shown below the list (folders that cannot be read).
     virtual std::optional<int> chooseTheme(const std::vector<ThemeEntry> &themes,

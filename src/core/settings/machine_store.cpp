@@ -75,6 +75,16 @@ void MachineStore::setLastFolder(const QString &folder) {
     settings.setValue(QStringLiteral("LastFolder"), folder);
 }
 
+bool MachineStore::arrangeImports() const {
+    const QSettings settings(filePath_, QSettings::IniFormat);
+    return readInt(settings, QStringLiteral("ArrangeImports")).value_or(1) != 0;
+}
+
+void MachineStore::setArrangeImports(bool arrange) {
+    QSettings settings(filePath_, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("ArrangeImports"), arrange ? 1 : 0);
+}
+
 int MachineStore::autosaveSeconds() const {
     const QSettings settings(filePath_, QSettings::IniFormat);
     return readInt(settings, QStringLiteral("AutosaveSeconds")).value_or(60);

@@ -47,6 +47,11 @@ class MachineStore {
     QString lastFolder() const;
     void setLastFolder(const QString &folder);
 
+    /// Whether an imported GEDCOM tree is arranged by generations (the first default)
+    /// rather than laid out in the import's rows.
+    bool arrangeImports() const;
+    void setArrangeImports(bool arrange);
+
     /// Seconds between autosaves of unsaved work; 60 when never stored, 0 is off.
     int autosaveSeconds() const;
 

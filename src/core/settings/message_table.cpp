@@ -179,6 +179,9 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mArrangeCycles",
      "Связи с родителями, замыкавшие круг предков, при упорядочении не учтены: %1"},
     {"mThemeFolderUnreadable", "Папку тем нельзя прочитать, её темы не показаны:"},
+    {"mImportLayout", "Расположение импортированного древа"},
+    {"mImportByGenerations", "По поколениям: пары рядом, дети под родителями"},
+    {"mImportInRows", "Строками, как в прежних версиях"},
 };
 
 }  // namespace

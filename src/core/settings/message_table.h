@@ -185,6 +185,10 @@ enum class Msg {
     mArrangeCycles,
     // The theme chooser names a folder it cannot list.
     mThemeFolderUnreadable,
+    // The choice of layout on GEDCOM import.
+    mImportLayout,
+    mImportByGenerations,
+    mImportInRows,
     // Not a message: the number of them. New messages go above.
     Count
 };
