@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include "common/write_cause.h"
 #include "model/document.h"
 #include "render/diagram_export.h"
 #include "render/full_size_chart.h"
@@ -82,10 +83,11 @@ Status renderScene(Document &doc, const QString &out, const RenderOptions &optio
     ChartCanvas canvas(options.view);
     PaintScene(canvas, doc);
     // Through a temporary file renamed over the target: a failed write keeps the old picture.
+    ClearSystemCause();
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || !canvas.image().save(&file, "PNG") || !file.commit())
-        return Status::failure(
-            QStringLiteral("Cannot write \"%1\": %2").arg(out, file.errorString()));
+        return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, out,
+                                               WriteCause(doc.messages(), file)));
     return Status::success();
 }
 

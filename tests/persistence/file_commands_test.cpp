@@ -301,3 +301,63 @@ TEST(RecentFiles, MoveToFrontKeepsFiveEntries) {
     EXPECT_FALSE(empty.anyVisible());
     EXPECT_EQ(empty.entries().size(), 5);
 }
+
+TEST_F(FileCommandsTest, SaveAsIntoAnotherFolderKeepsEveryMediaLink) {
+    const QDir root(dir.path());
+    for (const char *folder : {"home/tree/photos", "home/tree/copy", "home/shared", "home/copy"})
+        ASSERT_TRUE(root.mkpath(QString::fromLatin1(folder)));
+    for (const char *file : {"home/tree/photos/zoe.jpg", "home/shared/map.png"}) {
+        QFile touched(path(file));
+        ASSERT_TRUE(touched.open(QIODevice::WriteOnly));
+    }
+    QTemporaryDir otherDisk;
+    const std::vector<std::string> entries = {"photos\\zoe.jpg", "../shared/map.png",
+                                              "http://example.org/a.jpg", "photos\\gone.jpg",
+                                              "/elsewhere/x.jpg"};
+    Document original;
+    addPerson(original, 0, 0);
+    original.NodeTable[0].media = entries;
+    ASSERT_TRUE(WriteDocument(path("home/tree/family.kvr"), original).ok());
+
+    const std::string zoe = path("home/tree/photos/zoe.jpg").toStdString();
+    const std::string map = path("home/shared/map.png").toStdString();
+    struct Case {
+        QString target;
+        std::string zoe;
+        std::string map;
+    };
+    const Case cases[] = {
+        {path("home/copy/family.kvr"), zoe, map},                              // a sibling folder
+        {path("home/tree/copy/family.kvr"), zoe, map},                         // a subfolder
+        {path("home/family.kvr"), "tree\\photos\\zoe.jpg", "shared/map.png"},  // the parent
+        {otherDisk.filePath("family.kvr"), zoe, map},                          // another disk
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        commands.openPath(path("home/tree/family.kvr"));
+        prompts.told.clear();
+        prompts.files = {FileChoice{c.target, 1}};
+        ASSERT_TRUE(commands.saveAs());
+        const std::vector<std::string> expected = {c.zoe, c.map, entries[2], entries[3],
+                                                   entries[4]};
+        EXPECT_EQ(doc.NodeTable[0].media, expected);
+        Document saved;
+        ASSERT_TRUE(ReadDocument(c.target, saved).ok());
+        EXPECT_EQ(saved.NodeTable[0].media, expected);
+        EXPECT_FALSE(doc.DocumentModified);
+        ASSERT_EQ(prompts.told.size(), 1);
+        EXPECT_TRUE(prompts.told[0].endsWith(path("home/tree/photos/gone.jpg")))
+            << prompts.told[0].toStdString();
+        // The rewrite is one step of the history.
+        session.undoStack().undo();
+        EXPECT_EQ(doc.NodeTable[0].media, entries);
+    }
+
+    // A save that fails keeps the links as they were, with nothing left to redo.
+    commands.openPath(path("home/tree/family.kvr"));
+    prompts.files = {FileChoice{path("home/gone/family.kvr"), 1}};
+    EXPECT_FALSE(commands.saveAs());
+    EXPECT_EQ(doc.NodeTable[0].media, entries);
+    EXPECT_FALSE(session.undoStack().canRedo());
+    EXPECT_EQ(commands.saveFileName(), path("home/tree/family.kvr"));
+}

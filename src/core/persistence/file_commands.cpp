@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "common/progress_display.h"
 #include "edit/document_session.h"
+#include "editors/media_paths.h"
 #include "model/document.h"
 #include "persistence/gedcom_import.h"
 #include "persistence/gedcom_writer.h"
 #include "persistence/html_report.h"
+#include "persistence/media_relink.h"
 #include "persistence/native_format.h"
 #include "persistence/replace_question.h"
 
@@ -252,7 +255,43 @@ bool FileCommands::saveAs() {
     const QString file = nativeFileFor(stripExtensions(choice->path, {".HTM", ".BMP", ".GED"}));
     if (file != saveFileName_ && !confirmReplace(file))
         return false;
-    return saveNativeTo(file);
+    return saveNativeToFolder(file);
+}
+
+bool FileCommands::saveNativeToFolder(const QString &file) {
+    const MessageTable &m = session_.messages();
+    const MediaRelink relink =
+        RelinkMedia(session_.table(), DocumentFolder(session_.doc().CurrentFileName),
+                    DocumentFolder(QFileInfo(file).absoluteFilePath()));
+    const ProgressHider hider(progress_);
+    if (!relink.changes.empty()) {
+        if (progress_)
+            progress_->show(m.text(Msg::mRelinkingMedia), 0, 0);
+        session_.replaceElements(relink.changes, m.text(Msg::mActRelinkMedia));
+    }
+    if (!saveNativeTo(file)) {
+        if (!relink.changes.empty())
+            dropLastStep();
+        return false;
+    }
+    if (!relink.missing.isEmpty()) {
+        QStringList shown;
+        for (const QString &missing : relink.missing)
+            shown << QDir::toNativeSeparators(missing);
+        prompts_.tell(MessageIcon::Warning, m.text(Msg::mKinvarro),
+                      m.text(Msg::mMediaNotFoundList) + QLatin1Char('\n') + shown.join('\n'));
+    }
+    return true;
+}
+
+void FileCommands::dropLastStep() {
+    // The chart stays where it was, so its links go back; an obsolete command
+    // pushed after the undo is not kept and takes the redo tail with it.
+    QUndoStack &history = session_.undoStack();
+    history.undo();
+    auto *nothing = new QUndoCommand;
+    nothing->setObsolete(true);
+    history.push(nothing);
 }
 
 bool FileCommands::saveNativeTo(const QString &file) {

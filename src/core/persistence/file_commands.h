@@ -83,6 +83,10 @@ class FileCommands : public QObject {
     bool writeNative(const QString &path);
     /// Saves the native document to `file` and makes it the document's own file.
     bool saveNativeTo(const QString &file);
+    /// The same for Save As: relative media entries are rewritten for the new
+    /// folder as one step first, taken back when the save fails.
+    bool saveNativeToFolder(const QString &file);
+    void dropLastStep();
     void writeHtmlReport(const QString &path);
     void runExporter(const Exporter &exporter, const QString &path);
     void exportGedcom(const QString &path, bool utf8);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/progress_display.h"
+#include "common/write_cause.h"
 #include "editors/description_text.h"
 #include "markup/markup_html.h"
 #include "model/document.h"
@@ -136,8 +137,8 @@ class PageWriter {
 
 Status writeOut(QSaveFile &file, std::string &page, const MessageTable &messages) {
     if (file.write(page.data(), qint64(page.size())) != qint64(page.size()))
-        return Status::failure(
-            FileProblemText(messages, Msg::mCannotWrite, file.fileName(), file.errorString()));
+        return Status::failure(FileProblemText(messages, Msg::mCannotWrite, file.fileName(),
+                                               WriteCause(messages, file)));
     page.clear();
     return Status::success();
 }
@@ -146,10 +147,11 @@ Status writeOut(QSaveFile &file, std::string &page, const MessageTable &messages
 
 Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay *progress) {
     const ProgressHider hider(progress);
+    ClearSystemCause();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(
-            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
+        return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
+                                               WriteCause(doc.messages(), file)));
     std::string page(kPageStart);
 
     // The page shows the text without trailing empty lines; the document keeps it as it is.
@@ -178,8 +180,8 @@ Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay
     if (Status status = writeOut(file, page, doc.messages()); !status)
         return status;
     if (!file.commit())
-        return Status::failure(
-            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
+        return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
+                                               WriteCause(doc.messages(), file)));
     return Status::success();
 }
 

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "common/write_cause.h"
 #include "model/document.h"
 #include "persistence/native_format.h"
 
@@ -31,10 +32,11 @@ Status WriteDocument(const QString &path, const Document &doc) {
     QByteArray bytes;
     if (Status st = writeNativeDocument(doc, bytes); !st)
         return st;
+    ClearSystemCause();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return Status::failure(
-            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
+        return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
+                                               WriteCause(doc.messages(), file)));
     }
     return Status::success();
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/progress_display.h"
+#include "common/write_cause.h"
 #include "render/diagram_tiles.h"
 #include "settings/message_table.h"
 
@@ -42,10 +43,11 @@ std::array<char, 54> BitmapHeader(std::int32_t width, std::int32_t height) {
 Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::int32_t width,
                           std::int32_t height, const ExportGauge &gauge,
                           const MessageTable &messages) {
+    ClearSystemCause();
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly)) {
         return Status::failure(
-            FileProblemText(messages, Msg::mCannotWrite, destination, out.errorString()));
+            FileProblemText(messages, Msg::mCannotWrite, destination, WriteCause(messages, out)));
     }
     const std::array<char, kHeaderSize> header = BitmapHeader(width, height);
     bool written = out.write(header.data(), kHeaderSize) == kHeaderSize;
@@ -75,7 +77,7 @@ Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::
     }
     if (!written || !out.commit())
         return Status::failure(
-            FileProblemText(messages, Msg::mCannotWrite, destination, out.errorString()));
+            FileProblemText(messages, Msg::mCannotWrite, destination, WriteCause(messages, out)));
     return Status::success();
 }
 

@@ -183,6 +183,19 @@ enum class Msg {
     // Arranging the chart by generations.
     mActArrange,
     mArrangeCycles,
+    mMediaRenameFailed,
+    mCauseNoSpace,
+    mCauseAccessDenied,
+    mCauseReadOnlyDisk,
+    mCauseQuota,
+    mCauseNoSuchPath,
+    mActRelinkMedia,
+    mRelinkingMedia,
+    mMediaNotFoundList,
+    mChartInUseCaption,
+    mChartInUse,
+    mReadOnlyChart,
+    mReadOnlyTitle,
     // Not a message: the number of them. New messages go above.
     Count
 };
