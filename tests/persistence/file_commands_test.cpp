@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include "edit/document_session.h"
 
+#include "persistence/chart_lock.h"
 #include "persistence/file_commands.h"
 #include "persistence/native_format.h"
 #include "scripted_prompts.h"
 #include "test_support.h"
+
+#include <unistd.h>
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -360,4 +365,45 @@ TEST_F(FileCommandsTest, SaveAsIntoAnotherFolderKeepsEveryMediaLink) {
     EXPECT_EQ(doc.NodeTable[0].media, entries);
     EXPECT_FALSE(session.undoStack().canRedo());
     EXPECT_EQ(commands.saveFileName(), path("home/tree/family.kvr"));
+}
+
+TEST_F(FileCommandsTest, AChartAnotherWindowHoldsOpensReadOnlyOrNotAtAll) {
+    writeChart("tree.kvr", 2);
+    const QString lockPath = ChartLock::lockPathFor(path("tree.kvr"));
+    {
+        QFile other(lockPath);
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        // The test runner's parent: a live process of this host.
+        other.write(QByteArray::number(qint64(getppid())) + '\n' +
+                    QSysInfo::machineHostName().toUtf8() + "\nother\n");
+    }
+    prompts.answers = {Answer::No};
+    commands.openPath(path("tree.kvr"));
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_TRUE(prompts.asked[0].contains(QString::number(getppid())));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 0) << "cancelled";
+
+    prompts.answers = {Answer::Yes};
+    commands.openPath(path("tree.kvr"));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 2);
+    EXPECT_TRUE(commands.readOnly());
+    EXPECT_TRUE(title.endsWith(QString::fromUtf8("(только для чтения)"))) << title.toStdString();
+    // Save asks for another name; the other window's lock and file stay.
+    changeDocument();
+    prompts.files = {FileChoice{path("mine.kvr"), 1}};
+    EXPECT_TRUE(commands.save());
+    EXPECT_EQ(prompts.fileDialogs, 1) << "the Save As dialog";
+    EXPECT_TRUE(prompts.told.last().contains(doc.messages().text(Msg::mReadOnlyChart)));
+    EXPECT_EQ(commands.saveFileName(), path("mine.kvr"));
+    EXPECT_FALSE(commands.readOnly());
+    EXPECT_EQ(ChartLock::readHolder(lockPath)->pid, qint64(getppid()));
+    Document untouched;
+    ASSERT_TRUE(ReadDocument(path("tree.kvr"), untouched).ok());
+    EXPECT_EQ(untouched.NodeTable.NodeCount(), 2);
+
+    // The lock moved along with Save As and goes with New.
+    const QString mine = ChartLock::lockPathFor(path("mine.kvr"));
+    EXPECT_EQ(ChartLock::readHolder(mine)->pid, QCoreApplication::applicationPid());
+    commands.newDocument();
+    EXPECT_FALSE(QFile::exists(mine));
 }

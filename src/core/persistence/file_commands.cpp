@@ -68,7 +68,10 @@ FileCommands::FileCommands(DocumentSession &session, Prompts &prompts, QObject *
     : QObject(parent), session_(session), prompts_(prompts) {}
 
 QString FileCommands::title() const {
-    return TitleFor(baseCaption_, session_.doc().CurrentFileName);
+    QString title = TitleFor(baseCaption_, session_.doc().CurrentFileName);
+    if (readOnly_)
+        title += QLatin1Char(' ') + session_.messages().text(Msg::mReadOnlyTitle);
+    return title;
 }
 
 bool FileCommands::confirmDiscardChanges() {
@@ -93,6 +96,7 @@ void FileCommands::newDocument() {
         return;
     session_.newDocument();
     session_.fileName().clear();
+    unlock();
     setTitle({});
     saveFileName_.clear();
     emit documentReplaced();
@@ -143,6 +147,7 @@ bool FileCommands::open(const QString &given) {
         session_.replaceDocument(imported, true);
         session_.fileName().clear();
         saveFileName_.clear();
+        unlock();
         setTitle({});
         emit documentReplaced();
         return true;
@@ -159,6 +164,10 @@ bool FileCommands::open(const QString &given) {
             session_.messages().text(why) + QLatin1Char('\n') + QDir::toNativeSeparators(path));
         return false;
     }
+    ChartLock lock;
+    bool readOnly = false;
+    if (!lockForOpening(file, lock, readOnly))
+        return false;
     Document loaded;
     loaded.setMessages(&session_.messages());
     // Open resets the settings first: what a file does not carry keeps the reset values.
@@ -169,6 +178,8 @@ bool FileCommands::open(const QString &given) {
         prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mKinvarro), st.message());
         return false;
     }
+    lock_ = std::move(lock);
+    readOnly_ = readOnly;
     addRecentFile(file);
     session_.replaceDocument(loaded, false);
     session_.fileName() = file;
@@ -195,6 +206,8 @@ bool FileCommands::openRecovered(const AutosaveEntry &entry) {
     session_.replaceDocument(loaded, true);
     session_.fileName() = entry.originalPath;
     saveFileName_ = entry.originalPath;
+    // Another window on the original file keeps it; the recovered work then needs another name.
+    readOnly_ = lock_.acquire(entry.originalPath).has_value();
     setTitle(entry.originalPath);
     emit documentReplaced();
     removeAutosave(entry.file);
@@ -202,6 +215,12 @@ bool FileCommands::openRecovered(const AutosaveEntry &entry) {
 }
 
 bool FileCommands::save() {
+    if (readOnly_) {
+        const MessageTable &m = session_.messages();
+        prompts_.tell(MessageIcon::Information, m.text(Msg::mKinvarro),
+                      m.text(Msg::mReadOnlyChart));
+        return saveAs();
+    }
     QString file = saveFileName_;
     if (file.isEmpty()) {
         const auto choice =
@@ -253,7 +272,8 @@ bool FileCommands::saveAs() {
             break;
     }
     const QString file = nativeFileFor(stripExtensions(choice->path, {".HTM", ".BMP", ".GED"}));
-    if (file != saveFileName_ && !confirmReplace(file))
+    // A chart opened read-only is another window's: writing over it is asked about too.
+    if ((file != saveFileName_ || readOnly_) && !confirmReplace(file))
         return false;
     return saveNativeToFolder(file);
 }
@@ -297,6 +317,7 @@ void FileCommands::dropLastStep() {
 bool FileCommands::saveNativeTo(const QString &file) {
     if (!writeNative(file))
         return false;
+    moveLock(file);
     saveFileName_ = file;
     session_.fileName() = file;
     setTitle(file);
@@ -345,7 +366,36 @@ void FileCommands::reportError(const QString &text) {
 }
 
 void FileCommands::setTitle(const QString &fileName) {
-    emit titleChanged(TitleFor(baseCaption_, fileName));
+    QString title = TitleFor(baseCaption_, fileName);
+    if (readOnly_)
+        title += QLatin1Char(' ') + session_.messages().text(Msg::mReadOnlyTitle);
+    emit titleChanged(title);
+}
+
+bool FileCommands::lockForOpening(const QString &file, ChartLock &lock, bool &readOnly) {
+    const std::optional<LockHolder> holder = lock.acquire(file);
+    readOnly = holder.has_value();
+    if (!holder)
+        return true;
+    const MessageTable &m = session_.messages();
+    const QString text =
+        m.text(Msg::mChartInUse)
+            .arg(QDir::toNativeSeparators(file), QString::number(holder->pid), holder->host);
+    return prompts_.ask(m.text(Msg::mChartInUseCaption), text, false) == Answer::Yes;
+}
+
+void FileCommands::moveLock(const QString &file) {
+    if (lock_.held() && !readOnly_ && saveFileName_ == file)
+        return;
+    ChartLock lock;
+    // A file another window has open stays its: this one may not save over it again unasked.
+    readOnly_ = lock.acquire(file).has_value();
+    lock_ = std::move(lock);
+}
+
+void FileCommands::unlock() {
+    lock_.release();
+    readOnly_ = false;
 }
 
 }  // namespace kinvarro

@@ -7,6 +7,7 @@
 #include "common/prompts.h"
 #include "common/status.h"
 #include "persistence/autosave_files.h"
+#include "persistence/chart_lock.h"
 #include "persistence/recent_files.h"
 
 namespace kinvarro {
@@ -49,6 +50,8 @@ class FileCommands : public QObject {
     /// The file Save writes, with the extension as the user gave it; empty for a new document.
     const QString &saveFileName() const { return saveFileName_; }
     QString title() const;
+    /// The chart is open in another window too: Save asks for another name.
+    bool readOnly() const { return readOnly_; }
 
     /// Asks whether to save a changed document. Returns false when the user
     /// cancels or the save he asked for did not happen: the command stops then.
@@ -92,6 +95,12 @@ class FileCommands : public QObject {
     void exportGedcom(const QString &path, bool utf8);
     void reportError(const QString &text);
     void setTitle(const QString &fileName);
+    /// Takes the lock of `file` for the document: true with `readOnly` set when
+    /// another window holds it and the user opens it read-only, false on cancel.
+    bool lockForOpening(const QString &file, ChartLock &lock, bool &readOnly);
+    /// The document's file is now `file`: its lock moves along.
+    void moveLock(const QString &file);
+    void unlock();
 
     DocumentSession &session_;
     Prompts &prompts_;
@@ -103,6 +112,8 @@ class FileCommands : public QObject {
     Exporter exportDiagram_;
     std::function<void()> flushPendingRedraw_;
     ProgressDisplay *progress_ = nullptr;
+    ChartLock lock_;
+    bool readOnly_ = false;
 };
 
 /// True when `name` ends with `extension` (".KVR" ...) in any letter case.
