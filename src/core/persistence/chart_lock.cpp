@@ -1,13 +1,12 @@
 #include "persistence/chart_lock.h"
 
-#include <unistd.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QUuid>
-#include <cerrno>
-#include <csignal>
+
+#include "persistence/autosave_files.h"
 
 namespace kinvarro {
 namespace {
@@ -49,13 +48,6 @@ bool writeNew(const QString &lockPath, const QString &token) {
 }
 
 }  // namespace
-
-bool ProcessRuns(qint64 pid) {
-    if (pid <= 0 || pid != qint64(pid_t(pid)))
-        return false;
-    // Signal 0 only asks; EPERM means the process is there but someone else's.
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-}
 
 ChartLock::~ChartLock() {
     release();
@@ -106,7 +98,7 @@ std::optional<LockHolder> ChartLock::acquire(const QString &chartPath) {
             const LockHolder &holder = content->holder;
             const bool ours = holder.pid == QCoreApplication::applicationPid();
             const bool sameHost = holder.host == QSysInfo::machineHostName();
-            if (!sameHost || (!ours && ProcessRuns(holder.pid)))
+            if (!sameHost || (!ours && processRunning(holder.pid)))
                 return holder;
         }
         // A lock of this process, of a dead one, or unreadable: taken over.

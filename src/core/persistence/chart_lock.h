@@ -42,7 +42,4 @@ class ChartLock {
     QString token_;  ///< tells this lock from a later one of the same process
 };
 
-/// Whether process `pid` runs on this machine.
-bool ProcessRuns(qint64 pid);
-
 }  // namespace kinvarro

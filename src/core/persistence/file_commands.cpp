@@ -207,7 +207,10 @@ bool FileCommands::openRecovered(const AutosaveEntry &entry) {
     session_.fileName() = entry.originalPath;
     saveFileName_ = entry.originalPath;
     // Another window on the original file keeps it; the recovered work then needs another name.
-    readOnly_ = lock_.acquire(entry.originalPath).has_value();
+    if (entry.originalPath.isEmpty())
+        unlock();
+    else
+        readOnly_ = lock_.acquire(entry.originalPath).has_value();
     setTitle(entry.originalPath);
     emit documentReplaced();
     removeAutosave(entry.file);
