@@ -85,7 +85,7 @@ Status renderScene(Document &doc, const QString &out, const RenderOptions &optio
     // Through a temporary file renamed over the target: a failed write keeps the old picture.
     ClearSystemCause();
     QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || !canvas.image().save(&file, "PNG") || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !canvas.image().save(&file, "PNG") || !CommitSave(file))
         return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, out,
                                                WriteCause(doc.messages(), file)));
     return Status::success();

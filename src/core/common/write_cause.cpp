@@ -1,6 +1,7 @@
 #include "common/write_cause.h"
 
 #include <QFileDevice>
+#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 
@@ -30,6 +31,10 @@ QString SystemCauseText(const MessageTable &messages, int error) {
         default:
             return QString::fromLocal8Bit(std::strerror(error));
     }
+}
+
+bool CommitSave(QSaveFile &file) {
+    return file.flush() && file.commit();
 }
 
 QString WriteCause(const MessageTable &messages, const QFileDevice &file) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QFileDevice;
+class QSaveFile;
 
 namespace kinvarro {
 
@@ -15,6 +16,11 @@ void ClearSystemCause();
 /// The system's reason `error` (an errno value) in the interface language where
 /// the language files have it, otherwise in the system's own words; empty for 0.
 QString SystemCauseText(const MessageTable &messages, int error);
+
+/// Writes out what `file` still buffers, then puts it in place. QSaveFile's own
+/// commit lets a failed last write pass unnoticed: on a full disk an empty file
+/// replaced the old one.
+bool CommitSave(QSaveFile &file);
 
 /// Why writing `file` failed, read at once after the failure: the system's
 /// reason, or the file's own error text when the system gave none.

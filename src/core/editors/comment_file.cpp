@@ -35,7 +35,7 @@ Status WriteCommentFile(const QString &path, const QString &text, const MessageT
     ClearSystemCause();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit())
+        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !CommitSave(file))
         return Status::failure(
             FileProblemText(messages, Msg::mCannotWrite, path, WriteCause(messages, file)));
     return Status::success();

@@ -37,7 +37,7 @@ QString safeName(const QString &name) {
 Status saveBytes(const QString &path, const QByteArray &bytes, const MessageTable &messages) {
     ClearSystemCause();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !CommitSave(file))
         return Status::failure(path + QStringLiteral(": ") + WriteCause(messages, file));
     return Status::success();
 }

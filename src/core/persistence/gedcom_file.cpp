@@ -11,7 +11,7 @@ Status WriteGedcom(const Document &doc, const QString &path, GedcomEncoding enco
     const QByteArray image = GedcomFileImage(doc, path, encoding, progress);
     ClearSystemCause();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !CommitSave(file)) {
         return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
                                                WriteCause(doc.messages(), file)));
     }

@@ -179,7 +179,7 @@ Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay
     page += "</body></html>\r\n";
     if (Status status = writeOut(file, page, doc.messages()); !status)
         return status;
-    if (!file.commit())
+    if (!CommitSave(file))
         return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
                                                WriteCause(doc.messages(), file)));
     return Status::success();

@@ -34,7 +34,7 @@ Status WriteDocument(const QString &path, const Document &doc) {
         return st;
     ClearSystemCause();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !CommitSave(file)) {
         return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
                                                WriteCause(doc.messages(), file)));
     }

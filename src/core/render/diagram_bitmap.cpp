@@ -75,7 +75,7 @@ Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::
         }
         written = written && out.write(padding, paddingSize) == paddingSize;
     }
-    if (!written || !out.commit())
+    if (!written || !CommitSave(out))
         return Status::failure(
             FileProblemText(messages, Msg::mCannotWrite, destination, WriteCause(messages, out)));
     return Status::success();

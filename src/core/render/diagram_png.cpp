@@ -104,7 +104,7 @@ Status WriteDiagramPng(QIODevice &tileFile, const QString &destination, std::int
     if (sink.failed)
         return Status::failure(FileProblemText(messages, Msg::mCannotWrite, destination,
                                                WriteCause(messages, out, sink.cause)));
-    if (result == RowsResult::PngFailed || !out.commit())
+    if (result == RowsResult::PngFailed || !CommitSave(out))
         return writeProblem(out);
     return Status::success();
 }

@@ -91,7 +91,7 @@ Status ExportVector(const Document &doc, ChartViewState &view, QSize chartArea,
     const QByteArray &bytes = picture.data();
     ClearSystemCause();
     QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !CommitSave(out))
         return Status::failure(
             FileProblemText(m, Msg::mCannotWrite, destination, WriteCause(m, out)));
     return Status::success();

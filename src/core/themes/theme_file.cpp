@@ -217,7 +217,7 @@ Status WriteTheme(const QString &themePath, const QString &name, const DocumentS
         QImageWriter writer(&picture, "bmp");
         if (!picture.open(QIODevice::WriteOnly) ||
             !writer.write(settings.backgroundPicture.convertToFormat(QImage::Format_RGB32)) ||
-            !picture.commit())
+            !CommitSave(picture))
             return fail(picturePath, picture);
     }
     // Without a picture the theme shows none, so that loading it needs no picture file.
