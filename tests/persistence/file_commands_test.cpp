@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
+#include "common/progress_display.h"
 #include "edit/document_session.h"
 
 #include "persistence/chart_lock.h"
@@ -307,7 +308,21 @@ TEST(RecentFiles, MoveToFrontKeepsFiveEntries) {
     EXPECT_EQ(empty.entries().size(), 5);
 }
 
+namespace {
+
+class CaptionLog : public ProgressDisplay {
+  public:
+    void show(const QString &caption, int, int) override { events << caption; }
+    void setPosition(int) override {}
+    void hide() override { events << QStringLiteral("hide"); }
+    QStringList events;
+};
+
+}  // namespace
+
 TEST_F(FileCommandsTest, SaveAsIntoAnotherFolderKeepsEveryMediaLink) {
+    CaptionLog progress;
+    commands.setProgressDisplay(&progress);
     const QDir root(dir.path());
     for (const char *folder : {"home/tree/photos", "home/tree/copy", "home/shared", "home/copy"})
         ASSERT_TRUE(root.mkpath(QString::fromLatin1(folder)));
@@ -341,8 +356,11 @@ TEST_F(FileCommandsTest, SaveAsIntoAnotherFolderKeepsEveryMediaLink) {
         SCOPED_TRACE(c.target.toStdString());
         commands.openPath(path("home/tree/family.kvr"));
         prompts.told.clear();
+        progress.events.clear();
         prompts.files = {FileChoice{c.target, 1}};
         ASSERT_TRUE(commands.saveAs());
+        EXPECT_EQ(progress.events,
+                  (QStringList{doc.messages().text(Msg::mRelinkingMedia), QStringLiteral("hide")}));
         const std::vector<std::string> expected = {c.zoe, c.map, entries[2], entries[3],
                                                    entries[4]};
         EXPECT_EQ(doc.NodeTable[0].media, expected);
