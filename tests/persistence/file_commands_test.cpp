@@ -331,9 +331,9 @@ TEST_F(FileCommandsTest, SaveAsIntoAnotherFolderKeepsEveryMediaLink) {
         ASSERT_TRUE(touched.open(QIODevice::WriteOnly));
     }
     QTemporaryDir otherDisk;
-    const std::vector<std::string> entries = {"photos\\zoe.jpg", "../shared/map.png",
+    const std::vector<std::string> entries = {"photos\\zoe.jpg",          "../shared/map.png",
                                               "http://example.org/a.jpg", "photos\\gone.jpg",
-                                              "/elsewhere/x.jpg"};
+                                              "/elsewhere/x.jpg",         "C:\\photos\\y.jpg"};
     Document original;
     addPerson(original, 0, 0);
     original.NodeTable[0].media = entries;
@@ -361,8 +361,8 @@ TEST_F(FileCommandsTest, SaveAsIntoAnotherFolderKeepsEveryMediaLink) {
         ASSERT_TRUE(commands.saveAs());
         EXPECT_EQ(progress.events,
                   (QStringList{doc.messages().text(Msg::mRelinkingMedia), QStringLiteral("hide")}));
-        const std::vector<std::string> expected = {c.zoe, c.map, entries[2], entries[3],
-                                                   entries[4]};
+        const std::vector<std::string> expected = {c.zoe,      c.map,      entries[2],
+                                                   entries[3], entries[4], entries[5]};
         EXPECT_EQ(doc.NodeTable[0].media, expected);
         Document saved;
         ASSERT_TRUE(ReadDocument(c.target, saved).ok());

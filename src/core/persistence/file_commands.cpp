@@ -68,7 +68,11 @@ FileCommands::FileCommands(DocumentSession &session, Prompts &prompts, QObject *
     : QObject(parent), session_(session), prompts_(prompts) {}
 
 QString FileCommands::title() const {
-    QString title = TitleFor(baseCaption_, session_.doc().CurrentFileName);
+    return titleFor(session_.doc().CurrentFileName);
+}
+
+QString FileCommands::titleFor(const QString &fileName) const {
+    QString title = TitleFor(baseCaption_, fileName);
     if (readOnly_)
         title += QLatin1Char(' ') + session_.messages().text(Msg::mReadOnlyTitle);
     return title;
@@ -369,10 +373,7 @@ void FileCommands::reportError(const QString &text) {
 }
 
 void FileCommands::setTitle(const QString &fileName) {
-    QString title = TitleFor(baseCaption_, fileName);
-    if (readOnly_)
-        title += QLatin1Char(' ') + session_.messages().text(Msg::mReadOnlyTitle);
-    emit titleChanged(title);
+    emit titleChanged(titleFor(fileName));
 }
 
 bool FileCommands::lockForOpening(const QString &file, ChartLock &lock, bool &readOnly) {

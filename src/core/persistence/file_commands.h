@@ -95,6 +95,8 @@ class FileCommands : public QObject {
     void exportGedcom(const QString &path, bool utf8);
     void reportError(const QString &text);
     void setTitle(const QString &fileName);
+    /// The title for `fileName`, marked when the chart is open read-only.
+    QString titleFor(const QString &fileName) const;
     /// Takes the lock of `file` for the document: true with `readOnly` set when
     /// another window holds it and the user opens it read-only, false on cancel.
     bool lockForOpening(const QString &file, ChartLock &lock, bool &readOnly);

@@ -11,7 +11,10 @@ namespace kinvarro {
 namespace {
 
 bool isRelative(const QString &entry) {
-    return !IsMediaAddress(entry) && !QDir::isAbsolutePath(QString(entry).replace(u'\\', u'/'));
+    // "C:\..." names a Windows drive, which no folder of this system holds.
+    const bool drive = entry.size() >= 2 && entry[0].isLetter() && entry[1] == u':';
+    return !drive && !IsMediaAddress(entry) &&
+           !QDir::isAbsolutePath(QString(entry).replace(u'\\', u'/'));
 }
 
 // The entry for `file` seen from `folder`, written with the separator of `original`.
