@@ -268,6 +268,7 @@ TEST_F(RenameFixture, MovesFileAndCommentAndUpdatesEveryElement) {
         RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"), [&] { released = true; });
     EXPECT_EQ(r.outcome, RenameOutcome::Done);
     EXPECT_TRUE(r.oldFileRemoved);
+    EXPECT_TRUE(r.undoable);
     EXPECT_TRUE(released);
     EXPECT_TRUE(exists(U("Архив/дед.jpg")));
     EXPECT_TRUE(exists(U("Архив/дед.jpg.txt")));
@@ -343,6 +344,15 @@ TEST_F(RenameFixture, UndoAndRedoRenameTheFilesAndTheSavedDocumentAlong) {
     session.undoStack().undo();
     expectAt("Фото", "Фото\\дед.jpg");
     EXPECT_EQ(reports.size(), 1);
+}
+
+TEST_F(RenameFixture, AnEntryNoElementHoldsYetRenamesWithoutAStep) {
+    addPerson(doc, 0, 0);
+    const RenameResult r = RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"));
+    EXPECT_EQ(r.outcome, RenameOutcome::Done);
+    EXPECT_FALSE(r.undoable);
+    EXPECT_EQ(session.undoStack().count(), 0);
+    EXPECT_TRUE(exists(U("Архив/дед.jpg")));
 }
 
 TEST_F(RenameFixture, ADocumentNeverSavedRefusesRenaming) {

@@ -451,6 +451,9 @@ void MediaTab::renameOrMove() {
         if (!result.savedDocumentError.isEmpty())
             prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError),
                           result.savedDocumentError);
+        if (!result.undoable)
+            prompts_.tell(MessageIcon::Information, messages_.text(Msg::mKinvarro),
+                          messages_.text(Msg::mRenameNotUndoable));
         list_.replaceAll(from, *to);
         refreshList();
         rebuildTree();

@@ -115,9 +115,11 @@ RenameResult RenameMediaFile(DocumentSession &session, const QString &from, cons
     if (Status st = ReplaceMediaEntryInFile(documentFile, from, to, session.messages()); !st)
         result.savedDocumentError = st.message();
     int replaced = 0;
+    auto changes = renamedEntries(session.table(), from, to, replaced);
+    // Undo could not reach an editor's list that is not applied yet.
+    result.undoable = !changes.empty();
     session.replaceElementsFollowingDisk(
-        renamedEntries(session.table(), from, to, replaced),
-        session.messages().text(Msg::mActRenameMedia),
+        changes, session.messages().text(Msg::mActRenameMedia),
         MediaFileMove{folder, documentFile, from, to, &session.messages(), std::move(reportLater)});
     // The file and the open document changed alike.
     if (wasSaved && result.savedDocumentError.isEmpty())

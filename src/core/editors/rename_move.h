@@ -26,6 +26,9 @@ struct RenameResult {
     bool oldFileRemoved = true;  ///< false: both files now exist
     /// Why the saved document could not be brought in line with the disk; empty when it was.
     QString savedDocumentError;
+    /// False when no element of the chart holds the entry yet (only an editor's list
+    /// not applied): the rename is then no step of the history.
+    bool undoable = true;
 };
 
 /// Renames the file of entry `from` to entry `to` below the document folder:

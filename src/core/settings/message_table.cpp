@@ -195,6 +195,9 @@ constexpr MessageEntry kMessages[kMessageCount] = {
      "чтения?"},
     {"mReadOnlyChart", "Схема открыта только для чтения. Сохраните её под другим именем."},
     {"mReadOnlyTitle", "(только для чтения)"},
+    {"mRenameNotUndoable",
+     "Файл переименован. Ссылка на него ещё не применена к схеме, поэтому это переименование "
+     "отменить нельзя."},
 };
 
 }  // namespace

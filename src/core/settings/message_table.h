@@ -196,6 +196,7 @@ enum class Msg {
     mChartInUse,
     mReadOnlyChart,
     mReadOnlyTitle,
+    mRenameNotUndoable,
     // Not a message: the number of them. New messages go above.
     Count
 };
