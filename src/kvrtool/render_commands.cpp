@@ -9,6 +9,7 @@
 #include "render/scene.h"
 #include "render/scroll_bars.h"
 #include "render/vector_export.h"
+#include "settings/write_cause.h"
 
 namespace kinvarro {
 namespace {
@@ -82,10 +83,11 @@ Status renderScene(Document &doc, const QString &out, const RenderOptions &optio
     ChartCanvas canvas(options.view);
     PaintScene(canvas, doc);
     // Through a temporary file renamed over the target: a failed write keeps the old picture.
+    ClearSystemCause();
     QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || !canvas.image().save(&file, "PNG") || !file.commit())
-        return Status::failure(
-            QStringLiteral("Cannot write \"%1\": %2").arg(out, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly) || !canvas.image().save(&file, "PNG") || !CommitSave(file))
+        return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, out,
+                                               WriteCause(doc.messages(), file)));
     return Status::success();
 }
 

@@ -213,24 +213,27 @@ TEST(CommentFile, WhatIsReadWritesBackToTheSameText) {
         file.close();
         const std::optional<QString> text = ReadCommentFile(path);
         EXPECT_EQ(text, c.text) << c.bytes.toHex().toStdString();
-        ASSERT_TRUE(WriteCommentFile(path, text.value_or(QString())).ok());
+        ASSERT_TRUE(WriteCommentFile(path, text.value_or(QString()), MessageTable()).ok());
         EXPECT_EQ(ReadCommentFile(path), text) << c.bytes.toHex().toStdString();
     }
 }
 
 TEST(CommentFile, RoundTripInCp1251WithCrLf) {
     QTemporaryDir dir;
+    const MessageTable messages;
     const QString path = dir.filePath("a.jpg.txt");
     EXPECT_FALSE(ReadCommentFile(path).has_value());
-    ASSERT_TRUE(WriteCommentFile(path, U("Дед\nв 1941")).ok());
+    ASSERT_TRUE(WriteCommentFile(path, U("Дед\nв 1941"), messages).ok());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), cp("Дед\r\nв 1941"));
     EXPECT_EQ(ReadCommentFile(path), U("Дед\nв 1941"));
-    ASSERT_TRUE(WriteCommentFile(path, QString()).ok());
+    ASSERT_TRUE(WriteCommentFile(path, QString(), messages).ok());
     EXPECT_EQ(ReadCommentFile(path), QString());
-    EXPECT_FALSE(WriteCommentFile(dir.filePath("missing/x.txt"), "x").ok());
-    MessageTable messages;
+    const Status missingFolder = WriteCommentFile(dir.filePath("missing/x.txt"), "x", messages);
+    EXPECT_FALSE(missingFolder.ok());
+    EXPECT_TRUE(missingFolder.message().contains(messages.text(Msg::mCauseNoSuchPath)))
+        << missingFolder.message().toStdString();
     EXPECT_EQ(CommentEditorCaption(messages, "/d/a.jpg"), U("Комментарий для - /d/a.jpg"));
 }
 
@@ -265,6 +268,7 @@ TEST_F(RenameFixture, MovesFileAndCommentAndUpdatesEveryElement) {
         RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"), [&] { released = true; });
     EXPECT_EQ(r.outcome, RenameOutcome::Done);
     EXPECT_TRUE(r.oldFileRemoved);
+    EXPECT_TRUE(r.undoable);
     EXPECT_TRUE(released);
     EXPECT_TRUE(exists(U("Архив/дед.jpg")));
     EXPECT_TRUE(exists(U("Архив/дед.jpg.txt")));
@@ -296,6 +300,59 @@ TEST_F(RenameFixture, TheSavedFileGetsTheNewNameAndNothingThatWasNotApplied) {
     list.setEntries({U("Архив\\a.jpg"), U("Фото\\b.jpg"), U("Архив\\a.jpg")});
     list.replaceAll(U("Архив\\a.jpg"), U("c.jpg"));
     EXPECT_EQ(list.entries(), (QStringList{U("c.jpg"), U("Фото\\b.jpg"), U("c.jpg")}));
+}
+
+TEST_F(RenameFixture, UndoAndRedoRenameTheFilesAndTheSavedDocumentAlong) {
+    const int a = addPerson(doc, 0, 0);
+    doc.NodeTable[a].media = {cp("Фото\\дед.jpg")};
+    ASSERT_TRUE(WriteDocument(doc.CurrentFileName, doc).ok());
+    session.markSaved();
+    QStringList reports;
+    const auto report = [&](const QString &text) { reports << text; };
+    ASSERT_EQ(RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"), {}, report).outcome,
+              RenameOutcome::Done);
+    const auto savedEntry = [&] {
+        Document saved;
+        EXPECT_TRUE(ReadDocument(doc.CurrentFileName, saved).ok());
+        return saved.NodeTable[0].media.at(0);
+    };
+    const auto expectAt = [&](const char *folder, const char *entry) {
+        SCOPED_TRACE(entry);
+        EXPECT_EQ(doc.NodeTable[a].media[0], cp(entry));
+        EXPECT_EQ(savedEntry(), cp(entry));
+        EXPECT_TRUE(exists(U(folder) + U("/дед.jpg")));
+        EXPECT_TRUE(exists(U(folder) + U("/дед.jpg.txt")));
+    };
+    session.undoStack().undo();
+    expectAt("Фото", "Фото\\дед.jpg");
+    EXPECT_FALSE(exists(U("Архив/дед.jpg")));
+    session.undoStack().redo();
+    expectAt("Архив", "Архив\\дед.jpg");
+    EXPECT_FALSE(exists(U("Фото/дед.jpg")));
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+
+    // Another file took the old name meanwhile: undo cannot rename back, says so,
+    // and the chart keeps naming the file where it is.
+    write(U("Фото/дед.jpg"), "another picture");
+    session.undoStack().undo();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(dir.filePath(U("Архив/дед.jpg")))) << reports[0].toStdString();
+    expectAt("Архив", "Архив\\дед.jpg");
+    // Once the way is free, undo renames back; redo after a failed undo has nothing to redo.
+    session.undoStack().redo();
+    ASSERT_TRUE(QFile::remove(dir.filePath(U("Фото/дед.jpg"))));
+    session.undoStack().undo();
+    expectAt("Фото", "Фото\\дед.jpg");
+    EXPECT_EQ(reports.size(), 1);
+}
+
+TEST_F(RenameFixture, AnEntryNoElementHoldsYetRenamesWithoutAStep) {
+    addPerson(doc, 0, 0);
+    const RenameResult r = RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"));
+    EXPECT_EQ(r.outcome, RenameOutcome::Done);
+    EXPECT_FALSE(r.undoable);
+    EXPECT_EQ(session.undoStack().count(), 0);
+    EXPECT_TRUE(exists(U("Архив/дед.jpg")));
 }
 
 TEST_F(RenameFixture, ADocumentNeverSavedRefusesRenaming) {

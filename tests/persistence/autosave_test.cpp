@@ -85,7 +85,7 @@ TEST(AutosaveLeftovers, OffersOnlyCopiesOfProcessesGoneOnThisHost) {
         e.host = l.host;
         e.time = QDateTime::currentDateTimeUtc();
         e.changes = 3;
-        ASSERT_TRUE(writeAutosave(e, chart).ok());
+        ASSERT_TRUE(writeAutosave(e, chart, MessageTable()).ok());
         if (!l.chart)
             QFile::remove(e.file);
     }
@@ -276,7 +276,7 @@ TEST(RecoveryOffer, DiscardRemovesACopyLaterKeepsThemRecoverOpensOne) {
             e.pid = 1;
             e.time = QDateTime::currentDateTimeUtc().addSecs(-60 * i);
             e.changes = i + 1;
-            ASSERT_TRUE(writeAutosave(e, bytes).ok());
+            ASSERT_TRUE(writeAutosave(e, bytes, MessageTable()).ok());
             leftovers.push_back(e);
         }
         Document doc;

@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include "edit/document_session.h"
+#include "prompts/progress_display.h"
 
+#include "persistence/chart_lock.h"
 #include "persistence/file_commands.h"
 #include "persistence/native_format.h"
 #include "scripted_prompts.h"
 #include "test_support.h"
+
+#include <unistd.h>
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -300,4 +306,122 @@ TEST(RecentFiles, MoveToFrontKeepsFiveEntries) {
     empty.load({});
     EXPECT_FALSE(empty.anyVisible());
     EXPECT_EQ(empty.entries().size(), 5);
+}
+
+namespace {
+
+class CaptionLog : public ProgressDisplay {
+  public:
+    void show(const QString &caption, int, int) override { events << caption; }
+    void setPosition(int) override {}
+    void hide() override { events << QStringLiteral("hide"); }
+    QStringList events;
+};
+
+}  // namespace
+
+TEST_F(FileCommandsTest, SaveAsIntoAnotherFolderKeepsEveryMediaLink) {
+    CaptionLog progress;
+    commands.setProgressDisplay(&progress);
+    const QDir root(dir.path());
+    for (const char *folder : {"home/tree/photos", "home/tree/copy", "home/shared", "home/copy"})
+        ASSERT_TRUE(root.mkpath(QString::fromLatin1(folder)));
+    for (const char *file : {"home/tree/photos/zoe.jpg", "home/shared/map.png"}) {
+        QFile touched(path(file));
+        ASSERT_TRUE(touched.open(QIODevice::WriteOnly));
+    }
+    QTemporaryDir otherDisk;
+    const std::vector<std::string> entries = {"photos\\zoe.jpg",          "../shared/map.png",
+                                              "http://example.org/a.jpg", "photos\\gone.jpg",
+                                              "/elsewhere/x.jpg",         "C:\\photos\\y.jpg"};
+    Document original;
+    addPerson(original, 0, 0);
+    original.NodeTable[0].media = entries;
+    ASSERT_TRUE(WriteDocument(path("home/tree/family.kvr"), original).ok());
+
+    const std::string zoe = path("home/tree/photos/zoe.jpg").toStdString();
+    const std::string map = path("home/shared/map.png").toStdString();
+    struct Case {
+        QString target;
+        std::string zoe;
+        std::string map;
+    };
+    const Case cases[] = {
+        {path("home/copy/family.kvr"), zoe, map},                              // a sibling folder
+        {path("home/tree/copy/family.kvr"), zoe, map},                         // a subfolder
+        {path("home/family.kvr"), "tree\\photos\\zoe.jpg", "shared/map.png"},  // the parent
+        {otherDisk.filePath("family.kvr"), zoe, map},                          // another disk
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        commands.openPath(path("home/tree/family.kvr"));
+        prompts.told.clear();
+        progress.events.clear();
+        prompts.files = {FileChoice{c.target, 1}};
+        ASSERT_TRUE(commands.saveAs());
+        EXPECT_EQ(progress.events,
+                  (QStringList{doc.messages().text(Msg::mRelinkingMedia), QStringLiteral("hide")}));
+        const std::vector<std::string> expected = {c.zoe,      c.map,      entries[2],
+                                                   entries[3], entries[4], entries[5]};
+        EXPECT_EQ(doc.NodeTable[0].media, expected);
+        Document saved;
+        ASSERT_TRUE(ReadDocument(c.target, saved).ok());
+        EXPECT_EQ(saved.NodeTable[0].media, expected);
+        EXPECT_FALSE(doc.DocumentModified);
+        ASSERT_EQ(prompts.told.size(), 1);
+        EXPECT_TRUE(prompts.told[0].endsWith(path("home/tree/photos/gone.jpg")))
+            << prompts.told[0].toStdString();
+        // The rewrite is one step of the history.
+        session.undoStack().undo();
+        EXPECT_EQ(doc.NodeTable[0].media, entries);
+    }
+
+    // A save that fails keeps the links as they were, with nothing left to redo.
+    commands.openPath(path("home/tree/family.kvr"));
+    prompts.files = {FileChoice{path("home/gone/family.kvr"), 1}};
+    EXPECT_FALSE(commands.saveAs());
+    EXPECT_EQ(doc.NodeTable[0].media, entries);
+    EXPECT_FALSE(session.undoStack().canRedo());
+    EXPECT_EQ(commands.saveFileName(), path("home/tree/family.kvr"));
+}
+
+TEST_F(FileCommandsTest, AChartAnotherWindowHoldsOpensReadOnlyOrNotAtAll) {
+    writeChart("tree.kvr", 2);
+    const QString lockPath = ChartLock::lockPathFor(path("tree.kvr"));
+    {
+        QFile other(lockPath);
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        // The test runner's parent: a live process of this host.
+        other.write(QByteArray::number(qint64(getppid())) + '\n' +
+                    QSysInfo::machineHostName().toUtf8() + "\nother\n");
+    }
+    prompts.answers = {Answer::No};
+    commands.openPath(path("tree.kvr"));
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_TRUE(prompts.asked[0].contains(QString::number(getppid())));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 0) << "cancelled";
+
+    prompts.answers = {Answer::Yes};
+    commands.openPath(path("tree.kvr"));
+    EXPECT_EQ(doc.NodeTable.NodeCount(), 2);
+    EXPECT_TRUE(commands.readOnly());
+    EXPECT_TRUE(title.endsWith(QString::fromUtf8("(только для чтения)"))) << title.toStdString();
+    // Save asks for another name; the other window's lock and file stay.
+    changeDocument();
+    prompts.files = {FileChoice{path("mine.kvr"), 1}};
+    EXPECT_TRUE(commands.save());
+    EXPECT_EQ(prompts.fileDialogs, 1) << "the Save As dialog";
+    EXPECT_TRUE(prompts.told.last().contains(doc.messages().text(Msg::mReadOnlyChart)));
+    EXPECT_EQ(commands.saveFileName(), path("mine.kvr"));
+    EXPECT_FALSE(commands.readOnly());
+    EXPECT_EQ(ChartLock::readHolder(lockPath)->pid, qint64(getppid()));
+    Document untouched;
+    ASSERT_TRUE(ReadDocument(path("tree.kvr"), untouched).ok());
+    EXPECT_EQ(untouched.NodeTable.NodeCount(), 2);
+
+    // The lock moved along with Save As and goes with New.
+    const QString mine = ChartLock::lockPathFor(path("mine.kvr"));
+    EXPECT_EQ(ChartLock::readHolder(mine)->pid, QCoreApplication::applicationPid());
+    commands.newDocument();
+    EXPECT_FALSE(QFile::exists(mine));
 }

@@ -54,7 +54,8 @@ void MakeMedia(const QString &folder) {
     painter.end();
     picture.save(folder + QString::fromUtf8("/Фото/дед.jpg"), "JPG");
     (void)WriteCommentFile(folder + QString::fromUtf8("/Фото/дед.jpg.txt"),
-                           QString::fromUtf8("Дед на фронте, 1941.\nСнимок из семейного альбома."));
+                           QString::fromUtf8("Дед на фронте, 1941.\nСнимок из семейного альбома."),
+                           MessageTable());
 }
 
 // A small metafile outside the document's folder: a blue frame around a red diamond.

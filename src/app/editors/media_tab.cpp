@@ -397,7 +397,7 @@ void MediaTab::editComment() {
         CommentEditorCaption(messages_, full), ReadCommentFile(file).value_or(QString()));
     if (!text)
         return;
-    if (const Status written = WriteCommentFile(file, *text); !written)
+    if (const Status written = WriteCommentFile(file, *text, messages_); !written)
         prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError), written.message());
     refreshPreview();
 }
@@ -412,8 +412,13 @@ void MediaTab::renameOrMove() {
         if (!to)
             return;
         proposed = *to;
-        const RenameResult result =
-            RenameMediaFile(session_, from, *to, [this] { preview_->releaseFile(); });
+        // Undo may come long after this editor closed: the report goes to the
+        // program's own prompts.
+        const RenameResult result = RenameMediaFile(
+            session_, from, *to, [this] { preview_->releaseFile(); },
+            [&prompts = prompts_, &messages = messages_](const QString &text) {
+                prompts.tell(MessageIcon::Error, messages.text(Msg::mError), text);
+            });
         switch (result.outcome) {
             case RenameOutcome::Unchanged:
                 return;
@@ -446,6 +451,9 @@ void MediaTab::renameOrMove() {
         if (!result.savedDocumentError.isEmpty())
             prompts_.tell(MessageIcon::Error, messages_.text(Msg::mError),
                           result.savedDocumentError);
+        if (!result.undoable)
+            prompts_.tell(MessageIcon::Information, messages_.text(Msg::mKinvarro),
+                          messages_.text(Msg::mRenameNotUndoable));
         list_.replaceAll(from, *to);
         refreshList();
         rebuildTree();

@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "settings/write_cause.h"
+
 namespace kinvarro {
 namespace {
 
@@ -18,8 +20,8 @@ Written writeFile(const QString &path, const QByteArray &content) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return Written::Failed;
     QSaveFile file(path);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+                    CommitSave(file);
     return ok ? Written::Written : Written::Failed;
 }
 

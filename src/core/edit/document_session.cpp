@@ -173,6 +173,19 @@ void DocumentSession::replaceElements(const std::vector<std::pair<int, tnode>> &
     push(new ReplaceElementsCommand(doc_, std::move(list), text), DocumentChange::Elements);
 }
 
+void DocumentSession::replaceElementsFollowingDisk(
+    const std::vector<std::pair<int, tnode>> &changes, const QString &text,
+    std::function<bool(bool forward)> disk) {
+    if (changes.empty())
+        return;
+    std::vector<ReplaceElementsCommand::Change> list;
+    list.reserve(changes.size());
+    for (const auto &[index, node] : changes)
+        list.push_back({index, doc_.NodeTable[index], node, doc_.NodeTable.nameExtent(index)});
+    push(new FollowDiskCommand(doc_, std::move(list), std::move(disk), text),
+         DocumentChange::Elements);
+}
+
 void DocumentSession::deleteElements(const std::vector<int> &indexes) {
     if (indexes.empty())
         return;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -71,6 +72,11 @@ class DocumentSession : public QObject {
     void replaceElement(int index, tnode node);
     /// Replaces several elements in one step (`indexes` and `nodes` pair up).
     void replaceElements(const std::vector<std::pair<int, tnode>> &changes, const QString &text);
+    /// The same for elements that follow a change already made on disk (a renamed
+    /// file): undo and redo first call `disk` with false (take it back) or true (make
+    /// it again), and the elements change only when it returns true.
+    void replaceElementsFollowingDisk(const std::vector<std::pair<int, tnode>> &changes,
+                                      const QString &text, std::function<bool(bool forward)> disk);
     void deleteElements(const std::vector<int> &indexes);
     void changeSettings(DocumentSettings settings, const QString &text);
     void setInformationText(const QTextDocument &text);

@@ -100,6 +100,28 @@ void ReplaceElementsCommand::undo() {
     }
 }
 
+FollowDiskCommand::FollowDiskCommand(Document &doc,
+                                     std::vector<ReplaceElementsCommand::Change> changes,
+                                     DiskStep disk, const QString &text)
+    : QUndoCommand(text), elements_(doc, std::move(changes), text), disk_(std::move(disk)) {}
+
+void FollowDiskCommand::redo() {
+    if (applied_)
+        return;
+    if (!diskDone_ && !disk_(true))
+        return;
+    diskDone_ = false;
+    elements_.redo();
+    applied_ = true;
+}
+
+void FollowDiskCommand::undo() {
+    if (!applied_ || !disk_(false))
+        return;
+    elements_.undo();
+    applied_ = false;
+}
+
 AddElementCommand::AddElementCommand(Document &doc, tnode node, const QString &text)
     : QUndoCommand(text), doc_(doc), node_(std::move(node)) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QUndoCommand>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -79,6 +80,25 @@ class ReplaceElementsCommand : public QUndoCommand {
   private:
     Document &doc_;
     std::vector<Change> changes_;
+};
+
+/// Replaces element records that follow a change on disk, such as a renamed
+/// media file. The change is made before the step is pushed; undo and redo ask
+/// `disk` to take it back (false) or make it again (true) and keep the elements
+/// as they are when that fails, so that they always name what the disk holds.
+class FollowDiskCommand : public QUndoCommand {
+  public:
+    using DiskStep = std::function<bool(bool forward)>;
+    FollowDiskCommand(Document &doc, std::vector<ReplaceElementsCommand::Change> changes,
+                      DiskStep disk, const QString &text);
+    void redo() override;
+    void undo() override;
+
+  private:
+    ReplaceElementsCommand elements_;
+    DiskStep disk_;
+    bool applied_ = false;
+    bool diskDone_ = true;  ///< the first redo finds the disk changed already
 };
 
 /// Appends an element that the user has applied in its editor.

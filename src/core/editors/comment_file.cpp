@@ -5,6 +5,7 @@
 
 #include "common/regular_file.h"
 #include "settings/message_table.h"
+#include "settings/write_cause.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -26,15 +27,17 @@ std::optional<QString> ReadCommentFile(const QString &path) {
     return text;
 }
 
-Status WriteCommentFile(const QString &path, const QString &text) {
+Status WriteCommentFile(const QString &path, const QString &text, const MessageTable &messages) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     const std::string bytes = toCp1251(lines);
+    ClearSystemCause();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit())
-        return Status::failure(path + QStringLiteral(": ") + file.errorString());
+        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !CommitSave(file))
+        return Status::failure(
+            FileProblemText(messages, Msg::mCannotWrite, path, WriteCause(messages, file)));
     return Status::success();
 }
 

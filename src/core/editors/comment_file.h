@@ -15,7 +15,7 @@ std::optional<QString> ReadCommentFile(const QString &path);
 
 /// Writes `text` as a comment file, replacing any old one. The caller checks
 /// beforehand that the text fits Windows-1251.
-Status WriteCommentFile(const QString &path, const QString &text);
+Status WriteCommentFile(const QString &path, const QString &text, const MessageTable &messages);
 
 /// Caption of the comment editor: "<mCommentFor> - <full path>".
 QString CommentEditorCaption(const MessageTable &messages, const QString &fullPath);

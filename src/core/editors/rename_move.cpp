@@ -8,6 +8,7 @@
 #include "editors/media_paths.h"
 #include "model/document.h"
 #include "persistence/native_format.h"
+#include "settings/write_cause.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -35,14 +36,41 @@ std::vector<std::pair<int, tnode>> renamedEntries(const ElementTable &table, con
     return changes;
 }
 
-}  // namespace
+// Renames a media file and its comment file between two entries, in either
+// direction, for undo and redo; the document's file follows.
+struct MediaFileMove {
+    QString folder;
+    QString documentFile;
+    QString from;
+    QString to;
+    const MessageTable *messages;
+    std::function<void(const QString &)> report;
 
-int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QString &to) {
-    int replaced = 0;
-    const auto changes = renamedEntries(session.table(), from, to, replaced);
-    session.replaceElements(changes, session.messages().text(Msg::mActRenameMedia));
-    return replaced;
-}
+    bool operator()(bool forward) const {
+        const QString &source = forward ? from : to;
+        const QString &target = forward ? to : from;
+        const QString sourcePath = FullMediaPath(folder, source);
+        const QString targetPath = FullMediaPath(folder, target);
+        ClearSystemCause();
+        QFile file(sourcePath);
+        // QFile::rename never replaces an existing file.
+        if (!file.rename(targetPath)) {
+            tell(messages->text(Msg::mMediaRenameFailed)
+                     .arg(sourcePath, targetPath, WriteCause(*messages, file)));
+            return false;
+        }
+        QFile::rename(CommentFilePath(sourcePath), CommentFilePath(targetPath));
+        if (Status st = ReplaceMediaEntryInFile(documentFile, source, target, *messages); !st)
+            tell(st.message());
+        return true;
+    }
+    void tell(const QString &text) const {
+        if (report)
+            report(text);
+    }
+};
+
+}  // namespace
 
 Status ReplaceMediaEntryInFile(const QString &path, const QString &from, const QString &to,
                                const MessageTable &messages) {
@@ -59,7 +87,8 @@ Status ReplaceMediaEntryInFile(const QString &path, const QString &from, const Q
 }
 
 RenameResult RenameMediaFile(DocumentSession &session, const QString &from, const QString &to,
-                             const std::function<void()> &releaseFile) {
+                             const std::function<void()> &releaseFile,
+                             std::function<void(const QString &)> reportLater) {
     if (to == from)
         return {RenameOutcome::Unchanged, true, {}};
     if (to.isEmpty())
@@ -85,7 +114,13 @@ RenameResult RenameMediaFile(DocumentSession &session, const QString &from, cons
     const bool wasSaved = !session.modified();
     if (Status st = ReplaceMediaEntryInFile(documentFile, from, to, session.messages()); !st)
         result.savedDocumentError = st.message();
-    ReplaceMediaEntry(session, from, to);
+    int replaced = 0;
+    auto changes = renamedEntries(session.table(), from, to, replaced);
+    // Undo could not reach an editor's list that is not applied yet.
+    result.undoable = !changes.empty();
+    session.replaceElementsFollowingDisk(
+        changes, session.messages().text(Msg::mActRenameMedia),
+        MediaFileMove{folder, documentFile, from, to, &session.messages(), std::move(reportLater)});
     // The file and the open document changed alike.
     if (wasSaved && result.savedDocumentError.isEmpty())
         session.markSaved();

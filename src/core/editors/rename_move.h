@@ -26,6 +26,9 @@ struct RenameResult {
     bool oldFileRemoved = true;  ///< false: both files now exist
     /// Why the saved document could not be brought in line with the disk; empty when it was.
     QString savedDocumentError;
+    /// False when no element of the chart holds the entry yet (only an editor's list
+    /// not applied): the rename is then no step of the history.
+    bool undoable = true;
 };
 
 /// Renames the file of entry `from` to entry `to` below the document folder:
@@ -34,11 +37,12 @@ struct RenameResult {
 /// file gets `to` for `from` in every element (only what it holds: edits not
 /// applied or saved stay out of it), and so does the open document, as one
 /// step of the history. A document that was saved stays saved.
+/// Undo renames the files back and redo renames them again, the document's
+/// file along; when that fails, `reportLater` gets the message and the elements
+/// keep naming the file where it is.
 RenameResult RenameMediaFile(DocumentSession &session, const QString &from, const QString &to,
-                             const std::function<void()> &releaseFile = {});
-
-/// Replaces every media entry equal to `from` in every element; returns how many.
-int ReplaceMediaEntry(DocumentSession &session, const QString &from, const QString &to);
+                             const std::function<void()> &releaseFile = {},
+                             std::function<void(const QString &)> reportLater = {});
 
 /// The same in the document file `path`, which is read and written back.
 /// Its messages are in the language of `messages`.

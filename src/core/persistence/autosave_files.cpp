@@ -1,5 +1,7 @@
 #include "persistence/autosave_files.h"
 
+#include <signal.h>
+#include <sys/types.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -10,8 +12,8 @@
 #include <QSysInfo>
 #include <algorithm>
 #include <cerrno>
-#include <signal.h>
-#include <sys/types.h>
+
+#include "settings/write_cause.h"
 
 namespace kinvarro {
 namespace {
@@ -32,10 +34,11 @@ QString safeName(const QString &name) {
     return safe.isEmpty() ? QStringLiteral("chart") : safe;
 }
 
-Status saveBytes(const QString &path, const QByteArray &bytes) {
+Status saveBytes(const QString &path, const QByteArray &bytes, const MessageTable &messages) {
+    ClearSystemCause();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Status::failure(path + QStringLiteral(": ") + file.errorString());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !CommitSave(file))
+        return Status::failure(path + QStringLiteral(": ") + WriteCause(messages, file));
     return Status::success();
 }
 
@@ -61,9 +64,10 @@ QString autosaveInfoFile(const QString &autosaveFile) {
     return autosaveFile + kInfoSuffix;
 }
 
-Status writeAutosave(const AutosaveEntry &entry, const QByteArray &chart) {
+Status writeAutosave(const AutosaveEntry &entry, const QByteArray &chart,
+                     const MessageTable &messages) {
     QDir().mkpath(QFileInfo(entry.file).absolutePath());
-    if (Status st = saveBytes(entry.file, chart); !st)
+    if (Status st = saveBytes(entry.file, chart, messages); !st)
         return st;
     // The description is plain "key=value" lines, so that a user can read it.
     QByteArray info;
@@ -72,7 +76,7 @@ Status writeAutosave(const AutosaveEntry &entry, const QByteArray &chart) {
     info += "Host=" + entry.host.toUtf8() + '\n';
     info += "Time=" + entry.time.toUTC().toString(Qt::ISODate).toLatin1() + '\n';
     info += "Changes=" + QByteArray::number(entry.changes) + '\n';
-    return saveBytes(autosaveInfoFile(entry.file), info);
+    return saveBytes(autosaveInfoFile(entry.file), info, messages);
 }
 
 void removeAutosave(const QString &autosaveFile) {
@@ -81,7 +85,8 @@ void removeAutosave(const QString &autosaveFile) {
 }
 
 bool processRunning(qint64 pid) {
-    if (pid <= 0)
+    // An id the system's type cannot hold would name another process once cut.
+    if (pid <= 0 || pid != qint64(pid_t(pid)))
         return false;
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }

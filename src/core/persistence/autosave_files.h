@@ -10,6 +10,8 @@
 
 namespace kinvarro {
 
+class MessageTable;
+
 /// One autosave copy: the chart image "<name>-<hash>-<pid>.kvr" and beside it
 /// "<name>-<hash>-<pid>.kvr.info", which names the document it belongs to and the
 /// process that wrote it.
@@ -35,7 +37,8 @@ QString autosaveInfoFile(const QString &autosaveFile);
 
 /// Writes the chart image and then its description, each through a temporary
 /// file renamed over the target.
-Status writeAutosave(const AutosaveEntry &entry, const QByteArray &chart);
+Status writeAutosave(const AutosaveEntry &entry, const QByteArray &chart,
+                     const MessageTable &messages);
 
 /// Removes an autosave file and its description; nothing when they are gone.
 void removeAutosave(const QString &autosaveFile);

@@ -83,8 +83,9 @@ void Autosaver::writeNow() {
     if (!written_.isEmpty() && written_ != entry.file)
         removeAutosave(written_);
     written_ = entry.file;
-    writer_.start([this, entry, bytes = std::move(bytes)] {
-        if (Status st = writeAutosave(entry, bytes); !st)
+    // The worker gets its own copy of the texts: the language may change meanwhile.
+    writer_.start([this, entry, bytes = std::move(bytes), messages = session_.messages()] {
+        if (Status st = writeAutosave(entry, bytes, messages); !st)
             QMetaObject::invokeMethod(
                 this, [this, message = st.message()] { emit writeFailed(message); },
                 Qt::QueuedConnection);

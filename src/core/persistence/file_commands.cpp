@@ -6,11 +6,14 @@
 
 #include "arrange/arrange_chart.h"
 #include "edit/document_session.h"
+#include "editors/media_paths.h"
 #include "model/document.h"
 #include "persistence/gedcom_import.h"
 #include "persistence/gedcom_writer.h"
 #include "persistence/html_report.h"
+#include "persistence/media_relink.h"
 #include "persistence/native_format.h"
+#include "prompts/progress_display.h"
 #include "prompts/replace_question.h"
 
 namespace kinvarro {
@@ -66,7 +69,14 @@ FileCommands::FileCommands(DocumentSession &session, Prompts &prompts, QObject *
     : QObject(parent), session_(session), prompts_(prompts) {}
 
 QString FileCommands::title() const {
-    return TitleFor(baseCaption_, session_.doc().CurrentFileName);
+    return titleFor(session_.doc().CurrentFileName);
+}
+
+QString FileCommands::titleFor(const QString &fileName) const {
+    QString title = TitleFor(baseCaption_, fileName);
+    if (readOnly_)
+        title += QLatin1Char(' ') + session_.messages().text(Msg::mReadOnlyTitle);
+    return title;
 }
 
 bool FileCommands::confirmDiscardChanges() {
@@ -91,6 +101,7 @@ void FileCommands::newDocument() {
         return;
     session_.newDocument();
     session_.fileName().clear();
+    unlock();
     setTitle({});
     saveFileName_.clear();
     emit documentReplaced();
@@ -141,6 +152,7 @@ bool FileCommands::open(const QString &given) {
         session_.replaceDocument(imported, true);
         session_.fileName().clear();
         saveFileName_.clear();
+        unlock();
         setTitle({});
         emit documentReplaced();
         return true;
@@ -157,6 +169,10 @@ bool FileCommands::open(const QString &given) {
             session_.messages().text(why) + QLatin1Char('\n') + QDir::toNativeSeparators(path));
         return false;
     }
+    ChartLock lock;
+    bool readOnly = false;
+    if (!lockForOpening(file, lock, readOnly))
+        return false;
     Document loaded;
     loaded.setMessages(&session_.messages());
     // Open resets the settings first: what a file does not carry keeps the reset values.
@@ -167,6 +183,8 @@ bool FileCommands::open(const QString &given) {
         prompts_.tell(MessageIcon::Error, session_.messages().text(Msg::mKinvarro), st.message());
         return false;
     }
+    lock_ = std::move(lock);
+    readOnly_ = readOnly;
     addRecentFile(file);
     session_.replaceDocument(loaded, false);
     session_.fileName() = file;
@@ -193,6 +211,11 @@ bool FileCommands::openRecovered(const AutosaveEntry &entry) {
     session_.replaceDocument(loaded, true);
     session_.fileName() = entry.originalPath;
     saveFileName_ = entry.originalPath;
+    // Another window on the original file keeps it; the recovered work then needs another name.
+    if (entry.originalPath.isEmpty())
+        unlock();
+    else
+        readOnly_ = lock_.acquire(entry.originalPath).has_value();
     setTitle(entry.originalPath);
     emit documentReplaced();
     removeAutosave(entry.file);
@@ -200,6 +223,12 @@ bool FileCommands::openRecovered(const AutosaveEntry &entry) {
 }
 
 bool FileCommands::save() {
+    if (readOnly_) {
+        const MessageTable &m = session_.messages();
+        prompts_.tell(MessageIcon::Information, m.text(Msg::mKinvarro),
+                      m.text(Msg::mReadOnlyChart));
+        return saveAs();
+    }
     QString file = saveFileName_;
     if (file.isEmpty()) {
         const auto choice =
@@ -251,14 +280,52 @@ bool FileCommands::saveAs() {
             break;
     }
     const QString file = nativeFileFor(stripExtensions(choice->path, {".HTM", ".BMP", ".GED"}));
-    if (file != saveFileName_ && !confirmReplace(file))
+    // A chart opened read-only is another window's: writing over it is asked about too.
+    if ((file != saveFileName_ || readOnly_) && !confirmReplace(file))
         return false;
-    return saveNativeTo(file);
+    return saveNativeToFolder(file);
+}
+
+bool FileCommands::saveNativeToFolder(const QString &file) {
+    const MessageTable &m = session_.messages();
+    const MediaRelink relink =
+        RelinkMedia(session_.table(), DocumentFolder(session_.doc().CurrentFileName),
+                    DocumentFolder(QFileInfo(file).absoluteFilePath()));
+    const ProgressHider hider(progress_);
+    if (!relink.changes.empty()) {
+        if (progress_)
+            progress_->show(m.text(Msg::mRelinkingMedia), 0, 0);
+        session_.replaceElements(relink.changes, m.text(Msg::mActRelinkMedia));
+    }
+    if (!saveNativeTo(file)) {
+        if (!relink.changes.empty())
+            dropLastStep();
+        return false;
+    }
+    if (!relink.missing.isEmpty()) {
+        QStringList shown;
+        for (const QString &missing : relink.missing)
+            shown << QDir::toNativeSeparators(missing);
+        prompts_.tell(MessageIcon::Warning, m.text(Msg::mKinvarro),
+                      m.text(Msg::mMediaNotFoundList) + QLatin1Char('\n') + shown.join('\n'));
+    }
+    return true;
+}
+
+void FileCommands::dropLastStep() {
+    // The chart stays where it was, so its links go back; an obsolete command
+    // pushed after the undo is not kept and takes the redo tail with it.
+    QUndoStack &history = session_.undoStack();
+    history.undo();
+    auto *nothing = new QUndoCommand;
+    nothing->setObsolete(true);
+    history.push(nothing);
 }
 
 bool FileCommands::saveNativeTo(const QString &file) {
     if (!writeNative(file))
         return false;
+    moveLock(file);
     saveFileName_ = file;
     session_.fileName() = file;
     setTitle(file);
@@ -325,7 +392,33 @@ void FileCommands::reportError(const QString &text) {
 }
 
 void FileCommands::setTitle(const QString &fileName) {
-    emit titleChanged(TitleFor(baseCaption_, fileName));
+    emit titleChanged(titleFor(fileName));
+}
+
+bool FileCommands::lockForOpening(const QString &file, ChartLock &lock, bool &readOnly) {
+    const std::optional<LockHolder> holder = lock.acquire(file);
+    readOnly = holder.has_value();
+    if (!holder)
+        return true;
+    const MessageTable &m = session_.messages();
+    const QString text =
+        m.text(Msg::mChartInUse)
+            .arg(QDir::toNativeSeparators(file), QString::number(holder->pid), holder->host);
+    return prompts_.ask(m.text(Msg::mChartInUseCaption), text, false) == Answer::Yes;
+}
+
+void FileCommands::moveLock(const QString &file) {
+    if (lock_.held() && !readOnly_ && saveFileName_ == file)
+        return;
+    ChartLock lock;
+    // A file another window has open stays its: this one may not save over it again unasked.
+    readOnly_ = lock.acquire(file).has_value();
+    lock_ = std::move(lock);
+}
+
+void FileCommands::unlock() {
+    lock_.release();
+    readOnly_ = false;
 }
 
 }  // namespace kinvarro

@@ -6,6 +6,7 @@
 
 #include "common/status.h"
 #include "persistence/autosave_files.h"
+#include "persistence/chart_lock.h"
 #include "persistence/recent_files.h"
 #include "prompts/prompts.h"
 
@@ -53,6 +54,8 @@ class FileCommands : public QObject {
     /// The file Save writes, with the extension as the user gave it; empty for a new document.
     const QString &saveFileName() const { return saveFileName_; }
     QString title() const;
+    /// The chart is open in another window too: Save asks for another name.
+    bool readOnly() const { return readOnly_; }
 
     /// Asks whether to save a changed document. Returns false when the user
     /// cancels or the save he asked for did not happen: the command stops then.
@@ -92,11 +95,23 @@ class FileCommands : public QObject {
     bool writeNative(const QString &path);
     /// Saves the native document to `file` and makes it the document's own file.
     bool saveNativeTo(const QString &file);
+    /// The same for Save As: relative media entries are rewritten for the new
+    /// folder as one step first, taken back when the save fails.
+    bool saveNativeToFolder(const QString &file);
+    void dropLastStep();
     void writeHtmlReport(const QString &path);
     void runExporter(const Exporter &exporter, const QString &path);
     void exportGedcom(const QString &path, bool utf8);
     void reportError(const QString &text);
     void setTitle(const QString &fileName);
+    /// The title for `fileName`, marked when the chart is open read-only.
+    QString titleFor(const QString &fileName) const;
+    /// Takes the lock of `file` for the document: true with `readOnly` set when
+    /// another window holds it and the user opens it read-only, false on cancel.
+    bool lockForOpening(const QString &file, ChartLock &lock, bool &readOnly);
+    /// The document's file is now `file`: its lock moves along.
+    void moveLock(const QString &file);
+    void unlock();
 
     DocumentSession &session_;
     Prompts &prompts_;
@@ -109,6 +124,8 @@ class FileCommands : public QObject {
     Exporter exportDiagram_;
     std::function<void()> flushPendingRedraw_;
     ProgressDisplay *progress_ = nullptr;
+    ChartLock lock_;
+    bool readOnly_ = false;
 };
 
 /// True when `name` ends with `extension` (".KVR" ...) in any letter case.

@@ -11,6 +11,7 @@
 #include "model/document.h"
 #include "persistence/report_order.h"
 #include "prompts/progress_display.h"
+#include "settings/write_cause.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -136,8 +137,8 @@ class PageWriter {
 
 Status writeOut(QSaveFile &file, std::string &page, const MessageTable &messages) {
     if (file.write(page.data(), qint64(page.size())) != qint64(page.size()))
-        return Status::failure(
-            FileProblemText(messages, Msg::mCannotWrite, file.fileName(), file.errorString()));
+        return Status::failure(FileProblemText(messages, Msg::mCannotWrite, file.fileName(),
+                                               WriteCause(messages, file)));
     page.clear();
     return Status::success();
 }
@@ -146,10 +147,11 @@ Status writeOut(QSaveFile &file, std::string &page, const MessageTable &messages
 
 Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay *progress) {
     const ProgressHider hider(progress);
+    ClearSystemCause();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Status::failure(
-            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
+        return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
+                                               WriteCause(doc.messages(), file)));
     std::string page(kPageStart);
 
     // The page shows the text without trailing empty lines; the document keeps it as it is.
@@ -177,9 +179,9 @@ Status WriteHtmlReport(const Document &doc, const QString &path, ProgressDisplay
     page += "</body></html>\r\n";
     if (Status status = writeOut(file, page, doc.messages()); !status)
         return status;
-    if (!file.commit())
-        return Status::failure(
-            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
+    if (!CommitSave(file))
+        return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
+                                               WriteCause(doc.messages(), file)));
     return Status::success();
 }
 

@@ -3,6 +3,7 @@
 
 #include "model/document.h"
 #include "persistence/native_format.h"
+#include "settings/write_cause.h"
 
 namespace kinvarro {
 namespace {
@@ -31,10 +32,12 @@ Status WriteDocument(const QString &path, const Document &doc) {
     QByteArray bytes;
     if (Status st = writeNativeDocument(doc, bytes); !st)
         return st;
+    ClearSystemCause();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return Status::failure(
-            FileProblemText(doc.messages(), Msg::mCannotWrite, path, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !CommitSave(file)) {
+        return Status::failure(FileProblemText(doc.messages(), Msg::mCannotWrite, path,
+                                               WriteCause(doc.messages(), file)));
     }
     return Status::success();
 }

@@ -7,6 +7,7 @@
 #include "prompts/progress_display.h"
 #include "render/diagram_tiles.h"
 #include "settings/message_table.h"
+#include "settings/write_cause.h"
 
 namespace kinvarro {
 namespace {
@@ -42,10 +43,11 @@ std::array<char, 54> BitmapHeader(std::int32_t width, std::int32_t height) {
 Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::int32_t width,
                           std::int32_t height, const ExportGauge &gauge,
                           const MessageTable &messages) {
+    ClearSystemCause();
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly)) {
         return Status::failure(
-            FileProblemText(messages, Msg::mCannotWrite, destination, out.errorString()));
+            FileProblemText(messages, Msg::mCannotWrite, destination, WriteCause(messages, out)));
     }
     const std::array<char, kHeaderSize> header = BitmapHeader(width, height);
     bool written = out.write(header.data(), kHeaderSize) == kHeaderSize;
@@ -73,9 +75,9 @@ Status WriteDiagramBitmap(QIODevice &tileFile, const QString &destination, std::
         }
         written = written && out.write(padding, paddingSize) == paddingSize;
     }
-    if (!written || !out.commit())
+    if (!written || !CommitSave(out))
         return Status::failure(
-            FileProblemText(messages, Msg::mCannotWrite, destination, out.errorString()));
+            FileProblemText(messages, Msg::mCannotWrite, destination, WriteCause(messages, out)));
     return Status::success();
 }
 

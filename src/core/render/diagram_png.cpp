@@ -3,12 +3,14 @@
 #include <png.h>
 
 #include <QSaveFile>
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
 #include "prompts/progress_display.h"
 #include "render/diagram_tiles.h"
 #include "settings/message_table.h"
+#include "settings/write_cause.h"
 
 namespace kinvarro {
 namespace {
@@ -22,13 +24,17 @@ enum class RowsResult { Written, TilesFailed, PngFailed };
 struct Sink {
     QSaveFile *out;
     bool failed;
+    int cause;  ///< the system's reason of the failed write, read at once
 };
 
 void writeData(png_structp png, png_bytep data, png_size_t length) {
     auto *sink = static_cast<Sink *>(png_get_io_ptr(png));
-    if (!sink->failed)
-        sink->failed = sink->out->write(reinterpret_cast<const char *>(data), qint64(length)) !=
-                       qint64(length);
+    if (sink->failed)
+        return;
+    sink->failed =
+        sink->out->write(reinterpret_cast<const char *>(data), qint64(length)) != qint64(length);
+    if (sink->failed)
+        sink->cause = errno;
 }
 
 void flushData(png_structp) {}
@@ -72,11 +78,12 @@ Status WriteDiagramPng(QIODevice &tileFile, const QString &destination, std::int
     };
     const auto writeProblem = [&](const QSaveFile &out) {
         return Status::failure(
-            FileProblemText(messages, Msg::mCannotWrite, destination, out.errorString()));
+            FileProblemText(messages, Msg::mCannotWrite, destination, WriteCause(messages, out)));
     };
     TileFileReader tiles(tileFile, width);
     if (!tiles.ok() || width <= 0 || height <= 0)
         return tileProblem();
+    ClearSystemCause();
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
         return writeProblem(out);
@@ -86,7 +93,7 @@ Status WriteDiagramPng(QIODevice &tileFile, const QString &destination, std::int
         png_destroy_write_struct(&png, nullptr);
         return Status::failure(messages.text(Msg::mNotEnoughResources));
     }
-    Sink sink{&out, false};
+    Sink sink{&out, false, 0};
     png_set_write_fn(png, &sink, writeData, flushData);
     std::vector<char> row(std::size_t(width) * 3);
     std::vector<char> run;
@@ -94,7 +101,10 @@ Status WriteDiagramPng(QIODevice &tileFile, const QString &destination, std::int
     png_destroy_write_struct(&png, &info);
     if (result == RowsResult::TilesFailed)
         return tileProblem();
-    if (result == RowsResult::PngFailed || sink.failed || !out.commit())
+    if (sink.failed)
+        return Status::failure(FileProblemText(messages, Msg::mCannotWrite, destination,
+                                               WriteCause(messages, out, sink.cause)));
+    if (result == RowsResult::PngFailed || !CommitSave(out))
         return writeProblem(out);
     return Status::success();
 }

@@ -1,5 +1,6 @@
 #include "render/vector_export.h"
 
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +14,7 @@
 #include "render/diagram_tiles.h"
 #include "render/vector_painter.h"
 #include "render/view_origin_restorer.h"
+#include "settings/write_cause.h"
 
 namespace kinvarro {
 namespace {
@@ -72,23 +74,26 @@ Status ExportVector(const Document &doc, ChartViewState &view, QSize chartArea,
     const ProgressHider hider(progress);
     if (progress)
         progress->show(m.text(Msg::mCreatingDiagram), 0, 0);
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return Status::failure(
-            FileProblemText(m, Msg::mCannotWrite, destination, out.errorString()));
+    // The picture is made in memory first: the writers do not check what the file
+    // takes, and a full disk must not leave a cut picture behind.
+    QBuffer picture;
+    picture.open(QIODevice::WriteOnly);
     {
         const ViewOriginRestorer restorer(view);
         view.ViewOriginX = std::int32_t(-grid.firstX);
         view.ViewOriginY = std::int32_t(-grid.firstY);
         if (format == VectorFormat::Pdf) {
-            writePdf(out, doc, size);
+            writePdf(picture, doc, size);
         } else {
-            writeSvg(out, doc, size);
+            writeSvg(picture, doc, size);
         }
     }
-    if (!out.commit())
+    const QByteArray &bytes = picture.data();
+    ClearSystemCause();
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !CommitSave(out))
         return Status::failure(
-            FileProblemText(m, Msg::mCannotWrite, destination, out.errorString()));
+            FileProblemText(m, Msg::mCannotWrite, destination, WriteCause(m, out)));
     return Status::success();
 }
 

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <string_view>
 
+#include "settings/write_cause.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -105,7 +106,8 @@ QByteArray IniFile::toBytes() const {
 Status IniFile::save(const QString &path) const {
     QSaveFile file(path);
     const QByteArray bytes = toBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !CommitSave(file)) {
         return Status::failure(QStringLiteral("Cannot write %1: %2")
                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
     }

@@ -189,6 +189,20 @@ enum class Msg {
     mImportLayout,
     mImportByGenerations,
     mImportInRows,
+    mMediaRenameFailed,
+    mCauseNoSpace,
+    mCauseAccessDenied,
+    mCauseReadOnlyDisk,
+    mCauseQuota,
+    mCauseNoSuchPath,
+    mActRelinkMedia,
+    mRelinkingMedia,
+    mMediaNotFoundList,
+    mChartInUseCaption,
+    mChartInUse,
+    mReadOnlyChart,
+    mReadOnlyTitle,
+    mRenameNotUndoable,
     // Not a message: the number of them. New messages go above.
     Count
 };

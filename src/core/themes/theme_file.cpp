@@ -6,10 +6,12 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QSaveFile>
 #include <optional>
 
 #include "render/picture_limits.h"
 #include "settings/ini_file.h"
+#include "settings/write_cause.h"
 #include "text/cp1251.h"
 
 namespace kinvarro {
@@ -193,22 +195,30 @@ Status WriteTheme(const QString &themePath, const QString &name, const DocumentS
                   const MessageTable &messages) {
     // The theme file is claimed first and never replaced: a file that exists already
     // keeps its theme and its picture.
+    const auto cannotWrite = [&](const QString &path, const QFileDevice &device) {
+        return reason(messages, Msg::mCannotWrite, path) + QLatin1Char('\n') +
+               WriteCause(messages, device);
+    };
+    ClearSystemCause();
     QFile file(themePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return Status::failure(reason(messages, Msg::mCannotWrite, themePath));
+        return Status::failure(cannotWrite(themePath, file));
     const bool hasPicture = !settings.backgroundPicture.isNull();
     const QString picturePath = ThemePicturePath(themePath);
-    auto fail = [&](const QString &path) {
+    auto fail = [&](const QString &path, const QFileDevice &device) {
+        const QString text = cannotWrite(path, device);
         file.close();
         file.remove();
-        if (hasPicture)
-            QFile::remove(picturePath);
-        return Status::failure(reason(messages, Msg::mCannotWrite, path));
+        return Status::failure(text);
     };
     if (hasPicture) {
-        QImageWriter writer(picturePath, "bmp");
-        if (!writer.write(settings.backgroundPicture.convertToFormat(QImage::Format_RGB32)))
-            return fail(picturePath);
+        // Through a temporary file: a failed write leaves no cut picture behind.
+        QSaveFile picture(picturePath);
+        QImageWriter writer(&picture, "bmp");
+        if (!picture.open(QIODevice::WriteOnly) ||
+            !writer.write(settings.backgroundPicture.convertToFormat(QImage::Format_RGB32)) ||
+            !CommitSave(picture))
+            return fail(picturePath, picture);
     }
     // Without a picture the theme shows none, so that loading it needs no picture file.
     const PictureMode mode = hasPicture ? settings.pictureMode : PictureMode::None;
@@ -220,8 +230,11 @@ Status WriteTheme(const QString &themePath, const QString &name, const DocumentS
     ini.writeInteger(kSection, QStringLiteral("NLineWidth1"), settings.lineWidth == 1 ? 1 : 0);
     visitSettingKeys(KeyWriter(ini), settings);
     const QByteArray bytes = ini.toBytes();
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return fail(themePath);
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (hasPicture)
+            QFile::remove(picturePath);
+        return fail(themePath, file);
+    }
     return Status::success();
 }
 
