@@ -5,9 +5,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "editors/description_text.h"
 #include "editors/element_edit.h"
 #include "editors/parent_list.h"
+#include "markup/description_text.h"
 #include "render/view_geometry.h"
 #include "scripted_prompts.h"
 #include "test_support.h"

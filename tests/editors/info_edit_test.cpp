@@ -5,9 +5,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "editors/description_text.h"
 #include "editors/info_edit.h"
 #include "editors/selection_format.h"
+#include "markup/description_text.h"
 #include "model/document.h"
 #include "test_support.h"
 

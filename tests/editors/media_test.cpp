@@ -9,9 +9,9 @@
 
 #include "editors/comment_file.h"
 #include "editors/media_list.h"
-#include "editors/media_paths.h"
 #include "editors/media_tree.h"
 #include "editors/rename_move.h"
+#include "media/media_paths.h"
 #include "scripted_prompts.h"
 #include "test_support.h"
 

@@ -3,10 +3,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "editors/description_text.h"
 #include "editors/element_edit.h"
 #include "editors/element_options.h"
 #include "editors/selection_format.h"
+#include "markup/description_text.h"
 #include "scripted_prompts.h"
 #include "test_support.h"
 

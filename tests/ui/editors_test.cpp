@@ -22,7 +22,6 @@
 #include "edit/document_session.h"
 
 #include "editors/comment_editor.h"
-#include "editors/description_text.h"
 #include "editors/element_editor.h"
 #include "editors/element_editors.h"
 #include "editors/event_editor.h"
@@ -30,6 +29,7 @@
 #include "editors/media_preview.h"
 #include "editors/media_tab.h"
 #include "editors/parent_list_search.h"
+#include "markup/description_text.h"
 #include "scripted_prompts.h"
 #include "settings/ini_file.h"
 #include "test_support.h"

@@ -9,8 +9,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "editors/description_text.h"
 #include "editors/unstorable_text.h"
+#include "markup/description_text.h"
 #include "prompts/prompts.h"
 
 namespace kinvarro {

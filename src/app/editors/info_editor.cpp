@@ -9,11 +9,11 @@
 
 #include "edit/document_session.h"
 #include "editors/clipboard_menu.h"
-#include "editors/description_text.h"
 #include "editors/formatting_bar.h"
 #include "editors/info_edit.h"
 #include "editors/selection_format.h"
 #include "editors/unstorable_text.h"
+#include "markup/description_text.h"
 #include "markup/rich_text_document.h"
 #include "model/document.h"
 

@@ -14,7 +14,7 @@
 #include <QVideoWidget>
 
 #include "editors/comment_file.h"
-#include "editors/media_paths.h"
+#include "media/media_paths.h"
 #include "render/picture_file.h"
 
 namespace kinvarro {

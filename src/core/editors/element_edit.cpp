@@ -3,9 +3,9 @@
 #include <QTextDocument>
 
 #include "edit/document_session.h"
-#include "editors/description_text.h"
 #include "editors/parent_list.h"
 #include "editors/unstorable_text.h"
+#include "markup/description_text.h"
 #include "model/document.h"
 #include "model/grid_snap.h"
 #include "render/view_geometry.h"

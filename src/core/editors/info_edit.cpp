@@ -4,7 +4,7 @@
 #include <QTextDocument>
 
 #include "edit/document_session.h"
-#include "editors/description_text.h"
+#include "markup/description_text.h"
 #include "markup/rich_text_document.h"
 #include "model/document.h"
 

@@ -1,6 +1,6 @@
 #include "editors/media_list.h"
 
-#include "editors/media_paths.h"
+#include "media/media_paths.h"
 #include "prompts/prompts.h"
 #include "settings/message_table.h"
 #include "text/cp1251.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editors/media_paths.h"
+#include "media/media_paths.h"
 
 namespace kinvarro {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "edit/document_session.h"
-#include "editors/media_paths.h"
+#include "media/media_paths.h"
 #include "model/document.h"
 #include "persistence/native_format.h"
 #include "settings/write_cause.h"

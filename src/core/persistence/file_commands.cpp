@@ -6,7 +6,7 @@
 
 #include "arrange/arrange_chart.h"
 #include "edit/document_session.h"
-#include "editors/media_paths.h"
+#include "media/media_paths.h"
 #include "model/document.h"
 #include "persistence/gedcom_import.h"
 #include "persistence/gedcom_writer.h"

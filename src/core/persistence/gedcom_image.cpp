@@ -2,8 +2,8 @@
 #include <QFileInfo>
 #include <charconv>
 
-#include "editors/media_paths.h"
 #include "markup/plain_text_lines.h"
+#include "media/media_paths.h"
 #include "model/document.h"
 #include "persistence/gedcom_families.h"
 #include "persistence/gedcom_person_text.h"

@@ -9,9 +9,9 @@
 #include <random>
 #include <unordered_set>
 
-#include "editors/media_paths.h"
 #include "markup/markup_reader.h"
 #include "markup/rich_text_document.h"
+#include "media/media_paths.h"
 #include "model/document.h"
 #include "persistence/gedcom_decoding.h"
 #include "persistence/gedcom_gauge.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "editors/description_text.h"
+#include "markup/description_text.h"
 #include "markup/markup_html.h"
 #include "model/document.h"
 #include "persistence/report_order.h"

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "editors/media_paths.h"
+#include "media/media_paths.h"
 #include "model/element_table.h"
 #include "text/cp1251.h"
 

@@ -1,4 +1,4 @@
-#include "editors/media_paths.h"
+#include "media/media_paths.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "editors/description_text.h"
+#include "markup/description_text.h"
 
 #include <QFont>
 #include <QTextBlock>
