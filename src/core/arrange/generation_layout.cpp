@@ -320,18 +320,14 @@ class Arranger {
                     ++count;
                 }
             } else {
-                double low = 0, high = 0;
+                // Each member over the mean of its children: shorter lines than the
+                // middle of their span when a family is lopsided.
                 for (int v : members_[g])
                     for (int c : children_[v]) {
-                        const double l = left(c), h = left(c) + boxes_[c].width;
-                        low = count == 0 ? l : std::min(low, l);
-                        high = count == 0 ? h : std::max(high, h);
+                        sum += left(c) + boxes_[c].width / 2.0 - memberOffset_[v] -
+                               boxes_[v].width / 2.0;
                         ++count;
                     }
-                if (count > 0) {
-                    sum = (low + high) / 2 - groupWidth_[g] / 2.0;
-                    count = 1;
-                }
             }
             wanted[i] = count > 0 ? sum / count : groupLeft_[g];
         }
@@ -356,7 +352,8 @@ class Arranger {
         const int rowCount = static_cast<int>(rows_.size());
         for (int r = 0; r < rowCount; ++r)
             fitRow(r, true);
-        for (int pass = 0; pass < 4; ++pass) {
+        // Passes beyond four still shorten the lines of deep trees noticeably.
+        for (int pass = 0; pass < 12; ++pass) {
             for (int r = 1; r < rowCount; ++r)
                 fitRow(r, true);
             for (int r = rowCount - 2; r >= 0; --r)
