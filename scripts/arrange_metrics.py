@@ -4,7 +4,8 @@
 Usage: arrange_metrics.py NAME CHART.json SECONDS [BEFORE.json]
 CHART.json is `kvrtool info` of the arranged chart, SECONDS the time our arrangement
 took; BEFORE.json, when given, is the import's own placement of the same tree.
-Prints one table row per layout: rows, width x height, couples on one row and side
+Prints one table row per layout: generation rows (with the rows of persons linked to
+nobody in brackets), width x height, couples on one row and side
 by side, line crossings and total line length, and the time.
 
 Both layouts are measured alike: a line joins the centre of a parent's box to the
@@ -91,6 +92,9 @@ def measure(boxes, links, pairs):
     rows = {}
     for i, (x, y, w, h) in boxes.items():
         rows.setdefault(y, []).append(i)
+    linked = {i for link in links for i in link}
+    generation_rows = {boxes[i][1] for i in linked}
+    apart_rows = set(rows) - generation_rows
     order = {}
     for members in rows.values():
         members.sort(key=lambda i: boxes[i][0])
@@ -103,7 +107,7 @@ def measure(boxes, links, pairs):
     ys = [y for _, y, _, _ in boxes.values()] + [y + h for _, y, _, h in boxes.values()]
     overlaps = count_overlaps(boxes)
     return {
-        "rows": len(rows),
+        "rows": "%d" % len(generation_rows) + (" (+%d)" % len(apart_rows) if apart_rows else ""),
         "size": "%d x %d" % (max(xs) - min(xs), max(ys) - min(ys)) if boxes else "0 x 0",
         "same_row": same_row,
         "beside": beside,
@@ -189,7 +193,7 @@ def main():
     for layout, m, took in results:
         couples_text = "%d/%d/%d" % (m["beside"], m["same_row"], m["couples"])
         took_text = "%.3f s" % took if took is not None else "-"
-        print("| %s | %s | %d | %s | %s | %d | %d | %d | %s |" % (
+        print("| %s | %s | %s | %s | %s | %d | %d | %d | %s |" % (
             name, layout, m["rows"], m["size"], couples_text, m["crossings"], m["length"],
             m["overlaps"], took_text))
 

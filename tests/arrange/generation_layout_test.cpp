@@ -89,6 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {0, 0, 1, 1, 2, 3},
                    {{0, 1}, {2, 3}},
                    0},
+        // 3 and 4 are linked to nobody: they stand together under the families.
+        FamilyCase{"unlinked",
+                   {Box(), Box(), Box(0, 1), Box(), Box()},
+                   {0, 0, 1, 2, 2},
+                   {{0, 1}, {3, 4}},
+                   0},
         // 0 is the father of 1, which is the father of 0.
         FamilyCase{"cycle", {Box(1, -1), Box(0, -1), Box(1, -1)}, {1, 0, 1}, {}, 1}),
     [](const auto &info) {

@@ -1,6 +1,7 @@
 #include "arrange/generation_layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <utility>
 
@@ -139,13 +140,23 @@ class Arranger {
             rowTop[r + 1] = rowTop[r] + height + gaps_.row;
         }
         double minLeft = 0;
-        for (int v = 0; v < n_; ++v)
-            minLeft = v == 0 ? left(v) : std::min(minLeft, left(v));
+        bool first = true;
         for (int v = 0; v < n_; ++v) {
+            if (groupRow_[group_[v]] < 0)
+                continue;
+            minLeft = first ? left(v) : std::min(minLeft, left(v));
+            first = false;
+        }
+        std::int64_t familiesWidth = 0;
+        for (int v = 0; v < n_; ++v) {
+            if (groupRow_[group_[v]] < 0)
+                continue;
             result.x[v] = static_cast<std::int64_t>(left(v) - minLeft + 0.5);
             result.row[v] = groupRow_[group_[v]];
             result.y[v] = rowTop[result.row[v]];
+            familiesWidth = std::max(familiesWidth, result.x[v] + boxes_[v].width);
         }
+        placeLoners(result, familiesWidth, rowTop[rows_.size()]);
         return result;
     }
 
@@ -248,12 +259,62 @@ class Arranger {
             if (!hasParents && lowest[g] > 0)
                 groupRow_[g] = lowest[g] - 1;
         }
+        // A person linked to nobody joins no generation: in one row such persons
+        // made a large tree many times wider than its families. They stand apart.
+        for (int g = 0; g < groups; ++g) {
+            const int v = members_[g][0];
+            if (members_[g].size() == 1 && parents_[v].empty() && children_[v].empty()) {
+                groupRow_[g] = -1;
+                loners_.push_back(v);
+            }
+        }
+        // Rows left empty by them close up.
         int rowCount = 0;
         for (int g = 0; g < groups; ++g)
             rowCount = std::max(rowCount, groupRow_[g] + 1);
-        rows_.assign(rowCount, {});
+        std::vector<int> used(rowCount, 0);
         for (int g = 0; g < groups; ++g)
+            if (groupRow_[g] >= 0)
+                used[groupRow_[g]] = 1;
+        std::vector<int> renumbered(rowCount, 0);
+        int kept = 0;
+        for (int r = 0; r < rowCount; ++r) {
+            renumbered[r] = kept;
+            kept += used[r];
+        }
+        rows_.assign(kept, {});
+        for (int g = 0; g < groups; ++g) {
+            if (groupRow_[g] < 0)
+                continue;
+            groupRow_[g] = renumbered[groupRow_[g]];
             rows_[groupRow_[g]].push_back(g);
+        }
+    }
+
+    // The unlinked persons in rows under the families, in their table order, wrapped
+    // at the families' width (or at a square-ish block when there are no families).
+    void placeLoners(LayoutResult &result, std::int64_t familiesWidth,
+                     std::int64_t familiesBottom) const {
+        std::int64_t area = 0, tallest = 0;
+        for (int v : loners_) {
+            area += (boxes_[v].width + gaps_.family) * (boxes_[v].height + gaps_.row);
+            tallest = std::max(tallest, boxes_[v].height);
+        }
+        const auto side = static_cast<std::int64_t>(std::sqrt(double(area)));
+        const std::int64_t width = std::max({familiesWidth, side, std::int64_t(800)});
+        std::int64_t x = 0, y = familiesBottom;
+        int row = static_cast<int>(rows_.size());
+        for (int v : loners_) {
+            if (x > 0 && x + boxes_[v].width > width) {
+                x = 0;
+                y += tallest + gaps_.row;
+                ++row;
+            }
+            result.x[v] = x;
+            result.y[v] = y;
+            result.row[v] = row;
+            x += boxes_[v].width + gaps_.family;
+        }
     }
 
     void numberRow(int r) {
@@ -366,6 +427,7 @@ class Arranger {
     int n_;
     std::vector<std::vector<int>> parents_, children_, partners_, members_, rows_;
     std::vector<int> group_, groupRow_, position_;
+    std::vector<int> loners_;  // persons linked to nobody, in table order
     std::vector<double> memberOffset_, groupWidth_, groupLeft_;
 };
 
