@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "arrange/arrange_chart.h"
 #include "document_json.h"
 #include "persistence/gedcom_writer.h"
 #include "persistence/native_format.h"
@@ -195,6 +196,35 @@ TEST(Kvrtool, ImportsGedcomAndReportsWhatChangedOnStderr) {
 
     EXPECT_EQ(kvrtool({QStringLiteral("info"), dir.filePath(QStringLiteral("none.ged"))}).exitCode,
               1);
+}
+
+// `arrange` and `convert --arrange` place the persons as the editor's command does;
+// `convert` alone keeps the import's placement.
+TEST(Kvrtool, ArrangeLaysOutByGenerationsAsTheEditorDoes) {
+    QTemporaryDir dir;
+    const QString chart = dir.filePath(QStringLiteral("chart.kvr"));
+    Document doc = sampleDocument();
+    addPerson(doc, 500, 500);
+    ASSERT_TRUE(WriteDocument(chart, doc).ok());
+    Document expected;
+    ASSERT_TRUE(ReadDocument(chart, expected).ok());
+    ApplyArrangement(expected, ArrangeByGenerations(expected));
+
+    const QString arranged = dir.filePath(QStringLiteral("arranged.kvr"));
+    EXPECT_EQ(kvrtool({"arrange", chart, arranged}).exitCode, 0);
+    const QString converted = dir.filePath(QStringLiteral("converted.kvr"));
+    EXPECT_EQ(kvrtool({"convert", chart, converted, "--arrange"}).exitCode, 0);
+    for (const QString &path : {arranged, converted}) {
+        Document result;
+        ASSERT_TRUE(ReadDocument(path, result).ok());
+        ASSERT_EQ(result.NodeTable.NodeCount(), expected.NodeTable.NodeCount());
+        for (int i = 0; i < result.NodeTable.NodeCount(); ++i) {
+            EXPECT_EQ(result.NodeTable[i].x, expected.NodeTable[i].x) << i;
+            EXPECT_EQ(result.NodeTable[i].y, expected.NodeTable[i].y) << i;
+        }
+    }
+    EXPECT_EQ(kvrtool({"arrange", chart}).exitCode, 2);
+    EXPECT_EQ(kvrtool({"arrange", dir.filePath("none.kvr"), arranged}).exitCode, 1);
 }
 
 TEST(Kvrtool, ConvertWritesTheWholeChartAsAPicture) {
