@@ -361,12 +361,24 @@ class Arranger {
 
     double left(int v) const { return groupLeft_[group_[v]] + memberOffset_[v]; }
 
+    bool shareParent(int a, int b) const {
+        for (int v : members_[a])
+            for (int w : members_[b])
+                for (int p : parents_[v])
+                    if (std::find(parents_[w].begin(), parents_[w].end(), p) != parents_[w].end())
+                        return true;
+        return false;
+    }
+
     void fitRow(int r, bool fromParents) {
         const auto &row = rows_[r];
         std::vector<double> wanted(row.size()), advance(row.size());
         for (std::size_t i = 0; i < row.size(); ++i) {
             const int g = row[i];
-            advance[i] = groupWidth_[g] + gaps_.family;
+            // Brothers and sisters stand as close as partners: no other family's
+            // lines pass between them.
+            const bool siblings = i + 1 < row.size() && shareParent(g, row[i + 1]);
+            advance[i] = groupWidth_[g] + (siblings ? gaps_.partner : gaps_.family);
             double sum = 0;
             int count = 0;
             if (fromParents) {
@@ -397,29 +409,63 @@ class Arranger {
             groupLeft_[row[i]] = fitted[i];
     }
 
+    void setOffsets(int g) {
+        double x = 0;
+        for (int v : members_[g]) {
+            memberOffset_[v] = x;
+            x += boxes_[v].width + gaps_.partner;
+        }
+    }
+
+    // A couple stands the way round that brings each partner nearer to their own
+    // parents: a child marrying out stands on the side of its brothers and sisters.
+    void turnCouples(int r) {
+        const auto distance = [&](int g) {
+            double sum = 0;
+            for (int v : members_[g])
+                for (int p : parents_[v])
+                    sum +=
+                        std::abs(left(p) + boxes_[p].width / 2.0 - left(v) - boxes_[v].width / 2.0);
+            return sum;
+        };
+        for (int g : rows_[r]) {
+            if (members_[g].size() != 2)
+                continue;
+            const double before = distance(g);
+            std::swap(members_[g][0], members_[g][1]);
+            setOffsets(g);
+            if (distance(g) >= before) {
+                std::swap(members_[g][0], members_[g][1]);
+                setOffsets(g);
+            }
+        }
+    }
+
     void placeRows() {
         const int groups = static_cast<int>(members_.size());
         memberOffset_.assign(n_, 0);
         groupWidth_.assign(groups, 0);
         groupLeft_.assign(groups, 0);
         for (int g = 0; g < groups; ++g) {
-            double x = 0;
-            for (int v : members_[g]) {
-                memberOffset_[v] = x;
-                x += boxes_[v].width + gaps_.partner;
-            }
-            groupWidth_[g] = x - gaps_.partner;
+            setOffsets(g);
+            groupWidth_[g] = memberOffset_[members_[g].back()] + boxes_[members_[g].back()].width;
         }
         const int rowCount = static_cast<int>(rows_.size());
-        for (int r = 0; r < rowCount; ++r)
+        for (int r = 0; r < rowCount; ++r) {
             fitRow(r, true);
+            turnCouples(r);
+        }
         // Passes beyond four still shorten the lines of deep trees noticeably.
         for (int pass = 0; pass < 12; ++pass) {
-            for (int r = 1; r < rowCount; ++r)
+            for (int r = 1; r < rowCount; ++r) {
                 fitRow(r, true);
+                turnCouples(r);
+            }
             for (int r = rowCount - 2; r >= 0; --r)
                 fitRow(r, false);
         }
+        for (int r = 1; r < rowCount; ++r)
+            fitRow(r, true);
     }
 
     const std::vector<LayoutBox> &boxes_;
