@@ -5,6 +5,7 @@
 #include "editors/comment_file.h"
 #include "fuzz_support.h"
 #include "hints/picture_comment.h"
+#include "settings/message_table.h"
 
 using namespace kinvarro;
 
@@ -16,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!text)
         fuzz::Broken("a comment file that exists does not read");
     (void)PictureComment(picture);
-    if (!WriteCommentFile(path, *text).ok())
+    static const MessageTable messages;
+    if (!WriteCommentFile(path, *text, messages).ok())
         fuzz::Broken("a comment cannot be written back");
     if (ReadCommentFile(path) != text)
         fuzz::Broken("a comment written back reads otherwise");

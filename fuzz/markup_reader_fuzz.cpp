@@ -38,7 +38,6 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string_view markup(reinterpret_cast<const char *>(data), size);
-    static const MessageTable messages;
 
     QTextDocument qdoc;
     RichTextDocument doc(qdoc);
@@ -49,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string written = RichTextToMarkup(doc, &unmappable);
     check(unmappable.isEmpty(), "rich text read from Windows-1251 is all Windows-1251");
 
-    std::string html;
-    (void)MarkupToHtml(markup, html, messages);
+    // The report converts every description; its own target checks the HTML.
+    (void)MarkupToHtml(markup);
 
     // Whatever the text holds, tag-like text included, comes back as written.
     {
@@ -59,7 +58,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         MarkupToRichText(written, again);
         check(again.plainText() == doc.plainText(), "written markup keeps the text");
         check(RichTextToMarkup(again) == written, "written markup is stable");
-        check(MarkupToHtml(written, html, messages).ok(), "written markup converts to HTML");
     }
     return 0;
 }

@@ -32,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!ReadTheme(theme, current, messages, loaded).ok())
         return 0;
     const QString saved = fuzz::Scratch().filePath(QStringLiteral("out.thm"));
+    // Saving never replaces a theme, so the last input's one goes first.
+    QFile::remove(saved);
     QFile::remove(ThemePicturePath(saved));
     if (!WriteTheme(saved, QStringLiteral("fuzz"), loaded, messages).ok())
         fuzz::Broken("a loaded theme cannot be saved");
