@@ -1,6 +1,6 @@
 // Times the GEDCOM import of generated files against merely reading their
-// lines, the same files with CR line ends against LF ones, with the share of name measuring and, where it ends within a
-// minute, the placement as its rules literally read.
+// lines, the same files with CR line ends against LF ones, with the share of name measuring and,
+// where it ends within a minute, the placement as its rules literally read.
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QFile>

@@ -1,17 +1,18 @@
 #include "ui/progress_window.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QHBoxLayout>
 
 namespace kinvarro {
 
 TForm10::TForm10(QWidget *parent)
     : QWidget(parent,
               Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      gauge_(new QProgressBar(this)), bCancel_(new QPushButton(QStringLiteral("Отмена"), this)) {
+      gauge_(new QProgressBar(this)),
+      bCancel_(new QPushButton(QStringLiteral("Отмена"), this)) {
     setObjectName(QStringLiteral("Form10"));
     setWindowModality(Qt::ApplicationModal);
     gauge_->setObjectName(QStringLiteral("Gauge1"));
