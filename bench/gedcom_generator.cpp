@@ -79,6 +79,17 @@ std::string generateGedcom(int persons, unsigned seed) {
                 std::to_string(1700 + below(300)) + "\n2 PLAC " + kPlaces[below(5)] + "\n";
         if (below(5) == 0)
             text += "1 NOTE Заметка\n2 CONC  о человеке " + std::to_string(i) + "\n";
+        if (below(3) == 0) {
+            text += "1 DEAT\n2 DATE " + std::to_string(1750 + below(270)) + "\n";
+            if (below(2) == 0)
+                text += std::string("2 PLAC ") + kPlaces[below(5)] + "\n";
+        }
+        if (below(6) == 0)
+            text += std::string("1 BAPM\n2 PLAC ") + kPlaces[below(5)] + "\n";
+        if (below(4) == 0)
+            text += "1 OBJE\n2 FILE photos/p" + std::to_string(i) + ".jpg\n3 FORM jpg\n";
+        if (below(10) == 0)
+            text += "1 OBJE\n2 FILE /archive/scan" + std::to_string(i) + ".tif\n";
     }
     for (std::size_t f = 0; f < families.size(); ++f) {
         const Family &family = families[f];

@@ -9,7 +9,8 @@ namespace kinvarro::bench {
 /// marry twice, some have one known parent, some none and no children. INDI
 /// and FAM records come in shuffled order; parent links never form a cycle.
 /// Names are Cyrillic and Latin, with surnames between slashes, and every
-/// person has a birth date and place. The same `seed` gives the same file.
+/// person has a birth date and place; some have a note, a death, a baptism
+/// and photos or scans. The same `seed` gives the same file.
 std::string generateGedcom(int persons, unsigned seed);
 
 }  // namespace kinvarro::bench

@@ -1,10 +1,11 @@
 // Times the GEDCOM import of generated files against merely reading their
-// lines, with the share of name measuring and, where it ends within a
-// minute, the placement as its rules literally read.
+// lines, the same files with CR line ends against LF ones, with the share of name measuring and,
+// where it ends within a minute, the placement as its rules literally read.
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
@@ -21,6 +22,14 @@ using namespace kinvarro;
 using namespace kinvarro::bench;
 
 namespace {
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const std::string &text) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(text.data(), qint64(text.size()));
+    return path;
+}
 
 long long readLines(const QString &path) {
     QFile file(path);
@@ -79,11 +88,7 @@ int main(int argc, char **argv) {
 
     for (const int persons : {1000, 5000, 10000, 20000}) {
         const std::string text = generateGedcom(persons, 7);
-        const QString path = dir.filePath(QStringLiteral("tree%1.ged").arg(persons));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(text.data(), qint64(text.size()));
-        file.close();
+        const QString path = writeFile(dir, QStringLiteral("tree%1.ged").arg(persons), text);
         std::printf("\n%d persons, %zu bytes, %lld lines\n", persons, text.size(), readLines(path));
 
         const int runs = persons <= 5000 ? 5 : 3;
@@ -94,6 +99,13 @@ int main(int argc, char **argv) {
         const std::vector<PlacementElement> elements = placementInput(doc);
         const double placeMs = fastestMs(runs, [&] { PlaceGenerations(elements); });
         printRatio("whole import", importMs, "reading the lines", linesMs);
+        // Classic Mac programs end lines with CR alone; the import must not slow down for it.
+        std::string crText = text;
+        std::replace(crText.begin(), crText.end(), '\n', '\r');
+        const QString crPath = writeFile(dir, QStringLiteral("tree%1cr.ged").arg(persons), crText);
+        Document crDoc;
+        const double crMs = fastestMs(runs, [&] { ImportGedcom(crPath, crDoc, nullptr); });
+        printRatio("import, CR line ends", crMs, "import, LF line ends", importMs);
         std::printf("  of which measuring names %.2f ms (%.0f %%), placement %.2f ms (%.0f %%)\n",
                     measureMs, 100 * measureMs / importMs, placeMs, 100 * placeMs / importMs);
         const double literal = literalMs(elements);

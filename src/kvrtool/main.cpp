@@ -13,9 +13,12 @@
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
 #include "render_commands.h"
+#include "settings/language_files.h"
+#include "settings/machine_store.h"
 #include "settings/program_folder.h"
 #include "stderr_progress.h"
 #include "themes/theme_list.h"
+#include "tool_language.h"
 
 using namespace kinvarro;
 
@@ -31,6 +34,10 @@ int usage() {
         "       kvrtool convert IN.kvr|IN.ged OUT.ged [--utf8]\n"
         "       kvrtool render IN.kvr OUT.png [--view WxH] [--origin X,Y]\n"
         "       kvrtool themes [LANGUAGE]\n"
+        "Every command takes --language NAME: the language of the messages and of\n"
+        "the labels a GEDCOM import writes. Without it the editor's choice counts,\n"
+        "else the locale (LC_ALL, LC_MESSAGES, LANG): ru* gives Russian, any other\n"
+        "English.\n"
         "The view is the chart area painted at once (default 800x600); the origin\n"
         "is where the chart's point (0, 0) appears in it, in pixels. Pictures of\n"
         "the whole chart cover the area the view scrolls over; BMP at the\n"
@@ -40,6 +47,12 @@ int usage() {
         "the display name in LANGUAGE (as the editor shows it), a tab, the file.\n",
         stderr);
     return 2;
+}
+
+// The messages of the tool's language; every document of the run speaks it.
+MessageTable &toolMessages() {
+    static MessageTable messages;
+    return messages;
 }
 
 int fail(const QString &message) {
@@ -89,6 +102,7 @@ Status load(const QString &path, Document &doc) {
 
 int info(const QString &path) {
     Document doc;
+    doc.setMessages(&toolMessages());
     if (Status st = load(path, doc); !st)
         return fail(st.message());
     const QByteArray json = documentToJson(doc);
@@ -103,11 +117,16 @@ int convert(const QString &in, const QString &out, const QStringList &options) {
         if (!options.isEmpty() && !utf8)
             return usage();
         Document doc;
+        doc.setMessages(&toolMessages());
         if (Status st = load(in, doc); !st)
             return fail(st.message());
         const GedcomEncoding encoding = utf8 ? GedcomEncoding::Utf8 : GedcomEncoding::Ansi;
-        if (Status st = WriteGedcom(doc, out, encoding); !st)
+        long long replaced = 0;
+        if (Status st = WriteGedcom(doc, out, encoding, nullptr, &replaced); !st)
             return fail(st.message());
+        if (const QString warning = GedcomExportWarning(doc.messages(), replaced);
+            !warning.isEmpty())
+            std::fprintf(stderr, "kvrtool: %s\n", warning.toLocal8Bit().constData());
         return 0;
     }
     const std::optional<PictureType> picture = pictureType(out);
@@ -119,6 +138,7 @@ int convert(const QString &in, const QString &out, const QStringList &options) {
         !st)
         return fail(st.message());
     Document doc;
+    doc.setMessages(&toolMessages());
     if (Status st = load(in, doc); !st)
         return fail(st.message());
     if (picture) {
@@ -147,6 +167,7 @@ int render(const QString &in, const QString &out, const QStringList &options) {
     if (Status st = parseRenderOptions(options, true, renderOptions); !st)
         return fail(st.message());
     Document doc;
+    doc.setMessages(&toolMessages());
     if (Status st = load(in, doc); !st)
         return fail(st.message());
     if (Status st = renderScene(doc, out, renderOptions); !st)
@@ -165,6 +186,34 @@ int themes(const QString &language) {
     return 0;
 }
 
+// Loads the language file `file` names into the tool's messages.
+void loadMessages(const QString &file) {
+    if (file.isEmpty())
+        return;
+    IniFile languageFile;
+    if (const QString problem = LoadLanguageFile(file, languageFile, toolMessages());
+        !problem.isEmpty())
+        std::fprintf(stderr, "kvrtool: %s\n", problem.toLocal8Bit().constData());
+    LoadMessages(toolMessages(), languageFile);
+}
+
+// The language files are found where the editor finds them, from this tool's folder.
+// False, told in the language the tool would otherwise speak, when `given` is unknown.
+bool chooseLanguage(const QString &given) {
+    const ProgramFolder program = FindProgramFolder(QCoreApplication::applicationDirPath());
+    const std::vector<LanguageEntry> languages = FillLanguageList(program.path);
+    const QString remembered = MachineStore().language();
+    const std::optional<QString> file =
+        ToolLanguageFile(languages, given, remembered, MessageLocale());
+    if (file) {
+        loadMessages(*file);
+        return true;
+    }
+    loadMessages(ToolLanguageFile(languages, {}, remembered, MessageLocale()).value_or(QString()));
+    fail(toolMessages().text(Msg::mUnknownLanguage).arg(given));
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -173,7 +222,16 @@ int main(int argc, char **argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     installFontSubstitutes();
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QString language;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--language")); at > 0) {
+        if (at + 1 >= args.size())
+            return usage();
+        language = args[at + 1];
+        args.remove(at, 2);
+    }
+    if (!chooseLanguage(language))
+        return 1;
     if (args.size() == 3 && args[1] == QLatin1String("info"))
         return info(args[2]);
     if (args.size() >= 4 && args[1] == QLatin1String("convert"))

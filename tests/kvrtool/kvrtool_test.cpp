@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include "arrange/arrange_chart.h"
@@ -25,8 +27,24 @@ struct ToolRun {
     QByteArray err;
 };
 
-ToolRun kvrtool(const QStringList &args) {
+// Where the tool's runs find the editor's per-machine store: none remembers a
+// language unless a test writes one.
+QString configHome() {
+    static QTemporaryDir dir;
+    return dir.path();
+}
+
+// Runs in a Russian locale unless `environment` says otherwise.
+ToolRun kvrtool(const QStringList &args, const QStringList &environment = {}) {
     QProcess process;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.remove(QStringLiteral("LC_ALL"));
+    variables.remove(QStringLiteral("LC_MESSAGES"));
+    variables.insert(QStringLiteral("LANG"), QStringLiteral("ru_RU.UTF-8"));
+    variables.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
+    for (const QString &setting : environment)
+        variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    process.setProcessEnvironment(variables);
     process.start(QStringLiteral(KVRTOOL_PATH), args);
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -244,4 +262,69 @@ TEST(Kvrtool, ConvertWritesTheWholeChartAsAPicture) {
         EXPECT_TRUE(file.readAll().startsWith(c.start)) << c.name;
     }
     EXPECT_EQ(kvrtool({"convert", path, dir.filePath("x.pdf"), "--origin", "1,1"}).exitCode, 1);
+}
+
+TEST(Kvrtool, SpeaksTheGivenTheEditorsOrTheLocalesLanguage) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("born.ged"));
+    QFile file(in);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ann\n1 BIRT\n2 DATE 1900\n0 TRLR\n");
+    file.close();
+    // A store of the editor's that remembers English.
+    QTemporaryDir englishHome;
+    ASSERT_TRUE(QDir(englishHome.path()).mkpath(QStringLiteral("kinvarro")));
+    QFile store(englishHome.filePath(QStringLiteral("kinvarro/kinvarro.conf")));
+    ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+    store.write("[General]\nLanguage=English\n");
+    store.close();
+    const QString english = QStringLiteral("XDG_CONFIG_HOME=") + englishHome.path();
+
+    const struct {
+        QStringList options;
+        QStringList environment;
+        const char *label;
+    } cases[] = {
+        {{"--language", "English"}, {}, "Date of birth: 1900"},
+        {{"--language", "russian"}, {english, "LANG=en_GB.UTF-8"}, "Дата рождения: 1900"},
+        {{}, {english}, "Date of birth: 1900"},
+        {{}, {}, "Дата рождения: 1900"},
+        {{}, {"LANG=en_GB.UTF-8"}, "Date of birth: 1900"},
+        {{}, {"LANG=C"}, "Date of birth: 1900"},
+        {{}, {"LANG=en_GB.UTF-8", "LC_ALL=ru_UA.UTF-8"}, "Дата рождения: 1900"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        const ToolRun run = kvrtool(QStringList{"info", in} + c.options, c.environment);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonArray elements = QJsonDocument::fromJson(run.out).object()["elements"].toArray();
+        ASSERT_EQ(elements.size(), 1);
+        EXPECT_TRUE(
+            elements[0].toObject()["description"].toString().contains(QString::fromUtf8(c.label)));
+    }
+
+    const ToolRun unknown = kvrtool({"info", in, "--language", "Klingon"}, {"LANG=en_GB.UTF-8"});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(unknown.err)
+                    .contains(QStringLiteral("kvrtool: There is no language file \"Klingon\".\n")))
+        << unknown.err.toStdString();
+    EXPECT_EQ(kvrtool({"info", in, "--language"}).exitCode, 2);
+}
+
+TEST(Kvrtool, TellsHowManyCharactersTheExportReplaced) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.kvr"));
+    ASSERT_TRUE(WriteDocument(path, sampleDocument()).ok());
+    // The header names the file, whose name Windows-1251 cannot hold.
+    const ToolRun run = kvrtool(
+        {"convert", path, dir.filePath(QString::fromUtf8("漢字.ged")), "--language", "English"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(QString::fromLocal8Bit(run.err).contains(
+        QStringLiteral("kvrtool: The export wrote \"?\" for characters that the file's "
+                       "encoding lacks: 2\n")))
+        << run.err.toStdString();
+    const ToolRun utf8 =
+        kvrtool({"convert", path, dir.filePath(QString::fromUtf8("漢字.ged")), "--utf8"});
+    EXPECT_EQ(utf8.exitCode, 0);
+    EXPECT_FALSE(utf8.err.contains("?")) << utf8.err.toStdString();
 }

@@ -260,6 +260,18 @@ TEST_F(FileCommandsTest, SaveAsWritesBothGedcomTypesAndLeavesTheDocumentAlone) {
     EXPECT_TRUE(utf8Bytes.contains(QString::fromUtf8("1 NAME Иван\r\n").toUtf8()));
 }
 
+TEST_F(FileCommandsTest, AGedcomExportTellsHowManyCharactersItReplaced) {
+    changeDocument();
+    doc.info().setPlainText(QString::fromUtf8("Семья 漢字"));
+    prompts.files = {FileChoice{path("tree"), 4}, FileChoice{path("utf"), 5}};
+    commands.saveAs();
+    commands.saveAs();
+    const QString warning = QString::fromUtf8(
+        "Kinvarro|При экспорте знаком «?» заменено символов, которых нет в кодировке файла: 2");
+    EXPECT_EQ(prompts.told, (QStringList{warning, warning}));
+    EXPECT_TRUE(QFile::exists(path("tree.ged")));
+}
+
 TEST_F(FileCommandsTest, AFailedGedcomExportIsReported) {
     changeDocument();
     QDir(dir.path()).mkdir("taken.ged");  // a folder where the file should go

@@ -274,3 +274,60 @@ TEST_F(GedcomImportTest, ShowsTheProgressCaptionsInOrderAndHidesTheWindow) {
               }));
     EXPECT_FALSE(progress.visible);
 }
+
+namespace {
+
+// Answers "cancelled" from its `cancelAt`th question on, and counts the questions.
+class CancellingProgress : public ProgressDisplay {
+  public:
+    void show(const QString &, int, int) override { visible = true; }
+    void setPosition(int) override {}
+    void hide() override { visible = false; }
+    void offerCancel() override { offered = true; }
+    bool cancelled() const override { return ++questions >= cancelAt; }
+
+    long long cancelAt = std::numeric_limits<long long>::max();
+    mutable long long questions = 0;
+    bool offered = false;
+    bool visible = false;
+};
+
+// A line of 300 generations: long enough for every step of the import to ask.
+QByteArray lineOfGenerations() {
+    QByteArray text = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 0; i < 300; ++i) {
+        text += QByteArray("0 @I") + QByteArray::number(i) + "@ INDI\n1 NAME P" +
+                QByteArray::number(i) + "\n1 BIRT\n2 DATE " + QByteArray::number(1700 + i) + "\n";
+        if (i > 0)
+            text += QByteArray("0 @F") + QByteArray::number(i) + "@ FAM\n1 HUSB @I" +
+                    QByteArray::number(i - 1) + "@\n1 CHIL @I" + QByteArray::number(i) + "@\n";
+    }
+    return text + "0 TRLR\n";
+}
+
+}  // namespace
+
+TEST_F(GedcomImportTest, ACancelAtAnyStepLeavesTheOpenChartAndTellsNothing) {
+    const QString path = write("line.ged", lineOfGenerations());
+    CancellingProgress whole;
+    {
+        Document imported;
+        ScriptedPrompts prompts;
+        ASSERT_TRUE(ReadGedcom(path, imported, prompts, &whole));
+        ASSERT_EQ(imported.NodeTable.NodeCount(), 300);
+    }
+    EXPECT_TRUE(whole.offered);
+    // The reading, linking and placing each ask several times.
+    ASSERT_GT(whole.questions, 300);
+    for (const long long cancelAt : {1LL, 5LL, whole.questions / 2, whole.questions}) {
+        SCOPED_TRACE(cancelAt);
+        CancellingProgress progress;
+        progress.cancelAt = cancelAt;
+        ScriptedPrompts prompts;
+        EXPECT_FALSE(ReadGedcom(path, doc, prompts, &progress));
+        EXPECT_TRUE(prompts.told.isEmpty());
+        EXPECT_FALSE(progress.visible);
+        expectUntouched();
+        EXPECT_FALSE(doc.DocumentModified);
+    }
+}

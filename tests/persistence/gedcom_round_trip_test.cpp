@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
+#include "gedcom_generator.h"
 #include "markup/plain_text_lines.h"
 #include "persistence/gedcom_import.h"
 #include "persistence/gedcom_writer.h"
@@ -163,5 +164,43 @@ TEST(GedcomRoundTrip, StandardTypePointsOnlyToRecordsItWrites) {
         EXPECT_EQ(out.contains(QString::fromUtf8("1 NOTE мать: 1812").toUtf8()),
                   encoding == GedcomEncoding::Utf8);
         EXPECT_TRUE(out.contains("1 HUSB @I1@\r\n1 CHIL @I2@"));
+    }
+}
+
+TEST(GedcomRoundTrip, GeneratedImportsComeBackUnchangedFromBothTypes) {
+    // Full-name lines, notes, labelled event lines and media as the import writes them.
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        const std::string text = bench::generateGedcom(300, seed);
+        const Document first = imported(QByteArray::fromStdString(text));
+        ASSERT_EQ(first.NodeTable.NodeCount(), 300);
+        int withMedia = 0;
+        int withDeath = 0;
+        for (int i = 0; i < 300; ++i) {
+            withMedia += !first.NodeTable[i].media.empty();
+            withDeath +=
+                first.NodeTable[i].description.find(cp("Дата смерти")) != std::string::npos;
+        }
+        ASSERT_GT(withMedia, 30);
+        ASSERT_GT(withDeath, 30);
+        for (GedcomEncoding encoding : {GedcomEncoding::Utf8, GedcomEncoding::Ansi}) {
+            SCOPED_TRACE(encoding == GedcomEncoding::Utf8 ? "UTF-8" : "ANSI");
+            const QByteArray out = GedcomFileImage(first, QStringLiteral("t.ged"), encoding);
+            Document back;
+            GedcomImportReport report;
+            ASSERT_FALSE(ImportGedcomData(out, back, nullptr, &report).has_value());
+            EXPECT_TRUE(report.lostNothing());
+            ASSERT_EQ(back.NodeTable.NodeCount(), 300);
+            for (int i = 0; i < 300; ++i) {
+                const tnode &was = first.NodeTable[i];
+                const tnode &is = back.NodeTable[i];
+                ASSERT_EQ(is.name, was.name) << i;
+                ASSERT_EQ(is.description, was.description) << i;
+                ASSERT_EQ(is.media, was.media) << i;
+                ASSERT_EQ(is.fatherIndex, was.fatherIndex) << i;
+                ASSERT_EQ(is.motherIndex, was.motherIndex) << i;
+                ASSERT_EQ(is.sex, was.sex) << i;
+            }
+        }
     }
 }

@@ -10,6 +10,7 @@
 #include "persistence/gedcom_writer.h"
 #include "persistence/literal_gedcom.h"
 #include "prompts/progress_display.h"
+#include "settings/message_table.h"
 #include "test_support.h"
 #include "text/cp1251.h"
 
@@ -173,6 +174,42 @@ TEST(GedcomWriter, Utf8TypeHoldsTheSameLinesInUtf8) {
     EXPECT_EQ(fromUtf8, fromCp1251(ansi.toStdString()));
     EXPECT_TRUE(fromUtf8.contains(QString::fromUtf8("1 NAME Иван /Петров/\r\n")));
     EXPECT_TRUE(fromUtf8.contains(QString::fromUtf8("1 NOTE Ёлки № 5\r\n")));
+}
+
+TEST(GedcomWriter, CountsTheCharactersTheFileWritesAsQuestionMarks) {
+    // The note, the file's name in the header and a media path from the chart's folder.
+    Document doc;
+    addNamed(doc, "Иван", kSexMan);
+    doc.CurrentFileName = QString::fromUtf8("/data/東/chart.kvr");
+    doc.NodeTable[0].media = {"a.jpg"};
+    doc.info().setPlainText(QString::fromUtf8("Семья 漢 \U0001F600 ?"));
+    const struct {
+        GedcomEncoding encoding;
+        const char *path;
+        long long replaced;
+    } cases[] = {
+        {GedcomEncoding::Ansi, "/data/Zoë.ged", 4},
+        {GedcomEncoding::Utf8, "/data/Zoë.ged", 3},  // the header's name is held
+        {GedcomEncoding::Ansi, "/data/tree.ged", 3},
+    };
+    for (const auto &c : cases) {
+        long long replaced = -1;
+        const QByteArray bytes =
+            GedcomFileImage(doc, QString::fromUtf8(c.path), c.encoding, nullptr, &replaced);
+        EXPECT_EQ(replaced, c.replaced) << c.path;
+        EXPECT_EQ(bytes.count('?'), c.replaced + 1) << c.path;
+    }
+    const MessageTable messages;
+    EXPECT_EQ(GedcomExportWarning(messages, 4),
+              QString::fromUtf8("При экспорте знаком «?» заменено символов, которых нет в "
+                                "кодировке файла: 4"));
+    EXPECT_EQ(GedcomExportWarning(messages, 0), QString());
+
+    Document plain;
+    addNamed(plain, "Иван /Петров/", kSexMan);
+    long long none = -1;
+    GedcomFileImage(plain, QStringLiteral("/data/tree.ged"), GedcomEncoding::Ansi, nullptr, &none);
+    EXPECT_EQ(none, 0);
 }
 
 TEST(GedcomWriter, EqualsTheLiteralQuadraticExportOnGeneratedCharts) {

@@ -352,8 +352,14 @@ void FileCommands::writeHtmlReport(const QString &path) {
 
 void FileCommands::exportGedcom(const QString &path, bool utf8) {
     const GedcomEncoding encoding = utf8 ? GedcomEncoding::Utf8 : GedcomEncoding::Ansi;
-    if (Status st = WriteGedcom(session_.doc(), path, encoding, progress_); !st)
+    long long replaced = 0;
+    if (Status st = WriteGedcom(session_.doc(), path, encoding, progress_, &replaced); !st) {
         reportError(st.message());
+        return;
+    }
+    if (const QString warning = GedcomExportWarning(session_.messages(), replaced);
+        !warning.isEmpty())
+        prompts_.tell(MessageIcon::Warning, session_.messages().text(Msg::mKinvarro), warning);
 }
 
 bool FileCommands::writeNative(const QString &path) {

@@ -7,8 +7,8 @@
 namespace kinvarro {
 
 Status WriteGedcom(const Document &doc, const QString &path, GedcomEncoding encoding,
-                   ProgressDisplay *progress) {
-    const QByteArray image = GedcomFileImage(doc, path, encoding, progress);
+                   ProgressDisplay *progress, long long *replaced) {
+    const QByteArray image = GedcomFileImage(doc, path, encoding, progress, replaced);
     ClearSystemCause();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() ||
@@ -17,6 +17,10 @@ Status WriteGedcom(const Document &doc, const QString &path, GedcomEncoding enco
                                                WriteCause(doc.messages(), file)));
     }
     return Status::success();
+}
+
+QString GedcomExportWarning(const MessageTable &messages, long long replaced) {
+    return replaced > 0 ? messages.text(Msg::mExportReplacedCharacters).arg(replaced) : QString();
 }
 
 }  // namespace kinvarro

@@ -17,6 +17,7 @@ void GedcomGauge::show(const QString &caption, int minimum, int maximum, int pos
     position_ = position;
     if (display_) {
         display_->show(caption, minimum, maximum);
+        display_->offerCancel();
         display_->setPosition(position);
         sinceRepaint_.start();
     }
@@ -33,6 +34,10 @@ void GedcomGauge::setPosition(int position) {
         display_->setPosition(position);
         sinceRepaint_.start();
     }
+}
+
+bool GedcomGauge::cancelled() const {
+    return display_ && display_->cancelled();
 }
 
 void GedcomGauge::step() {

@@ -11,7 +11,8 @@ class ProgressDisplay;
 
 /// The import's view of the progress window: it remembers the gauge's range
 /// and position so that a gauge step can wrap from the maximum to the minimum.
-/// Without a display it only counts. The display sees a new position at most
+/// Without a display it only counts. The window offers a cancel button, which
+/// the import's steps ask for through `cancelled`. The display sees a new position at most
 /// every few milliseconds: a step per element would otherwise cost more in
 /// repainting than the work it reports.
 class GedcomGauge {
@@ -28,6 +29,8 @@ class GedcomGauge {
     void setPosition(int position);
     /// At the maximum back to the minimum, otherwise one further.
     void step();
+    /// Whether the user stopped the import from the progress window.
+    bool cancelled() const;
     QString caption(Msg key) const {
         return messages_ ? messages_->text(key) : MessageTable::defaultText(key);
     }

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QTextDocument>
 #include <charconv>
 
 #include "markup/plain_text_lines.h"
@@ -61,6 +62,26 @@ std::size_t splitPoint(std::string_view text) {
     return kLongestValue;
 }
 
+// How many characters of `text` Windows-1251 lacks; a surrogate pair is one.
+long long charactersOutsideCp1251(QStringView text) {
+    long long count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (pair || !fitsCp1251(text.mid(i, 1)))
+            ++count;
+        if (pair)
+            ++i;
+    }
+    return count;
+}
+
+// Windows-1251 bytes of `text`; the characters written as "?" add to `replaced`.
+std::string countedCp1251(const QString &text, long long &replaced) {
+    replaced += charactersOutsideCp1251(text);
+    return toCp1251(text);
+}
+
 // Room for the records, so that the buffer seldom has to grow.
 std::size_t estimatedSize(const ElementTable &table) {
     std::size_t size = 0;
@@ -87,6 +108,8 @@ class RecordWriter {
           out_(out) {}
 
     void write();
+    /// Characters of the text that the records hold as "?".
+    long long replaced() const { return replaced_; }
 
   private:
     void line(std::string_view text) {
@@ -154,10 +177,12 @@ class RecordWriter {
     ProgressDisplay *progress_;
     std::string &out_;
     std::vector<int> spouseFamilyWrittenFor_;
+    long long replaced_ = 0;
 };
 
 void RecordWriter::write() {
     const PlainTextLines info = RichTextPlainLines(doc_.info());
+    replaced_ += charactersOutsideCp1251(doc_.info().toPlainText());
     std::size_t infoLines = info.size();
     while (infoLines > 0 && info[infoLines - 1].empty())
         --infoLines;
@@ -242,7 +267,7 @@ void RecordWriter::media(const std::vector<std::string> &entries) {
         }
         line("1 OBJE");
         out_ += "2 FILE ";
-        valueLine(toCp1251(path));
+        valueLine(countedCp1251(path, replaced_));
         const QString format = QFileInfo(path).suffix().toLower();
         if (!format.isEmpty()) {
             out_ += standard_ ? "3 FORM " : "2 FORM ";
@@ -263,7 +288,7 @@ void RecordWriter::parent(const char *tag, Msg label, int index) {
     }
     if (standard_) {
         out_ += "1 NOTE ";
-        out_ += toCp1251(doc_.messages().text(label));
+        out_ += countedCp1251(doc_.messages().text(label), replaced_);
         out_ += ": ";
         valueLine(oneLine(table_[index].name));
     }
@@ -282,20 +307,28 @@ void RecordWriter::family(int f) {
 }  // namespace
 
 QByteArray GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding encoding,
-                           ProgressDisplay *progress) {
+                           ProgressDisplay *progress, long long *replaced) {
     ProgressHider hider(progress);
     if (progress)
         progress->show(doc.messages().text(Msg::mSavingGedcom), 0, doc.NodeTable.NodeCount() - 1);
     std::string records;
     records.reserve(estimatedSize(doc.NodeTable));
-    RecordWriter(doc, encoding == GedcomEncoding::Utf8, path, progress, records).write();
+    RecordWriter writer(doc, encoding == GedcomEncoding::Utf8, path, progress, records);
+    writer.write();
     hider.hide();
     records += "0 TRLR\r\n";
+    long long lacking = writer.replaced();
 
     const QString baseName = baseNameOf(path);
-    if (encoding == GedcomEncoding::Utf8)
+    if (encoding == GedcomEncoding::Utf8) {
+        if (replaced)
+            *replaced = lacking;
         return header(baseName.toUtf8(), encoding) + cp1251ToUtf8(records);
-    QByteArray image = header(QByteArray::fromStdString(toCp1251(baseName)), encoding);
+    }
+    QByteArray image =
+        header(QByteArray::fromStdString(countedCp1251(baseName, lacking)), encoding);
+    if (replaced)
+        *replaced = lacking;
     image.append(records.data(), qsizetype(records.size()));
     return image;
 }

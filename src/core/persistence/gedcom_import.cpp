@@ -157,6 +157,8 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
         case GedcomReadOutcome::TooManyIndividuals:
             return failure(MessageIcon::None, m.text(Msg::mNotEnoughResources),
                            m.text(Msg::mTooManyIndi));
+        case GedcomReadOutcome::Cancelled:
+            return GedcomImportFailure{MessageIcon::None, {}, {}, true};
         case GedcomReadOutcome::Complete:
             break;
     }
@@ -173,6 +175,8 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
     const int used = int(std::min<std::size_t>(records.individuals.size(), kMaxNodes));
     gauge.show(m.text(Msg::mLinkingGedcom), 0, 10000);
     const ParentLinks links = LinkParents(records, used, &gauge);
+    if (gauge.cancelled())
+        return GedcomImportFailure{MessageIcon::None, {}, {}, true};
     // The only place the import fills the new table.
     IdDraw ids;
     fresh.NodeTable.reserve(used);
@@ -189,6 +193,8 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
                                     std::max(0, fresh.NodeTable.nameExtent(i).width)};
     }
     const PlacementResult placed = PlaceGenerations(elements, &gauge);
+    if (gauge.cancelled())
+        return GedcomImportFailure{MessageIcon::None, {}, {}, true};
     // The one place the import moves the new elements.
     for (int i = 0; i < used; ++i) {
         fresh.NodeTable[i].x = clampToInt32(placed.x[std::size_t(i)]);
@@ -237,7 +243,8 @@ QString GedcomReportText(const MessageTable &messages, const GedcomImportReport 
 bool ReadGedcom(const QString &path, Document &doc, Prompts &prompts, ProgressDisplay *progress) {
     GedcomImportReport report;
     if (const auto failed = ImportGedcom(path, doc, progress, &report)) {
-        prompts.tell(failed->icon, failed->caption, failed->text);
+        if (!failed->cancelled)
+            prompts.tell(failed->icon, failed->caption, failed->text);
         return false;
     }
     if (const QString text = GedcomReportText(doc.messages(), report); !text.isEmpty())

@@ -28,16 +28,19 @@ struct GedcomImportReport {
     }
 };
 
-/// A refused or failed import: the message box to show.
+/// A refused or failed import: the message box to show. A cancelled import
+/// has nothing to show.
 struct GedcomImportFailure {
     MessageIcon icon = MessageIcon::Error;
     QString caption;
     QString text;
+    bool cancelled = false;
 };
 
 /// Imports the GEDCOM file at `path` into `doc`: a fresh document with reset
 /// settings and the grid switched on is filled, laid out and then takes
-/// `doc`'s place, marked modified. On failure `doc` stays exactly as it was.
+/// `doc`'s place, marked modified. On failure, and when the user cancels from
+/// the progress window, `doc` stays exactly as it was.
 /// The file name is the caller's.
 std::optional<GedcomImportFailure> ImportGedcom(const QString &path, Document &doc,
                                                 ProgressDisplay *progress,
@@ -54,7 +57,8 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
 QString GedcomReportText(const MessageTable &messages, const GedcomImportReport &report);
 
 /// The import as the Open command runs it: failures and the report are told
-/// through `prompts`. Returns whether the document was replaced.
+/// through `prompts`; a cancel tells nothing. Returns whether the document was
+/// replaced.
 bool ReadGedcom(const QString &path, Document &doc, Prompts &prompts, ProgressDisplay *progress);
 
 }  // namespace kinvarro

@@ -64,8 +64,11 @@ ParentLinks LinkParents(const GedcomRecords &records, int used, GedcomGauge *gau
             links.father[std::size_t(l)] = found->second;
         if (const auto found = motherOf.find(id); found != motherOf.end())
             links.mother[std::size_t(l)] = found->second;
-        if (gauge)
+        if (gauge) {
             gauge->step();
+            if (gauge->cancelled())
+                break;  // the import drops the links
+        }
     }
     return links;
 }

@@ -34,8 +34,11 @@ void sortLevels(const std::vector<PlacementElement> &elements, Coordinates &y, l
                 exchanged = true;
             }
         }
-        if (gauge)
+        if (gauge) {
             gauge->step();
+            if (gauge->cancelled())
+                return;
+        }
         if (!exchanged)
             return;
     }
@@ -161,6 +164,8 @@ PlacementResult PlaceGenerations(const std::vector<PlacementElement> &elements,
     const long long maxPasses =
         result.ownAncestors > 0 ? 2 * (long long)n + 2 : std::numeric_limits<long long>::max();
     sortLevels(elements, y, maxPasses, gauge);
+    if (gauge && gauge->cancelled())
+        return result;  // the import drops the places
     placeRootsAndLoners(elements, x, y);
     closeRowGaps(y);
 

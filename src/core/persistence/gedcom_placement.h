@@ -26,7 +26,8 @@ struct PlacementResult {
 /// loners in one row on top, rows spread so that boxes keep 20 apart, children
 /// centred under a parent where there is room, the top-left element at
 /// (25, 25). Parent links that form a cycle end the row sorting after a
-/// bounded number of passes.
+/// bounded number of passes. A cancel through `gauge` leaves the places
+/// unfinished.
 PlacementResult PlaceGenerations(const std::vector<PlacementElement> &elements,
                                  GedcomGauge *gauge = nullptr);
 

@@ -397,8 +397,11 @@ GedcomReadOutcome ReadGedcomRecords(std::string_view text, const MessageTable &m
     std::string_view line;
     while (lines.next(line)) {
         if (gauge) {
-            for (; stepsMade < lines.count() / 128; ++stepsMade)
+            for (; stepsMade < lines.count() / 128; ++stepsMade) {
                 gauge->step();
+                if (gauge->cancelled())
+                    return GedcomReadOutcome::Cancelled;
+            }
         }
         if (const GedcomReadOutcome outcome = reader.line(line, lines.withTrailingBlanks());
             outcome != GedcomReadOutcome::Complete)

@@ -8,6 +8,7 @@
 namespace kinvarro {
 
 class Document;
+class MessageTable;
 class ProgressDisplay;
 
 /// How a GEDCOM file stores its text.
@@ -22,12 +23,17 @@ enum class GedcomEncoding {
 /// its extension), document note, one INDI record per person, one FAM record
 /// per parent pair, trailer. Trailing empty lines of the information text are
 /// left out. `progress` shows the caption and a gauge over the elements.
+/// `replaced`, when given, receives how many characters of the text the file's
+/// encoding lacks: they are written as "?".
 QByteArray GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding encoding,
-                           ProgressDisplay *progress = nullptr);
+                           ProgressDisplay *progress = nullptr, long long *replaced = nullptr);
 
 /// Writes the GEDCOM file of `doc` to `path` through a temporary file renamed
 /// over the target, so a failure leaves the previous file as it was.
 Status WriteGedcom(const Document &doc, const QString &path, GedcomEncoding encoding,
-                   ProgressDisplay *progress = nullptr);
+                   ProgressDisplay *progress = nullptr, long long *replaced = nullptr);
+
+/// The warning after an export that replaced characters; empty when none was.
+QString GedcomExportWarning(const MessageTable &messages, long long replaced);
 
 }  // namespace kinvarro

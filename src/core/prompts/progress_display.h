@@ -13,6 +13,11 @@ class ProgressDisplay {
     virtual void show(const QString &caption, int minimum, int maximum) = 0;
     virtual void setPosition(int position) = 0;
     virtual void hide() = 0;
+    /// Offers the user a way to stop the operation until `hide`; only
+    /// operations that ask `cancelled` offer it.
+    virtual void offerCancel() {}
+    /// Whether the user asked to stop since the window was last hidden.
+    virtual bool cancelled() const { return false; }
 };
 
 /// Hides a progress window (none: nothing) when it goes out of scope, so the

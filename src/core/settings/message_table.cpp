@@ -202,6 +202,9 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mRenameNotUndoable",
      "Файл переименован. Ссылка на него ещё не применена к схеме, поэтому это переименование "
      "отменить нельзя."},
+    {"mExportReplacedCharacters",
+     "При экспорте знаком «?» заменено символов, которых нет в кодировке файла: %1"},
+    {"mUnknownLanguage", "Нет файла языка «%1»."},
 };
 
 }  // namespace

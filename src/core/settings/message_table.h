@@ -203,6 +203,9 @@ enum class Msg {
     mReadOnlyChart,
     mReadOnlyTitle,
     mRenameNotUndoable,
+    // What a GEDCOM export replaced; a language kvrtool was asked for but lacks.
+    mExportReplacedCharacters,
+    mUnknownLanguage,
     // Not a message: the number of them. New messages go above.
     Count
 };

@@ -52,12 +52,16 @@ QString fromCp1251(std::string_view bytes) {
 std::string toCp1251(QStringView text, QString *unmappable) {
     std::string bytes;
     bytes.reserve(std::size_t(text.size()));
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         int b = toByte(c.unicode());
         if (b < 0) {
             if (unmappable && !unmappable->contains(c))
                 unmappable->append(c);
             b = '?';
+            // A character beyond the first plane is one "?", not one per half.
+            if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
         }
         bytes.push_back(char(b));
     }
