@@ -162,14 +162,25 @@ void DocumentSession::replaceElement(int index, tnode node) {
          DocumentChange::Elements);
 }
 
+namespace {
+
+// Each new element beside the one it replaces, as an undo step holds them.
+std::vector<ReplaceElementsCommand::Change> changeList(
+    const Document &doc, const std::vector<std::pair<int, tnode>> &changes) {
+    std::vector<ReplaceElementsCommand::Change> list;
+    list.reserve(changes.size());
+    for (const auto &[index, node] : changes)
+        list.push_back({index, doc.NodeTable[index], node, doc.NodeTable.nameExtent(index)});
+    return list;
+}
+
+}  // namespace
+
 void DocumentSession::replaceElements(const std::vector<std::pair<int, tnode>> &changes,
                                       const QString &text) {
     if (changes.empty())
         return;
-    std::vector<ReplaceElementsCommand::Change> list;
-    list.reserve(changes.size());
-    for (const auto &[index, node] : changes)
-        list.push_back({index, doc_.NodeTable[index], node, doc_.NodeTable.nameExtent(index)});
+    std::vector<ReplaceElementsCommand::Change> list = changeList(doc_, changes);
     push(new ReplaceElementsCommand(doc_, std::move(list), text), DocumentChange::Elements);
 }
 
@@ -178,10 +189,7 @@ void DocumentSession::replaceElementsFollowingDisk(
     std::function<bool(bool forward)> disk) {
     if (changes.empty())
         return;
-    std::vector<ReplaceElementsCommand::Change> list;
-    list.reserve(changes.size());
-    for (const auto &[index, node] : changes)
-        list.push_back({index, doc_.NodeTable[index], node, doc_.NodeTable.nameExtent(index)});
+    std::vector<ReplaceElementsCommand::Change> list = changeList(doc_, changes);
     push(new FollowDiskCommand(doc_, std::move(list), std::move(disk), text),
          DocumentChange::Elements);
 }
