@@ -2,13 +2,13 @@
 
 #include <random>
 
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro::bench {
 
 void generateFamilyChart(Document &doc, int count, int mediaPerElement) {
     std::mt19937 random(42);
-    const std::string surname = toCp1251(QStringLiteral("Иванов"));
+    const std::string surname = toDocText(QStringLiteral("Иванов"));
     constexpr int kGenerationSize = 100;
     doc.NodeTable.clear();
     doc.NodeTable.reserve(count);

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro::bench {
 namespace {
@@ -30,11 +30,11 @@ void generateFamilyTree(Document &doc, int count) {
         const int born = 1600 + generationIndex * 25 + pick(0, 10);
         const QString first =
             QString::fromUtf8(node.sex == kSexMan ? kMen[pick(0, 5)] : kWomen[pick(0, 5)]);
-        node.name = toCp1251(QStringLiteral("%1 %2\r\n%3-%4")
-                                 .arg(first, node.sex == kSexMan ? QStringLiteral("Кузнецов")
-                                                                 : QStringLiteral("Кузнецова"))
-                                 .arg(born)
-                                 .arg(born + pick(20, 80)));
+        node.name = toDocText(QStringLiteral("%1 %2\r\n%3-%4")
+                                  .arg(first, node.sex == kSexMan ? QStringLiteral("Кузнецов")
+                                                                  : QStringLiteral("Кузнецова"))
+                                  .arg(born)
+                                  .arg(born + pick(20, 80)));
         node.x = column * kColumnWidth;
         node.y = generationIndex * kRowHeight;
         node.motherIndex = mother;

@@ -6,7 +6,7 @@
 #include "bench_application.h"
 #include "chart_generator.h"
 #include "persistence/native_format.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 
@@ -26,12 +26,12 @@ int main(int argc, char **argv) {
                                QStringLiteral("Анна \"Мала\"")};
     for (int i = 0; i < count; ++i) {
         tnode &node = doc.NodeTable[i];
-        const std::string name = toCp1251(given[i % given.size()]);
-        node.name = toCp1251(QStringLiteral("Иванов")) + "\r\n" + name + " " + std::to_string(i);
+        const std::string name = toDocText(given[i % given.size()]);
+        node.name = toDocText(QStringLiteral("Иванов")) + "\r\n" + name + " " + std::to_string(i);
         node.description = "<`S=10><`F=Arial><`C=0>" + name +
-                           toCp1251(QStringLiteral(": родился ")) + "<`C=16711680><B>" +
+                           toDocText(QStringLiteral(": родился ")) + "<`C=16711680><B>" +
                            std::to_string(1700 + i % 300) + "</B><`C=255>" +
-                           toCp1251(QStringLiteral(" в деревне")) + "\r\n<`C=32768>a < b && \"c\"";
+                           toDocText(QStringLiteral(" в деревне")) + "\r\n<`C=32768>a < b && \"c\"";
     }
     doc.MeasureAllNames();
     if (Status status = WriteDocument(args[1], doc); !status) {

@@ -1,12 +1,6 @@
 #include "test_support.h"
 
-#include "text/cp1251.h"
-
 namespace kinvarro::test {
-
-std::string cp(const char *utf8) {
-    return toCp1251(QString::fromUtf8(utf8));
-}
 
 int addPerson(Document &doc, int x, int y, int mother, int father, const std::string &name) {
     tnode node;

@@ -8,9 +8,6 @@
 
 namespace kinvarro::test {
 
-/// Windows-1251 bytes of a UTF-8 literal, for readable Cyrillic test data.
-std::string cp(const char *utf8);
-
 /// Appends a person with the given position and parents and returns its index.
 int addPerson(Document &doc, int x, int y, int mother = -1, int father = -1,
               const std::string &name = "P");

@@ -15,7 +15,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -26,11 +25,11 @@ QString U(const char *utf8) {
 TEST(ParentList, ItemTextsNameTheParentsThatExist) {
     Document doc;
     DocumentSession session{doc};
-    const int petr = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
-    const int anna = addPerson(doc, 0, 0, -1, -1, cp("Анна\r\nСидорова"));
-    addPerson(doc, 0, 0, anna, petr, cp("Иван"));
-    addPerson(doc, 0, 0, anna, -1, cp("Иван"));
-    addPerson(doc, 0, 0, -1, petr, cp("Ольга"));
+    const int petr = addPerson(doc, 0, 0, -1, -1, std::string("Пётр"));
+    const int anna = addPerson(doc, 0, 0, -1, -1, std::string("Анна\r\nСидорова"));
+    addPerson(doc, 0, 0, anna, petr, std::string("Иван"));
+    addPerson(doc, 0, 0, anna, -1, std::string("Иван"));
+    addPerson(doc, 0, 0, -1, petr, std::string("Ольга"));
     const QStringList items = ParentListItems(doc);
     ASSERT_EQ(items.size(), doc.NodeTable.NodeCount() + 1);
     EXPECT_EQ(items[0], U("Неизвестно"));
@@ -43,9 +42,9 @@ TEST(ParentList, ItemTextsNameTheParentsThatExist) {
 
 TEST(ParentList, TheFilterKeepsTheElementsWhoseNameContainsTheTextInAnyCase) {
     Document doc;
-    addPerson(doc, 0, 0, -1, -1, cp("Пётр Иванович"));
-    addPerson(doc, 0, 0, -1, -1, cp("Анна\r\nСИДОРОВА"));
-    addPerson(doc, 0, 0, 1, 0, cp("Иван"));
+    addPerson(doc, 0, 0, -1, -1, std::string("Пётр Иванович"));
+    addPerson(doc, 0, 0, -1, -1, std::string("Анна\r\nСИДОРОВА"));
+    addPerson(doc, 0, 0, 1, 0, std::string("Иван"));
     addPerson(doc, 0, 0, -1, -1, "John Smith");
     const ParentListFilter filter(doc);
     struct Case {
@@ -83,9 +82,9 @@ struct EditorFixture : ::testing::Test {
 
 TEST_F(EditorFixture, UnchangedApplyKeepsFieldsButMarksAndClearsSelection) {
     const int father = addPerson(doc, 0, 0);
-    const int i = addPerson(doc, 10, 10, -1, father, cp("Иван\r\nСидоров"));
-    doc.NodeTable[i].description = cp("<`S=12><`F=Arial><`C=255>Текст");
-    doc.NodeTable[i].media = {cp("Фото\\дед.jpg"), "b.mp3"};
+    const int i = addPerson(doc, 10, 10, -1, father, std::string("Иван\r\nСидоров"));
+    doc.NodeTable[i].description = std::string("<`S=12><`F=Arial><`C=255>Текст");
+    doc.NodeTable[i].media = {std::string("Фото\\дед.jpg"), "b.mp3"};
     doc.NodeTable[i].sex = kSexWoman;
     doc.NodeTable[i].fatherImportance = 3;
     doc.NodeTable[i].motherImportance = 0;
@@ -168,7 +167,7 @@ TEST(FontRecord, StrikeOutIsNotStored) {
     QFont strike(QStringLiteral("Arial"));
     strike.setStrikeOut(true);
     EXPECT_EQ(FontRecordFromDialog(strike, 0).style, 0);
-    const tmyfont record{cp("Times"), 12, 204, 0, kStyleUnderline | kStyleItalic};
+    const tmyfont record{std::string("Times"), 12, 204, 0, kStyleUnderline | kStyleItalic};
     EXPECT_EQ(FontRecordFromDialog(DialogFontForRecord(record), 0), record);
 }
 
@@ -176,7 +175,7 @@ TEST_F(EditorFixture, NameExtentFollowsOwnFontForPersonsAndChartFontForEvents) {
     const int person = addPerson(doc, 0, 0);
     const int event = addPerson(doc, 0, 0);
     doc.NodeTable[event].kind = kHistoricalEvent;
-    const tmyfont big{cp("Arial"), 30, 204, 0, 0};
+    const tmyfont big{std::string("Arial"), 30, 204, 0, 0};
     doc.NodeTable[event].font = big;
     for (int i : {person, event}) {
         open(i);

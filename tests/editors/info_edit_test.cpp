@@ -12,7 +12,6 @@
 #include "test_support.h"
 
 using namespace kinvarro;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -30,12 +29,12 @@ void AppendEmptyLines(QTextDocument &doc) {
 
 TEST(InfoEditor, EditingTheFieldLeavesTheDocumentUntilApplied) {
     QTextDocument original;
-    LoadDescription(cp(kRichInfo), original);
+    LoadDescription(std::string(kRichInfo), original);
     const std::string expected = DescriptionMarkup(original);
 
     Document doc;
     DocumentSession session{doc};
-    LoadDescription(cp(kRichInfo), doc.info());
+    LoadDescription(std::string(kRichInfo), doc.info());
     AppendEmptyLines(doc.info());  // the editor shows the text without them
     const std::string stored = DescriptionMarkup(doc.info());
 

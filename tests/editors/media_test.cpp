@@ -17,7 +17,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 using kinvarro::test::ScriptedPrompts;
 
 namespace {
@@ -226,7 +225,7 @@ TEST(CommentFile, RoundTripInCp1251WithCrLf) {
     ASSERT_TRUE(WriteCommentFile(path, U("Дед\nв 1941"), messages).ok());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), cp("Дед\r\nв 1941"));
+    EXPECT_EQ(file.readAll().toStdString(), std::string("Дед\r\nв 1941"));
     EXPECT_EQ(ReadCommentFile(path), U("Дед\nв 1941"));
     ASSERT_TRUE(WriteCommentFile(path, QString(), messages).ok());
     EXPECT_EQ(ReadCommentFile(path), QString());
@@ -260,9 +259,9 @@ struct RenameFixture : ::testing::Test {
 TEST_F(RenameFixture, MovesFileAndCommentAndUpdatesEveryElement) {
     const int a = addPerson(doc, 0, 0);
     const int b = addPerson(doc, 0, 0);
-    doc.NodeTable[a].media = {cp("Фото\\дед.jpg")};
+    doc.NodeTable[a].media = {std::string("Фото\\дед.jpg")};
     doc.NodeTable[b].media.assign(kMaxMedia, "x.jpg");
-    doc.NodeTable[b].media[100] = cp("Фото\\дед.jpg");
+    doc.NodeTable[b].media[100] = std::string("Фото\\дед.jpg");
     bool released = false;
     const RenameResult r =
         RenameMediaFile(session, U("Фото\\дед.jpg"), U("Архив\\дед.jpg"), [&] { released = true; });
@@ -273,14 +272,14 @@ TEST_F(RenameFixture, MovesFileAndCommentAndUpdatesEveryElement) {
     EXPECT_TRUE(exists(U("Архив/дед.jpg")));
     EXPECT_TRUE(exists(U("Архив/дед.jpg.txt")));
     EXPECT_FALSE(exists(U("Фото/дед.jpg")));
-    EXPECT_EQ(doc.NodeTable[a].media[0], cp("Архив\\дед.jpg"));
-    EXPECT_EQ(doc.NodeTable[b].media[100], cp("Архив\\дед.jpg"));
+    EXPECT_EQ(doc.NodeTable[a].media[0], std::string("Архив\\дед.jpg"));
+    EXPECT_EQ(doc.NodeTable[b].media[100], std::string("Архив\\дед.jpg"));
     EXPECT_EQ(doc.NodeTable[b].media[0], "x.jpg");
 }
 
 TEST_F(RenameFixture, TheSavedFileGetsTheNewNameAndNothingThatWasNotApplied) {
     const int a = addPerson(doc, 0, 0);
-    doc.NodeTable[a].media = {cp("Фото\\дед.jpg"), "x.jpg", cp("Фото\\дед.jpg")};
+    doc.NodeTable[a].media = {std::string("Фото\\дед.jpg"), "x.jpg", std::string("Фото\\дед.jpg")};
     ASSERT_TRUE(WriteDocument(doc.CurrentFileName, doc).ok());
     session.markSaved();
     // An element begun in its editor and not applied is no part of the file.
@@ -292,7 +291,8 @@ TEST_F(RenameFixture, TheSavedFileGetsTheNewNameAndNothingThatWasNotApplied) {
     ASSERT_TRUE(ReadDocument(doc.CurrentFileName, saved).ok());
     ASSERT_EQ(saved.NodeTable.NodeCount(), 1);
     EXPECT_EQ(saved.NodeTable[0].media,
-              (std::vector<std::string>{cp("Архив\\дед.jpg"), "x.jpg", cp("Архив\\дед.jpg")}));
+              (std::vector<std::string>{std::string("Архив\\дед.jpg"), "x.jpg",
+                                        std::string("Архив\\дед.jpg")}));
     EXPECT_EQ(doc.NodeTable[a].media, saved.NodeTable[0].media);
     EXPECT_FALSE(doc.DocumentModified) << "the open document and its file agree";
 
@@ -304,7 +304,7 @@ TEST_F(RenameFixture, TheSavedFileGetsTheNewNameAndNothingThatWasNotApplied) {
 
 TEST_F(RenameFixture, UndoAndRedoRenameTheFilesAndTheSavedDocumentAlong) {
     const int a = addPerson(doc, 0, 0);
-    doc.NodeTable[a].media = {cp("Фото\\дед.jpg")};
+    doc.NodeTable[a].media = {std::string("Фото\\дед.jpg")};
     ASSERT_TRUE(WriteDocument(doc.CurrentFileName, doc).ok());
     session.markSaved();
     QStringList reports;
@@ -318,8 +318,8 @@ TEST_F(RenameFixture, UndoAndRedoRenameTheFilesAndTheSavedDocumentAlong) {
     };
     const auto expectAt = [&](const char *folder, const char *entry) {
         SCOPED_TRACE(entry);
-        EXPECT_EQ(doc.NodeTable[a].media[0], cp(entry));
-        EXPECT_EQ(savedEntry(), cp(entry));
+        EXPECT_EQ(doc.NodeTable[a].media[0], std::string(entry));
+        EXPECT_EQ(savedEntry(), std::string(entry));
         EXPECT_TRUE(exists(U(folder) + U("/дед.jpg")));
         EXPECT_TRUE(exists(U(folder) + U("/дед.jpg.txt")));
     };
@@ -364,16 +364,16 @@ TEST_F(RenameFixture, ADocumentNeverSavedRefusesRenaming) {
 
 TEST_F(RenameFixture, AFileThatIsGoneIsReportedMissing) {
     const int a = addPerson(doc, 0, 0);
-    doc.NodeTable[a].media = {cp("Фото\\нет.jpg")};
+    doc.NodeTable[a].media = {std::string("Фото\\нет.jpg")};
     EXPECT_EQ(RenameMediaFile(session, U("Фото\\нет.jpg"), U("Архив\\нет.jpg")).outcome,
               RenameOutcome::SourceMissing);
     EXPECT_FALSE(exists(U("Архив/нет.jpg")));
-    EXPECT_EQ(doc.NodeTable[a].media[0], cp("Фото\\нет.jpg"));
+    EXPECT_EQ(doc.NodeTable[a].media[0], std::string("Фото\\нет.jpg"));
 }
 
 TEST_F(RenameFixture, RefusalsLeaveFilesAndEntriesAlone) {
     const int a = addPerson(doc, 0, 0);
-    doc.NodeTable[a].media = {cp("Фото\\дед.jpg")};
+    doc.NodeTable[a].media = {std::string("Фото\\дед.jpg")};
     write(U("Архив/есть.jpg"), "other");
     struct Case {
         const char *to;
@@ -390,7 +390,7 @@ TEST_F(RenameFixture, RefusalsLeaveFilesAndEntriesAlone) {
     for (const Case &c : cases) {
         EXPECT_EQ(RenameMediaFile(session, U("Фото\\дед.jpg"), U(c.to)).outcome, c.outcome) << c.to;
         EXPECT_TRUE(exists(U("Фото/дед.jpg")));
-        EXPECT_EQ(doc.NodeTable[a].media[0], cp("Фото\\дед.jpg"));
+        EXPECT_EQ(doc.NodeTable[a].media[0], std::string("Фото\\дед.jpg"));
     }
 }
 

@@ -11,7 +11,6 @@
 #include "test_support.h"
 
 using namespace kinvarro;
-using kinvarro::test::cp;
 using kinvarro::test::ScriptedPrompts;
 
 namespace {
@@ -73,7 +72,7 @@ TEST(OptionLists, OutOfRangeValuesAreShownAndKept) {
 TEST(OwnFontBox, CancelUnticksAndChoiceIsStoredWithStyleBitsAndColour) {
     ScriptedPrompts prompts;
     ElementFields fields;
-    fields.font = tmyfont{cp("Arial"), 10, 204, 0x0000FF, 0};
+    fields.font = tmyfont{std::string("Arial"), 10, 204, 0x0000FF, 0};
     prompts.fonts.push_back(std::nullopt);
     SetUseOwnFont(fields, true, prompts);
     EXPECT_FALSE(fields.useFont);
@@ -97,7 +96,7 @@ TEST(OwnFontBox, CancelUnticksAndChoiceIsStoredWithStyleBitsAndColour) {
 
 TEST(FormattingBar, StylesApplyToSelectionAndAreMirrored) {
     QTextDocument doc;
-    LoadDescription(cp("<`S=10><`F=Arial><`C=0>plain <B>bold</B>\r\n<R>right"), doc);
+    LoadDescription(std::string("<`S=10><`F=Arial><`C=0>plain <B>bold</B>\r\n<R>right"), doc);
     QTextCursor cursor(&doc);
     cursor.setPosition(6);
     cursor.setPosition(10, QTextCursor::KeepAnchor);  // "bold"

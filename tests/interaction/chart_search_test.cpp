@@ -20,7 +20,7 @@ class ChartSearchTest : public ::testing::Test {
         addPerson(doc, 100, 50, -1, -1, "Ivanov");
         const int petrov = addPerson(doc, 300, 700, -1, -1, "Petrov");
         doc.NodeTable[petrov].description = "born in <B>Ivanovo</B>";
-        addPerson(doc, 0, 0, -1, -1, cp("Иван"));
+        addPerson(doc, 0, 0, -1, -1, std::string("Иван"));
         const int pictured = addPerson(doc, 0, 0, -1, -1, "Sidorov");
         doc.NodeTable[pictured].media = {"", "photos\\IVAN.jpg"};
         addPerson(doc, 0, 0, -1, -1, "Ivan\r\nov");

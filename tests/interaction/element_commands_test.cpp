@@ -142,7 +142,7 @@ TEST_F(ElementCommandsTest, TheQuestionCountsManyAndNamesOne) {
         ElementCommands cmds{s, h, p};
         addPerson(d, 0, 0, -1, -1, "unselected");
         for (const char *name : c.selectedNames)
-            d.NodeTable.setSelected(addPerson(d, 0, 0, -1, -1, cp(name)), true);
+            d.NodeTable.setSelected(addPerson(d, 0, 0, -1, -1, std::string(name)), true);
         p.answers = {Answer::No};
         cmds.NdelSelectedClick();
         EXPECT_EQ(p.asked,

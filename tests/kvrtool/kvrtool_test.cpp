@@ -17,7 +17,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -52,7 +51,7 @@ ToolRun kvrtool(const QStringList &args, const QStringList &environment = {}) {
 
 Document sampleDocument() {
     Document doc;
-    const int mother = addPerson(doc, 10, 20, -1, -1, cp("Анна"));
+    const int mother = addPerson(doc, 10, 20, -1, -1, std::string("Анна"));
     const int child = addPerson(doc, 30, 140, mother, -1, "Tom\r\nSmith");
     doc.NodeTable[child].id = 0xAB12;
     doc.NodeTable[child].media = {"", "b.jpg"};
@@ -152,7 +151,7 @@ TEST(Kvrtool, InfoAndConvertReportSuccessAndFailureByExitCode) {
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QByteArray html = page.readAll();
     EXPECT_TRUE(html.contains(QByteArray("<a name=0>")));
-    EXPECT_TRUE(html.contains(QByteArray::fromStdString(cp("<b>Анна</b>"))));
+    EXPECT_TRUE(html.contains(QByteArray::fromStdString(std::string("<b>Анна</b>"))));
 
     QFile shortFile(dir.filePath("short.kvr"));
     ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));

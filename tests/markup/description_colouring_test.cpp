@@ -13,7 +13,6 @@
 #include "test_support.h"
 
 using namespace kinvarro;
-using kinvarro::test::cp;
 using kinvarro::test::ScriptedPrompts;
 using kinvarro::test::u;
 
@@ -30,7 +29,8 @@ struct Painted {
 
 Painted colourAndRead(const char *nameUtf8, const char *descriptionUtf8) {
     QTextDocument scratch;
-    const std::string markup = ColourDescription(cp(nameUtf8), cp(descriptionUtf8), scratch);
+    const std::string markup =
+        ColourDescription(std::string(nameUtf8), std::string(descriptionUtf8), scratch);
     QTextDocument readBack;
     RichTextDocument rich(readBack);
     MarkupToRichText(markup, rich);

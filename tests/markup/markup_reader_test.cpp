@@ -59,7 +59,7 @@ TEST_F(MarkupReaderTest, ASizeOrColourThatIsNoIntegerIsText) {
                     {"<`S=x>t", {{u"<`S=x>t", plain()}}},
                     {"<B>ab</B>cd<`C=>ef", {{u"ab", bold()}, {u"cd<`C=>ef", plain()}}},
                     {"<`S=big>x<`S=12>y", {{u"<`S=big>x", plain()}, {u"y", size(12)}}},
-                    {cp("x<`S=Десять>y"), {{u"x<`S=Десять>y", plain()}}},
+                    {std::string("x<`S=Десять>y"), {{u"x<`S=Десять>y", plain()}}},
                     {"ab<`S=12 cd", {{u"ab<`S=12 cd", plain()}}},
                 });
     for (const char *bad : {"<`S=2147483648>", "<`C=-2147483649>", "<`S= 5>", "<`S=5 >",
@@ -172,12 +172,12 @@ TEST_F(MarkupReaderTest, FaceIsEverythingUpToTheNextClosing) {
 
 TEST_F(MarkupReaderTest, CyrillicText) {
     expectReads(doc, qdoc,
-                {{cp("<`F=Arial Cyr><B>Иван</B> Пётр\r\n<`C=255>Ёлка № 1"),
+                {{std::string("<`F=Arial Cyr><B>Иван</B> Пётр\r\n<`C=255>Ёлка № 1"),
                   {{u("Иван"), bold(face(u"Arial Cyr"))},
                    {u(" Пётр\r\n"), face(u"Arial Cyr")},
                    {u("Ёлка № 1"), colour(255, face(u"Arial Cyr"))}},
                   {A::Left, A::Left}},
-                 {cp("<`F=Шрифт>я"), {{u("я"), face(u("Шрифт"))}}}});
+                 {std::string("<`F=Шрифт>я"), {{u("я"), face(u("Шрифт"))}}}});
 }
 
 TEST_F(MarkupReaderTest, EveryByteButNulCrAndTagCharactersIsText) {

@@ -27,7 +27,7 @@ struct Generated {
 Generated generate(std::mt19937 &random) {
     static const std::vector<std::string> kText = {
         "a",    "B",    "C",  "S",    "F",        "L",     "R", "U", "I",
-        "`",    "/",    ">",  "=",    " ",        "x",     "7", "-", cp("Жёлтый"),
+        "`",    "/",    ">",  "=",    " ",        "x",     "7", "-", std::string("Жёлтый"),
         "\xA0", "\x98", "\n", "\r\n", "\r\n\r\n", "word ", "$",
     };
     static const std::vector<std::string> kSwitch = {
@@ -38,7 +38,7 @@ Generated generate(std::mt19937 &random) {
         "2147483647", "-2147483648", "-2147483640", "255", "16777215", "$FF",  "+8",
     };
     static const std::vector<std::string> kFaces = {
-        "Arial", "Times New Roman", "", cp("Курсив"), "a<B", "x\r\ny", "C=S",
+        "Arial", "Times New Roman", "", std::string("Курсив"), "a<B", "x\r\ny", "C=S",
     };
     auto pick = [&](const std::vector<std::string> &from) {
         return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];

@@ -71,9 +71,10 @@ TEST_F(MarkupWriterTest, MarkerValuesAndEmptyFaceAreStillWritten) {
 TEST_F(MarkupWriterTest, UnmappableCharactersBecomeQuestionMarksAndAreReported) {
     doc.appendRun(A::Left, u("Jürgen ✓ 😀 Иван ✓"), face(u("Ari✓al")));
     QString unmappable;
-    EXPECT_EQ(RichTextToMarkup(doc, &unmappable), cp("<`S=10><`F=Ari?al><`C=0>J?rgen ? ? Иван ?"));
+    EXPECT_EQ(RichTextToMarkup(doc, &unmappable),
+              std::string("<`S=10><`F=Ari?al><`C=0>J?rgen ? ? Иван ?"));
     EXPECT_EQ(unmappable, u("✓ü😀"));
-    EXPECT_EQ(RichTextToMarkup(doc), cp("<`S=10><`F=Ari?al><`C=0>J?rgen ? ? Иван ?"));
+    EXPECT_EQ(RichTextToMarkup(doc), std::string("<`S=10><`F=Ari?al><`C=0>J?rgen ? ? Иван ?"));
 }
 
 TEST_F(MarkupWriterTest, CanonicalMarkupComesBackByteForByte) {
@@ -82,7 +83,7 @@ TEST_F(MarkupWriterTest, CanonicalMarkupComesBackByteForByte) {
         "<C><B><`S=14><`F=Times New Roman><`C=-2147483640>x</B>y\r\nz",
         "<R><I><`S=0><`F=><`C=305419896>a\nb</I><`S=-3>c\r\n<C>\r\n<L><U>d",
         "<`S=10><`F=Arial><`C=0>a<B>\r\n</B>b",
-        cp("<`S=12><`F=Arial Cyr><`C=255>Иван <B>Петров</B>\r\n<`F=Шрифт>№ 1\xA0\x98"),
+        std::string("<`S=12><`F=Arial Cyr><`C=255>Иван <B>Петров</B>\r\n<`F=Шрифт>№ 1\xA0\x98"),
     };
     for (const std::string &markup : cases) {
         MarkupToRichText(markup, doc);

@@ -8,7 +8,6 @@
 #include "test_support.h"
 
 using namespace kinvarro;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -97,7 +96,7 @@ TEST(PlainTextLines, FollowTheTagRulesAndLineBreaks) {
         {"a<B\r\nx", {"a", "<Bx"}},
         {"<`F=no end", {}},
         {"<`>x</L>", {"<`>x</L>"}},
-        {cp("<B>Иван</B>\r\nПётр"), {cp("Иван"), cp("Пётр")}},
+        {std::string("<B>Иван</B>\r\nПётр"), {std::string("Иван"), std::string("Пётр")}},
         {std::string("ab\0<B>cd", 8), {"ab"}},
     };
     for (const Case &c : cases) {
@@ -122,5 +121,5 @@ TEST(PlainTextLines, OfARichTextSplitParagraphsAndLineBreaks) {
     QTextDocument doc;
     EXPECT_TRUE(RichTextPlainLines(doc).empty());
     doc.setPlainText(QString::fromUtf8("Иван\nline") + QChar(0x2028) + "break\n");
-    EXPECT_EQ(RichTextPlainLines(doc), (PlainTextLines{cp("Иван"), "line", "break", ""}));
+    EXPECT_EQ(RichTextPlainLines(doc), (PlainTextLines{std::string("Иван"), "line", "break", ""}));
 }

@@ -9,7 +9,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 
 TEST(Document, AddNodeOnAnEmptyTableCreatesTheDefaultPersonAtTheMouse) {
     Document doc;
@@ -24,7 +23,7 @@ TEST(Document, AddNodeOnAnEmptyTableCreatesTheDefaultPersonAtTheMouse) {
     EXPECT_EQ(doc.view.CurrentNode, 0);
     EXPECT_EQ(node.x, 70);
     EXPECT_EQ(node.y, 20);
-    EXPECT_EQ(node.name, cp("Новый элемент"));
+    EXPECT_EQ(node.name, std::string("Новый элемент"));
     EXPECT_EQ(node.sex, kSexMan);
     EXPECT_EQ(node.ownColor, kNoOwnColor);
     EXPECT_EQ(node.motherIndex, -1);
@@ -43,7 +42,7 @@ TEST(Document, AddNodeGivesEventsTheirNameAndUniqueIdsAndRefusesTheFullTable) {
         addPerson(doc, 0, 0);
     const auto event = doc.AddNode(kHistoricalEvent);
     ASSERT_EQ(event, kMaxNodes - 1);
-    EXPECT_EQ(doc.NodeTable[*event].name, cp("Временная черта"));
+    EXPECT_EQ(doc.NodeTable[*event].name, std::string("Временная черта"));
     EXPECT_EQ(doc.NodeTable[*event].kind, kHistoricalEvent);
     // Snapped: the centre of the name box lies in the middle of a grid cell.
     const NameExtent e = doc.NodeTable.nameExtent(*event);

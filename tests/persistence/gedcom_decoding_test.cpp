@@ -6,7 +6,6 @@
 #include "text/cp1251_fallback.h"
 
 using namespace kinvarro;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -61,7 +60,8 @@ TEST(GedcomDecoding, DetectsTheEncodingByMarkNulOrCharLine) {
         {bytes("0 HEAD\n1 NAME Jos\xC3\xA9 M\xC3\xBCller\n"), GedcomEncoding::Utf8},
         {bytes("0 HEAD\n1 CHAR ANSI\n1 NAME Jos\xE9 M\xFCller, Th\xE9r\xE8se\n"),
          GedcomEncoding::Windows1252},
-        {bytes(cp("0 HEAD\n1 CHAR ANSI\n1 NAME Иван Петров, Zoe\n")), GedcomEncoding::Windows1251},
+        {bytes(std::string("0 HEAD\n1 CHAR ANSI\n1 NAME Иван Петров, Zoe\n")),
+         GedcomEncoding::Windows1251},
         // UTF-16 without a mark is told by its NULs, whatever the first character.
         {utf16(QStringLiteral("\r\n0 HEAD\r\n1 CHAR UNICODE\r\n"), false), GedcomEncoding::Utf16LE},
         {utf16(QStringLiteral("\n0 HEAD\n"), true), GedcomEncoding::Utf16BE},
@@ -100,7 +100,8 @@ TEST(GedcomDecoding, StoresUnicodeAsWindows1251WithReplacements) {
     };
     for (const auto &c : cases) {
         long long changed = 0;
-        EXPECT_EQ(storeAsCp1251(QString::fromUtf8(c.utf8), &changed), cp(c.stored)) << c.utf8;
+        EXPECT_EQ(storeAsCp1251(QString::fromUtf8(c.utf8), &changed), std::string(c.stored))
+            << c.utf8;
         EXPECT_EQ(changed, c.changed) << c.utf8;
     }
 }
@@ -112,27 +113,29 @@ TEST(GedcomDecoding, DecodesEachEncodingAndCountsWhatCannotBeStored) {
         std::string stored;
         long long replaced;
     } cases[] = {
-        {"\xEF\xBB\xBF" + text.toUtf8(), cp("0 HEAD\n1 NAME Пётр Zoe"), 1},
-        {"\xFF\xFE" + utf16(text, false), cp("0 HEAD\n1 NAME Пётр Zoe"), 1},
-        {utf16(text, true), cp("0 HEAD\n1 NAME Пётр Zoe"), 1},
+        {"\xEF\xBB\xBF" + text.toUtf8(), std::string("0 HEAD\n1 NAME Пётр Zoe"), 1},
+        {"\xFF\xFE" + utf16(text, false), std::string("0 HEAD\n1 NAME Пётр Zoe"), 1},
+        {utf16(text, true), std::string("0 HEAD\n1 NAME Пётр Zoe"), 1},
         // A truncated UTF-16 file: the odd byte is one unstorable character.
         {utf16(QStringLiteral("0 HEAD"), false) + '\x41', "0 HEAD?", 1},
         // An unpaired surrogate.
         {utf16(QStringLiteral("0 A"), false) + bytes(std::string_view("\x00\xD8", 2)), "0 A?", 1},
         // Invalid UTF-8 bytes are read as Windows-1251: here "Ж" and a truncated sequence.
-        {bytes("0 HEAD\n1 CHAR UTF-8\n1 NAME \xC6\xD0"), cp("0 HEAD\n1 CHAR UTF-8\n1 NAME ЖР"), 0},
+        {bytes("0 HEAD\n1 CHAR UTF-8\n1 NAME \xC6\xD0"),
+         std::string("0 HEAD\n1 CHAR UTF-8\n1 NAME ЖР"), 0},
         // ANSEL: diacritics come before their letter; a dangling one is dropped.
         {bytes("0 HEAD\n1 CHAR ANSEL\n1 NAME \xE2"
                "e\xE8\xE5o \xA5 \xC7 \xE2\n\xE1"),
-         cp("0 HEAD\n1 CHAR ANSEL\n1 NAME eo AE ss \n"), 6},
-        {bytes("0 HEAD\n1 CHAR ANSEL\n1 NAME \xCD\xCE\xAF"), cp("0 HEAD\n1 CHAR ANSEL\n1 NAME eo?"),
-         1},
+         std::string("0 HEAD\n1 CHAR ANSEL\n1 NAME eo AE ss \n"), 6},
+        {bytes("0 HEAD\n1 CHAR ANSEL\n1 NAME \xCD\xCE\xAF"),
+         std::string("0 HEAD\n1 CHAR ANSEL\n1 NAME eo?"), 1},
         // CF is the sharp s of GEDCOM's ANSEL table.
         {bytes("0 HEAD\n1 CHAR ANSEL\n1 NAME Stra\xCF"
                "e"),
-         cp("0 HEAD\n1 CHAR ANSEL\n1 NAME Strasse"), 1},
+         std::string("0 HEAD\n1 CHAR ANSEL\n1 NAME Strasse"), 1},
         // Windows-1251 passes through untouched.
-        {bytes(cp("0 HEAD\n1 NAME Ёж ") + "\x98"), cp("0 HEAD\n1 NAME Ёж ") + "\x98", 0},
+        {bytes(std::string("0 HEAD\n1 NAME Ёж ") + "\x98"),
+         std::string("0 HEAD\n1 NAME Ёж ") + "\x98", 0},
     };
     for (const auto &c : cases) {
         const GedcomText decoded = decodeGedcomFile(c.file);

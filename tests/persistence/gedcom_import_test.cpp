@@ -16,7 +16,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 using kinvarro::test::ScriptedPrompts;
 
 namespace {
@@ -74,15 +73,16 @@ TEST_F(GedcomImportTest, BuildsTheChartInAFreshDocument) {
     ASSERT_EQ(doc.NodeTable.NodeCount(), 3);
     const tnode &ivan = doc.NodeTable[0];
     const tnode &petr = doc.NodeTable[2];
-    EXPECT_EQ(ivan.name, cp("Иван "));
-    EXPECT_EQ(ivan.description, cp("Иван Петров\r\n\r\n"));
+    EXPECT_EQ(ivan.name, std::string("Иван "));
+    EXPECT_EQ(ivan.description, std::string("Иван Петров\r\n\r\n"));
     EXPECT_EQ(ivan.sex, kSexMan);
-    EXPECT_EQ(doc.NodeTable[1].name, cp("Анна"));
+    EXPECT_EQ(doc.NodeTable[1].name, std::string("Анна"));
     EXPECT_EQ(doc.NodeTable[1].description, "");
     EXPECT_EQ(doc.NodeTable[1].sex, kSexWoman);
     EXPECT_EQ(petr.sex, kSexUnknown);
-    EXPECT_EQ(petr.description,
-              cp("Пётр Петров\r\n\r\n\r\nДата рождения: 1 JAN 1900\r\nМесто рождения: Киев"));
+    EXPECT_EQ(
+        petr.description,
+        std::string("Пётр Петров\r\n\r\n\r\nДата рождения: 1 JAN 1900\r\nМесто рождения: Киев"));
     EXPECT_EQ(petr.fatherIndex, 0);
     EXPECT_EQ(petr.motherIndex, 1);
     EXPECT_LT(ivan.y, petr.y);

@@ -9,7 +9,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -26,11 +25,11 @@ void generateChart(Document &doc, int count, std::mt19937 &random) {
         const auto earlier = [&] {
             return persons.empty() || random() % 4 == 0 ? -1 : persons[random() % persons.size()];
         };
-        const int e =
-            addPerson(doc, 0, 0, earlier(), earlier(), cp(kNames[random() % std::size(kNames)]));
+        const int e = addPerson(doc, 0, 0, earlier(), earlier(),
+                                std::string(kNames[random() % std::size(kNames)]));
         tnode &node = doc.NodeTable[e];
         node.sex = std::uint8_t(random() % 3);
-        node.description = cp(kDescriptions[random() % std::size(kDescriptions)]);
+        node.description = std::string(kDescriptions[random() % std::size(kDescriptions)]);
         if (random() % 8 == 0) {
             node.kind = kHistoricalEvent;
             node.fatherIndex = node.motherIndex = -1;
@@ -122,9 +121,10 @@ TEST(GedcomRoundTrip, ImportedTextsSurviveAnyNumberOfRoundTrips) {
     ASSERT_EQ(first.NodeTable.NodeCount(), 4);
     EXPECT_EQ(first.NodeTable[2].media,
               (std::vector<std::string>{"photos/pyotr.jpg", "/home/ann/scan.tif"}));
-    EXPECT_EQ(first.NodeTable[0].description,
-              cp("Иван Петров\r\n\r\nin 1124, Robert\r\nsecond line\r\n"
-                 "Дата рождения: 1 JAN 1900\r\nМесто рождения: Киев\r\nДата смерти: 1950"));
+    EXPECT_EQ(
+        first.NodeTable[0].description,
+        std::string("Иван Петров\r\n\r\nin 1124, Robert\r\nsecond line\r\n"
+                    "Дата рождения: 1 JAN 1900\r\nМесто рождения: Киев\r\nДата смерти: 1950"));
     for (GedcomEncoding encoding : {GedcomEncoding::Utf8, GedcomEncoding::Ansi}) {
         Document doc = imported(original);
         for (int round = 0; round < 3; ++round) {
@@ -178,8 +178,8 @@ TEST(GedcomRoundTrip, GeneratedImportsComeBackUnchangedFromBothTypes) {
         int withDeath = 0;
         for (int i = 0; i < 300; ++i) {
             withMedia += !first.NodeTable[i].media.empty();
-            withDeath +=
-                first.NodeTable[i].description.find(cp("Дата смерти")) != std::string::npos;
+            withDeath += first.NodeTable[i].description.find(std::string("Дата смерти")) !=
+                         std::string::npos;
         }
         ASSERT_GT(withMedia, 30);
         ASSERT_GT(withDeath, 30);

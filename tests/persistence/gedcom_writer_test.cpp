@@ -16,7 +16,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -38,7 +37,7 @@ QByteArray image(const Document &doc, GedcomEncoding encoding = GedcomEncoding::
 }
 
 int addNamed(Document &doc, const char *name, Sex sex, int father = -1, int mother = -1) {
-    const int i = addPerson(doc, 0, 0, mother, father, cp(name));
+    const int i = addPerson(doc, 0, 0, mother, father, std::string(name));
     doc.NodeTable[i].sex = sex;
     return i;
 }
@@ -109,7 +108,7 @@ TEST(GedcomWriter, WritesNamesNotesSexesAndSkipsEvents) {
     doc.NodeTable[event].kind = kHistoricalEvent;
     const int person = addNamed(doc, "Иван\r\nПетров\r\nмладший", kSexUnknown);
     doc.NodeTable[person].description =
-        cp("<`S=10><`F=Arial><`C=0><C>Родился <B>1850</B>\r\n\r\nв <I>Москве</I>\r\n\r\n");
+        std::string("<`S=10><`F=Arial><`C=0><C>Родился <B>1850</B>\r\n\r\nв <I>Москве</I>\r\n\r\n");
     EXPECT_EQ(linesOf(image(doc)),
               kHeader + QString::fromUtf8("0 @I1@ INDI|1 NAME Иван Петров младший|"
                                           "1 NOTE Родился 1850|2 CONT |2 CONT в Москве|2 CONT |"
@@ -163,7 +162,7 @@ TEST(GedcomWriter, Utf8TypeHoldsTheSameLinesInUtf8) {
     Document doc;
     addNamed(doc, "Иван /Петров/", kSexMan);
     addNamed(doc, "Мария\r\nИвановна", kSexWoman);  // the links differ between the types
-    doc.NodeTable[1].description = cp("<B>Ёлки</B> № 5");
+    doc.NodeTable[1].description = std::string("<B>Ёлки</B> № 5");
     doc.info().setPlainText(QString::fromUtf8("Семья"));
     const QByteArray ansi = image(doc);
     const QByteArray utf8 = image(doc, GedcomEncoding::Utf8);

@@ -11,7 +11,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -69,23 +68,25 @@ class HtmlReportTest : public ::testing::Test {
 
 TEST_F(HtmlReportTest, WholePageOfAFamily) {
     Document doc;
-    const int father = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
-    const int mother = addPerson(doc, 0, 0, -1, -1, cp("Анна"));
-    addPerson(doc, 0, 0, mother, father, cp("Иван\r\nСын"));
+    const int father = addPerson(doc, 0, 0, -1, -1, std::string("Пётр"));
+    const int mother = addPerson(doc, 0, 0, -1, -1, std::string("Анна"));
+    addPerson(doc, 0, 0, mother, father, std::string("Иван\r\nСын"));
     doc.NodeTable[mother].description = "<`C=255>x\r\ny";
     std::string expected = kPageStart;
     expected += "<p align=left><hr><br>\r\n";
-    expected += block("1", cp("Анна"),
+    expected += block("1", std::string("Анна"),
                       "<tr><td colspan=2 BGCOLOR=#f0f0f0><p align=left><font "
                       "color=#FF0000>x<br>\ny</font></td></tr><tr><td colspan=2>" +
-                          cp("Дети:") + " <a href=#2>" + cp("Иван\r\nСын") + "</a></td></tr>");
-    expected += block("2", cp("Иван\r\nСын"),
-                      "<tr align=center><td width=\"50%\">" + cp("отец") + ": <a href=#0>" +
-                          cp("Пётр") + "</a></td><td width=\"50%\">" + cp("мать") +
-                          ": <a href=#1>" + cp("Анна") + "</a></td></tr>" + kPlainDescription);
-    expected += block("0", cp("Пётр"),
-                      kPlainDescription + "<tr><td colspan=2>" + cp("Дети:") + " <a href=#2>" +
-                          cp("Иван\r\nСын") + "</a></td></tr>");
+                          std::string("Дети:") + " <a href=#2>" + std::string("Иван\r\nСын") +
+                          "</a></td></tr>");
+    expected +=
+        block("2", std::string("Иван\r\nСын"),
+              "<tr align=center><td width=\"50%\">" + std::string("отец") + ": <a href=#0>" +
+                  std::string("Пётр") + "</a></td><td width=\"50%\">" + std::string("мать") +
+                  ": <a href=#1>" + std::string("Анна") + "</a></td></tr>" + kPlainDescription);
+    expected += block("0", std::string("Пётр"),
+                      kPlainDescription + "<tr><td colspan=2>" + std::string("Дети:") +
+                          " <a href=#2>" + std::string("Иван\r\nСын") + "</a></td></tr>");
     expected += "</body></html>\r\n";
     EXPECT_EQ(report(doc), expected);
 }
@@ -98,11 +99,11 @@ TEST_F(HtmlReportTest, EdgeCases) {
          {"<table"}},
         {"equal names but for case together, at the first spelling's place, in table order",
          [](Document &doc) {
-             addPerson(doc, 0, 0, -1, -1, cp("анна"));
-             addPerson(doc, 0, 0, -1, -1, cp("Борис"));
-             addPerson(doc, 0, 0, -1, -1, cp("Анна"));
-             addPerson(doc, 0, 0, -1, -1, cp("АННА"));
-             addPerson(doc, 0, 0, -1, -1, cp("Алла"));
+             addPerson(doc, 0, 0, -1, -1, std::string("анна"));
+             addPerson(doc, 0, 0, -1, -1, std::string("Борис"));
+             addPerson(doc, 0, 0, -1, -1, std::string("Анна"));
+             addPerson(doc, 0, 0, -1, -1, std::string("АННА"));
+             addPerson(doc, 0, 0, -1, -1, std::string("Алла"));
          },
          {"<a name=4>", "<a name=0>", "<a name=2>", "<a name=3>", "<a name=1>"},
          {}},
@@ -111,7 +112,7 @@ TEST_F(HtmlReportTest, EdgeCases) {
              const int mother = addPerson(doc, 0, 0, -1, -1, "M");
              addPerson(doc, 0, 0, mother, -1, "C");
          },
-         {"<tr align=center><td width=\"50%\"> </td><td width=\"50%\">" + cp("мать") +
+         {"<tr align=center><td width=\"50%\"> </td><td width=\"50%\">" + std::string("мать") +
           ": <a href=#0>M</a></td></tr>"},
          {}},
         {"index 26 is anchored and linked as 1A",
@@ -145,14 +146,14 @@ TEST_F(HtmlReportTest, EdgeCases) {
              addPerson(doc, 0, 0, parent, parent, "C2");
              addPerson(doc, 0, 0, parent, -1, "C3");
          },
-         {cp("Дети:") + " <a href=#1>C1</a> <a href=#2>C2</a> <a href=#3>C3</a></td>"},
+         {std::string("Дети:") + " <a href=#1>C1</a> <a href=#2>C2</a> <a href=#3>C3</a></td>"},
          {"C2</a> <a href=#2>"}},
         {"an event as a parent is named without a link to a missing table",
          [](Document &doc) {
              const int event = addEvent(doc, "E");
              addPerson(doc, 0, 0, -1, event, "C");
          },
-         {cp("отец") + ": E</td>"},
+         {std::string("отец") + ": E</td>"},
          {"href=#0"}},
     };
     for (const ReportCase &c : cases) {

@@ -15,7 +15,6 @@
 using namespace kinvarro;
 using namespace std::string_literals;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -59,9 +58,9 @@ QByteArray withTrailer(const QByteArray &bytes, const std::string &trailer) {
 
 Document richDocument() {
     Document doc;
-    const int mother = addPerson(doc, -40, 7, -1, -1, cp("Мария\r\nИвановна"));
+    const int mother = addPerson(doc, -40, 7, -1, -1, std::string("Мария\r\nИвановна"));
     const int father = addPerson(doc, 200, 0, -1, -1, "Ivan");
-    const int child = addPerson(doc, 150, 100, mother, father, cp("Пётр"));
+    const int child = addPerson(doc, 150, 100, mother, father, std::string("Пётр"));
     tnode &c = doc.NodeTable[child];
     c.id = 0x0001E240;
     c.sex = kSexUnknown;
@@ -71,7 +70,7 @@ Document richDocument() {
     c.description = "<B>born</B> 1901";
     c.fatherImportance = 4;
     c.motherImportance = 0;
-    c.media = {"photo.jpg", "", cp("письма\\note.txt")};
+    c.media = {"photo.jpg", "", std::string("письма\\note.txt")};
     doc.MeasureNameExtent(child);
     doc.NodeTable[father].kind = kHistoricalEvent;
     doc.NodeTable[mother].media = {"a.png"};
@@ -105,7 +104,7 @@ TEST(NativeFormat, AnEmptyDocumentIs110BytesAndReadsBackUnchanged) {
 TEST(NativeFormat, ElementsSettingsAndMediaRoundTrip) {
     Document doc = richDocument();
     RichTextDocument info(doc.info());
-    MarkupToRichText(cp("<B>Семья</B>\r\n<C>since 1900"), info);
+    MarkupToRichText(std::string("<B>Семья</B>\r\n<C>since 1900"), info);
     const QByteArray bytes = encode(doc);
 
     Document loaded;
@@ -127,7 +126,7 @@ TEST(NativeFormat, MediaTrailerFormat) {
     Document doc = richDocument();
     const QByteArray bytes = encode(doc);
     EXPECT_TRUE(bytes.endsWith(QByteArray("0001E240;photo.jpg;") +
-                               QByteArray::fromStdString(cp("письма\\note.txt")) +
+                               QByteArray::fromStdString(std::string("письма\\note.txt")) +
                                QByteArray(1, '\0')));
 
     struct Case {

@@ -222,7 +222,7 @@ TEST(CanvasPainter, OpaqueTextFillsExactlyItsCellAndTransparentTextOnlyInks) {
 }
 
 TEST(CanvasPainter, EachCharacterIsDrawnAtTheSumOfTheAdvancesBeforeIt) {
-    const std::string line = cp("Иванов-Петров, Walter «Ёж» AV To");
+    const std::string line = std::string("Иванов-Петров, Walter «Ёж» AV To");
     const tmyfont fonts[] = {{"Arial Cyr", 10, 204, kInk, 0},
                              {"Times New Roman", 14, 204, kInk, kStyleBold | kStyleItalic},
                              {"Arial", 4, 204, kInk, 0}};

@@ -8,7 +8,6 @@
 #include "text/cp1251.h"
 
 using namespace kinvarro;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -31,7 +30,7 @@ struct ReadCase {
 TEST(IniFile, ReadsValuesByTheProfileRules) {
     const ReadCase cases[] = {
         {"section and key ignore case", "[Form1]\r\nLabel1=Text\r\n", "FORM1", "label1", "Text"},
-        {"Cyrillic names ignore case", cp("[Раздел]\nКлюч=значение\n"), "РАЗДЕЛ", "ключ",
+        {"Cyrillic names ignore case", std::string("[Раздел]\nКлюч=значение\n"), "РАЗДЕЛ", "ключ",
          "значение"},
         {"values decode from Windows-1251", "[s]\nk=\xC8\xE2\xE0\xED \xB8\xB9\n", "s", "k",
          "Иван ё№"},
@@ -43,7 +42,7 @@ TEST(IniFile, ReadsValuesByTheProfileRules) {
         {"only one pair of quotes goes", "[s]\nk=\"\"x\"\"\n", "s", "k", "\"x\""},
         {"unmatched quotes stay", "[s]\nk=\"x'\n", "s", "k", "\"x'"},
         {"a lone quote stays", "[s]\nk=\"\n", "s", "k", "\""},
-        {"inner quotes stay", cp("[s]\nk=Добавить \"событие\"\n"), "s", "k",
+        {"inner quotes stay", std::string("[s]\nk=Добавить \"событие\"\n"), "s", "k",
          "Добавить \"событие\""},
         {"no escapes", "[s]\nk=a\\nb\\t\\\\\n", "s", "k", "a\\nb\\t\\\\"},
         {"an empty value is a value", "[s]\nk=\n", "s", "k", ""},
@@ -111,27 +110,27 @@ TEST(IniFile, ReadsDecimalIntegersOnly) {
 
 TEST(IniFile, WritingKeepsEverythingElse) {
     IniFile ini =
-        parse(cp("; тема\r\n"
-                 "[General]\r\n"
-                 "Name=Old\r\n"
-                 "NTile = 0\r\n"
-                 "\r\n"
-                 "[Other]\r\n"
-                 "Keep=1\r\n"));
+        parse(std::string("; тема\r\n"
+                          "[General]\r\n"
+                          "Name=Old\r\n"
+                          "NTile = 0\r\n"
+                          "\r\n"
+                          "[Other]\r\n"
+                          "Keep=1\r\n"));
     ini.writeString(QStringLiteral("general"), QStringLiteral("ntile"), QStringLiteral("1"));
     ini.writeInteger(QStringLiteral("General"), QStringLiteral("Canvas_Size"), 10);
     ini.writeString(QStringLiteral("New"), QStringLiteral("Title"), QString::fromUtf8("Тема"));
 
-    EXPECT_EQ(ini.toBytes().toStdString(), cp("; тема\r\n"
-                                              "[General]\r\n"
-                                              "Name=Old\r\n"
-                                              "ntile=1\r\n"
-                                              "Canvas_Size=10\r\n"
-                                              "\r\n"
-                                              "[Other]\r\n"
-                                              "Keep=1\r\n"
-                                              "[New]\r\n"
-                                              "Title=Тема\r\n"));
+    EXPECT_EQ(ini.toBytes().toStdString(), std::string("; тема\r\n"
+                                                       "[General]\r\n"
+                                                       "Name=Old\r\n"
+                                                       "ntile=1\r\n"
+                                                       "Canvas_Size=10\r\n"
+                                                       "\r\n"
+                                                       "[Other]\r\n"
+                                                       "Keep=1\r\n"
+                                                       "[New]\r\n"
+                                                       "Title=Тема\r\n"));
     EXPECT_EQ(ini.readInteger(u"General", u"NTile", -1), 1);
     EXPECT_EQ(ini.readInteger(u"General", u"Canvas_Size", -1), 10);
     EXPECT_EQ(ini.readString(u"Other", u"Keep", kDefault), QStringLiteral("1"));
@@ -166,7 +165,7 @@ TEST(IniFile, SavesAndLoadsWindows1251Files) {
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), cp("[General]\r\nName=Осень\r\n"));
+    EXPECT_EQ(file.readAll().toStdString(), std::string("[General]\r\nName=Осень\r\n"));
 
     IniFile loaded;
     ASSERT_TRUE(loaded.load(path).ok());

@@ -8,7 +8,6 @@
 #include "test_support.h"
 
 using namespace kinvarro;
-using kinvarro::test::cp;
 
 namespace {
 
@@ -98,11 +97,11 @@ TEST(LoadMessages, MissingKeysGetTheirBuiltInDefaults) {
         messages.setText(Msg(i), QStringLiteral("previous language"));
 
     const IniFile file =
-        IniFile::fromBytes(QByteArray::fromStdString(cp("[APP_MSG]\r\n"
-                                                        "mError=Error\r\n"
-                                                        "MFATHER=father\r\n"
-                                                        "[Form1]\r\n"
-                                                        "mMother=mother\r\n")));
+        IniFile::fromBytes(QByteArray::fromStdString(std::string("[APP_MSG]\r\n"
+                                                                 "mError=Error\r\n"
+                                                                 "MFATHER=father\r\n"
+                                                                 "[Form1]\r\n"
+                                                                 "mMother=mother\r\n")));
     LoadMessages(messages, file);
     EXPECT_EQ(messages.text(Msg::mError), QStringLiteral("Error"));
     EXPECT_EQ(messages.text(Msg::mFather), QStringLiteral("father"));

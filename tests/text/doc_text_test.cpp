@@ -40,3 +40,34 @@ TEST(DocText, InvalidBytesBecomeReplacementCharacters) {
                           "b"),
               QString::fromUtf16(u"a\uFFFDb"));
 }
+
+TEST(DocText, Cp1251TextConvertsBothWaysAndOtherLettersDoNotFit) {
+    struct Case {
+        const char *utf8;
+        bool fits;
+        const char *cp1251;
+    };
+    const Case cases[] = {
+        {"plain", true, "plain"},
+        {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD \xE2\x84\x96 \xE2\x82\xAC", true,
+         "\xC8\xE2\xE0\xED \xB9 \x88"},     // Иван № €
+        {"Zo\xC3\xAB", false, "Zo?"},       // Zoë
+        {"\xCE\xA3\xCF\x89", false, "??"},  // Σω
+        {"a\xF0\x90\x8C\xB0"
+         "b",
+         false, "a?b"},                // one character beyond the first plane
+        {"bad \xFF", false, "bad ?"},  // an invalid byte
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(docTextFitsCp1251(c.utf8), c.fits) << c.utf8;
+        EXPECT_EQ(docTextToCp1251(c.utf8), c.cp1251) << c.utf8;
+        if (c.fits)
+            EXPECT_EQ(docTextFromCp1251(c.cp1251), c.utf8);
+    }
+}
+
+TEST(DocText, InvalidSequencesAreReplacedValidTextIsKept) {
+    EXPECT_EQ(validDocText("Zo\xC3\xAB"), "Zo\xC3\xAB");
+    EXPECT_EQ(validDocText("a\xC3"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(validDocText("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+}

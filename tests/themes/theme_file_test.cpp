@@ -73,7 +73,7 @@ TEST_F(ThemeFile, IsWindows1251WithEveryKeyInOrder) {
     QFile file(theme);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.contains(QByteArray("Name=") + QByteArray(cp("Осень").c_str())));
+    EXPECT_TRUE(bytes.contains(QByteArray("Name=") + QByteArray(std::string("Осень").c_str())));
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
 
     QStringList keys;

@@ -38,7 +38,6 @@
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
-using kinvarro::test::cp;
 using kinvarro::test::ScriptedPrompts;
 
 namespace {
@@ -64,8 +63,8 @@ struct EditorsTest : ::testing::Test {
 };
 
 TEST_F(EditorsTest, PersonEditorShowsParentsAndStoresClickedOptions) {
-    const int father = addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
-    const int child = addPerson(doc, 0, 0, -1, father, cp("Иван"));
+    const int father = addPerson(doc, 0, 0, -1, -1, std::string("Пётр"));
+    const int child = addPerson(doc, 0, 0, -1, father, std::string("Иван"));
     TForm3 &editor = editors.personEditor();
     prompts.colours.push_back(std::nullopt);
     whenShown(
@@ -157,13 +156,13 @@ TEST_F(EditorsTest, CancellingAJustAddedElementRemovesIt) {
 }
 
 TEST_F(EditorsTest, UnstorableNameKeepsTheEditorOpenUnlessReplaced) {
-    const int i = addPerson(doc, 0, 0, -1, -1, cp("Иван"));
+    const int i = addPerson(doc, 0, 0, -1, -1, std::string("Иван"));
     whenShown(
         editors.personEditor(),
         [&] { editors.personEditor().nameField()->setPlainText(QString::fromUtf8("Иван ✓")); },
         true);
     EXPECT_FALSE(editors.NModifyClick(i, false));
-    EXPECT_EQ(doc.NodeTable[i].name, cp("Иван"));
+    EXPECT_EQ(doc.NodeTable[i].name, std::string("Иван"));
     ASSERT_EQ(prompts.asked.size(), 1) << "not answered Yes: back to editing";
     EXPECT_TRUE(prompts.asked[0].contains(QString::fromUtf8("✓ → ?")));
 }
@@ -327,9 +326,9 @@ TEST_F(EditorsTest, CtrlBIAndUToggleTheStylesOfTheSelectionInBothEditors) {
 }
 
 TEST_F(EditorsTest, TypingInAParentSearchHidesTheOtherNamesAndKeepsTheIndexes) {
-    addPerson(doc, 0, 0, -1, -1, cp("Пётр"));
-    addPerson(doc, 0, 0, -1, -1, cp("Анна"));
-    const int child = addPerson(doc, 0, 0, -1, -1, cp("Иван Петрович"));
+    addPerson(doc, 0, 0, -1, -1, std::string("Пётр"));
+    addPerson(doc, 0, 0, -1, -1, std::string("Анна"));
+    const int child = addPerson(doc, 0, 0, -1, -1, std::string("Иван Петрович"));
     TForm3 &editor = editors.personEditor();
     auto hiddenRows = [](QComboBox *list) {
         std::vector<int> hidden;
@@ -369,7 +368,7 @@ TEST_F(EditorsTest, TypingInAParentSearchHidesTheOtherNamesAndKeepsTheIndexes) {
 }
 
 TEST_F(EditorsTest, InformationEditorCancelRestoresFormatting) {
-    const std::string markup = cp("<`S=14><`F=Arial><`C=255><B>Род</B>\r\n<C>центр");
+    const std::string markup = std::string("<`S=14><`F=Arial><`C=255><B>Род</B>\r\n<C>центр");
     LoadDescription(markup, doc.info());
     const std::string before = DescriptionMarkup(doc.info());
     TForm7 &editor = editors.infoEditor();

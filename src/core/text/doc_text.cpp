@@ -1,8 +1,82 @@
 #include "text/doc_text.h"
 
 #include <QByteArrayView>
+#include <array>
+#include <cstdint>
+
+#include "text/cp1251.h"
 
 namespace kinvarro {
+namespace {
+
+bool isAscii(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// The next code point of `utf8` from `at`, or -1 for a byte that starts no
+// valid sequence (then `at` moves past that one byte).
+std::int32_t nextCodePoint(std::string_view utf8, std::size_t &at) {
+    const auto lead = static_cast<unsigned char>(utf8[at++]);
+    if (lead < 0x80)
+        return lead;
+    int length = 0;
+    std::int32_t code = 0;
+    std::int32_t least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 1, code = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 2, code = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 3, code = lead & 0x07, least = 0x10000;
+    } else {
+        return -1;
+    }
+    if (utf8.size() - at < std::size_t(length))
+        return -1;
+    for (int i = 0; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(utf8[at + std::size_t(i)]);
+        if ((next & 0xC0) != 0x80)
+            return -1;
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return -1;
+    at += std::size_t(length);
+    return code;
+}
+
+// Windows-1251 byte of each code point below U+2200 that has one (0 for none
+// but U+0000), built once from the code page's own table.
+const std::array<unsigned char, 0x2200> &cp1251Bytes() {
+    static const std::array<unsigned char, 0x2200> table = [] {
+        std::array<unsigned char, 0x2200> bytes{};
+        for (int b = 1; b < 256; ++b) {
+            const char c = char(b);
+            const QString character = fromCp1251(std::string_view(&c, 1));
+            const char16_t code = character.at(0).unicode();
+            if (code < bytes.size())
+                bytes[code] = static_cast<unsigned char>(b);
+        }
+        return bytes;
+    }();
+    return table;
+}
+
+// The Windows-1251 byte of `code`, or -1 when the code page has none.
+int cp1251Byte(std::int32_t code) {
+    if (code == 0)
+        return 0;
+    if (code < 0 || code >= 0x2200)
+        return -1;
+    const unsigned char byte = cp1251Bytes()[std::size_t(code)];
+    return byte == 0 ? -1 : byte;
+}
+
+}  // namespace
 
 QString fromDocText(std::string_view utf8) {
     return QString::fromUtf8(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
@@ -20,6 +94,54 @@ std::string toDocText(QStringView text) {
     const QByteArray utf8 =
         plain ? text.toUtf8() : text.toString().normalized(QString::NormalizationForm_C).toUtf8();
     return std::string(utf8.constData(), std::size_t(utf8.size()));
+}
+
+std::string docTextFromCp1251(std::string_view bytes) {
+    if (isAscii(bytes))
+        return std::string(bytes);
+    const QByteArray utf8 = cp1251ToUtf8(bytes);
+    return std::string(utf8.constData(), std::size_t(utf8.size()));
+}
+
+bool docTextFitsCp1251(std::string_view utf8) {
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        if (cp1251Byte(nextCodePoint(utf8, at)) < 0)
+            return false;
+    }
+    return true;
+}
+
+std::string docTextToCp1251(std::string_view utf8) {
+    if (isAscii(utf8))
+        return std::string(utf8);
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        const int byte = cp1251Byte(nextCodePoint(utf8, at));
+        bytes.push_back(byte < 0 ? '?' : char(byte));
+    }
+    return bytes;
+}
+
+std::string validDocText(std::string utf8) {
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        if (nextCodePoint(utf8, at) < 0) {
+            const QByteArray valid = fromDocText(utf8).toUtf8();
+            return std::string(valid.constData(), std::size_t(valid.size()));
+        }
+    }
+    return utf8;
 }
 
 }  // namespace kinvarro

@@ -15,4 +15,21 @@ QString fromDocText(std::string_view utf8);
 /// typed, pasted or imported is stored, compared and searched the same way.
 std::string toDocText(QStringView text);
 
+/// Document text read from Windows-1251 bytes (older charts, ANSI files).
+std::string docTextFromCp1251(std::string_view bytes);
+
+/// True when every character of the document text has a Windows-1251 byte,
+/// so that it can be written where only that code page is understood.
+bool docTextFitsCp1251(std::string_view utf8);
+
+/// The Windows-1251 bytes of document text; a character the code page lacks
+/// (or an invalid byte) becomes '?'. Check docTextFitsCp1251 first where
+/// nothing may be lost.
+std::string docTextToCp1251(std::string_view utf8);
+
+/// `utf8` with every invalid byte sequence replaced by U+FFFD, unchanged (and
+/// not copied) when it is valid: text read from a file keeps the document's
+/// promise that its texts are UTF-8.
+std::string validDocText(std::string utf8);
+
 }  // namespace kinvarro
