@@ -1,14 +1,23 @@
 #include "chart_generator.h"
 
+#include <iterator>
 #include <random>
 
 #include "text/doc_text.h"
 
 namespace kinvarro::bench {
 
-void generateFamilyChart(Document &doc, int count, int mediaPerElement) {
+namespace {
+
+const char *const kMixedSurnames[] = {
+    "Müller", "Wójcik", "Παπαδόπουλος", "Иванов", "כהן", "حداد", "शर्मा", "王", "Łódź", "𐌰𐌱",
+};
+
+}  // namespace
+
+void generateFamilyChart(Document &doc, int count, int mediaPerElement, bool mixedScripts) {
     std::mt19937 random(42);
-    const std::string surname = toDocText(QStringLiteral("Иванов"));
+    const std::string cyrillic = toDocText(QStringLiteral("Иванов"));
     constexpr int kGenerationSize = 100;
     doc.NodeTable.clear();
     doc.NodeTable.reserve(count);
@@ -18,9 +27,12 @@ void generateFamilyChart(Document &doc, int count, int mediaPerElement) {
         tnode node;
         node.id = i + 1;
         node.sex = (slot % 2) ? kSexWoman : kSexMan;
+        const std::string surname =
+            mixedScripts ? kMixedSurnames[std::size_t(i) % std::size(kMixedSurnames)] : cyrillic;
         node.name = surname + "\r\nPerson " + std::to_string(i);
         node.description = "<`S=10><`F=Arial><`C=0>Born <B>" +
-                           std::to_string(1700 + generation * 25) + "</B> in a village.\r\nFarmer.";
+                           std::to_string(1700 + generation * 25) + "</B> in a village.\r\n" +
+                           (mixedScripts ? surname : std::string("Farmer")) + ".";
         node.x = slot * 90;
         node.y = generation * 80;
         if (generation > 0) {
@@ -30,8 +42,8 @@ void generateFamilyChart(Document &doc, int count, int mediaPerElement) {
             node.motherIndex = node.fatherIndex + 1;
         }
         for (int m = 0; m < mediaPerElement; ++m) {
-            node.media.push_back("photos\\person" + std::to_string(i) + "_" + std::to_string(m) +
-                                 ".jpg");
+            node.media.push_back((mixedScripts ? surname : std::string("photos")) + "\\person" +
+                                 std::to_string(i) + "_" + std::to_string(m) + ".jpg");
         }
         doc.NodeTable.append(std::move(node));
     }

@@ -6,7 +6,7 @@
 #include "markup/markup_writer.h"
 #include "markup/rich_text_document.h"
 #include "model/document.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -53,7 +53,7 @@ void writeSettings(JsonWriter &json, const DocumentSettings &s) {
     json.key("chartFont");
     json.beginObject();
     json.key("name");
-    json.value(fromCp1251(s.chartFont.name));
+    json.value(fromDocText(s.chartFont.name));
     member("size", s.chartFont.size);
     member("color", s.chartFont.color);
     json.endObject();
@@ -77,7 +77,7 @@ void writeElement(JsonWriter &json, const tnode &node, const NameExtent &extent)
     };
     auto text = [&json](const char *name, const std::string &value) {
         json.key(name);
-        json.value(fromCp1251(value));
+        json.value(fromDocText(value));
     };
     json.beginObject();
     json.key("id");
@@ -106,7 +106,7 @@ void writeElement(JsonWriter &json, const tnode &node, const NameExtent &extent)
     json.beginArray();
     for (const std::string &entry : node.media) {
         if (!entry.empty())
-            json.value(fromCp1251(entry));
+            json.value(fromDocText(entry));
     }
     json.endArray();
     json.key("nameExtent");
@@ -126,7 +126,7 @@ QByteArray documentToJson(const Document &doc) {
     writeSettings(json, doc.settings);
     json.key("info");
     RichTextDocument info(const_cast<QTextDocument &>(doc.info()));
-    json.value(fromCp1251(RichTextToMarkup(info)));
+    json.value(fromDocText(RichTextToMarkup(info)));
     json.key("elements");
     json.beginArray();
     for (int i = 0; i < doc.NodeTable.NodeCount(); ++i) {

@@ -7,7 +7,7 @@
 #include "recording_host.h"
 #include "scripted_prompts.h"
 #include "test_support.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 using namespace kinvarro::test;
@@ -41,7 +41,7 @@ TEST_F(ElementCommandsTest, AddingPlacesTheElementAtThePressAndOpensItsEditor) {
     ASSERT_EQ(doc.NodeTable.NodeCount(), 2);
     const tnode &added = doc.NodeTable[1];
     EXPECT_EQ(added.kind, kHistoricalEvent);
-    EXPECT_EQ(added.name, toCp1251(doc.messages().text(Msg::mTimeLine)));
+    EXPECT_EQ(added.name, toDocText(doc.messages().text(Msg::mTimeLine)));
     EXPECT_EQ(QPoint(added.x, added.y), QPoint(300, 140));
     EXPECT_EQ(host.edited, std::vector<int>{1});
     EXPECT_EQ(justAdded, std::vector<bool>{true});

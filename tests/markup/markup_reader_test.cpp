@@ -4,7 +4,7 @@
 #include "markup/markup_test_support.h"
 #include "markup/markup_value.h"
 #include "test_support.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 using namespace kinvarro::test;
@@ -180,14 +180,18 @@ TEST_F(MarkupReaderTest, CyrillicText) {
                  {std::string("<`F=Шрифт>я"), {{u("я"), face(u("Шрифт"))}}}});
 }
 
-TEST_F(MarkupReaderTest, EveryByteButNulCrAndTagCharactersIsText) {
+TEST_F(MarkupReaderTest, EveryCharacterButNulCrAndTagCharactersIsText) {
     std::string markup;
-    for (int b = 1; b < 256; ++b) {
+    for (int b = 1; b < 0x80; ++b) {
         if (b != '\r' && b != '<')
             markup.push_back(char(b));
     }
+    markup += "Zoë Łódź Σωκράτης Ёлка אברהם محمد देवनागरी 李小龍 𐌰";
     MarkupToRichText(markup, doc);
-    EXPECT_EQ(doc.plainText(), fromCp1251(markup));
+    EXPECT_EQ(doc.plainText(), fromDocText(markup));
+    // A byte that starts no UTF-8 character shows as the replacement character.
+    MarkupToRichText("a\xE9" "b", doc);
+    EXPECT_EQ(doc.plainText(), QString::fromUtf16(u"a\uFFFDb"));
 }
 
 TEST(MarkupValue, ParsesOnlyWholeIntegers) {

@@ -68,13 +68,10 @@ TEST_F(MarkupWriterTest, MarkerValuesAndEmptyFaceAreStillWritten) {
     EXPECT_EQ(RichTextToMarkup(doc), "<`S=305419896><`F=><`C=305419896>x");
 }
 
-TEST_F(MarkupWriterTest, UnmappableCharactersBecomeQuestionMarksAndAreReported) {
-    doc.appendRun(A::Left, u("Jürgen ✓ 😀 Иван ✓"), face(u("Ari✓al")));
-    QString unmappable;
-    EXPECT_EQ(RichTextToMarkup(doc, &unmappable),
-              std::string("<`S=10><`F=Ari?al><`C=0>J?rgen ? ? Иван ?"));
-    EXPECT_EQ(unmappable, u("✓ü😀"));
-    EXPECT_EQ(RichTextToMarkup(doc), std::string("<`S=10><`F=Ari?al><`C=0>J?rgen ? ? Иван ?"));
+TEST_F(MarkupWriterTest, EveryCharacterIsWrittenAsComposedUtf8) {
+    doc.appendRun(A::Left, u("Jürgen ✓ 😀 Иван Zoe\u0308 Σωκράτης"), face(u("Ari✓al")));
+    EXPECT_EQ(RichTextToMarkup(doc),
+              std::string("<`S=10><`F=Ari✓al><`C=0>Jürgen ✓ 😀 Иван Zoë Σωκράτης"));
 }
 
 TEST_F(MarkupWriterTest, CanonicalMarkupComesBackByteForByte) {
@@ -83,13 +80,12 @@ TEST_F(MarkupWriterTest, CanonicalMarkupComesBackByteForByte) {
         "<C><B><`S=14><`F=Times New Roman><`C=-2147483640>x</B>y\r\nz",
         "<R><I><`S=0><`F=><`C=305419896>a\nb</I><`S=-3>c\r\n<C>\r\n<L><U>d",
         "<`S=10><`F=Arial><`C=0>a<B>\r\n</B>b",
-        std::string("<`S=12><`F=Arial Cyr><`C=255>Иван <B>Петров</B>\r\n<`F=Шрифт>№ 1\xA0\x98"),
+        std::string("<`S=12><`F=Arial Cyr><`C=255>Иван <B>Петров</B>\r\n<`F=Шрифт>№ 1\u00A0"),
+        std::string("<`S=12><`F=Noto Sans Hebrew><`C=0>אברהם <B>محمد</B>\r\n李小龍 𐌰"),
     };
     for (const std::string &markup : cases) {
         MarkupToRichText(markup, doc);
-        QString unmappable;
-        EXPECT_EQ(RichTextToMarkup(doc, &unmappable), markup);
-        EXPECT_TRUE(unmappable.isEmpty());
+        EXPECT_EQ(RichTextToMarkup(doc), markup);
     }
 }
 

@@ -22,54 +22,40 @@ PlainTextLines richTextLines(std::string_view markup) {
 // Markup made of tag pieces, line breaks and arbitrary bytes, so that every
 // rule of the tag reader is met in many combinations.
 std::string randomMarkup(std::mt19937 &random) {
-    static const char *const kPieces[] = {"<",
-                                          "</",
-                                          "<B>",
-                                          "</B>",
-                                          "<I>",
-                                          "</U>",
-                                          "<L>",
-                                          "<R>",
-                                          "<C>",
-                                          "<C",
-                                          "<`",
-                                          "<`S=12>",
-                                          "<`C=$FF00>",
-                                          "<`F=Times New Roman>",
-                                          "<`F=",
-                                          "<`S=-3>",
-                                          ">",
-                                          "B",
-                                          "C",
-                                          "S",
-                                          "F",
-                                          "L",
-                                          "`",
-                                          "=",
-                                          "/",
-                                          "\r\n",
-                                          "\r",
-                                          "\n",
-                                          " ",
-                                          "abc",
-                                          "\xC8\xE2\xE0\xED",
-                                          "<b>",
-                                          "x > y",
-                                          "<`C=2147483647>",
-                                          "<X>",
-                                          "\t"};
+    static const char *const kPieces[] = {"<",          "</",
+                                          "<B>",        "</B>",
+                                          "<I>",        "</U>",
+                                          "<L>",        "<R>",
+                                          "<C>",        "<C",
+                                          "<`",         "<`S=12>",
+                                          "<`C=$FF00>", "<`F=Times New Roman>",
+                                          "<`F=",       "<`S=-3>",
+                                          ">",          "B",
+                                          "C",          "S",
+                                          "F",          "L",
+                                          "`",          "=",
+                                          "/",          "\r\n",
+                                          "\r",         "\n",
+                                          " ",          "abc",
+                                          "Иван Σ😀",    "<b>",
+                                          "x > y",      "<`C=2147483647>",
+                                          "<X>",        "\t"};
     std::string markup;
     const int pieces = int(random() % 24);
     for (int i = 0; i < pieces; ++i) {
         if (random() % 5 == 0)
-            markup += char(1 + random() % 255);
+            markup += char(1 + random() % 127);  // document text is valid UTF-8
         else
             markup += kPieces[random() % std::size(kPieces)];
     }
     if (random() % 40 == 0)
         markup += "<`S=bad>";
-    if (random() % 40 == 0)
-        markup.insert(markup.size() / 2, 1, '\0');
+    if (random() % 40 == 0) {
+        std::size_t middle = markup.size() / 2;  // on a character boundary
+        while (middle > 0 && (static_cast<unsigned char>(markup[middle]) & 0xC0) == 0x80)
+            --middle;
+        markup.insert(middle, 1, '\0');
+    }
     return markup;
 }
 

@@ -11,6 +11,7 @@
 #include "persistence/native_format.h"
 #include "render/picture_limits.h"
 #include "test_support.h"
+#include "text/cp1251.h"
 
 using namespace kinvarro;
 using namespace std::string_literals;
@@ -122,11 +123,65 @@ TEST(NativeFormat, ElementsSettingsAndMediaRoundTrip) {
     EXPECT_EQ(encode(loaded), bytes);
 }
 
+// A chart in Windows-1251 is written as version 2, byte for byte as before:
+// the shipped example reads and writes back unchanged.
+TEST(NativeFormat, Windows1251ChartsAreWrittenAsBefore) {
+    QFile example(QStringLiteral(KINVARRO_EXAMPLES "/family.kvr"));
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    const QByteArray bytes = example.readAll();
+    ASSERT_TRUE(bytes.startsWith("KVR\x02"));
+    Document loaded;
+    ASSERT_TRUE(decode(bytes, loaded).ok());
+    EXPECT_EQ(encode(loaded), bytes);
+}
+
+// Names in many scripts: version 3 with UTF-8 texts, every letter back.
+TEST(NativeFormat, TextsOfEveryScriptRoundTripAsVersion3) {
+    const char *const names[] = {
+        "Zoë Müller", "Marie-Thérèse", "Łucja Wójcik", "Σωκράτης", "Иван Петров Ñ",
+        "אברהם",      "محمد",          "देवनागरी",      "李小龍",   "𐌰 beyond the plane",
+    };
+    for (const char *name : names) {
+        SCOPED_TRACE(name);
+        Document doc = richDocument();
+        tnode &person = doc.NodeTable[0];
+        person.name = std::string(name) + "\r\n" + name;
+        person.description = std::string("<B>") + name + "</B> 1901";
+        person.media = {std::string("Fotos/") + name + ".jpg"};
+        person.font.name = name;
+        doc.settings.chartFont.name = std::string("Noto ") + name;
+        RichTextDocument info(doc.info());
+        MarkupToRichText(std::string("<C>") + name, info);
+        const QByteArray bytes = encode(doc);
+        EXPECT_TRUE(bytes.startsWith("KVR\x03"));
+
+        Document loaded;
+        ASSERT_TRUE(decode(bytes, loaded).ok());
+        EXPECT_EQ(loaded.NodeTable[0], doc.NodeTable[0]);
+        EXPECT_EQ(loaded.settings.chartFont.name, doc.settings.chartFont.name);
+        EXPECT_EQ(loaded.info().toPlainText(), QString::fromUtf8(name));
+        EXPECT_EQ(encode(loaded), bytes);
+    }
+}
+
+// A version 3 file with broken UTF-8 still opens; the broken bytes show as
+// replacement characters and the chart saves as valid UTF-8.
+TEST(NativeFormat, InvalidUtf8InAVersion3FileBecomesReplacementCharacters) {
+    Document doc = richDocument();
+    doc.NodeTable[1].name = "Zo\xC3\xAB";
+    QByteArray bytes = encode(doc);
+    ASSERT_TRUE(bytes.startsWith("KVR\x03"));
+    bytes.replace(QByteArray("Zo\xC3\xAB"), QByteArray("Zo\xC3\x28"));
+    Document loaded;
+    ASSERT_TRUE(decode(bytes, loaded).ok());
+    EXPECT_EQ(loaded.NodeTable[1].name, "Zo\xEF\xBF\xBD(");
+}
+
 TEST(NativeFormat, MediaTrailerFormat) {
     Document doc = richDocument();
     const QByteArray bytes = encode(doc);
     EXPECT_TRUE(bytes.endsWith(QByteArray("0001E240;photo.jpg;") +
-                               QByteArray::fromStdString(std::string("письма\\note.txt")) +
+                               QByteArray::fromStdString(toCp1251(u"письма\\note.txt")) +
                                QByteArray(1, '\0')));
 
     struct Case {
@@ -282,7 +337,7 @@ TEST(NativeFormat, BadFilesGiveClearErrors) {
         QString message;
     } cases[] = {
         {"100 bytes", good.left(100), m.text(Msg::mWrongFileSize)},
-        {"wrong signature", patched(good, 0, 0x0352564B), m.text(Msg::mWrongFileVersion)},
+        {"wrong signature", patched(good, 0, 0x0452564B), m.text(Msg::mWrongFileVersion)},
         {"count above 10000", patched(good, kCountOffset, 10001),
          m.text(Msg::mTooManyElements).arg(10001).arg(10000) + '\n' +
              m.text(Msg::mStoppedInHeader).arg(kCountOffset)},

@@ -61,8 +61,9 @@ TEST(DocText, Cp1251TextConvertsBothWaysAndOtherLettersDoNotFit) {
     for (const Case &c : cases) {
         EXPECT_EQ(docTextFitsCp1251(c.utf8), c.fits) << c.utf8;
         EXPECT_EQ(docTextToCp1251(c.utf8), c.cp1251) << c.utf8;
-        if (c.fits)
+        if (c.fits) {
             EXPECT_EQ(docTextFromCp1251(c.cp1251), c.utf8);
+        }
     }
 }
 

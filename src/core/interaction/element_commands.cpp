@@ -4,7 +4,7 @@
 #include "interaction/chart_host.h"
 #include "model/document.h"
 #include "prompts/prompts.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -17,7 +17,7 @@ QString deleteSelectedQuestion(const Document &doc, int count, const std::string
             .arg(m.text(Msg::mRemoveRequest), QString::number(count), m.text(Msg::mElements));
     }
     return QStringLiteral("%1 %2 %3?")
-        .arg(m.text(Msg::mRemoveRequest), m.text(Msg::mElement), fromCp1251(lastName));
+        .arg(m.text(Msg::mRemoveRequest), m.text(Msg::mElement), fromDocText(lastName));
 }
 
 }  // namespace

@@ -5,14 +5,14 @@
 
 #include "model/document.h"
 #include "render/picture_file.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 
 QString HintPicturePathFor(const Document &doc, int index) {
     for (const std::string &entry : doc.NodeTable[index].media) {
         // Documents store "\" separators; both kinds lead to the file here.
-        const QString path = fromCp1251(entry).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        const QString path = fromDocText(entry).replace(QLatin1Char('\\'), QLatin1Char('/'));
         if (!IsPictureFileName(path))
             continue;
         if (QDir::isAbsolutePath(path) || doc.CurrentFileName.isEmpty())

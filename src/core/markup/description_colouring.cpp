@@ -8,8 +8,7 @@
 #include "markup/markup_writer.h"
 #include "markup/rich_text_document.h"
 #include "model/element_table.h"
-#include "text/cp1251.h"
-#include "text/cp1251_upper.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -80,64 +79,77 @@ void colourDigitsAndUnderlineAccented(QTextDocument &doc) {
     }
 }
 
-// The upper-cased Windows-1251 text with a paragraph break as CR LF, and for
-// each of its bytes the document position it stands for.
+// The case-folded text with a paragraph break as CR LF, and for each of its
+// code units the document position it stands for.
 struct SearchText {
-    std::string upper;
+    QString folded;
     std::vector<int> position;
 };
+
+// Simple case folding keeps one code unit per code unit, so positions map
+// one to one; characters beyond the first plane are compared as they are.
+QChar foldedChar(QChar c) {
+    return c.isSurrogate() ? c : QChar(char16_t(QChar::toCaseFolded(char32_t(c.unicode()))));
+}
+
+QString foldedText(QStringView text) {
+    QString folded(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        folded[i] = foldedChar(text[i]);
+    return folded;
+}
 
 SearchText searchTextOf(const QTextDocument &doc) {
     const QString raw = doc.toRawText();
     SearchText t;
-    t.upper.reserve(std::size_t(raw.size()) + 16);
+    t.folded.reserve(raw.size() + 16);
     t.position.reserve(std::size_t(raw.size()) + 16);
     for (int p = 0; p < raw.size(); ++p) {
         const QChar c = raw[p];
         if (c == QChar::ParagraphSeparator) {
-            t.upper += "\r\n";
+            t.folded += QLatin1String("\r\n");
             t.position.insert(t.position.end(), {p, p});
         } else if (c == QChar::LineSeparator) {
-            t.upper += '\n';
+            t.folded += QLatin1Char('\n');
             t.position.push_back(p);
         } else {
-            const std::string byte = toCp1251(QStringView(&c, 1));
-            t.upper += UpperCp1251(byte.empty() ? '?' : byte[0]);
+            t.folded += foldedChar(c);
             t.position.push_back(p);
         }
     }
     return t;
 }
 
-void colourOccurrences(QTextDocument &doc, const SearchText &t, std::string_view upperNeedle,
+void colourOccurrences(QTextDocument &doc, const SearchText &t, QStringView needle,
                        const QTextCharFormat &red) {
-    if (upperNeedle.empty() || t.upper.size() < 2)
+    if (needle.isEmpty() || t.folded.size() < 2)
         return;
-    const std::string_view text = t.upper;
-    const std::size_t lastStart = text.size() - 1;  // an occurrence starting there is left out
-    for (std::size_t s = text.find(upperNeedle); s != std::string_view::npos && s < lastStart;
-         s = text.find(upperNeedle, s + 1)) {
-        const std::size_t end = s + upperNeedle.size();
-        if (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x3A)
+    const QStringView text = t.folded;
+    const qsizetype lastStart = text.size() - 1;  // an occurrence starting there is left out
+    for (qsizetype s = text.indexOf(needle); s >= 0 && s < lastStart;
+         s = text.indexOf(needle, s + 1)) {
+        const qsizetype end = s + needle.size();
+        // A letter, digit or colon after it means the name goes on.
+        if (end < text.size() && text[end].unicode() >= 0x3A)
             continue;
-        mergeRange(doc, t.position[s], t.position[end - 1] + 1, red);
+        mergeRange(doc, t.position[std::size_t(s)], t.position[std::size_t(end - 1)] + 1, red);
     }
 }
 
-std::vector<std::string> wordsOf(std::string_view upperName) {
-    std::vector<std::string> words;
-    std::string word;
-    for (const char c : upperName) {
-        const bool separator = static_cast<unsigned char>(c) < 0x21 || c == '(' || c == ')';
+std::vector<QString> wordsOf(const QString &foldedName) {
+    std::vector<QString> words;
+    QString word;
+    for (const QChar c : foldedName) {
+        const bool separator = c.unicode() < 0x21 || c == QLatin1Char('(') || c == QLatin1Char(')');
         if (!separator) {
             word += c;
             continue;
         }
-        if (!word.empty())
+        if (!word.isEmpty())
             words.push_back(std::move(word));
         word.clear();
     }
-    if (!word.empty())
+    if (!word.isEmpty())
         words.push_back(std::move(word));
     if (words.size() > std::size_t(kMaxNameWords))
         words.resize(std::size_t(kMaxNameWords));
@@ -162,9 +174,9 @@ std::string ColourDescription(std::string_view name, std::string_view descriptio
 
     const SearchText text = searchTextOf(scratch);
     const QTextCharFormat red = colourFormat(kNameColour);
-    const std::string upperName = UpperCp1251(name);
-    colourOccurrences(scratch, text, upperName, red);
-    for (const std::string &word : wordsOf(upperName))
+    const QString foldedName = foldedText(fromDocText(name));
+    colourOccurrences(scratch, text, foldedName, red);
+    for (const QString &word : wordsOf(foldedName))
         colourOccurrences(scratch, text, word, red);
 
     return RichTextToMarkup(rich);

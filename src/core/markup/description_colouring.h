@@ -23,12 +23,12 @@ inline constexpr int kColouredTextSize = 10;
 inline constexpr int kMaxNameWords = 11;
 
 /// The description markup `description` of an element called `name`
-/// (both Windows-1251) after the colouring, worked out on the rich text
+/// (both document text) after the colouring, worked out on the rich text
 /// `scratch`: one text size, no runs of empty lines and no empty lines at the
 /// end, digits blue, every grave accent turned into underlining of the
 /// character before it (an accent with nothing before it just goes), and
-/// each occurrence of the name and of its first eleven words red where the
-/// byte after it is below ':' or the text ends.
+/// each occurrence of the name and of its first eleven words, in any letter
+/// case, red where the character after it is below ':' or the text ends.
 std::string ColourDescription(std::string_view name, std::string_view description,
                               QTextDocument &scratch);
 

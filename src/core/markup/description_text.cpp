@@ -7,7 +7,6 @@
 
 #include "markup/markup_reader.h"
 #include "markup/markup_writer.h"
-#include "text/cp1251.h"
 
 namespace kinvarro {
 
@@ -33,16 +32,10 @@ void LoadDescription(std::string_view markup, QTextDocument &doc) {
     MarkupToRichText(markup, rich);
 }
 
-std::string DescriptionMarkup(const QTextDocument &doc, QString *unmappable) {
+std::string DescriptionMarkup(const QTextDocument &doc) {
     // The adapter only reads here; it needs a mutable reference for its signal hook.
     RichTextDocument rich(const_cast<QTextDocument &>(doc));
-    return RichTextToMarkup(rich, unmappable);
-}
-
-QString UnstorableCharacters(QStringView text) {
-    QString unmappable;
-    toCp1251(text, &unmappable);
-    return unmappable;
+    return RichTextToMarkup(rich);
 }
 
 }  // namespace kinvarro

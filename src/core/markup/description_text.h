@@ -19,11 +19,7 @@ void RemoveTrailingEmptyLines(QTextDocument &doc);
 /// Replaces the content of `doc` with the rich text read from `markup`.
 void LoadDescription(std::string_view markup, QTextDocument &doc);
 
-/// The markup of `doc`; characters Windows-1251 cannot hold are appended to
-/// `unmappable` (and written as '?').
-std::string DescriptionMarkup(const QTextDocument &doc, QString *unmappable = nullptr);
-
-/// The characters of `text` that Windows-1251 cannot hold, each once.
-QString UnstorableCharacters(QStringView text);
+/// The markup of `doc`.
+std::string DescriptionMarkup(const QTextDocument &doc);
 
 }  // namespace kinvarro

@@ -5,8 +5,8 @@
 
 namespace kinvarro {
 
-/// The HTML fragment of the tag markup `markup` (Windows-1251 in,
-/// Windows-1251 out), made by text substitution. The result equals a
+/// The HTML fragment of the tag markup `markup` (document text in, the
+/// same out), made by text substitution. The result equals a
 /// repeated first-occurrence search and replace, computed in linear time.
 /// Colours are written "<font color=#RRGGBB>". In the text the tags leave,
 /// "&", "<", ">" and '"' are escaped, except in the style tags "<B>", "</B>",

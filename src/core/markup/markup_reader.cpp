@@ -3,7 +3,7 @@
 #include <string>
 
 #include "markup/markup_value.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -20,7 +20,7 @@ class Reader {
     void place() {
         if (pending_.empty())
             return;
-        doc_.appendRun(alignment_, fromCp1251(pending_), attributes_);
+        doc_.appendRun(alignment_, fromDocText(pending_), attributes_);
         pending_.clear();
     }
     // Ordinary text: the unfinished candidate, then `c`.
@@ -76,7 +76,7 @@ bool Reader::applySwitchTag() {
 bool Reader::applyValueTag(char tag, std::string_view value) {
     if (tag == 'F') {
         place();
-        attributes_.face = fromCp1251(value);
+        attributes_.face = fromDocText(value);
         return true;
     }
     const std::optional<std::int32_t> number = parseMarkupInteger(value);

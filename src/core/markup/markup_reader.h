@@ -6,7 +6,7 @@
 
 namespace kinvarro {
 
-/// Markup reader: clears `doc` and fills it from the Windows-1251 tag
+/// Markup reader: clears `doc` and fills it from the tag
 /// markup `markup`, which ends at its end or at its first NUL.
 ///
 /// Rules for the unusual cases:

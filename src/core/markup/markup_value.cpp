@@ -1,6 +1,6 @@
 #include "markup/markup_value.h"
 
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 
@@ -42,7 +42,7 @@ std::optional<std::int32_t> parseMarkupInteger(std::string_view value) {
 }
 
 Status notAnIntegerError(std::string_view value, const MessageTable &messages) {
-    return Status::failure(messages.text(Msg::mNotAnInteger).arg(fromCp1251(value)));
+    return Status::failure(messages.text(Msg::mNotAnInteger).arg(fromDocText(value)));
 }
 
 }  // namespace kinvarro

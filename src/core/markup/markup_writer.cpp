@@ -4,30 +4,10 @@
 #include <optional>
 #include <string_view>
 
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
-
-// Appends `text` as Windows-1251, one '?' for each character it cannot hold.
-void appendCp1251(std::string &out, QStringView text, QString *unmappable) {
-    qsizetype spanStart = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text[i].isSurrogate())
-            continue;
-        out += toCp1251(text.mid(spanStart, i - spanStart), unmappable);
-        const qsizetype width =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                             : 1;
-        const QStringView character = text.mid(i, width);
-        if (unmappable && !unmappable->contains(character))
-            unmappable->append(character);
-        out += '?';
-        i += width - 1;
-        spanStart = i + 1;
-    }
-    out += toCp1251(text.mid(spanStart), unmappable);
-}
 
 // The writer state; unset size, face and colour stand for the marker.
 struct WriterState {
@@ -48,8 +28,7 @@ void switchStyle(std::string &out, bool &state, bool value, const char *on, cons
 }
 
 // Steps 2.1 to 2.7: the tags in front of a character with `at`.
-void appendTags(std::string &out, WriterState &state, const PositionAttributes &at,
-                QString *unmappable) {
+void appendTags(std::string &out, WriterState &state, const PositionAttributes &at) {
     if (at.alignment != state.alignment) {
         switch (at.alignment) {
             case Alignment::Left:
@@ -76,7 +55,7 @@ void appendTags(std::string &out, WriterState &state, const PositionAttributes &
     }
     if (state.face != a.face) {
         out += "<`F=";
-        appendCp1251(out, a.face, unmappable);
+        out += toDocText(a.face);
         out += '>';
         state.face = a.face;
     }
@@ -111,9 +90,8 @@ bool couldStartTag(std::string_view text, std::size_t at) {
 // Appends the text of a run. The markup has no escape, so a '<' that could
 // begin a tag is followed by a tag that changes nothing: it ends the reader's
 // tag candidate there, and the text reads back as typed.
-void appendText(std::string &out, const WriterState &state, QStringView text, QString *unmappable) {
-    std::string bytes;
-    appendCp1251(bytes, text, unmappable);
+void appendText(std::string &out, const WriterState &state, QStringView text) {
+    const std::string bytes = toDocText(text);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         out += bytes[i];
         if (bytes[i] == '<' && couldStartTag(bytes, i))
@@ -123,7 +101,7 @@ void appendText(std::string &out, const WriterState &state, QStringView text, QS
 
 }  // namespace
 
-std::string RichTextToMarkup(const RichTextDocument &doc, QString *unmappable) {
+std::string RichTextToMarkup(const RichTextDocument &doc) {
     const QString text = doc.plainText();
     std::string out;
     out.reserve(std::size_t(text.size()) + std::size_t(text.size() / 8) + 64);
@@ -133,8 +111,8 @@ std::string RichTextToMarkup(const RichTextDocument &doc, QString *unmappable) {
     for (qsizetype i = 0; i < text.size();) {
         const PositionAttributes at = doc.attributesAt(i);
         const qsizetype end = std::clamp(at.runEnd, i + 1, text.size());
-        appendTags(out, state, at, unmappable);
-        appendText(out, state, QStringView(text).mid(i, end - i), unmappable);
+        appendTags(out, state, at);
+        appendText(out, state, QStringView(text).mid(i, end - i));
         i = end;
     }
     return out;

@@ -7,16 +7,12 @@
 
 namespace kinvarro {
 
-/// Markup writer: the Windows-1251 tag markup of `doc`.
-///
-/// Characters (of the text or of a face name) that Windows-1251 cannot hold
-/// become '?', one per character (a surrogate pair is one character); when
-/// `unmappable` is given each such character is appended to it once.
+/// Markup writer: the tag markup of `doc`, its text as document text (UTF-8).
 ///
 /// The writer state starts with size, face and colour unset, so the first
 /// character always gets a size, a face and a colour tag, even when the
 /// markup value is 0x12345678 or the face is empty (fixed marker
 /// values would swallow those).
-std::string RichTextToMarkup(const RichTextDocument &doc, QString *unmappable = nullptr);
+std::string RichTextToMarkup(const RichTextDocument &doc);
 
 }  // namespace kinvarro

@@ -4,7 +4,7 @@
 #include <QTextDocument>
 
 #include "markup/markup_value.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -143,7 +143,7 @@ PlainTextLines RichTextPlainLines(const QTextDocument &doc) {
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         for (QStringView line : QStringView(text).split(QChar(kLineSeparator)))
-            lines.push_back(toCp1251(line));
+            lines.push_back(toDocText(line));
     }
     return lines;
 }

@@ -10,7 +10,7 @@ class QTextDocument;
 
 namespace kinvarro {
 
-/// The plain-text lines of a text as Windows-1251 bytes: one per paragraph,
+/// The plain-text lines of a text as document text: one per paragraph,
 /// a line break inside a paragraph starting a new line too, so no line holds
 /// CR or LF. An empty text has no lines; a text ending in a line break has an
 /// empty last line.

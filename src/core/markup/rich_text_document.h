@@ -17,7 +17,7 @@ namespace kinvarro {
 enum class Alignment { Left, Right, Centre, Other };
 
 /// The character attributes of the markup. The face is Unicode:
-/// this is the Qt boundary; the markup writer converts it to Windows-1251.
+/// this is the Qt boundary; the markup writer converts it to document text.
 /// Size and colour are the raw markup values (any 32-bit integer).
 struct CharAttributes {
     bool bold = false;

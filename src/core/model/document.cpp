@@ -7,7 +7,7 @@
 #include "model/chart_units.h"
 #include "model/grid_snap.h"
 #include "model/name_measure.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -46,7 +46,7 @@ std::optional<int> Document::AddNode(ElementKind kind) {
     node.id = drawUniqueId();
     node.kind = kind;
     node.name =
-        toCp1251(messages_->text(kind == kHistoricalEvent ? Msg::mTimeLine : Msg::mNewElement));
+        toDocText(messages_->text(kind == kHistoricalEvent ? Msg::mTimeLine : Msg::mNewElement));
     node.x = ToChart(view.LastMouseX - view.ViewOriginX, settings.scale);
     node.y = ToChart(view.LastMouseY - view.ViewOriginY, settings.scale);
     const int index = NodeTable.append(std::move(node));

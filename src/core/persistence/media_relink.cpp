@@ -5,7 +5,7 @@
 
 #include "media/media_paths.h"
 #include "model/element_table.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -37,7 +37,7 @@ MediaRelink RelinkMedia(const ElementTable &table, const QString &oldFolder,
         std::vector<std::string> media = node.media;
         bool changed = false;
         for (std::string &stored : media) {
-            const QString entry = fromCp1251(stored);
+            const QString entry = fromDocText(stored);
             if (!isRelative(entry))
                 continue;
             const QString file = QDir::cleanPath(FullMediaPath(oldFolder, entry));
@@ -47,10 +47,9 @@ MediaRelink RelinkMedia(const ElementTable &table, const QString &oldFolder,
                 continue;
             }
             const QString moved = entryFrom(newFolder, file, entry);
-            // A new folder whose name the stored text cannot hold keeps the entry as it was.
-            if (moved == entry || !fitsCp1251(moved))
+            if (moved == entry)
                 continue;
-            stored = toCp1251(moved);
+            stored = toDocText(moved);
             changed = true;
             ++relink.rewritten;
         }

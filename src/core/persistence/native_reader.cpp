@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QTextDocument>
+#include <algorithm>
 #include <unordered_map>
 
 #include "markup/markup_reader.h"
@@ -14,16 +15,30 @@
 #include "render/picture_limits.h"
 #include "render/view_geometry.h"
 #include "text/control_chars.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
 
+constexpr std::int32_t kSignatureV3 = 0x0352564B;  // "KVR" 3
 constexpr std::int32_t kSignatureV2 = 0x0252564B;  // "KVR" 2
 constexpr std::int32_t kSignatureV1 = 0x0152564B;  // "KVR" 1
 constexpr std::int32_t kSignatureOld = 0x00000001;
 // The zoom window's range, in percent.
 constexpr std::uint32_t kSmallestZoom = 1;
 constexpr std::uint32_t kLargestZoom = 200;
+
+/// How the texts of a file are encoded: Windows-1251 up to version 2, UTF-8 from version 3.
+enum class FileText { Cp1251, Utf8 };
+
+/// `text` as read from the file made document text.
+void makeDocText(std::string &text, FileText encoding) {
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        return;
+    text = encoding == FileText::Cp1251 ? docTextFromCp1251(text) : validDocText(std::move(text));
+}
 
 /// Where in the file the reader is: the part and, for elements and media
 /// lists, their number; the byte offset is added when a message is made.
@@ -53,8 +68,8 @@ Status failureAt(const MessageTable &m, const QString &problem, const Place &pla
 /// thousands of parts.
 class FieldReader {
   public:
-    FieldReader(ByteReader &in, const MessageTable &messages, Place place)
-        : in_(in), messages_(messages), place_(place) {}
+    FieldReader(ByteReader &in, const MessageTable &messages, Place place, FileText encoding)
+        : in_(in), messages_(messages), place_(place), encoding_(encoding) {}
 
     void int32(std::int32_t &value) {
         mark();
@@ -75,9 +90,10 @@ class FieldReader {
         mark();
         in_.readBool(value);
     }
-    void zstring(std::string &value) {
+    void text(std::string &value) {
         mark();
-        in_.readZString(value);
+        if (in_.readZString(value))
+            makeDocText(value, encoding_);
     }
 
     /// The first problem met, or success.
@@ -99,6 +115,7 @@ class FieldReader {
     ByteReader &in_;
     const MessageTable &messages_;
     Place place_;
+    FileText encoding_;
     QString error_;
     qsizetype fieldOffset_ = 0;
     qsizetype errorOffset_ = 0;
@@ -124,11 +141,12 @@ PictureMode readPictureMode(bool stretch, bool tile, bool asIs, bool none) {
     return mode == kUnset ? PictureMode::AsIs : PictureMode(mode);
 }
 
-Status readHeader(ByteReader &in, Document &doc, std::int32_t &count, QStringList *warnings) {
+Status readHeader(ByteReader &in, Document &doc, FileText encoding, std::int32_t &count,
+                  QStringList *warnings) {
     DocumentSettings &s = doc.settings;
     const MessageTable &m = doc.messages();
     const Place header{Msg::mStoppedInHeader};
-    FieldReader f(in, m, header);
+    FieldReader f(in, m, header, encoding);
     std::int32_t ignored;
     f.int32(ignored);
     const qsizetype countOffset = in.offset();
@@ -159,7 +177,7 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count, QStringLis
     f.nonNegative(s.otherBackColor);
     f.nonNegative(s.manBackColor);
     f.nonNegative(s.womanBackColor);
-    f.zstring(s.chartFont.name);
+    f.text(s.chartFont.name);
     f.nonNegative(s.chartFont.size);
     f.nonNegative(s.chartFont.color);
     f.boolean(s.showShadow);
@@ -191,13 +209,15 @@ Status readHeader(ByteReader &in, Document &doc, std::int32_t &count, QStringLis
     return Status::success();
 }
 
-Status readInformationText(ByteReader &in, Document &doc, int &controlsReplaced) {
+Status readInformationText(ByteReader &in, Document &doc, FileText encoding,
+                           int &controlsReplaced) {
     std::string markup;
     const qsizetype start = in.offset();
     if (!in.readZString(markup)) {
         const MessageTable &m = doc.messages();
         return failureAt(m, m.text(Msg::mFileEndsEarly), {Msg::mStoppedInInfo}, start);
     }
+    makeDocText(markup, encoding);
     controlsReplaced += replaceControlChars(markup);
     RichTextDocument rich(doc.info());
     MarkupToRichText(markup, rich);
@@ -209,7 +229,7 @@ Status readPicture(ByteReader &in, Document &doc) {
     const Place picture{Msg::mStoppedInPicture};
     const qsizetype start = in.offset();
     std::int32_t length = 0;
-    FieldReader f(in, m, picture);
+    FieldReader f(in, m, picture, FileText::Utf8);
     f.nonNegative(length);
     if (Status st = f.status(); !st)
         return st;
@@ -233,8 +253,9 @@ Status readPicture(ByteReader &in, Document &doc) {
     return Status::success();
 }
 
-Status readElement(ByteReader &in, const MessageTable &m, int index, int count, tnode &node) {
-    FieldReader f(in, m, {Msg::mStoppedAtElement, index + 1, count});
+Status readElement(ByteReader &in, const MessageTable &m, FileText encoding, int index, int count,
+                   tnode &node) {
+    FieldReader f(in, m, {Msg::mStoppedAtElement, index + 1, count}, encoding);
     f.int32(node.id);
     f.byte(node.kind);
     f.int32(node.reserved);
@@ -242,13 +263,13 @@ Status readElement(ByteReader &in, const MessageTable &m, int index, int count, 
     f.int32(node.fatherIndex);
     f.byte(node.sex);
     f.int32(node.ownColor);
-    f.zstring(node.font.name);
+    f.text(node.font.name);
     f.nonNegative(node.font.size);
     f.nonNegative(node.font.color);
     f.byte(node.font.style);
     f.byte(node.font.charset);
-    f.zstring(node.name);
-    f.zstring(node.description);
+    f.text(node.name);
+    f.text(node.description);
     f.int32(node.x);
     f.int32(node.y);
     f.byte(node.fatherImportance);
@@ -293,7 +314,8 @@ bool parseHexId(std::string_view text, std::int32_t &id) {
     return true;
 }
 
-Status readMediaTrailer(ByteReader &in, const MessageTable &m, ElementTable &table) {
+Status readMediaTrailer(ByteReader &in, const MessageTable &m, FileText encoding,
+                        ElementTable &table) {
     // Ids are unique in a chart the program wrote, so most lists find one element.
     std::unordered_multimap<std::int32_t, int> elementsById;
     elementsById.reserve(std::size_t(table.NodeCount()));
@@ -306,6 +328,7 @@ Status readMediaTrailer(ByteReader &in, const MessageTable &m, ElementTable &tab
         const Place list{Msg::mStoppedInMedia, entry};
         if (!in.readZString(text))
             return failureAt(m, m.text(Msg::mFileEndsEarly), list, start);
+        makeDocText(text, encoding);
         if (text.size() <= 8)
             continue;
         parts.clear();
@@ -345,14 +368,16 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
     ByteReader in(bytes);
     std::int32_t signature = 0;
     in.readInt32(signature);
-    if (signature != kSignatureV2 && signature != kSignatureV1 && signature != kSignatureOld) {
+    if (signature != kSignatureV3 && signature != kSignatureV2 && signature != kSignatureV1 &&
+        signature != kSignatureOld) {
         return Status::failure(doc.messages().text(Msg::mWrongFileVersion));
     }
+    const FileText encoding = signature == kSignatureV3 ? FileText::Utf8 : FileText::Cp1251;
     std::int32_t count = 0;
-    if (Status st = readHeader(in, doc, count, warnings); !st)
+    if (Status st = readHeader(in, doc, encoding, count, warnings); !st)
         return st;
     int controlsReplaced = 0;
-    if (Status st = readInformationText(in, doc, controlsReplaced); !st)
+    if (Status st = readInformationText(in, doc, encoding, controlsReplaced); !st)
         return st;
     if (doc.settings.pictureMode != PictureMode::None) {
         if (Status st = readPicture(in, doc); !st)
@@ -363,11 +388,11 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
     table.reserve(count);
     for (int i = 0; i < count; ++i) {
         tnode node;
-        if (Status st = readElement(in, doc.messages(), i, count, node); !st)
+        if (Status st = readElement(in, doc.messages(), encoding, i, count, node); !st)
             return st;
         table.append(std::move(node));
     }
-    if (Status st = readMediaTrailer(in, doc.messages(), table); !st)
+    if (Status st = readMediaTrailer(in, doc.messages(), encoding, table); !st)
         return st;
     // A control character is invisible on the chart and would stop every later save.
     for (int i = 0; i < table.NodeCount(); ++i) {

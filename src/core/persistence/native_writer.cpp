@@ -7,7 +7,7 @@
 #include "model/document.h"
 #include "persistence/byte_writer.h"
 #include "persistence/native_format.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -16,8 +16,13 @@ namespace {
 /// the part of the file it belongs to.
 class FieldWriter {
   public:
-    FieldWriter(ByteWriter &out, const MessageTable &messages)
-        : out_(out), messages_(messages), part_(messages.text(Msg::mSavingStoppedInHeader)) {}
+    /// `cp1251`: texts are written as Windows-1251 bytes (the file every
+    /// version reads), else as the document's own UTF-8.
+    FieldWriter(ByteWriter &out, const MessageTable &messages, bool cp1251)
+        : out_(out),
+          messages_(messages),
+          cp1251_(cp1251),
+          part_(messages.text(Msg::mSavingStoppedInHeader)) {}
 
     /// The fields after the header name their problem themselves.
     void leaveHeader() {
@@ -36,7 +41,7 @@ class FieldWriter {
     void text(const std::string &value) {
         if (value.find('\0') != std::string::npos)
             fail(messages_.text(Msg::mCannotStoreNul));
-        out_.zstring(value);
+        out_.zstring(cp1251_ ? docTextToCp1251(value) : value);
     }
     void fail(const QString &message) {
         if (error_.isEmpty())
@@ -47,6 +52,7 @@ class FieldWriter {
   private:
     ByteWriter &out_;
     const MessageTable &messages_;
+    bool cp1251_;
     QString part_;
     QString error_;
 };
@@ -57,10 +63,35 @@ PictureMode storedPictureMode(const DocumentSettings &s) {
     return s.backgroundPicture.isNull() ? PictureMode::None : s.pictureMode;
 }
 
-void writeHeader(ByteWriter &out, FieldWriter &f, const Document &doc) {
+// Every text of the file, in the order it is written.
+template <typename Visit>
+void forEachText(const Document &doc, const std::string &info, Visit visit) {
+    visit(doc.settings.chartFont.name);
+    visit(info);
+    const ElementTable &table = doc.NodeTable;
+    for (int i = 0; i < table.NodeCount(); ++i) {
+        const tnode &node = table[i];
+        visit(node.font.name);
+        visit(node.name);
+        visit(node.description);
+        for (const std::string &entry : node.media)
+            visit(entry);
+    }
+}
+
+// A chart whose texts all fit Windows-1251 is written as version 2, byte for
+// byte as before, so that it opens wherever it opened before.
+bool fitsVersion2(const Document &doc, const std::string &info) {
+    bool fits = true;
+    forEachText(doc, info,
+                [&](const std::string &text) { fits = fits && docTextFitsCp1251(text); });
+    return fits;
+}
+
+void writeHeader(ByteWriter &out, FieldWriter &f, const Document &doc, bool version2) {
     const DocumentSettings &s = doc.settings;
     const PictureMode pictureMode = storedPictureMode(s);
-    out.raw(QByteArrayLiteral("KVR\x02"));
+    out.raw(version2 ? QByteArrayLiteral("KVR\x02") : QByteArrayLiteral("KVR\x03"));
     out.int32(0);
     f.nonNegative(doc.NodeTable.NodeCount());
     for (int i = 0; i < 3; ++i)
@@ -143,7 +174,7 @@ void writeMediaTrailer(FieldWriter &f, const MessageTable &m, const ElementTable
             if (entry.empty())
                 continue;
             if (entry.find(';') != std::string::npos) {
-                f.fail(m.text(Msg::mCannotStoreSemicolon).arg(fromCp1251(entry)));
+                f.fail(m.text(Msg::mCannotStoreSemicolon).arg(fromDocText(entry)));
             }
             text += ';';
             text += entry;
@@ -157,17 +188,14 @@ void writeMediaTrailer(FieldWriter &f, const MessageTable &m, const ElementTable
 
 Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
     const MessageTable &m = doc.messages();
+    RichTextDocument richInfo(const_cast<QTextDocument &>(doc.info()));
+    const std::string info = RichTextToMarkup(richInfo);
+    const bool version2 = fitsVersion2(doc, info);
     ByteWriter out;
-    FieldWriter f(out, m);
-    writeHeader(out, f, doc);
+    FieldWriter f(out, m, version2);
+    writeHeader(out, f, doc, version2);
     f.leaveHeader();
-
-    RichTextDocument info(const_cast<QTextDocument &>(doc.info()));
-    QString unmappable;
-    f.text(RichTextToMarkup(info, &unmappable));
-    if (!unmappable.isEmpty()) {
-        f.fail(m.text(Msg::mInfoUnstorable).arg(unmappable));
-    }
+    f.text(info);
 
     if (storedPictureMode(doc.settings) != PictureMode::None) {
         QByteArray bmp;
