@@ -65,6 +65,10 @@ TEST(ColourDescription, DigitsNamesAndWords) {
         {"", "0", "0", "b"},
         {"Ivan Petrov", "Ivan\r\nPetrov", "Ivan\r\nPetrov", "rrrr..rrrrrr"},
         {"Ivan\r\nPetrov", "Ivan\r\nPetrov!", "Ivan\r\nPetrov!", "rrrrrrrrrrrr."},
+        // Letter case is folded in every script.
+        {"Zoë Müller", "ZOË MÜLLER, müllerin", "ZOË MÜLLER, müllerin", "rrrrrrrrrr.........."},
+        {"Σωκράτης", "ΣΩΚΡΆΤΗΣ ο", "ΣΩΚΡΆΤΗΣ ο", "rrrrrrrr.."},
+        {"李小龍", "李小龍 1940", "李小龍 1940", "rrr.bbbb"},
     };
     for (const ColouringCase &c : cases) {
         const Painted painted = colourAndRead(c.name, c.description);
