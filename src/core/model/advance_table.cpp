@@ -84,6 +84,7 @@ ShapedLine layOutLine(const QString &text, const QFont &font) {
     const QTextLine line = layout.createLine();
     layout.endLayout();
     ShapedLine shaped;
+    shaped.font = font;
     if (!line.isValid())
         return shaped;
     constexpr double kWidest = std::numeric_limits<std::int32_t>::max();
@@ -98,6 +99,39 @@ ShapedLine layOutLine(const QString &text, const QFont &font) {
         run.setPositions(positions);
     }
     return shaped;
+}
+
+qsizetype missingGlyphs(const ShapedLine &line) {
+    qsizetype missing = 0;
+    for (const QGlyphRun &run : line.glyphRuns) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        missing += std::count(glyphs.begin(), glyphs.end(), 0u);
+    }
+    return missing;
+}
+
+// Qt chooses a fallback face by its family, so a family with a script only in
+// its regular face leaves bold or italic names in that script as empty boxes:
+// such a line is laid out again in plainer styles and drawn as found best.
+ShapedLine layOutWithGlyphs(const QString &text, const QFont &font) {
+    ShapedLine best = layOutLine(text, font);
+    qsizetype missing = missingGlyphs(best);
+    const bool plainerStyles[][2] = {{font.bold(), false}, {false, font.italic()}, {false, false}};
+    for (const auto &[bold, italic] : plainerStyles) {
+        if (missing == 0)
+            break;
+        if (bold == font.bold() && italic == font.italic())
+            continue;
+        QFont plainer = font;
+        plainer.setBold(bold);
+        plainer.setItalic(italic);
+        ShapedLine shaped = layOutLine(text, plainer);
+        if (const qsizetype left = missingGlyphs(shaped); left < missing) {
+            best = std::move(shaped);
+            missing = left;
+        }
+    }
+    return best;
 }
 
 }  // namespace
@@ -182,7 +216,7 @@ ShapedLine AdvanceTable::shapedLine(std::string_view line) const {
         forgetShapedLines();
         shapedLineCount = 0;
     }
-    ShapedLine shaped = layOutLine(fromDocText(text), shapingFont_);
+    ShapedLine shaped = layOutWithGlyphs(fromDocText(text), shapingFont_);
     shapedLines_.emplace(std::move(text), shaped);
     ++shapedLineCount;
     return shaped;

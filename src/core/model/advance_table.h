@@ -20,6 +20,9 @@ namespace kinvarro {
 /// A line laid out by the font: shaped, in its own direction and with glyphs
 /// the face lacks taken from a face that has them.
 struct ShapedLine {
+    /// The chart font with shaping on, or a plainer style of it where only
+    /// that has the line's glyphs.
+    QFont font;
     std::int32_t width = 0;
     /// Positions are from the line's left edge with the baseline at y 0.
     QList<QGlyphRun> glyphRuns;

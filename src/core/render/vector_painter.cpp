@@ -43,7 +43,7 @@ void VectorPainter::textOut(Coord x, Coord y, std::string_view line, int lineWid
     // code page are laid out by the device with shaping and font fallback.
     const bool inTable = AdvanceTable::forEachCp1251Byte(line, [](unsigned char) {});
     if (!inTable)
-        painter_.setFont(advances().shapingFont());
+        painter_.setFont(advances().shapedLine(line).font);
     writeText(x, y, fromDocText(line), lineWidth);
     if (!inTable)
         painter_.setFont(advances().font());
