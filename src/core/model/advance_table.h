@@ -45,8 +45,6 @@ class AdvanceTable {
 
     /// The font the table was measured in, for drawing.
     const QFont &font() const { return font_; }
-    /// The same font with shaping on, for lines beyond the code page.
-    const QFont &shapingFont() const { return shapingFont_; }
     const QFontMetrics &metrics() const { return metrics_; }
     int lineHeight() const { return lineHeight_; }
     int ascent() const { return ascent_; }
