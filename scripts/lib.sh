@@ -3,7 +3,7 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev qt6-base-dev qt6-svg-dev libpng-dev
   qt6-multimedia-dev qt6-image-formats-plugins gstreamer1.0-plugins-base
   gstreamer1.0-plugins-good fonts-liberation2 fonts-dejavu-core libwmf-dev fonts-urw-base35
-  qt6-translations-l10n)
+  qt6-translations-l10n fonts-lohit-deva fonts-droid-fallback)
 RUN_PACKAGES=(xvfb xauth)
 
 # Installs the Debian packages that are missing (needs root, as on CI).

@@ -7,7 +7,7 @@
 #include "model/chart_units.h"
 #include "model/name_measure.h"
 #include "test_support.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 using namespace kinvarro::test;
@@ -50,7 +50,7 @@ NameExtent measuredByQt(std::string_view text, const QFontMetrics &metrics) {
     NameExtent extent;
     std::string line;
     auto endLine = [&] {
-        extent.width = std::max(extent.width, metrics.horizontalAdvance(fromCp1251(line)));
+        extent.width = std::max(extent.width, metrics.horizontalAdvance(fromDocText(line)));
         extent.height += metrics.height();
         line.clear();
     };
@@ -65,8 +65,9 @@ NameExtent measuredByQt(std::string_view text, const QFontMetrics &metrics) {
     return extent;
 }
 
-// Names as people write them, with now and then any other byte of the code
-// page (tabs, controls, the soft hyphen) and every kind of line break.
+// Names as people write them in Windows-1251 letters, with now and then any
+// other character of the code page (tabs, controls, the soft hyphen) and
+// every kind of line break.
 class NameGenerator {
   public:
     std::string next() {
@@ -88,7 +89,7 @@ class NameGenerator {
                 name.push_back(char(pick(1, 255)));
             }
         }
-        return name;
+        return docTextFromCp1251(name);
     }
 
   private:
@@ -117,8 +118,8 @@ TEST(NameMeasure, EveryCharacterAdvancesAsQtMeasuresIt) {
         for (int byte = 0; byte < 256; ++byte) {
             if (byte == '\r' || byte == '\n')
                 continue;
-            const std::string line(1, char(byte));
-            ASSERT_EQ(advances.lineWidth(line), metrics.horizontalAdvance(fromCp1251(line)))
+            const std::string line = docTextFromCp1251(std::string(1, char(byte)));
+            ASSERT_EQ(advances.lineWidth(line), metrics.horizontalAdvance(fromDocText(line)))
                 << describe(font) << " byte " << byte;
         }
     }
@@ -133,7 +134,7 @@ TEST(NameMeasure, GeneratedNamesMeasureAsQtMeasuresTheirLines) {
             const std::string name = names.next();
             multiLine += name.find('\r') != std::string::npos;
             ASSERT_EQ(MeasureMultiLineText(name, font), measuredByQt(name, metrics))
-                << describe(font) << " name " << fromCp1251(name).toStdString();
+                << describe(font) << " name " << name;
         }
     }
     EXPECT_GT(multiLine, 1000);
@@ -159,7 +160,7 @@ TEST(NameMeasure, LinesFollowCarriageReturnsAndSkipLineFeeds) {
 TEST(NameMeasure, LettersDrawFromTheTableAndWhatTheLayoutHidesOrMovesDoesNot) {
     for (const tmyfont &font : everyFont()) {
         const AdvanceTable &advances = *AdvanceTable::of(font);
-        for (unsigned char c : std::string("AzЖя 1,«"))
+        for (unsigned char c : docTextToCp1251("AzЖя 1,«"))
             EXPECT_NE(advances.glyph(c), 0u) << describe(font) << " " << int(c);
         for (unsigned char c : {'\t', '\x01', '\x7F', '\x98', '\xAD'})
             EXPECT_EQ(advances.glyph(c), 0u) << describe(font) << " " << int(c);

@@ -6,7 +6,7 @@
 #include "render/canvas_painter.h"
 #include "render_support.h"
 #include "test_support.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 using namespace kinvarro::test;
@@ -233,7 +233,7 @@ TEST(CanvasPainter, EachCharacterIsDrawnAtTheSumOfTheAdvancesBeforeIt) {
         {
             CanvasPainter painter(whole);
             painter.setFont(font);
-            painter.textOut(5, 8, fromCp1251(line));
+            painter.textOut(5, 8, fromDocText(line));
             CanvasPainter tablePainter(fromTable);
             tablePainter.setFont(font);
             tablePainter.textOut(5, 8, line, tablePainter.advances().lineWidth(line));
@@ -246,10 +246,9 @@ TEST(CanvasPainter, EachCharacterIsDrawnAtTheSumOfTheAdvancesBeforeIt) {
             painter.setFont(advances.font());
             painter.setPen(QColor(toQRgb(kInk)));
             int x = 5;
-            for (char c : line) {
-                const std::string one(1, c);
-                painter.drawText(QPointF(x, 8 + advances.ascent()), fromCp1251(one));
-                x += advances.lineWidth(one);
+            for (const QChar c : fromDocText(line)) {
+                painter.drawText(QPointF(x, 8 + advances.ascent()), QString(c));
+                x += advances.lineWidth(toDocText(QString(c)));
             }
         }
         EXPECT_EQ(whole.image(), single.image()) << font.name;

@@ -1,6 +1,8 @@
 #include "model/advance_table.h"
 
 #include <QCoreApplication>
+#include <QImage>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -55,12 +57,91 @@ SharedTables &sharedTables() {
     return *shared;
 }
 
+// Laid-out lines kept by all tables together: some tens of megabytes at most,
+// room for every line of a large chart at a zoom level or two.
+constexpr std::size_t kMaxShapedLines = 65536;
+std::size_t shapedLineCount = 0;
+
+std::string withoutLineFeeds(std::string_view line) {
+    std::string kept;
+    std::copy_if(line.begin(), line.end(), std::back_inserter(kept),
+                 [](char c) { return c != '\n'; });
+    return kept;
+}
+
+// One line as `font` lays it out on the 96-dpi device the tables measure on:
+// no wrapping, the direction of its first strong letter, trailing spaces
+// counted, and the line starting at x 0 whichever way it runs.
+ShapedLine layOutLine(const QString &text, const QFont &font) {
+    static const QImage metricDevice(1, 1, QImage::Format_RGB32);
+    QTextLayout layout(text, font, &metricDevice);
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    ShapedLine shaped;
+    shaped.font = font;
+    if (!line.isValid())
+        return shaped;
+    constexpr double kWidest = std::numeric_limits<std::int32_t>::max();
+    shaped.width = std::int32_t(std::min(std::ceil(line.naturalTextWidth()), kWidest));
+    // The baseline goes where the table's lines have theirs.
+    const QPointF toBaseline(0.0, -(line.y() + line.ascent()));
+    shaped.glyphRuns = layout.glyphRuns();
+    for (QGlyphRun &run : shaped.glyphRuns) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF &position : positions)
+            position += toBaseline;
+        run.setPositions(positions);
+    }
+    return shaped;
+}
+
+qsizetype missingGlyphs(const ShapedLine &line) {
+    qsizetype missing = 0;
+    for (const QGlyphRun &run : line.glyphRuns) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        missing += std::count(glyphs.begin(), glyphs.end(), 0u);
+    }
+    return missing;
+}
+
+// Qt chooses a fallback face by its family, so a family with a script only in
+// its regular face leaves bold or italic names in that script as empty boxes:
+// such a line is laid out again in plainer styles and drawn as found best.
+ShapedLine layOutWithGlyphs(const QString &text, const QFont &font) {
+    ShapedLine best = layOutLine(text, font);
+    qsizetype missing = missingGlyphs(best);
+    const bool plainerStyles[][2] = {{font.bold(), false}, {false, font.italic()}, {false, false}};
+    for (const auto &[bold, italic] : plainerStyles) {
+        if (missing == 0)
+            break;
+        if (bold == font.bold() && italic == font.italic())
+            continue;
+        QFont plainer = font;
+        plainer.setBold(bold);
+        plainer.setItalic(italic);
+        ShapedLine shaped = layOutLine(text, plainer);
+        if (const qsizetype left = missingGlyphs(shaped); left < missing) {
+            best = std::move(shaped);
+            missing = left;
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 AdvanceTable::AdvanceTable(const tmyfont &record)
     : font_(fontForRecord(record)),
       metrics_(chartFontMetrics(font_)),
-      rawFont_(QRawFont::fromFont(font_)) {
+      rawFont_(QRawFont::fromFont(font_)),
+      shapingFont_(font_) {
+    shapingFont_.setStyleStrategy(QFont::PreferDefault);
     lineHeight_ = metrics_.height();
     ascent_ = metrics_.ascent();
 
@@ -115,18 +196,30 @@ std::shared_ptr<const AdvanceTable> AdvanceTable::of(const tmyfont &record) {
 }
 
 std::int32_t AdvanceTable::lineWidth(std::string_view line) const {
+    std::int64_t width = 0;
+    if (!forEachCp1251Byte(line, [&](unsigned char byte) { width += advances_[byte]; }))
+        return shapedLine(line).width;
     // A tab reaches to the next tab stop, so its width depends on where it
     // stands: such a line is measured whole.
-    if (line.find('\t') != std::string_view::npos) {
-        std::string kept;
-        std::copy_if(line.begin(), line.end(), std::back_inserter(kept),
-                     [](char c) { return c != '\n'; });
-        return metrics_.horizontalAdvance(fromCp1251(kept));
-    }
-    std::int64_t width = 0;
-    for (const char c : line)
-        width += advances_[static_cast<unsigned char>(c)];
+    if (line.find('\t') != std::string_view::npos)
+        return metrics_.horizontalAdvance(fromDocText(withoutLineFeeds(line)));
     return std::int32_t(std::min<std::int64_t>(width, std::numeric_limits<std::int32_t>::max()));
+}
+
+ShapedLine AdvanceTable::shapedLine(std::string_view line) const {
+    std::string text = withoutLineFeeds(line);
+    if (const auto found = shapedLines_.find(text); found != shapedLines_.end())
+        return found->second;
+    if (shapedLineCount >= kMaxShapedLines) {
+        for (const auto &[key, table] : sharedTables().tables)
+            table->forgetShapedLines();
+        forgetShapedLines();
+        shapedLineCount = 0;
+    }
+    ShapedLine shaped = layOutWithGlyphs(fromDocText(text), shapingFont_);
+    shapedLines_.emplace(std::move(text), shaped);
+    ++shapedLineCount;
+    return shaped;
 }
 
 }  // namespace kinvarro

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <algorithm>
 
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -18,7 +18,7 @@ int pointsToPixels(std::int32_t points) {
 }  // namespace
 
 QFont fontForRecord(const tmyfont &record) {
-    QFont font(fromCp1251(record.name));
+    QFont font(fromDocText(record.name));
     font.setPixelSize(pointsToPixels(record.size));
     font.setBold(record.style & kStyleBold);
     font.setUnderline(record.style & kStyleUnderline);

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "render/thin_line.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -71,8 +71,20 @@ void CanvasPainter::textOut(Coord x, Coord y, std::string_view line, int lineWid
     if (!prepareText(x, y, lineWidth))
         return;
     const QPointF baseline(double(x), double(y + advances().ascent()));
-    if (!drawFromTable(baseline, line))
-        painter_.drawText(baseline, fromCp1251(line));
+    switch (drawFromTable(baseline, line)) {
+        case TableDrawing::Drawn:
+            break;
+        case TableDrawing::NeedsTextLayout:
+            painter_.drawText(baseline, fromDocText(line));
+            break;
+        case TableDrawing::NeedsShaping: {
+            // The very glyph runs the line was measured by, so the box fits.
+            const ShapedLine shaped = advances().shapedLine(line);
+            for (const QGlyphRun &run : shaped.glyphRuns)
+                painter_.drawGlyphRun(baseline, run);
+            break;
+        }
+    }
 }
 
 bool CanvasPainter::prepareText(Coord x, Coord y, int lineWidth) {
@@ -86,30 +98,31 @@ bool CanvasPainter::prepareText(Coord x, Coord y, int lineWidth) {
     return true;
 }
 
-bool CanvasPainter::drawFromTable(QPointF baseline, std::string_view line) {
-    // Decorations are left to the text layout, which draws them.
-    if (font().style & kStyleUnderline)
-        return false;
+CanvasPainter::TableDrawing CanvasPainter::drawFromTable(QPointF baseline, std::string_view line) {
     glyphs_.clear();
     glyphPositions_.clear();
     std::int64_t at = 0;
-    for (const char c : line) {
-        const auto byte = static_cast<unsigned char>(c);
+    bool ownGlyphs = true;
+    const bool inTable = AdvanceTable::forEachCp1251Byte(line, [&](unsigned char byte) {
         const quint32 glyph = advances().glyph(byte);
-        if (glyph == 0)
-            return false;
+        ownGlyphs = ownGlyphs && glyph != 0;
         glyphs_.append(glyph);
         glyphPositions_.append(QPointF(double(at), 0.0));
         at += advances().advance(byte);
-    }
+    });
+    if (!inTable)
+        return TableDrawing::NeedsShaping;
+    // Decorations are left to the text layout, which draws them.
+    if (!ownGlyphs || (font().style & kStyleUnderline))
+        return TableDrawing::NeedsTextLayout;
     if (glyphs_.isEmpty())
-        return true;
+        return TableDrawing::Drawn;
     QGlyphRun run;
     run.setRawFont(advances().rawFont());
     run.setGlyphIndexes(glyphs_);
     run.setPositions(glyphPositions_);
     painter_.drawGlyphRun(baseline, run);
-    return true;
+    return TableDrawing::Drawn;
 }
 
 void CanvasPainter::strokeTo(Coord x, Coord y) {

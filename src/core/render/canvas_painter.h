@@ -16,7 +16,8 @@ class CanvasPainter final : public ChartPainter {
     ~CanvasPainter() override;
 
     void textOut(Coord x, Coord y, const QString &line) override;
-    /// Its glyphs are placed from the font's advance table.
+    /// Its glyphs are placed from the font's advance table, or from the
+    /// font's layout of the line when a character is beyond the table.
     void textOut(Coord x, Coord y, std::string_view line, int lineWidth) override;
     void rectangle(Coord left, Coord top, Coord right, Coord bottom) override;
     void fillRect(Coord left, Coord top, Coord right, Coord bottom, TColor color) override;
@@ -35,9 +36,10 @@ class CanvasPainter final : public ChartPainter {
     void applyQtPen(const QPen &pen);
     /// Fills the text cell and tells whether any of the text can show.
     bool prepareText(Coord x, Coord y, int lineWidth);
-    /// Draws the glyphs of `line` from the advance table; false when a
-    /// character needs the text layout.
-    bool drawFromTable(QPointF baseline, std::string_view line);
+    enum class TableDrawing { Drawn, NeedsTextLayout, NeedsShaping };
+    /// Draws the glyphs of `line` from the advance table, unless a character
+    /// needs the text layout or is beyond the table.
+    TableDrawing drawFromTable(QPointF baseline, std::string_view line);
 
     QPainter painter_;
     QRgb *bits_;

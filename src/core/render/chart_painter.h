@@ -77,7 +77,7 @@ class ChartPainter {
     /// Writes one line in the font's colour with its cell's top-left corner at
     /// (x, y), on the text background when one is set.
     virtual void textOut(Coord x, Coord y, const QString &line) = 0;
-    /// As textOut, for a line of Windows-1251 text whose width is known.
+    /// As textOut, for a line of document text whose width is known.
     virtual void textOut(Coord x, Coord y, std::string_view line, int lineWidth) = 0;
 
     void moveTo(Coord x, Coord y);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/name_measure.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -20,7 +20,7 @@ std::string lineText(std::string_view line) {
 
 std::vector<QString> SplitLines(std::string_view text) {
     std::vector<QString> lines;
-    ForEachLine(text, [&](std::string_view line) { lines.push_back(fromCp1251(lineText(line))); });
+    ForEachLine(text, [&](std::string_view line) { lines.push_back(fromDocText(lineText(line))); });
     return lines;
 }
 

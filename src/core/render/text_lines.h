@@ -20,7 +20,7 @@ int CountLines(std::string_view text);
 /// A name split into lines, each with its width in the font it was measured in.
 struct MeasuredText {
     struct Line {
-        std::string text;  ///< Windows-1251, without LF characters
+        std::string text;  ///< UTF-8, without LF characters
         int width = 0;
     };
     std::vector<Line> lines;

@@ -1,7 +1,7 @@
 #include "render/vector_painter.h"
 
 #include "render/chart_canvas.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -39,7 +39,14 @@ void VectorPainter::textOut(Coord x, Coord y, const QString &line) {
 }
 
 void VectorPainter::textOut(Coord x, Coord y, std::string_view line, int lineWidth) {
-    writeText(x, y, fromCp1251(line), lineWidth);
+    // Written as text, so that PDF and SVG keep the names; lines beyond the
+    // code page are laid out by the device with shaping and font fallback.
+    const bool inTable = AdvanceTable::forEachCp1251Byte(line, [](unsigned char) {});
+    if (!inTable)
+        painter_.setFont(advances().shapedLine(line).font);
+    writeText(x, y, fromDocText(line), lineWidth);
+    if (!inTable)
+        painter_.setFont(advances().font());
 }
 
 void VectorPainter::writeText(Coord x, Coord y, const QString &line, int lineWidth) {

@@ -144,4 +144,8 @@ std::string validDocText(std::string utf8) {
     return utf8;
 }
 
+int nextCp1251Byte(std::string_view utf8, std::size_t &at) {
+    return cp1251Byte(nextCodePoint(utf8, at));
+}
+
 }  // namespace kinvarro

@@ -32,4 +32,9 @@ std::string docTextToCp1251(std::string_view utf8);
 /// promise that its texts are UTF-8.
 std::string validDocText(std::string utf8);
 
+/// The Windows-1251 byte of the character that starts at `at` in `utf8`,
+/// moving `at` past it; -1 when the code page lacks the character or the bytes
+/// there are not valid UTF-8. Lets a line be measured from the code page's table.
+int nextCp1251Byte(std::string_view utf8, std::size_t &at);
+
 }  // namespace kinvarro
