@@ -10,7 +10,6 @@
 #include "markup/description_text.h"
 #include "render/view_geometry.h"
 #include "test_support.h"
-#include "text/cp1251.h"
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -45,13 +44,18 @@ TEST(ParentList, TheFilterKeepsTheElementsWhoseNameContainsTheTextInAnyCase) {
     addPerson(doc, 0, 0, -1, -1, std::string("Анна\r\nСИДОРОВА"));
     addPerson(doc, 0, 0, 1, 0, std::string("Иван"));
     addPerson(doc, 0, 0, -1, -1, "John Smith");
+    addPerson(doc, 0, 0, -1, -1, "Zoë Müller");
+    addPerson(doc, 0, 0, -1, -1, "Σωκράτης 李小龍");
     const ParentListFilter filter(doc);
     struct Case {
         const char *typed;
         std::vector<int> items;
     } cases[] = {
-        {"", {0, 1, 2, 3, 4}},
-        {"   ", {0, 1, 2, 3, 4}},
+        {"", {0, 1, 2, 3, 4, 5, 6}},
+        {"   ", {0, 1, 2, 3, 4, 5, 6}},
+        {"MÜLLER", {0, 5}},
+        {"ΣΩΚΡΆΤΗΣ", {0, 6}},
+        {"李小龍", {0, 6}},
         {"иван", {0, 1, 3}},
         {"ИВАН", {0, 1, 3}},
         {" сидоро ", {0, 2}},

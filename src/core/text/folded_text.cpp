@@ -58,15 +58,23 @@ void appendUtf8(char32_t code, std::string &out) {
 void AppendFolded(std::string_view text, std::string &out) {
     std::size_t at = 0;
     while (at < text.size()) {
-        const char c = text[at];
-        if (static_cast<unsigned char>(c) < 0x80) {
-            out.push_back(c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c);
-            ++at;
+        // A run of ASCII is copied at once and folded in place.
+        std::size_t end = at;
+        while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80)
+            ++end;
+        if (end > at) {
+            const std::size_t start = out.size();
+            out.append(text.substr(at, end - at));
+            for (std::size_t i = start; i < out.size(); ++i) {
+                if (out[i] >= 'A' && out[i] <= 'Z')
+                    out[i] = char(out[i] - 'A' + 'a');
+            }
+            at = end;
             continue;
         }
         const auto [code, length] = decodeAt(text, at);
         if (length == 0) {
-            out.push_back(c);
+            out.push_back(text[at]);
             ++at;
             continue;
         }
