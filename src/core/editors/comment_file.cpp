@@ -29,7 +29,7 @@ bool isUtf8Text(QByteArrayView bytes) {
     if (!hasHighBytes(bytes))
         return false;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
+    const QString decoded = decoder.decode(bytes);  // the decoding runs here
     return !decoder.hasError();
 }
 

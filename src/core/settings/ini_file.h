@@ -20,7 +20,7 @@ namespace kinvarro {
 /// caller's default.
 class IniFile {
   public:
-    /// Longest value a read returns; longer values are cut.
+    /// Longest value a read returns; longer values are cut between whole characters.
     static constexpr qsizetype kMaxValueLength = 2047;
     /// Larger files are refused. Language files are tens of kilobytes; a file of
     /// blank lines costs some 25 bytes of memory per byte once parsed.
