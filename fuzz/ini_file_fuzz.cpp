@@ -4,7 +4,6 @@
 
 #include "fuzz_support.h"
 #include "settings/ini_file.h"
-#include "text/cp1251.h"
 
 using namespace kinvarro;
 
@@ -15,12 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (IniFile::fromBytes(written).toBytes() != written)
         fuzz::Broken("a written INI file parses to other content");
 
-    // The first line, as a value: line breaks are what a value cannot hold.
+    // The first line as a value in any script (read as UTF-8): line breaks are
+    // what a value cannot hold.
     const QByteArray line =
         bytes.left(bytes.indexOf('\n') < 0 ? bytes.size() : bytes.indexOf('\n'));
-    QString value = fromCp1251(std::string_view(line.constData(), std::size_t(line.size())));
+    QString value = QString::fromUtf8(line);
     value.remove(u'\r');
-    value.truncate(IniFile::kMaxValueLength);
+    value.truncate(IniFile::kMaxValueLength -
+                   (value.size() > IniFile::kMaxValueLength &&
+                    value[IniFile::kMaxValueLength - 1].isHighSurrogate()));
     ini.writeString(QStringLiteral("Fuzz"), QStringLiteral("Value"), value);
     if (ini.readString(u"Fuzz", u"Value", QString()) != value)
         fuzz::Broken("a written value reads back otherwise");

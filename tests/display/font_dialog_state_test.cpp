@@ -29,10 +29,17 @@ TEST(FontDialogState, KeepsTheRequestedFaceUnlessAnotherIsPicked) {
         int row;
     } cases[] = {
         // Not installed: listed under its own name, where it sorts.
-        {"Arial Cyr", {"Arial Cyr", "DejaVu Sans", "Liberation Sans", "Liberation Serif"}, 0},
+        {"Arial Cyr",
+         {"Arial Cyr", "DejaVu Sans", "Liberation Sans", "Liberation Serif", "文泉驿"},
+         0},
         // Installed: listed once; a name in other letters stays as asked.
-        {"liberation sans", {"DejaVu Sans", "Liberation Sans", "Liberation Serif"}, 1},
-        {"Liberation Serif", {"DejaVu Sans", "Liberation Sans", "Liberation Serif"}, 2},
+        {"liberation sans", {"DejaVu Sans", "Liberation Sans", "Liberation Serif", "文泉驿"}, 1},
+        {"Liberation Serif", {"DejaVu Sans", "Liberation Sans", "Liberation Serif", "文泉驿"}, 2},
+        // Face names are document text too: any script is offered and kept.
+        {"文泉驿", {"DejaVu Sans", "Liberation Sans", "Liberation Serif", "文泉驿"}, 3},
+        {"Łódź Sans",
+         {"DejaVu Sans", "Liberation Sans", "Liberation Serif", "Łódź Sans", "文泉驿"},
+         3},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.requested);

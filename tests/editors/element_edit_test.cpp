@@ -9,9 +9,7 @@
 #include "editors/parent_list.h"
 #include "markup/description_text.h"
 #include "render/view_geometry.h"
-#include "scripted_prompts.h"
 #include "test_support.h"
-#include "text/cp1251.h"
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -46,13 +44,18 @@ TEST(ParentList, TheFilterKeepsTheElementsWhoseNameContainsTheTextInAnyCase) {
     addPerson(doc, 0, 0, -1, -1, std::string("Анна\r\nСИДОРОВА"));
     addPerson(doc, 0, 0, 1, 0, std::string("Иван"));
     addPerson(doc, 0, 0, -1, -1, "John Smith");
+    addPerson(doc, 0, 0, -1, -1, "Zoë Müller");
+    addPerson(doc, 0, 0, -1, -1, "Σωκράτης 李小龍");
     const ParentListFilter filter(doc);
     struct Case {
         const char *typed;
         std::vector<int> items;
     } cases[] = {
-        {"", {0, 1, 2, 3, 4}},
-        {"   ", {0, 1, 2, 3, 4}},
+        {"", {0, 1, 2, 3, 4, 5, 6}},
+        {"   ", {0, 1, 2, 3, 4, 5, 6}},
+        {"MÜLLER", {0, 5}},
+        {"ΣΩΚΡΆΤΗΣ", {0, 6}},
+        {"李小龍", {0, 6}},
         {"иван", {0, 1, 3}},
         {"ИВАН", {0, 1, 3}},
         {" сидоро ", {0, 2}},
@@ -234,65 +237,40 @@ TEST(CancelElement, RemovesOnlyAJustAddedLastElement) {
     }
 }
 
-TEST_F(EditorFixture, UnstorableCharactersAreReportedFromEveryField) {
-    const int i = addPerson(doc, 0, 0);
-    open(i);
-    EXPECT_EQ(UnstorableText(fields, description), QString());
-    fields.name = U("Иван ✓");
-    QTextCursor(&description).insertText(U("日"));
-    fields.media << U("Ω.jpg");
-    EXPECT_EQ(UnstorableText(fields, description), U("✓日Ω"));
-}
-
-// The interface language's question names the characters and what they become;
-// Yes stores the nearest letters (the GEDCOM import's rule), No goes back.
-TEST_F(EditorFixture, UnstorableNamesAreReplacedWithTheNearestLettersOnlyWhenAccepted) {
-    MessageTable english;
-    english.setText(Msg::mKinvarro, "Kinvarro");
-    english.setText(Msg::mUnstorableCharacters, "Cannot store: %1");
-    english.setText(Msg::mReplaceWithNearest, "Replace (%1)?");
-    const int i = addPerson(doc, 0, 0);
-    for (const Answer answer : {Answer::No, Answer::Yes}) {
+// Names and media entries keep every letter of every script: what is typed is
+// applied as it is (no question) and opens again unchanged.
+TEST_F(EditorFixture, NamesAndMediaEntriesInEveryScriptApplyAndOpenUnchanged) {
+    const char *const names[] = {
+        "Zoë Müller", "Marie-Thérèse", "Łucja Wójcik", "Σωκράτης", "Иван Петров",
+        "אברהם",      "محمد",          "देवनागरी",      "李小龍",   "𐌰",
+    };
+    for (const char *name : names) {
+        const int i = addPerson(doc, 0, 0);
         open(i);
-        fields.name = U("Hans Müller\nΑλέξης 李");
-        QTextCursor cursor(&description);
-        QTextCharFormat bold;
-        bold.setFontWeight(QFont::Bold);
-        cursor.insertText(U("Straße"), bold);
-        test::ScriptedPrompts prompts;
-        prompts.answers = {answer};
-        EXPECT_EQ(ResolveUnstorable(fields, description, prompts, english), answer == Answer::Yes);
-        ASSERT_EQ(prompts.asked.size(), 1);
-        EXPECT_EQ(prompts.asked[0], U("Kinvarro|Cannot store: üΑλέξης李ß\n\nReplace (ü → u, Α → ?, "
-                                      "λ → ?, έ → ?, ξ → ?, η → ?, ς → ?, 李 → ?, ß → ss)?"));
-        if (answer == Answer::No) {
-            EXPECT_EQ(fields.name, U("Hans Müller\nΑλέξης 李")) << "back to editing, unchanged";
-            continue;
-        }
-        EXPECT_EQ(fields.name, U("Hans Muller\n?????? ?"));
-        EXPECT_EQ(description.toPlainText(), U("Strasse"));
-        QTextCursor inside(&description);
-        inside.setPosition(3);
-        EXPECT_EQ(inside.charFormat().fontWeight(), QFont::Bold) << "the run keeps its format";
-        EXPECT_EQ(UnstorableText(fields, description), QString());
+        fields.name = U(name) + U("\n") + U(name);
+        fields.media = {U("Fotos Łódź\\") + U(name) + U(".jpg")};
         ApplyElement(session, i, fields, description);
-        EXPECT_EQ(doc.NodeTable[i].name, "Hans Muller\r\n?????? ?");
+        EXPECT_EQ(doc.NodeTable[i].name, std::string(name) + "\r\n" + name);
+        EXPECT_EQ(doc.NodeTable[i].media,
+                  std::vector<std::string>{std::string("Fotos Łódź\\") + name + ".jpg"});
+        ElementFields reopened;
+        LoadElement(doc, i, reopened, description);
+        EXPECT_EQ(reopened.name, fields.name) << name;
+        EXPECT_EQ(reopened.media, fields.media) << name;
     }
 }
 
-TEST_F(EditorFixture, UnstorableMediaEntriesAreRefusedNotReplaced) {
+// A name typed in decomposed form is stored composed (NFC), so that it compares
+// and searches like the same name typed otherwise; a media entry names a file
+// and keeps the file system's spelling.
+TEST_F(EditorFixture, NamesAreStoredComposedAndMediaEntriesAsSpelled) {
     const int i = addPerson(doc, 0, 0);
     open(i);
-    fields.name = U("é");
-    fields.media << U("Ω.jpg");
-    test::ScriptedPrompts prompts;
-    MessageTable messages;
-    EXPECT_FALSE(ResolveUnstorable(fields, description, prompts, messages));
-    EXPECT_TRUE(prompts.asked.isEmpty());
-    ASSERT_EQ(prompts.told.size(), 1);
-    EXPECT_TRUE(prompts.told[0].contains(U("Ω")));
-    EXPECT_EQ(fields.media, QStringList{U("Ω.jpg")});
-    EXPECT_EQ(fields.name, U("é"));
+    fields.name = U("Zoe\u0308");
+    fields.media = {U("Zoe\u0308.jpg")};
+    ApplyElement(session, i, fields, description);
+    EXPECT_EQ(doc.NodeTable[i].name, "Zo\u00EB");
+    EXPECT_EQ(doc.NodeTable[i].media, std::vector<std::string>{"Zoe\u0308.jpg"});
 }
 
 TEST(Description, MalformedMarkupOpensAsText) {

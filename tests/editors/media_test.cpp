@@ -114,7 +114,7 @@ TEST_F(MediaListFixture, OutsideFilesWarnOnceAndDuplicatesAreReportedButAdded) {
     EXPECT_EQ(list.entries().count(U("Фото\\дед.jpg")), 2);
 }
 
-TEST_F(MediaListFixture, FilesTheDocumentCannotHoldAreRefused) {
+TEST_F(MediaListFixture, AFullListAndASemicolonRefuseFiles) {
     QStringList many;
     for (int i = 0; i < kMaxMedia + 2; ++i)
         many << QStringLiteral("/d/f%1.jpg").arg(i);
@@ -125,11 +125,13 @@ TEST_F(MediaListFixture, FilesTheDocumentCannotHoldAreRefused) {
 
     MediaList other;
     prompts.told.clear();
-    EXPECT_EQ(other.add({"/d/a;b.jpg", U("/d/Ω.jpg"), "/d/ok.jpg"}, "/d/", messages, prompts), 1);
-    EXPECT_EQ(other.entries(), QStringList{"ok.jpg"});
-    ASSERT_EQ(prompts.told.size(), 2);
+    // Only ";" cannot be held: it separates the entries in the document file.
+    EXPECT_EQ(other.add({"/d/a;b.jpg", U("/d/Fotos Łódź/Zoë.jpg"), U("/d/Ω 李.jpg")}, "/d/",
+                        messages, prompts),
+              2);
+    EXPECT_EQ(other.entries(), (QStringList{U("Fotos Łódź\\Zoë.jpg"), U("Ω 李.jpg")}));
+    ASSERT_EQ(prompts.told.size(), 1);
     EXPECT_TRUE(prompts.told[0].contains("a;b.jpg"));
-    EXPECT_TRUE(prompts.told[1].contains(U("Ω")));
 }
 
 TEST_F(MediaListFixture, MovingAndRemovingKeepTheSelectionWithinBounds) {
@@ -225,7 +227,7 @@ TEST(CommentFile, RoundTripInCp1251WithCrLf) {
     ASSERT_TRUE(WriteCommentFile(path, U("Дед\nв 1941"), messages).ok());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), std::string("Дед\r\nв 1941"));
+    EXPECT_EQ(file.readAll(), QByteArray("\xC4\xE5\xE4\r\n\xE2 1941"));
     EXPECT_EQ(ReadCommentFile(path), U("Дед\nв 1941"));
     ASSERT_TRUE(WriteCommentFile(path, QString(), messages).ok());
     EXPECT_EQ(ReadCommentFile(path), QString());
@@ -234,6 +236,69 @@ TEST(CommentFile, RoundTripInCp1251WithCrLf) {
     EXPECT_TRUE(missingFolder.message().contains(messages.text(Msg::mCauseNoSuchPath)))
         << missingFolder.message().toStdString();
     EXPECT_EQ(CommentEditorCaption(messages, "/d/a.jpg"), U("Комментарий для - /d/a.jpg"));
+}
+
+// Windows-1251 while the text fits it, so that files stay as older programs
+// wrote and read them; UTF-8 with its mark otherwise.
+TEST(CommentFile, TextOfAnyScriptIsWrittenInTheEncodingThatHoldsIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.jpg.txt");
+    const struct {
+        const char *text;
+        QByteArray bytes;
+    } cases[] = {
+        {"Дед\nв 1941", QByteArray("\xC4\xE5\xE4\r\n\xE2 1941")},
+        {"plain", QByteArray("plain")},
+        {"Zoë Müller\nŁódź", QByteArray("\xEF\xBB\xBFZo\xC3\xAB M\xC3\xBCller\r\n\xC5\x81\xC3\xB3"
+                                        "d\xC5\xBA")},
+        {"Σωκράτης 李小龍 𐌰", QByteArray("\xEF\xBB\xBF") + QByteArray("Σωκράτης 李小龍 𐌰")},
+        // Its Windows-1251 bytes D2 A8 would read back as UTF-8 (U+04A8).
+        {"ТЁ", QByteArray("\xEF\xBB\xBF") + QByteArray("ТЁ")},
+        // Its Windows-1251 bytes would begin with the mark.
+        {"п»їИван", QByteArray("\xEF\xBB\xBF") + QByteArray("п»їИван")},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(WriteCommentFile(path, U(c.text), MessageTable()).ok());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), c.bytes) << c.text;
+        EXPECT_EQ(ReadCommentFile(path), U(c.text)) << c.text;
+    }
+}
+
+// Without a mark, bytes beyond ASCII that form valid UTF-8 are read as UTF-8:
+// Windows-1251 letters practically never do. Anything else reads as before.
+TEST(CommentFile, UnmarkedUtf8FromOtherProgramsIsRecognised) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.jpg.txt");
+    const struct {
+        QByteArray bytes;
+        const char *text;
+    } cases[] = {
+        {QByteArray("Zo\xC3\xAB \xC5\x81\xC3\xB3"
+                    "d\xC5\xBA"),
+         "Zoë Łódź"},
+        {QByteArray("\xEB\xE5\xF2\xEE 1952"), "лето 1952"},
+        {QByteArray("\xC8\xE2\xE0\xED \xD2\xA8"), "Иван ТЁ"},
+        {QByteArray("\xEF\xBB\xBF\xFF"), "\xEF\xBF\xBD"},
+        {QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"), "\xEF\xBB\xBFx"},
+    };
+    for (const auto &c : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_EQ(ReadCommentFile(path), U(c.text)) << c.bytes.toHex().toStdString();
+    }
+    // A file cut at the reading limit inside a letter is still UTF-8.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray head = "Zo\xC3\xAB " + QByteArray(4 * 1024 * 1024 - 6, 'a');
+    file.write(head + QByteArray("\xC3\xAB"));
+    file.close();
+    const std::optional<QString> cut = ReadCommentFile(path);
+    ASSERT_TRUE(cut.has_value());
+    EXPECT_EQ(*cut, QString::fromUtf8(head));
 }
 
 struct RenameFixture : ::testing::Test {
@@ -371,6 +436,21 @@ TEST_F(RenameFixture, AFileThatIsGoneIsReportedMissing) {
     EXPECT_EQ(doc.NodeTable[a].media[0], std::string("Фото\\нет.jpg"));
 }
 
+TEST_F(RenameFixture, AFileMovesIntoAFolderOfAnyScript) {
+    const int a = addPerson(doc, 0, 0);
+    doc.NodeTable[a].media = {std::string("Фото\\дед.jpg")};
+    QDir(dir.path()).mkpath(U("Fotos Łódź"));
+    const RenameResult r =
+        RenameMediaFile(session, U("Фото\\дед.jpg"), U("Fotos Łódź\\Zoë 李.jpg"));
+    EXPECT_EQ(r.outcome, RenameOutcome::Done);
+    EXPECT_TRUE(exists(U("Fotos Łódź/Zoë 李.jpg")));
+    EXPECT_TRUE(exists(U("Fotos Łódź/Zoë 李.jpg.txt")));
+    EXPECT_EQ(doc.NodeTable[a].media[0], std::string("Fotos Łódź\\Zoë 李.jpg"));
+    EXPECT_EQ(FullMediaPath(DocumentFolder(doc.CurrentFileName),
+                            MediaEntryFromDocument(doc.NodeTable[a].media[0])),
+              dir.filePath(U("Fotos Łódź/Zoë 李.jpg")));
+}
+
 TEST_F(RenameFixture, RefusalsLeaveFilesAndEntriesAlone) {
     const int a = addPerson(doc, 0, 0);
     doc.NodeTable[a].media = {std::string("Фото\\дед.jpg")};
@@ -384,8 +464,7 @@ TEST_F(RenameFixture, RefusalsLeaveFilesAndEntriesAlone) {
         {"", RenameOutcome::EmptyDestination},
         {"Нет\\дед.jpg", RenameOutcome::CopyFailed},
         {"Архив\\есть.jpg", RenameOutcome::CopyFailed},
-        {"Архив\\a;b.jpg", RenameOutcome::Unstorable},
-        {"Архив\\Ω.jpg", RenameOutcome::Unstorable},
+        {"Архив\\a;b.jpg", RenameOutcome::Semicolon},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(RenameMediaFile(session, U("Фото\\дед.jpg"), U(c.to)).outcome, c.outcome) << c.to;

@@ -24,6 +24,10 @@ class ChartSearchTest : public ::testing::Test {
         const int pictured = addPerson(doc, 0, 0, -1, -1, "Sidorov");
         doc.NodeTable[pictured].media = {"", "photos\\IVAN.jpg"};
         addPerson(doc, 0, 0, -1, -1, "Ivan\r\nov");
+        addPerson(doc, 0, 0, -1, -1, "Hans Müller");
+        addPerson(doc, 0, 0, -1, -1, "Σωκράτης");
+        const int gothic = addPerson(doc, 0, 0, -1, -1, "李小龍");
+        doc.NodeTable[gothic].description = "𐐨𐐯 𐌰";  // Deseret has letter case beyond the BMP
     }
 
     // Every element the search shows until the end question, answered No.
@@ -45,16 +49,33 @@ class ChartSearchTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ChartSearchTest, MatchesIgnoreTheCaseOfLatinLettersOnly) {
+TEST_F(ChartSearchTest, MatchesIgnoreTheCaseOfLettersInEveryScript) {
     struct Case {
         const char *query;
         bool extended;
         std::vector<int> found;
     } cases[] = {
-        {"ivan", false, {0, 4}}, {"IVAN", true, {0, 1, 3, 4}}, {"<b>iv", true, {1}},
-        {"иван", false, {}},     {"Иван", false, {2}},         {"Ivanov", false, {0}},
-        {"photos\\", false, {}}, {"photos\\", true, {3}},      {"", true, {}},
+        {"ivan", false, {0, 4}},
+        {"IVAN", true, {0, 1, 3, 4}},
+        {"<b>iv", true, {1}},
+        {"иван", false, {2}},
+        {"ИВАН", false, {2}},
+        {"Ivanov", false, {0}},
+        {"photos\\", false, {}},
+        {"photos\\", true, {3}},
+        {"", true, {}},
         {"Ivan中", true, {}},
+        {"MÜLLER", false, {5}},
+        {"müller", false, {5}},
+        {"MULLER", false, {}},
+        {"ΣΩΚΡΆΤΗΣ", false, {6}},
+        {"σωκράτησ", false, {6}},
+        {"小龍", false, {7}},
+        {"𐐀𐐇", true, {7}},
+        {"𐐀𐐇", false, {}},
+        {"𐌰", true, {7}},
+        // Typed decomposed, it is the same name.
+        {"mu\u0308ller", false, {5}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(findAll(QString::fromUtf8(c.query), c.extended), c.found) << c.query;

@@ -5,7 +5,7 @@
 
 #include "settings/ini_file.h"
 #include "test_support.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 
@@ -16,6 +16,11 @@ IniFile parse(const std::string &bytes) {
 }
 
 const QString kDefault = QStringLiteral("<default>");
+
+// The Windows-1251 bytes of UTF-8 source text, as older files hold them.
+std::string w1251(const char *utf8) {
+    return docTextToCp1251(utf8);
+}
 
 struct ReadCase {
     const char *what;
@@ -30,7 +35,7 @@ struct ReadCase {
 TEST(IniFile, ReadsValuesByTheProfileRules) {
     const ReadCase cases[] = {
         {"section and key ignore case", "[Form1]\r\nLabel1=Text\r\n", "FORM1", "label1", "Text"},
-        {"Cyrillic names ignore case", std::string("[Раздел]\nКлюч=значение\n"), "РАЗДЕЛ", "ключ",
+        {"Cyrillic names ignore case", w1251("[Раздел]\nКлюч=значение\n"), "РАЗДЕЛ", "ключ",
          "значение"},
         {"values decode from Windows-1251", "[s]\nk=\xC8\xE2\xE0\xED \xB8\xB9\n", "s", "k",
          "Иван ё№"},
@@ -42,7 +47,7 @@ TEST(IniFile, ReadsValuesByTheProfileRules) {
         {"only one pair of quotes goes", "[s]\nk=\"\"x\"\"\n", "s", "k", "\"x\""},
         {"unmatched quotes stay", "[s]\nk=\"x'\n", "s", "k", "\"x'"},
         {"a lone quote stays", "[s]\nk=\"\n", "s", "k", "\""},
-        {"inner quotes stay", std::string("[s]\nk=Добавить \"событие\"\n"), "s", "k",
+        {"inner quotes stay", w1251("[s]\nk=Добавить \"событие\"\n"), "s", "k",
          "Добавить \"событие\""},
         {"no escapes", "[s]\nk=a\\nb\\t\\\\\n", "s", "k", "a\\nb\\t\\\\"},
         {"an empty value is a value", "[s]\nk=\n", "s", "k", ""},
@@ -110,27 +115,27 @@ TEST(IniFile, ReadsDecimalIntegersOnly) {
 
 TEST(IniFile, WritingKeepsEverythingElse) {
     IniFile ini =
-        parse(std::string("; тема\r\n"
-                          "[General]\r\n"
-                          "Name=Old\r\n"
-                          "NTile = 0\r\n"
-                          "\r\n"
-                          "[Other]\r\n"
-                          "Keep=1\r\n"));
+        parse(w1251("; тема\r\n"
+                    "[General]\r\n"
+                    "Name=Old\r\n"
+                    "NTile = 0\r\n"
+                    "\r\n"
+                    "[Other]\r\n"
+                    "Keep=1\r\n"));
     ini.writeString(QStringLiteral("general"), QStringLiteral("ntile"), QStringLiteral("1"));
     ini.writeInteger(QStringLiteral("General"), QStringLiteral("Canvas_Size"), 10);
     ini.writeString(QStringLiteral("New"), QStringLiteral("Title"), QString::fromUtf8("Тема"));
 
-    EXPECT_EQ(ini.toBytes().toStdString(), std::string("; тема\r\n"
-                                                       "[General]\r\n"
-                                                       "Name=Old\r\n"
-                                                       "ntile=1\r\n"
-                                                       "Canvas_Size=10\r\n"
-                                                       "\r\n"
-                                                       "[Other]\r\n"
-                                                       "Keep=1\r\n"
-                                                       "[New]\r\n"
-                                                       "Title=Тема\r\n"));
+    EXPECT_EQ(ini.toBytes().toStdString(), w1251("; тема\r\n"
+                                                 "[General]\r\n"
+                                                 "Name=Old\r\n"
+                                                 "ntile=1\r\n"
+                                                 "Canvas_Size=10\r\n"
+                                                 "\r\n"
+                                                 "[Other]\r\n"
+                                                 "Keep=1\r\n"
+                                                 "[New]\r\n"
+                                                 "Title=Тема\r\n"));
     EXPECT_EQ(ini.readInteger(u"General", u"NTile", -1), 1);
     EXPECT_EQ(ini.readInteger(u"General", u"Canvas_Size", -1), 10);
     EXPECT_EQ(ini.readString(u"Other", u"Keep", kDefault), QStringLiteral("1"));
@@ -141,9 +146,11 @@ TEST(IniFile, WrittenValuesReadBackUnchanged) {
         const char *written;
         const char *readBack;
     } cases[] = {
-        {"plain", "plain"},           {" leading", " leading"}, {"trailing ", "trailing "},
-        {"\"quoted\"", "\"quoted\""}, {"'quoted'", "'quoted'"}, {"", ""},
+        {"plain", "plain"},           {" leading", " leading"},
+        {"trailing ", "trailing "},   {"\"quoted\"", "\"quoted\""},
+        {"'quoted'", "'quoted'"},     {"", ""},
         {"a\r\nb", "a  b"},           {"Иван", "Иван"},
+        {"Zoë Müller", "Zoë Müller"}, {"Σωκράτης 李小龍 𐌰", "Σωκράτης 李小龍 𐌰"},
     };
     for (const auto &c : cases) {
         IniFile ini;
@@ -165,13 +172,51 @@ TEST(IniFile, SavesAndLoadsWindows1251Files) {
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), std::string("[General]\r\nName=Осень\r\n"));
+    EXPECT_EQ(file.readAll().toStdString(), w1251("[General]\r\nName=Осень\r\n"));
 
     IniFile loaded;
     ASSERT_TRUE(loaded.load(path).ok());
     EXPECT_EQ(loaded.readString(u"general", u"name", kDefault), QString::fromUtf8("Осень"));
 
     EXPECT_FALSE(ini.save(dir.filePath(QStringLiteral("missing/x.thm"))).ok());
+}
+
+// Files stay Windows-1251, byte for byte, while their text fits it; a character
+// the code page lacks makes the file UTF-8 with a byte-order mark, and a file
+// read as UTF-8 is written back in it.
+TEST(IniFile, WritesUtf8OnlyWhenWindows1251CannotHoldTheText) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        const char *what;
+        std::string file;
+        const char *value;  // UTF-8, written under [s] k
+        std::string written;
+    } cases[] = {
+        {"Windows-1251 text stays so", w1251("[s]\r\nk=Иван\r\n"), "Пётр",
+         w1251("[s]\r\nk=Пётр\r\n")},
+        {"a letter beyond it makes UTF-8", w1251("; тема\r\n[s]\r\nk=Иван\r\n"),
+         "/tmp/Zoë/Łódź/家族.kvr", bom + "; тема\r\n[s]\r\nk=/tmp/Zoë/Łódź/家族.kvr\r\n"},
+        {"UTF-8 stays UTF-8", bom + "[s]\r\nk=Zoë\r\n", "Иван", bom + "[s]\r\nk=Иван\r\n"},
+    };
+    for (const auto &c : cases) {
+        IniFile ini = parse(c.file);
+        ini.writeString(QStringLiteral("s"), QStringLiteral("k"), QString::fromUtf8(c.value));
+        const QByteArray written = ini.toBytes();
+        EXPECT_EQ(written.toStdString(), c.written) << c.what;
+        const IniFile reread = IniFile::fromBytes(written);
+        EXPECT_EQ(reread.readString(u"s", u"k", kDefault), QString::fromUtf8(c.value)) << c.what;
+        EXPECT_EQ(reread.toBytes(), written) << c.what;
+    }
+}
+
+// A value is cut at the limit, but never inside a character beyond the Basic
+// Multilingual Plane, whose half could not be saved again.
+TEST(IniFile, CuttingALongValueKeepsWholeCharacters) {
+    std::string value(IniFile::kMaxValueLength - 1, 'x');
+    value += "𐌰𐌰";
+    const IniFile ini = parse(std::string("\xEF\xBB\xBF[s]\nk=") + value + "\n");
+    const QString read = ini.readString(u"s", u"k", kDefault);
+    EXPECT_EQ(read, QString(IniFile::kMaxValueLength - 1, u'x'));
 }
 
 TEST(IniFile, LoadingProblemsLeaveItEmpty) {

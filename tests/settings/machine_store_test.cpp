@@ -54,6 +54,27 @@ TEST_F(MachineStoreTest, ValuesSurviveARestart) {
     EXPECT_EQ(store.history(), history);
 }
 
+// Paths in any script come back as they were after a restart, in a store file
+// that holds them as UTF-8.
+TEST_F(MachineStoreTest, PathsOfAnyScriptSurviveARestart) {
+    const QString recent = QString::fromUtf8("/tmp/Zoë/Łódź/家族.kvr");
+    const std::array<QString, MachineStore::kHistorySize> history = {
+        recent, QString::fromUtf8("/home/Σωκράτης/אברהם.ged"), QString::fromUtf8("/d/𐌰.kvr"),
+        QString::fromUtf8("/home/анна/Семья.kvr"), QString()};
+    {
+        MachineStore store;
+        store.setHistory(history);
+        store.setLastFolder(QString::fromUtf8("/tmp/Zoë/Łódź"));
+    }
+    const MachineStore store;
+    EXPECT_EQ(store.history(), history);
+    EXPECT_EQ(store.lastFolder(), QString::fromUtf8("/tmp/Zoë/Łódź"));
+    QFile file(store.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains(recent.toUtf8())) << bytes.toStdString();
+}
+
 TEST_F(MachineStoreTest, MissingOrBrokenPlacementValuesStayUnknown) {
     writeStoreFile("[General]\nX=10\ndX=wide\n");
     const StoredPlacement placement = MachineStore().placement();

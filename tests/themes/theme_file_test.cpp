@@ -9,7 +9,7 @@
 #include "render/picture_limits.h"
 #include "settings/ini_file.h"
 #include "test_support.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 #include "theme_support.h"
 #include "themes/theme_file.h"
 
@@ -73,7 +73,7 @@ TEST_F(ThemeFile, IsWindows1251WithEveryKeyInOrder) {
     QFile file(theme);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.contains(QByteArray("Name=") + QByteArray(std::string("Осень").c_str())));
+    EXPECT_TRUE(bytes.contains(QByteArray("Name=") + docTextToCp1251("Осень").c_str()));
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
 
     QStringList keys;
@@ -110,6 +110,37 @@ TEST_F(ThemeFile, IsWindows1251WithEveryKeyInOrder) {
     EXPECT_TRUE(bytes.contains("\r\ncolordialogbackground=1056816\r\n"));  // 0x102030
     EXPECT_TRUE(bytes.contains("\r\nNTile=1\r\n"));
     EXPECT_TRUE(QFileInfo::exists(theme + ".bmp"));
+}
+
+// Font faces are named in any script: a theme that needs a character
+// Windows-1251 lacks is UTF-8 with a byte-order mark; older themes read as before.
+TEST_F(ThemeFile, FaceNamesOfAnyScriptSurviveAndOlderThemesStillRead) {
+    const struct {
+        const char *themeName;
+        const char *face;
+        bool utf8;
+    } cases[] = {
+        {"Осень", "Тимес", false},
+        {"Zoë", "Arial", true},
+        {"Осень", "微软雅黑", true},
+        {"Σωκράτης", "Noto Sans Greek 𐌰", true},
+    };
+    int n = 0;
+    for (const auto &c : cases) {
+        DocumentSettings saved = unusualSettings();
+        saved.chartFont.name = c.face;
+        const QString theme = path(QStringLiteral("face%1.thm").arg(++n));
+        ASSERT_TRUE(WriteTheme(theme, QString::fromUtf8(c.themeName), saved, messages_).ok());
+        QFile file(theme);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_EQ(bytes.startsWith("\xEF\xBB\xBF"), c.utf8) << c.face;
+        const std::string expected = c.utf8 ? std::string(c.face) : docTextToCp1251(c.face);
+        EXPECT_TRUE(bytes.contains(QByteArray("Canvas_Font_Name=") + expected.c_str())) << c.face;
+        DocumentSettings loaded;
+        ASSERT_TRUE(ReadTheme(theme, DocumentSettings{}, messages_, loaded).ok());
+        EXPECT_EQ(loaded.chartFont.name, c.face);
+    }
 }
 
 TEST_F(ThemeFile, OnlyWidthOneIsCarried) {
@@ -166,6 +197,24 @@ TEST_F(ThemeFile, WhatLoadsSavesBackToAnEqualTheme) {
         EXPECT_EQ(again.chartFont.name, loaded.chartFont.name) << name.toHex().toStdString();
         EXPECT_TRUE(again == loaded) << name.toHex().toStdString();
     }
+}
+
+// U+0958 composes to two characters: a name at the length limit grows by it,
+// and is cut at once rather than on the next load.
+TEST_F(ThemeFile, ANameThatGrowsWhenComposedIsCutOnLoading) {
+    QByteArray name;
+    for (qsizetype i = 0; i < IniFile::kMaxValueLength; ++i)
+        name += "\xE0\xA5\x98";
+    DocumentSettings loaded;
+    ASSERT_TRUE(apply("\xEF\xBB\xBF[General]\r\nCanvas_Font_Name=" + name + "\r\n",
+                      DocumentSettings{}, loaded)
+                    .ok());
+    EXPECT_EQ(fromDocText(loaded.chartFont.name).size(), IniFile::kMaxValueLength);
+    const QString saved = path(QStringLiteral("long.thm"));
+    ASSERT_TRUE(WriteTheme(saved, QStringLiteral("n"), loaded, messages_).ok());
+    DocumentSettings again;
+    ASSERT_TRUE(ReadTheme(saved, DocumentSettings{}, messages_, again).ok());
+    EXPECT_EQ(again.chartFont.name, loaded.chartFont.name);
 }
 
 TEST_F(ThemeFile, PictureFlagsActAsOneChoice) {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "test_support.h"
+#include "text/doc_text.h"
 #include "theme_support.h"
 #include "themes/theme_list.h"
 
@@ -40,7 +41,7 @@ TEST(ThemeDisplayName, FollowsTheInterfaceLanguage) {
     QTemporaryDir dir;
     ASSERT_TRUE(writeBytes(in(dir, "both.thm"),
                            "[General]\r\nName=Plain\r\nEnglish=Plain English\r\nRussian=" +
-                               QByteArray(std::string("Простая").c_str()) + "\r\n"));
+                               QByteArray::fromStdString(docTextToCp1251("Простая")) + "\r\n"));
     ASSERT_TRUE(writeBytes(in(dir, "named.thm"), "[General]\r\nName=Only a name\r\n"));
     ASSERT_TRUE(writeBytes(in(dir, "bare.thm"), "[General]\r\nName=\r\nEnglish=\r\n"));
     ASSERT_TRUE(writeBytes(in(dir, "huge.thm"), QByteArray(2 * 1024 * 1024, 'x')));

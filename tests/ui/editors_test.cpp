@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -22,6 +25,7 @@
 #include "edit/document_session.h"
 
 #include "editors/comment_editor.h"
+#include "editors/comment_file.h"
 #include "editors/element_editor.h"
 #include "editors/element_editors.h"
 #include "editors/event_editor.h"
@@ -155,16 +159,22 @@ TEST_F(EditorsTest, CancellingAJustAddedElementRemovesIt) {
     EXPECT_FALSE(doc.DocumentModified);
 }
 
-TEST_F(EditorsTest, UnstorableNameKeepsTheEditorOpenUnlessReplaced) {
+TEST_F(EditorsTest, AnyLettersApplyWithoutAQuestion) {
+    doc.CurrentFileName = "/home/u/family/tree.kvr";
     const int i = addPerson(doc, 0, 0, -1, -1, std::string("Иван"));
+    prompts.fileLists.push_back({QString::fromUtf8("/home/u/family/Fotos Łódź/Zoë.jpg")});
     whenShown(
         editors.personEditor(),
-        [&] { editors.personEditor().nameField()->setPlainText(QString::fromUtf8("Иван ✓")); },
+        [&] {
+            editors.personEditor().nameField()->setPlainText(QString::fromUtf8("Zoë Müller"));
+            editors.personEditor().media().addFiles();
+        },
         true);
-    EXPECT_FALSE(editors.NModifyClick(i, false));
-    EXPECT_EQ(doc.NodeTable[i].name, std::string("Иван"));
-    ASSERT_EQ(prompts.asked.size(), 1) << "not answered Yes: back to editing";
-    EXPECT_TRUE(prompts.asked[0].contains(QString::fromUtf8("✓ → ?")));
+    EXPECT_TRUE(editors.NModifyClick(i, false));
+    EXPECT_EQ(doc.NodeTable[i].name, std::string("Zoë Müller"));
+    EXPECT_EQ(doc.NodeTable[i].media, std::vector<std::string>{"Fotos Łódź\\Zoë.jpg"});
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_TRUE(prompts.told.isEmpty());
 }
 
 TEST_F(EditorsTest, MediaTabAddsRelativeEntriesToListAndTree) {
@@ -213,6 +223,23 @@ TEST(MediaPreviewClicks, EachClickOrDoubleClickLaunchesOnce) {
         }
         EXPECT_EQ(launches, c.launches) << c.launchOnClick << c.doubleClick;
     }
+}
+
+// A picture in a folder of any script previews with its comment, whatever the
+// comment file's encoding.
+TEST(MediaPreviewFiles, PicturesAndCommentsInFoldersOfAnyScriptShow) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QString::fromUtf8("Fotos Łódź")));
+    const QString picture = dir.filePath(QString::fromUtf8("Fotos Łódź/Zoë 李.png"));
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(picture, "PNG"));
+    ASSERT_TRUE(
+        WriteCommentFile(picture + ".txt", QString::fromUtf8("Zoë, 1952"), MessageTable()).ok());
+    MediaPreview preview;
+    preview.showFile(QString::fromUtf8("Fotos Łódź\\Zoë 李.png"), picture);
+    EXPECT_FALSE(preview.picture()->pixmap().isNull());
+    EXPECT_EQ(preview.commentView()->toPlainText(), QString::fromUtf8("Zoë, 1952"));
 }
 
 TEST_F(EditorsTest, FormattingBarAndCutKeyActOnTheDescriptionSelection) {

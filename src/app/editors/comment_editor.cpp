@@ -9,17 +9,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "editors/unstorable_text.h"
-#include "markup/description_text.h"
-#include "prompts/prompts.h"
-
 namespace kinvarro {
 
-Tfcomment::Tfcomment(Prompts &prompts, const MessageTable &messages, QWidget *parent)
-    : QDialog(parent),
-      prompts_(prompts),
-      messages_(messages),
-      reComment_(new QPlainTextEdit(this)) {
+Tfcomment::Tfcomment(QWidget *parent) : QDialog(parent), reComment_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("fcomment"));
     auto *group = new QGroupBox(QStringLiteral("Комментарий"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
@@ -42,16 +34,6 @@ std::optional<QString> Tfcomment::edit(const QString &caption, const QString &te
     if (exec() != QDialog::Accepted)
         return std::nullopt;
     return reComment_->toPlainText();
-}
-
-void Tfcomment::accept() {
-    const QString unstorable = UnstorableCharacters(reComment_->toPlainText());
-    if (!unstorable.isEmpty()) {
-        if (!AgreeToNearestLetters(prompts_, messages_, unstorable))
-            return;
-        reComment_->setPlainText(WithNearestLetters(reComment_->toPlainText()));
-    }
-    QDialog::accept();
 }
 
 }  // namespace kinvarro

@@ -81,11 +81,6 @@ void ElementEditorBase::accept() {
     fields_.name = eName_->toPlainText();
     fields_.media = media_->entries();
     readOptions();
-    if (!ResolveUnstorable(fields_, *eDescription_->document(), prompts_, messages_))
-        return;
-    // Shows what is stored when the name's letters were replaced.
-    if (eName_->toPlainText() != fields_.name)
-        eName_->setPlainText(fields_.name);
     QDialog::accept();
 }
 

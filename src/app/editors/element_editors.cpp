@@ -16,7 +16,7 @@ ElementEditors::ElementEditors(DocumentSession &session, Prompts &prompts,
       doc_(session.doc()),
       person_(new TForm3(session, prompts, messages, window)),
       event_(new TForm8(session, prompts, messages, window)),
-      info_(new TForm7(session, prompts, window)) {}
+      info_(new TForm7(session, window)) {}
 
 ElementEditors::~ElementEditors() = default;
 

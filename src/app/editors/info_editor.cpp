@@ -12,18 +12,15 @@
 #include "editors/formatting_bar.h"
 #include "editors/info_edit.h"
 #include "editors/selection_format.h"
-#include "editors/unstorable_text.h"
-#include "markup/description_text.h"
 #include "markup/rich_text_document.h"
 #include "model/document.h"
 
 namespace kinvarro {
 
-TForm7::TForm7(DocumentSession &session, Prompts &prompts, QWidget *parent)
+TForm7::TForm7(DocumentSession &session, QWidget *parent)
     : QDialog(parent),
       session_(session),
       doc_(session.doc()),
-      prompts_(prompts),
       RichEdit1_(new QTextEdit(this)),
       bar_(new FormattingBar(RichEdit1_, this)) {
     setObjectName(QStringLiteral("Form7"));
@@ -53,16 +50,6 @@ bool TForm7::N51Click() {
         return false;
     ApplyInfoText(session_, *RichEdit1_->document());
     return true;
-}
-
-void TForm7::accept() {
-    const QString unstorable = UnstorableCharacters(RichEdit1_->toPlainText());
-    if (!unstorable.isEmpty()) {
-        if (!AgreeToNearestLetters(prompts_, doc_.messages(), unstorable))
-            return;
-        ReplaceWithNearestLetters(*RichEdit1_->document());
-    }
-    QDialog::accept();
 }
 
 }  // namespace kinvarro

@@ -24,7 +24,6 @@
 #include "editors/rename_move.h"
 #include "editors/rename_move_dialog.h"
 #include "editors/selection_format.h"
-#include "editors/unstorable_text.h"
 #include "markup/description_text.h"
 #include "media/media_paths.h"
 #include "model/document.h"
@@ -73,7 +72,7 @@ MediaTab::MediaTab(DocumentSession &session, Prompts &prompts, const MessageTabl
       withTree_(withTree),
       listWidget_(new QListWidget(this)),
       preview_(new MediaPreview(this)),
-      commentEditor_(new Tfcomment(prompts, messages, this)),
+      commentEditor_(new Tfcomment(this)),
       openDialog_(new FileDialogFilter(QStringLiteral("OpenDialog1"), kMediaFilter, this)) {
     listWidget_->setObjectName(QStringLiteral("lbMediaFiles"));
     auto *buttons = new QHBoxLayout;
@@ -426,9 +425,9 @@ void MediaTab::renameOrMove() {
                 prompts_.tell(MessageIcon::Error, messages_.text(Msg::mWrongDestination),
                               messages_.text(Msg::mSpecifyDestination));
                 continue;
-            case RenameOutcome::Unstorable:
-                TellUnstorable(prompts_, messages_,
-                               UnstorableCharacters(*to) + QStringLiteral(" ;"));
+            case RenameOutcome::Semicolon:
+                prompts_.tell(MessageIcon::Error, messages_.text(Msg::mWrongDestination),
+                              messages_.text(Msg::mMediaPathSemicolon) + QLatin1Char('\n') + *to);
                 continue;
             case RenameOutcome::CopyFailed:
                 prompts_.tell(MessageIcon::Error, messages_.text(Msg::mUnableToCopy),

@@ -4,8 +4,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "text/cp1251.h"
-
 namespace kinvarro {
 namespace {
 
@@ -19,9 +17,8 @@ bool lessByName(const QString &a, const QString &b) {
 FontDialogState::FontDialogState(const FontChoice &initial, const QStringList &installed)
     : requested_(initial.font.family()) {
     colour = initial.colour;
-    // A face whose name the document cannot store would come back as '?'.
     for (const QString &face : installed) {
-        if (!face.isEmpty() && fitsCp1251(face))
+        if (!face.isEmpty())
             faces_ << face;
     }
     std::sort(faces_.begin(), faces_.end(), lessByName);

@@ -20,8 +20,8 @@ class FontDialogState {
     /// `installed` are the faces on offer (see ScalableFaces).
     FontDialogState(const FontChoice &initial, const QStringList &installed);
 
-    /// The face list: the installed faces whose names Windows-1251 can hold,
-    /// sorted, and the requested face among them when no installed one has its name.
+    /// The face list: the installed faces, sorted, and the requested face among
+    /// them when no installed one has its name.
     const QStringList &faces() const { return faces_; }
     /// The row of the face the dialog opened with.
     int initialFaceRow() const { return initialRow_; }

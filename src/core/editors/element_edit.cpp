@@ -4,12 +4,12 @@
 
 #include "edit/document_session.h"
 #include "editors/parent_list.h"
-#include "editors/unstorable_text.h"
 #include "markup/description_text.h"
+#include "media/media_paths.h"
 #include "model/document.h"
 #include "model/grid_snap.h"
 #include "render/view_geometry.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 
@@ -29,7 +29,7 @@ tmyfont StoredFont(const ElementFields &fields) {
 }  // namespace
 
 QString NameForEditor(const std::string &name) {
-    QString text = fromCp1251(name);
+    QString text = fromDocText(name);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -38,7 +38,7 @@ std::string NameForStorage(const QString &text) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return toCp1251(lines);
+    return toDocText(lines);
 }
 
 void LoadElement(const Document &doc, int index, ElementFields &fields,
@@ -49,7 +49,7 @@ void LoadElement(const Document &doc, int index, ElementFields &fields,
     fields.name = NameForEditor(node.name);
     for (const std::string &entry : node.media)
         if (!entry.empty())
-            fields.media << fromCp1251(entry);
+            fields.media << MediaEntryFromDocument(entry);
     if (person)
         SetDefaultDescriptionFormat(description);
     LoadDescription(node.description, description);
@@ -63,39 +63,6 @@ void LoadElement(const Document &doc, int index, ElementFields &fields,
     FillFont(doc, node, fields);
     if (person)
         RemoveTrailingEmptyLines(description);
-}
-
-QString UnstorableText(const ElementFields &fields, const QTextDocument &description) {
-    QString unmappable = UnstorableCharacters(fields.name);
-    QString inDescription;
-    DescriptionMarkup(description, &inDescription);
-    for (const QString &entry : fields.media)
-        inDescription += UnstorableCharacters(entry);
-    for (QChar c : inDescription)
-        if (!unmappable.contains(c))
-            unmappable += c;
-    return unmappable;
-}
-
-bool ResolveUnstorable(ElementFields &fields, QTextDocument &description, Prompts &prompts,
-                       const MessageTable &messages) {
-    QString inMedia;
-    for (const QString &entry : fields.media)
-        for (QChar c : UnstorableCharacters(entry))
-            if (!inMedia.contains(c))
-                inMedia += c;
-    if (!inMedia.isEmpty()) {
-        TellUnstorable(prompts, messages, inMedia);
-        return false;
-    }
-    const QString unstorable = UnstorableText(fields, description);
-    if (unstorable.isEmpty())
-        return true;
-    if (!AgreeToNearestLetters(prompts, messages, unstorable))
-        return false;
-    fields.name = WithNearestLetters(fields.name);
-    ReplaceWithNearestLetters(description);
-    return true;
 }
 
 tnode AppliedElement(const Document &doc, int index, const ElementFields &fields,
@@ -116,7 +83,7 @@ tnode AppliedElement(const Document &doc, int index, const ElementFields &fields
     node.ownColor = fields.useColor ? fields.swatch : kNoOwnColor;
     node.media.clear();
     for (const QString &entry : fields.media)
-        node.media.push_back(toCp1251(entry));
+        node.media.push_back(MediaEntryForDocument(entry));
     if (doc.settings.alignToGrid)
         SnapToGrid(node, EditedNameExtent(node, doc.settings), doc.settings);
     return node;
@@ -143,7 +110,7 @@ bool CancelElement(DocumentSession &session, int index, bool justAdded) {
 
 tmyfont FontRecordFromDialog(const QFont &font, TColor colour, std::uint8_t charset) {
     tmyfont record;
-    record.name = toCp1251(font.family());
+    record.name = toDocText(font.family());
     record.size = font.pointSize() > 0 ? font.pointSize() : 10;
     record.charset = charset;
     record.color = colour;
@@ -154,7 +121,7 @@ tmyfont FontRecordFromDialog(const QFont &font, TColor colour, std::uint8_t char
 }
 
 QFont DialogFontForRecord(const tmyfont &record) {
-    QFont font(fromCp1251(record.name));
+    QFont font(fromDocText(record.name));
     if (record.size > 0)
         font.setPointSize(record.size);
     font.setBold(record.style & kStyleBold);

@@ -13,8 +13,6 @@ namespace kinvarro {
 
 class Document;
 class DocumentSession;
-class MessageTable;
-class Prompts;
 
 /// What the person and event editors show of an element, in the form their
 /// controls hold it. Parent and importance values are list item indexes.
@@ -36,17 +34,6 @@ struct ElementFields {
 /// A person's description starts from the default face and loses trailing
 /// empty lines; an event's is read as it stands.
 void LoadElement(const Document &doc, int index, ElementFields &fields, QTextDocument &description);
-
-/// Characters of the name, description and media entries that Windows-1251
-/// cannot hold; applying is refused while this is not empty.
-QString UnstorableText(const ElementFields &fields, const QTextDocument &description);
-
-/// Before applying: text Windows-1251 cannot hold in the name or the
-/// description is, when the user agrees, replaced with its nearest letters;
-/// media entries are never changed (they name files) and are refused. Returns
-/// whether applying may go on.
-bool ResolveUnstorable(ElementFields &fields, QTextDocument &description, Prompts &prompts,
-                       const MessageTable &messages);
 
 /// Element `index` with the fields of a person or an event stored into it and
 /// snapped to the grid when the document aligns to it.

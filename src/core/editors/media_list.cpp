@@ -3,7 +3,6 @@
 #include "media/media_paths.h"
 #include "prompts/prompts.h"
 #include "settings/message_table.h"
-#include "text/cp1251.h"
 
 namespace kinvarro {
 
@@ -30,13 +29,6 @@ int MediaList::add(const QStringList &files, const QString &documentFolder,
         if (file.contains(QLatin1Char(';'))) {
             prompts.tell(MessageIcon::Error, refused,
                          messages.text(Msg::mMediaPathSemicolon) + '\n' + file);
-            continue;
-        }
-        QString unmappable;
-        toCp1251(file, &unmappable);
-        if (!unmappable.isEmpty()) {
-            prompts.tell(MessageIcon::Error, refused,
-                         messages.text(Msg::mMediaPathUnstorable) + ' ' + unmappable + '\n' + file);
             continue;
         }
         const MediaEntry entry = MediaEntryFor(file, documentFolder);

@@ -20,7 +20,8 @@ class MediaList {
 
     /// Adds chosen files in order: relative entries where possible (one warning
     /// per call otherwise), an error box for each duplicate (added all the same),
-    /// and a refusal for a file the document cannot hold. Returns the count added.
+    /// and a refusal for a path with ";", which separates the entries in the
+    /// document file. Returns the count added.
     int add(const QStringList &files, const QString &documentFolder, const MessageTable &messages,
             Prompts &prompts);
     /// Removes the selected entry; the entry now at its place (or the last) is selected.

@@ -1,7 +1,7 @@
 #include "editors/parent_list.h"
 
 #include "model/document.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 
@@ -9,7 +9,7 @@ namespace {
 
 // A list item is one line: the lines of a multi-line name are joined by a space.
 QString OneLine(const std::string &name) {
-    QString text = fromCp1251(name);
+    QString text = fromDocText(name);
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     return text;
 }

@@ -9,7 +9,6 @@
 #include "model/document.h"
 #include "persistence/native_format.h"
 #include "settings/write_cause.h"
-#include "text/cp1251.h"
 
 namespace kinvarro {
 
@@ -18,8 +17,8 @@ namespace {
 // The elements of `table` with `from` replaced by `to` in their media lists.
 std::vector<std::pair<int, tnode>> renamedEntries(const ElementTable &table, const QString &from,
                                                   const QString &to, int &replaced) {
-    const std::string oldEntry = toCp1251(from);
-    const std::string newEntry = toCp1251(to);
+    const std::string oldEntry = MediaEntryForDocument(from);
+    const std::string newEntry = MediaEntryForDocument(to);
     std::vector<std::pair<int, tnode>> changes;
     for (int i = 0; i < table.NodeCount(); ++i) {
         if (std::find(table[i].media.begin(), table[i].media.end(), oldEntry) ==
@@ -93,8 +92,8 @@ RenameResult RenameMediaFile(DocumentSession &session, const QString &from, cons
         return {RenameOutcome::Unchanged, true, {}};
     if (to.isEmpty())
         return {RenameOutcome::EmptyDestination, true, {}};
-    if (to.contains(QLatin1Char(';')) || !fitsCp1251(to))
-        return {RenameOutcome::Unstorable, true, {}};
+    if (to.contains(QLatin1Char(';')))
+        return {RenameOutcome::Semicolon, true, {}};
     const QString documentFile = session.doc().CurrentFileName;
     if (documentFile.isEmpty())
         return {RenameOutcome::NoDocumentFile, true, {}};

@@ -14,7 +14,7 @@ class MessageTable;
 enum class RenameOutcome {
     Unchanged,         ///< the new entry equals the old one
     EmptyDestination,  ///< no new entry given: ask again
-    Unstorable,        ///< the new entry has ";" or characters Windows-1251 cannot hold: ask again
+    Semicolon,         ///< the new entry has ";", which separates entries in the file: ask again
     CopyFailed,        ///< the copy failed (missing folder, existing file): ask again
     SourceMissing,     ///< the file to rename does not exist (any more)
     NoDocumentFile,    ///< the document was never saved: a relative name has no folder

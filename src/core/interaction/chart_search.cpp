@@ -6,27 +6,32 @@
 #include "model/document.h"
 #include "prompts/prompts.h"
 #include "render/view_geometry.h"
-#include "text/ascii_upper.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
+#include "text/folded_text.h"
 
 namespace kinvarro {
-namespace {
 
-bool contains(std::string_view text, std::string_view upperQuery) {
-    return UpperAscii(text).find(upperQuery) != std::string::npos;
+SearchQuery::SearchQuery(QStringView query) {
+    AppendFolded(toDocText(query), folded_);
 }
 
-}  // namespace
+bool SearchQuery::occursIn(std::string_view text) const {
+    scratch_.clear();
+    AppendFolded(text, scratch_);
+    return scratch_.find(folded_) != std::string::npos;
+}
 
-bool ElementMatches(const tnode &node, std::string_view upperQuery, bool extended) {
-    if (contains(node.name, upperQuery))
+bool SearchQuery::matches(const tnode &node, bool extended) const {
+    if (folded_.empty())
+        return false;
+    if (occursIn(node.name))
         return true;
     if (!extended)
         return false;
-    if (contains(node.description, upperQuery))
+    if (occursIn(node.description))
         return true;
     for (const std::string &entry : node.media) {
-        if (contains(entry, upperQuery))
+        if (occursIn(entry))
             return true;
     }
     return false;
@@ -36,12 +41,9 @@ ChartSearch::ChartSearch(DocumentSession &session, ChartHost &host, Prompts &pro
     : session_(session), doc_(session.doc()), host_(host), prompts_(prompts) {}
 
 ChartSearch::Outcome ChartSearch::sbSearchClick(const QString &query, bool extended) {
-    // An empty query occurs nowhere, and neither does one with a character
-    // that no Windows-1251 text can hold.
-    const bool searchable = !query.isEmpty() && fitsCp1251(query);
-    const std::string upperQuery = searchable ? UpperAscii(toCp1251(query)) : std::string();
+    const SearchQuery folded(query);
     for (;;) {
-        const int found = searchable ? findFrom(SearchStart_, upperQuery, extended) : -1;
+        const int found = folded.empty() ? -1 : findFrom(SearchStart_, folded, extended);
         if (found != -1) {
             show(found);
             return Outcome::Found;
@@ -62,10 +64,10 @@ ChartSearch::Outcome ChartSearch::sbSearchClick(const QString &query, bool exten
     }
 }
 
-int ChartSearch::findFrom(int start, std::string_view upperQuery, bool extended) const {
+int ChartSearch::findFrom(int start, const SearchQuery &query, bool extended) const {
     const ElementTable &table = doc_.NodeTable;
     for (int i = std::max(start, 0); i < table.NodeCount(); ++i) {
-        if (ElementMatches(table[i], upperQuery, extended))
+        if (query.matches(table[i], extended))
             return i;
     }
     return -1;

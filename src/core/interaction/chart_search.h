@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+#include <string>
 #include <string_view>
 
 #include "model/tnode.h"
@@ -12,10 +14,25 @@ class Document;
 class DocumentSession;
 class Prompts;
 
-/// True when `upperQuery` (already upper-cased in ASCII, not empty) occurs in
-/// the name, or with `extended` in the description (tags included) or in a
-/// media entry. Only Latin letters are compared without case.
-bool ElementMatches(const tnode &node, std::string_view upperQuery, bool extended);
+/// A search text folded once, tested against elements: the case of letters is
+/// ignored in every script ("MÜLLER" finds "Müller", "ΣΩΚΡΆΤΗΣ" "Σωκράτης").
+class SearchQuery {
+  public:
+    explicit SearchQuery(QStringView query);
+
+    /// An empty query occurs nowhere.
+    bool empty() const { return folded_.empty(); }
+
+    /// True when the query occurs in the name, or with `extended` in the
+    /// description (tags included) or in a media entry.
+    bool matches(const tnode &node, bool extended) const;
+
+  private:
+    bool occursIn(std::string_view text) const;
+
+    std::string folded_;
+    mutable std::string scratch_;  // each text folded in turn, without allocating anew
+};
 
 /// The search bar's search: each search continues after the previous find,
 /// selects the found element alone and centres the view on it; at the end of
@@ -38,7 +55,7 @@ class ChartSearch {
     Outcome sbSearchClick(const QString &query, bool extended);
 
   private:
-    int findFrom(int start, std::string_view upperQuery, bool extended) const;
+    int findFrom(int start, const SearchQuery &query, bool extended) const;
     void show(int found);
 
     DocumentSession &session_;

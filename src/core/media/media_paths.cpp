@@ -5,6 +5,7 @@
 #include <array>
 
 #include "render/picture_file.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 
@@ -27,6 +28,14 @@ bool OneOf(const QString &extension, std::initializer_list<const char *> list) {
 }
 
 }  // namespace
+
+std::string MediaEntryForDocument(const QString &entry) {
+    return entry.toStdString();
+}
+
+QString MediaEntryFromDocument(std::string_view stored) {
+    return fromDocText(stored);
+}
 
 QString DocumentFolder(const QString &currentFileName) {
     const qsizetype slash = currentFileName.lastIndexOf(QLatin1Char('/'));

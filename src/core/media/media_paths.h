@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <string_view>
 
 #include "model/tnode.h"
 
@@ -9,6 +11,12 @@ namespace kinvarro {
 
 /// File-type groups of media entries, in the order of their tree icons.
 enum class MediaGroup { Document, Picture, Sound, Video, Other };
+
+/// A media entry as the document holds it: UTF-8 spelled exactly as the file
+/// system names the file. Unlike the other texts it is not brought into NFC: a
+/// file named in decomposed form ("e" and U+0308) is only found by that spelling.
+std::string MediaEntryForDocument(const QString &entry);
+QString MediaEntryFromDocument(std::string_view stored);
 
 /// The folder of the document file with a trailing "/", or empty without a file.
 QString DocumentFolder(const QString &currentFileName);

@@ -12,6 +12,8 @@
 namespace kinvarro {
 namespace {
 
+constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
+
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\v' || c == u'\f';
 }
@@ -35,6 +37,14 @@ QStringView unquote(QStringView text) {
     return isQuoted(text) ? text.mid(1, text.size() - 2) : text;
 }
 
+// At most `length` UTF-16 units, without splitting a character beyond the
+// Basic Multilingual Plane (half of one could not be saved).
+QStringView leftWhole(QStringView text, qsizetype length) {
+    if (text.size() <= length)
+        return text;
+    return text.left(length > 0 && text[length - 1].isHighSurrogate() ? length - 1 : length);
+}
+
 QString fold(QStringView name) {
     return name.toString().toCaseFolded();
 }
@@ -50,13 +60,12 @@ QString encodeValue(const QString &value) {
 }  // namespace
 
 IniFile IniFile::fromBytes(QByteArrayView bytes) {
-    static constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
-    const QString text =
-        bytes.startsWith(kUtf8Bom)
-            ? QString::fromUtf8(bytes.sliced(kUtf8Bom.size()))
-            : fromCp1251(std::string_view(bytes.data(), std::size_t(bytes.size())));
-
     IniFile ini;
+    ini.utf8_ = bytes.startsWith(kUtf8Bom);
+    const QString text =
+        ini.utf8_ ? QString::fromUtf8(bytes.sliced(kUtf8Bom.size()))
+                  : fromCp1251(std::string_view(bytes.data(), std::size_t(bytes.size())));
+
     ini.lines_ = text.split(u'\n');
     for (QString &line : ini.lines_) {
         if (line.endsWith(u'\r'))
@@ -95,12 +104,26 @@ Status IniFile::load(const QString &path) {
 }
 
 QByteArray IniFile::toBytes() const {
-    std::string bytes;
+    if (!utf8_) {
+        std::string bytes;
+        bool fits = true;
+        for (const QString &line : lines_) {
+            if (!fitsCp1251(line)) {
+                fits = false;
+                break;
+            }
+            bytes += toCp1251(line);
+            bytes += "\r\n";
+        }
+        if (fits)
+            return QByteArray::fromStdString(bytes);
+    }
+    QByteArray bytes = kUtf8Bom.toByteArray();
     for (const QString &line : lines_) {
-        bytes += toCp1251(line);
+        bytes += line.toUtf8();
         bytes += "\r\n";
     }
-    return QByteArray::fromStdString(bytes);
+    return bytes;
 }
 
 Status IniFile::save(const QString &path) const {
@@ -191,7 +214,7 @@ void IniFile::reindex() {
             continue;
         section.keyLines.insert(key, i);
         section.values.insert(
-            key, unquote(trimBlanks(line.mid(equals + 1))).left(kMaxValueLength).toString());
+            key, leftWhole(unquote(trimBlanks(line.mid(equals + 1))), kMaxValueLength).toString());
     }
 }
 

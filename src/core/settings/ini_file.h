@@ -11,7 +11,8 @@
 
 namespace kinvarro {
 
-/// A Windows profile (INI) file held in memory, parsed once. Text is Windows-1251;
+/// A Windows profile (INI) file held in memory, parsed once. Text is Windows-1251,
+/// or UTF-8 after a byte-order mark;
 /// sections and keys compare without regard to case; keys and values are trimmed of
 /// surrounding blanks; a value in one pair of matching quotes (" or ') loses them;
 /// lines starting with ';' are comments; the first occurrence of a key wins, also
@@ -19,7 +20,7 @@ namespace kinvarro {
 /// caller's default.
 class IniFile {
   public:
-    /// Longest value a read returns; longer values are cut.
+    /// Longest value a read returns; longer values are cut between whole characters.
     static constexpr qsizetype kMaxValueLength = 2047;
     /// Larger files are refused. Language files are tens of kilobytes; a file of
     /// blank lines costs some 25 bytes of memory per byte once parsed.
@@ -34,7 +35,9 @@ class IniFile {
     /// an unreadable or oversized one leaves the content empty and says why.
     Status load(const QString &path);
 
-    /// The content as Windows-1251 bytes with CR LF line ends.
+    /// The content with CR LF line ends: Windows-1251 as such files have always
+    /// been, or UTF-8 with a byte-order mark when the file was read so or holds a
+    /// character the code page lacks.
     QByteArray toBytes() const;
 
     /// Writes toBytes() to `path`; the previous file survives a failed write.
@@ -48,7 +51,7 @@ class IniFile {
     /// Sets `key`: replaces its first occurrence, or adds it at the end of the section,
     /// appending the section when it is missing. All other lines stay as they were.
     /// The value is quoted when reading it back would otherwise change it; line breaks
-    /// in it become blanks; characters Windows-1251 lacks are saved as '?'.
+    /// in it become blanks.
     void writeString(const QString &section, const QString &key, const QString &value);
 
     void writeInteger(const QString &section, const QString &key, int value);
@@ -64,6 +67,7 @@ class IniFile {
     const Section *findSection(QStringView section) const;
 
     QStringList lines_;
+    bool utf8_ = false;  // read from UTF-8, so written back in it
     std::vector<Section> sections_;
     QHash<QString, int> sectionIndex_;
 };

@@ -114,11 +114,6 @@ enum class Msg {
     mMediaNotAdded,
     mMediaListFull,
     mMediaPathSemicolon,
-    mMediaPathUnstorable,
-    // Text the document cannot store, typed into an editor.
-    mUnstorableCharacters,
-    mReplaceWithNearest,
-    mReplaceOrRemove,
     // Progress window captions and the about box's version line.
     mPreparation,
     mCreation,

@@ -12,7 +12,7 @@
 #include "render/picture_limits.h"
 #include "settings/ini_file.h"
 #include "settings/write_cause.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -53,12 +53,21 @@ class KeyReader {
             field = value;
     }
     // A lone CR inside a line stays in the value, but a saved value cannot hold
-    // one: it is read as the blank it would be saved as.
+    // one: it is read as the blank it would be saved as. Composing (NFC) can
+    // lengthen a text; one that would then be cut on reading is cut now.
     void text(const char *key, std::string &field) const {
         QString value = ini_.readString(kSection, QString::fromLatin1(key), QString());
         value.replace(u'\r', u' ');
-        if (!value.trimmed().isEmpty())
-            field = toCp1251(value);
+        if (value.trimmed().isEmpty())
+            return;
+        field = toDocText(value);
+        const QString composed = fromDocText(field);
+        if (composed.size() > IniFile::kMaxValueLength) {
+            qsizetype length = IniFile::kMaxValueLength;
+            if (composed[length - 1].isHighSurrogate())
+                --length;
+            field = toDocText(QStringView(composed).left(length));
+        }
     }
 
   private:
@@ -79,7 +88,7 @@ class KeyWriter {
         ini_.writeInteger(kSection, QString::fromLatin1(key), field);
     }
     void text(const char *key, const std::string &field) const {
-        ini_.writeString(kSection, QString::fromLatin1(key), fromCp1251(field));
+        ini_.writeString(kSection, QString::fromLatin1(key), fromDocText(field));
     }
 
   private:
