@@ -3,16 +3,17 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "media/media_paths.h"
 #include "model/document.h"
 #include "render/picture_file.h"
-#include "text/doc_text.h"
 
 namespace kinvarro {
 
 QString HintPicturePathFor(const Document &doc, int index) {
     for (const std::string &entry : doc.NodeTable[index].media) {
         // Documents store "\" separators; both kinds lead to the file here.
-        const QString path = fromDocText(entry).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        const QString path =
+            MediaEntryFromDocument(entry).replace(QLatin1Char('\\'), QLatin1Char('/'));
         if (!IsPictureFileName(path))
             continue;
         if (QDir::isAbsolutePath(path) || doc.CurrentFileName.isEmpty())

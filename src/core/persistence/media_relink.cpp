@@ -5,7 +5,6 @@
 
 #include "media/media_paths.h"
 #include "model/element_table.h"
-#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -37,7 +36,7 @@ MediaRelink RelinkMedia(const ElementTable &table, const QString &oldFolder,
         std::vector<std::string> media = node.media;
         bool changed = false;
         for (std::string &stored : media) {
-            const QString entry = fromDocText(stored);
+            const QString entry = MediaEntryFromDocument(stored);
             if (!isRelative(entry))
                 continue;
             const QString file = QDir::cleanPath(FullMediaPath(oldFolder, entry));
@@ -49,7 +48,7 @@ MediaRelink RelinkMedia(const ElementTable &table, const QString &oldFolder,
             const QString moved = entryFrom(newFolder, file, entry);
             if (moved == entry)
                 continue;
-            stored = toDocText(moved);
+            stored = MediaEntryForDocument(moved);
             changed = true;
             ++relink.rewritten;
         }

@@ -101,7 +101,6 @@ constexpr MessageEntry kMessages[kMessageCount] = {
     {"mCannotStoreNul", "Текст содержит нулевой символ, его нельзя сохранить в файл."},
     {"mCannotStoreSemicolon",
      "Путь медиа файла \"%1\" содержит \";\", такой путь нельзя сохранить в файл."},
-    {"mInfoUnstorable", "Информационный текст содержит символы, которые нельзя сохранить: %1"},
     {"mCannotStorePicture", "Фоновый рисунок не удаётся сохранить: %1"},
     {"mSavingStoppedInHeader", "Сохранение остановлено в заголовке."},
     {"mSavingStoppedAtElement", "Сохранение остановлено на элементе %1."},

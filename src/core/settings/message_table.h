@@ -99,7 +99,6 @@ enum class Msg {
     mCannotStoreNegative,
     mCannotStoreNul,
     mCannotStoreSemicolon,
-    mInfoUnstorable,
     mCannotStorePicture,
     mSavingStoppedInHeader,
     mSavingStoppedAtElement,
