@@ -237,7 +237,7 @@ TEST_F(FileCommandsTest, NamesAreUsedAsTheUserGaveThem) {
 
 TEST_F(FileCommandsTest, SaveAsWritesBothGedcomTypesAndLeavesTheDocumentAlone) {
     changeDocument();
-    doc.NodeTable[0].name = kinvarro::test::std::string("Иван");
+    doc.NodeTable[0].name = std::string("Иван");
     prompts.files = {FileChoice{path("tree.kvr.ged"), 4}, FileChoice{path("utf"), 5}};
     commands.saveAs();
     commands.saveAs();
