@@ -6,6 +6,7 @@
 #include "persistence/gedcom_import.h"
 #include "persistence/gedcom_writer.h"
 #include "test_support.h"
+#include "text/cp1251.h"
 #include "text/cp1251_fallback.h"
 #include "text/doc_text.h"
 
@@ -244,27 +245,37 @@ TEST(GedcomRoundTrip, Utf8TypeKeepsEveryLetterOfEveryScript) {
     }
 }
 
-TEST(GedcomRoundTrip, LongLinesAreSplitBetweenWholeCharacters) {
-    std::string devanagari, chinese;
+TEST(GedcomRoundTrip, LongLinesAreSplitAfter200CharactersBetweenWholeCharacters) {
+    std::string devanagari, chinese, cyrillic;
     for (int i = 0; i < 40; ++i)
         devanagari += "देवनागरी";  // vowel signs are marks that must stay with their letter
-    for (int i = 0; i < 150; ++i)
+    for (int i = 0; i < 450; ++i)
         chinese += "李";
+    for (int i = 0; i < 250; ++i)
+        cyrillic += "Ж";
     Document doc;
     addPerson(doc, 0, 0, -1, -1, std::string("A"));
-    doc.NodeTable[0].description = devanagari + "\r\n" + chinese;
-    const QByteArray out = GedcomFileImage(doc, QStringLiteral("t.ged"), GedcomEncoding::Utf8);
-    int pieces = 0;
-    for (const QByteArray &line : out.split('\n')) {
-        if (!line.startsWith("2 CONC "))
-            continue;
-        ++pieces;
-        const QString value = QString::fromUtf8(line.mid(7));
-        EXPECT_FALSE(value.contains(QChar(0xFFFD))) << line.toStdString();
-        EXPECT_FALSE(value.at(0).isMark()) << line.toStdString();
+    doc.NodeTable[0].description = devanagari + "\r\n" + chinese + "\r\n" + cyrillic;
+    for (GedcomEncoding encoding : {GedcomEncoding::Utf8, GedcomEncoding::Ansi}) {
+        const QByteArray out = GedcomFileImage(doc, QStringLiteral("t.ged"), encoding);
+        const QString text = encoding == GedcomEncoding::Utf8 ? QString::fromUtf8(out)
+                                                              : fromCp1251(out.toStdString());
+        QStringList pieces;
+        for (const QString &line : text.split(QStringLiteral("\r\n"))) {
+            if (line.startsWith(QStringLiteral("2 CONC ")))
+                pieces << line.mid(7);
+        }
+        if (encoding == GedcomEncoding::Utf8) {
+            ASSERT_EQ(pieces.size(), 4);
+            for (const QString &piece : pieces) {
+                EXPECT_FALSE(piece.contains(QChar(0xFFFD))) << piece.toStdString();
+                EXPECT_FALSE(piece.at(0).isMark()) << piece.toStdString();
+            }
+            EXPECT_EQ(pieces[1].size(), 200);  // after the first 200 of 450 Chinese letters
+            EXPECT_EQ(imported(out).NodeTable[0].description, doc.NodeTable[0].description);
+        }
+        EXPECT_EQ(pieces.last(), QString(50, QChar(0x416)));  // Cyrillic: 200, then 50
     }
-    EXPECT_GE(pieces, 5);
-    EXPECT_EQ(imported(out).NodeTable[0].description, devanagari + "\r\n" + chinese);
 }
 
 TEST(GedcomRoundTrip, AnsiTypeComesBackWithTheNearestLettersItCounted) {

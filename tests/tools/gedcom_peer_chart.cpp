@@ -19,8 +19,9 @@ namespace {
 
 const char *const kMenGiven[] = {"Иван",     "Пётр",     "Алексей", "Ёсиф", "John",   "William",
                                  "Jean-Luc", "Σωκράτης", "אברהם",   "محمد", "李小龍", "\U00010330"};
-const char *const kWomenGiven[] = {"Мария", "Анна", "Екатерина", "Ольга",         "Mary",   "Elise",
-                                   "Ann",   "Zoë",  "Łucja",     "Marie-Thérèse", "देवनागरी"};
+const char *const kWomenGiven[] = {"Мария", "Анна",          "Екатерина", "Ольга",
+                                   "Mary",  "Elise",         "Ann",       "Zoë",
+                                   "Łucja", "Marie-Thérèse", "देवनागरी",   "Σοφία"};
 const char *const kSurnames[] = {"Петров",  "Иванов",  "Щербаков", "Smith",
                                  "O'Brien", "MacLeod", "Müller",   "Wójcik"};
 

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextDocument>
+#include <array>
 #include <charconv>
 
 #include "markup/plain_text_lines.h"
@@ -60,8 +61,9 @@ std::string oneLine(const std::string &name) {
 }
 
 // GEDCOM lines stay within 255 characters: longer note lines go on in CONC
-// lines, split between two letters so that no reader loses a blank, and never
-// inside a character or before the diacritic that belongs to a letter.
+// lines after 200 characters, split between two letters so that no reader
+// loses a blank, and never inside a character or before a diacritic that
+// belongs to the letter in front of it.
 constexpr std::size_t kLongestValue = 200;
 
 bool isContinuationByte(char c) {
@@ -80,17 +82,21 @@ bool startsWithMark(std::string_view text, std::size_t at) {
 }
 
 std::size_t splitPoint(std::string_view text) {
-    if (text.size() <= kLongestValue)
+    // Where each of the first characters starts.
+    std::array<std::size_t, kLongestValue + 1> starts;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size() && count < starts.size(); ++at) {
+        if (!isContinuationByte(text[at]))
+            starts[count++] = at;
+    }
+    if (count <= kLongestValue)
         return text.size();
-    for (std::size_t at = kLongestValue; at > kLongestValue / 2; --at) {
-        if (text[at - 1] != ' ' && text[at] != ' ' && !isContinuationByte(text[at]) &&
-            !startsWithMark(text, at))
+    for (std::size_t k = kLongestValue; k > kLongestValue / 2; --k) {
+        const std::size_t at = starts[k];
+        if (text[at - 1] != ' ' && text[at] != ' ' && !startsWithMark(text, at))
             return at;
     }
-    std::size_t at = kLongestValue;
-    while (at > 1 && isContinuationByte(text[at]))
-        --at;
-    return at;
+    return starts[kLongestValue];
 }
 
 // Room for the records, so that the buffer seldom has to grow.

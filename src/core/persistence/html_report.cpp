@@ -165,13 +165,10 @@ std::string pageBytes(const std::string &page) {
         const std::string_view character(page.data() + at, length);
         if (!docTextFitsCp1251(character)) {
             bytes += docTextToCp1251(std::string_view(page).substr(start, at - start));
-            const QString unicode = fromDocText(character);
-            const char32_t code = unicode.size() == 2 && unicode[0].isHighSurrogate()
-                                      ? QChar::surrogateToUcs4(unicode[0], unicode[1])
-                                  : unicode.isEmpty() ? 0xFFFD
-                                                      : unicode[0].unicode();
+            const QList<uint> code = fromDocText(character).toUcs4();
             char reference[16];
-            std::snprintf(reference, sizeof reference, "&#x%X;", unsigned(code));
+            std::snprintf(reference, sizeof reference, "&#x%X;",
+                          code.isEmpty() ? 0xFFFDu : code[0]);
             bytes += reference;
             start = at + length;
         }
