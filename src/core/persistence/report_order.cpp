@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "model/element_table.h"
@@ -26,9 +27,16 @@ ReportOrder SortPersonsByName(const ElementTable &table, ProgressDisplay *progre
     std::vector<QString> folded;
     std::vector<int> spelledBy;
     std::vector<int> nameOfElement(std::size_t(count), 0);
+    // Names repeat in large charts: each spelling is folded once.
+    std::unordered_map<std::string_view, int> nameOfSpelling;
     for (int i = 0; i < count; ++i) {
         if (progress)
             progress->setPosition(i);
+        const auto [spelling, isNew] = nameOfSpelling.try_emplace(table[i].name, 0);
+        if (!isNew) {
+            nameOfElement[std::size_t(i)] = spelling->second;
+            continue;
+        }
         QString fold = fromDocText(table[i].name).toCaseFolded();
         std::string key = toDocText(fold);
         const auto [found, added] = nameOfKey.try_emplace(std::move(key), int(keys.size()));
@@ -37,7 +45,7 @@ ReportOrder SortPersonsByName(const ElementTable &table, ProgressDisplay *progre
             folded.push_back(std::move(fold));
             spelledBy.push_back(i);
         }
-        nameOfElement[std::size_t(i)] = found->second;
+        nameOfElement[std::size_t(i)] = spelling->second = found->second;
     }
 
     // The user's collation without regard to case; names it finds equal keep
