@@ -1,10 +1,14 @@
 #!/usr/bin/env python3
 """Counts what a genealogist keeps in GEDCOM files: persons, families, surnames,
-births and deaths with dates, persons with notes, media links and custom events.
+births and deaths with dates, persons with notes, media links, custom events,
+and the letters beyond ASCII in the names and in all values after the header
+(composed, so that a lost accent or a letter of another script shows as a
+smaller count).
 Usage: gedcom_counts.py FILE... ; prints one JSON object per file."""
 import json
 import re
 import sys
+import unicodedata
 
 LINE = re.compile(r'^\s*(\d+)\s+(@[^@]+@\s+)?(\S+)\s?(.*)$')
 
@@ -20,11 +24,15 @@ def decode(data):
         return data.decode('cp1251', 'replace')
 
 
+def beyond_ascii(text):
+    return sum(1 for c in unicodedata.normalize('NFC', text) if ord(c) > 127 and c.isalpha())
+
+
 def counts(path):
     with open(path, 'rb') as f:
         lines = re.split(r'\r\n|\r|\n', decode(f.read()))
     result = dict(persons=0, families=0, surnames=0, births=0, deaths=0, notes=0, media=0,
-                  custom_events=0)
+                  custom_events=0, name_letters_beyond_ascii=0, letters_beyond_ascii=0)
     media_records = {}
     persons = []
     current = None
@@ -35,6 +43,8 @@ def counts(path):
         if not m:
             continue
         level, xref, tag, value = int(m.group(1)), m.group(2), m.group(3).upper(), m.group(4)
+        if record not in (None, 'HEAD') or (level == 0 and tag != 'HEAD'):
+            result['letters_beyond_ascii'] += beyond_ascii(value)
         if level == 0:
             record = tag
             current = None
@@ -71,6 +81,7 @@ def counts(path):
         name = p['name'] or ''
         surname = re.search(r'/([^/]*)/', name)
         result['surnames'] += bool(surname and surname.group(1).strip())
+        result['name_letters_beyond_ascii'] += beyond_ascii(name)
         result['births'] += p['birth']
         result['deaths'] += p['death']
         result['notes'] += p['note']

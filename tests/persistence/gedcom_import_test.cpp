@@ -138,11 +138,20 @@ TEST_F(GedcomImportTest, TakesSmallFilesThatStartWithAHeader) {
     ScriptedPrompts prompts;
     ASSERT_TRUE(ReadGedcom(write("small.ged", small), doc, prompts, nullptr));
     ASSERT_EQ(doc.NodeTable.NodeCount(), 1);
-    EXPECT_EQ(doc.NodeTable[0].name, "Zoe");
+    EXPECT_EQ(doc.NodeTable[0].name, "Zoë");
+    EXPECT_TRUE(prompts.told.isEmpty()) << prompts.told.join('\n').toStdString();
+
+    // Only a byte that stands for no character is reported.
+    const QByteArray ansel =
+        "0 HEAD\r\n1 CHAR ANSEL\r\n0 @I1@ INDI\r\n1 NAME Zo\xE8"
+        "e \xAF\r\n";
+    ASSERT_TRUE(ReadGedcom(write("ansel.ged", ansel), doc, prompts, nullptr));
+    EXPECT_EQ(doc.NodeTable[0].name, "Zoë \uFFFD");
     ASSERT_EQ(prompts.told.size(), 1);
     EXPECT_EQ(prompts.told[0],
               QString::fromUtf8("Kinvarro|При импорте часть данных изменена:\n"
-                                "заменено символов, которых нет в кодировке Windows-1251: 1"));
+                                "символов, не определённых кодировкой файла, заменено или "
+                                "пропущено: 1"));
 }
 
 TEST_F(GedcomImportTest, ReportsDroppedIndividualsAndCycles) {

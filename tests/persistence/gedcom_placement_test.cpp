@@ -7,7 +7,7 @@
 #include "persistence/gedcom_placement.h"
 #include "persistence/gedcom_reader.h"
 #include "settings/message_table.h"
-#include "text/cp1251_fallback.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 
@@ -18,8 +18,7 @@ using Coordinates = std::vector<std::int64_t>;
 // The placement input of a generated file: its links, and widths from the
 // names' lengths, so that many boxes share a width and some rows crowd.
 std::vector<PlacementElement> elementsOfGeneratedFile(int persons, unsigned seed) {
-    const std::string text =
-        storeAsCp1251(QString::fromStdString(bench::generateGedcom(persons, seed)));
+    const std::string text = bench::generateGedcom(persons, seed);
     GedcomRecords records;
     EXPECT_EQ(ReadGedcomRecords(text, MessageTable(), records), GedcomReadOutcome::Complete);
     const int used = int(records.individuals.size());
@@ -27,7 +26,8 @@ std::vector<PlacementElement> elementsOfGeneratedFile(int persons, unsigned seed
     std::mt19937 random(seed);
     std::vector<PlacementElement> elements(static_cast<std::size_t>(used));
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        const std::int64_t width = 6 * std::int64_t(records.individuals[i].name.size());
+        const std::int64_t width =
+            6 * std::int64_t(fromDocText(records.individuals[i].name).size());
         elements[i] = {links.father[i], links.mother[i], random() % 7 == 0 ? 0 : width};
     }
     return elements;

@@ -6,6 +6,9 @@
 #include "persistence/gedcom_import.h"
 #include "persistence/gedcom_writer.h"
 #include "test_support.h"
+#include "text/cp1251.h"
+#include "text/cp1251_fallback.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -191,16 +194,114 @@ TEST(GedcomRoundTrip, GeneratedImportsComeBackUnchangedFromBothTypes) {
             ASSERT_FALSE(ImportGedcomData(out, back, nullptr, &report).has_value());
             EXPECT_TRUE(report.lostNothing());
             ASSERT_EQ(back.NodeTable.NodeCount(), 300);
+            // The ANSI type holds what Windows-1251 holds, the rest as the nearest letters.
+            const auto written = [&](const std::string &text) {
+                return encoding == GedcomEncoding::Utf8
+                           ? text
+                           : docTextFromCp1251(storeAsCp1251(fromDocText(text)));
+            };
             for (int i = 0; i < 300; ++i) {
                 const tnode &was = first.NodeTable[i];
                 const tnode &is = back.NodeTable[i];
-                ASSERT_EQ(is.name, was.name) << i;
-                ASSERT_EQ(is.description, was.description) << i;
-                ASSERT_EQ(is.media, was.media) << i;
+                ASSERT_EQ(is.name, written(was.name)) << i;
+                ASSERT_EQ(is.description, written(was.description)) << i;
+                ASSERT_EQ(is.media.size(), was.media.size()) << i;
+                for (std::size_t k = 0; k < is.media.size(); ++k)
+                    ASSERT_EQ(is.media[k], written(was.media[k])) << i;
                 ASSERT_EQ(is.fatherIndex, was.fatherIndex) << i;
                 ASSERT_EQ(is.motherIndex, was.motherIndex) << i;
                 ASSERT_EQ(is.sex, was.sex) << i;
             }
         }
+    }
+}
+
+TEST(GedcomRoundTrip, Utf8TypeKeepsEveryLetterOfEveryScript) {
+    const char *const names[] = {"Zoë Müller",  "Marie-Thérèse", "Łucja Wójcik", "Σωκράτης",
+                                 "Иван Петров", "אברהם",         "محمد",         "देवनागरी",
+                                 "李小龍",      "\U00010330"};
+    Document doc;
+    for (const char *name : names) {
+        const int i = addPerson(doc, 0, 0, -1, doc.NodeTable.NodeCount() - 1, std::string(name));
+        tnode &node = doc.NodeTable[i];
+        node.description = std::string("<B>") + name + "</B>\r\n" + name + " 𐌰";
+        node.media = {std::string("/Fotos Łódź/") + name + ".jpg"};
+    }
+    const QByteArray out =
+        GedcomFileImage(doc, QStringLiteral("/data/Zoë.ged"), GedcomEncoding::Utf8);
+    EXPECT_TRUE(out.contains("2 NAME Zoë\r\n"));
+    GedcomImportReport report;
+    Document back;
+    ASSERT_FALSE(ImportGedcomData(out, back, nullptr, &report, QStringLiteral("/data")));
+    EXPECT_TRUE(report.lostNothing());
+    ASSERT_EQ(back.NodeTable.NodeCount(), int(std::size(names)));
+    for (int i = 0; i < back.NodeTable.NodeCount(); ++i) {
+        const tnode &was = doc.NodeTable[i];
+        const tnode &is = back.NodeTable[i];
+        EXPECT_EQ(is.name, was.name);
+        EXPECT_EQ(is.description, noteAsRead(was.description));
+        EXPECT_EQ(is.media, was.media);
+        EXPECT_EQ(is.motherIndex, was.motherIndex);
+    }
+}
+
+TEST(GedcomRoundTrip, LongLinesAreSplitAfter200CharactersBetweenWholeCharacters) {
+    std::string devanagari, chinese, cyrillic;
+    for (int i = 0; i < 40; ++i)
+        devanagari += "देवनागरी";  // vowel signs are marks that must stay with their letter
+    for (int i = 0; i < 450; ++i)
+        chinese += "李";
+    for (int i = 0; i < 250; ++i)
+        cyrillic += "Ж";
+    Document doc;
+    addPerson(doc, 0, 0, -1, -1, std::string("A"));
+    doc.NodeTable[0].description = devanagari + "\r\n" + chinese + "\r\n" + cyrillic;
+    for (GedcomEncoding encoding : {GedcomEncoding::Utf8, GedcomEncoding::Ansi}) {
+        const QByteArray out = GedcomFileImage(doc, QStringLiteral("t.ged"), encoding);
+        const QString text = encoding == GedcomEncoding::Utf8 ? QString::fromUtf8(out)
+                                                              : fromCp1251(out.toStdString());
+        QStringList pieces;
+        for (const QString &line : text.split(QStringLiteral("\r\n"))) {
+            if (line.startsWith(QStringLiteral("2 CONC ")))
+                pieces << line.mid(7);
+        }
+        if (encoding == GedcomEncoding::Utf8) {
+            ASSERT_EQ(pieces.size(), 4);
+            for (const QString &piece : pieces) {
+                EXPECT_FALSE(piece.contains(QChar(0xFFFD))) << piece.toStdString();
+                EXPECT_FALSE(piece.at(0).isMark()) << piece.toStdString();
+            }
+            EXPECT_EQ(pieces[1].size(), 200);  // after the first 200 of 450 Chinese letters
+            EXPECT_EQ(imported(out).NodeTable[0].description, doc.NodeTable[0].description);
+        }
+        EXPECT_EQ(pieces.last(), QString(50, QChar(0x416)));  // Cyrillic: 200, then 50
+    }
+}
+
+TEST(GedcomRoundTrip, AnsiTypeComesBackWithTheNearestLettersItCounted) {
+    const struct {
+        const char *name;
+        const char *back;
+        long long replaced;
+    } cases[] = {
+        {"Zoë Müller", "Zoe Muller", 2},
+        {"Marie-Thérèse", "Marie-Therese", 2},
+        {"Łucja Wójcik", "Lucja Wojcik", 2},
+        {"Straße", "Strasse", 1},
+        {"Σωκράτης", "????????", 8},
+        {"Иван Петров", "Иван Петров", 0},
+        {"李小龍", "???", 3},
+        {"\U00010330", "?", 1},
+    };
+    for (const auto &c : cases) {
+        Document doc;
+        addPerson(doc, 0, 0, -1, -1, std::string(c.name));
+        long long replaced = -1;
+        const QByteArray out =
+            GedcomFileImage(doc, QStringLiteral("t.ged"), GedcomEncoding::Ansi, nullptr, &replaced);
+        EXPECT_EQ(replaced, c.replaced) << c.name;
+        const Document back = imported(out);
+        ASSERT_EQ(back.NodeTable.NodeCount(), 1);
+        EXPECT_EQ(back.NodeTable[0].name, c.back);
     }
 }

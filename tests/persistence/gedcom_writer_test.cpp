@@ -46,8 +46,8 @@ int addNamed(Document &doc, const char *name, Sex sex, int father = -1, int moth
 // parents are mostly earlier persons so that families have several children.
 void generateChart(Document &doc, int count, std::mt19937 &random) {
     static const char *const kDescriptions[] = {
-        "", "<`S=10><`F=Arial><`C=0>Born <B>1800</B>\r\nFarmer.\r\n", "one\r\n\r\n",
-        "\xC8\xE2\xE0\xED<C> \xEF\xEE\xEF", "a\nb<B"};
+        "", "<`S=10><`F=Arial><`C=0>Born <B>1800</B>\r\nFarmer.\r\n", "one\r\n\r\n", "Иван<C> поп",
+        "a\nb<B"};
     static const char *const kNameEnds[] = {"\r\nline", "", "\rx\ny\r\r\nz"};
     for (int i = 0; i < count; ++i) {
         const int pick = i == 0 ? -1 : int(random() % std::uint32_t(i));
@@ -175,33 +175,41 @@ TEST(GedcomWriter, Utf8TypeHoldsTheSameLinesInUtf8) {
     EXPECT_TRUE(fromUtf8.contains(QString::fromUtf8("1 NOTE Ёлки № 5\r\n")));
 }
 
-TEST(GedcomWriter, CountsTheCharactersTheFileWritesAsQuestionMarks) {
-    // The note, the file's name in the header and a media path from the chart's folder.
+TEST(GedcomWriter, AnsiTypeWritesTheNearestLettersAndCountsThem) {
+    // A name, a note, the file's name in the header and a media path from the chart's folder.
     Document doc;
-    addNamed(doc, "Иван", kSexMan);
+    addNamed(doc, "Zoë Straße", kSexWoman);
+    doc.NodeTable[0].description = "Семья 漢 \U0001F600 ?";
     doc.CurrentFileName = QString::fromUtf8("/data/東/chart.kvr");
     doc.NodeTable[0].media = {"a.jpg"};
-    doc.info().setPlainText(QString::fromUtf8("Семья 漢 \U0001F600 ?"));
     const struct {
         GedcomEncoding encoding;
         const char *path;
         long long replaced;
+        const char *lines;  // what the file holds, read back
     } cases[] = {
-        {GedcomEncoding::Ansi, "/data/Zoë.ged", 4},
-        {GedcomEncoding::Utf8, "/data/Zoë.ged", 3},  // the header's name is held
-        {GedcomEncoding::Ansi, "/data/tree.ged", 3},
+        {GedcomEncoding::Ansi, "/data/Zoë.ged", 6,
+         "2 NAME Zoe|1 NAME Zoe Strasse|1 NOTE Семья ? ? ?|2 FILE ?/a.jpg"},
+        {GedcomEncoding::Ansi, "/data/tree.ged", 5,
+         "2 NAME tree|1 NAME Zoe Strasse|1 NOTE Семья ? ? ?|2 FILE ?/a.jpg"},
+        {GedcomEncoding::Utf8, "/data/Zoë.ged", 0,
+         "2 NAME Zoë|1 NAME Zoë Straße|1 NOTE Семья 漢 \U0001F600 ?|2 FILE 東/a.jpg"},
     };
     for (const auto &c : cases) {
         long long replaced = -1;
         const QByteArray bytes =
             GedcomFileImage(doc, QString::fromUtf8(c.path), c.encoding, nullptr, &replaced);
         EXPECT_EQ(replaced, c.replaced) << c.path;
-        EXPECT_EQ(bytes.count('?'), c.replaced + 1) << c.path;
+        const QString text = c.encoding == GedcomEncoding::Utf8 ? QString::fromUtf8(bytes.mid(3))
+                                                                : fromCp1251(bytes.toStdString());
+        for (const QString &line : QString::fromUtf8(c.lines).split(u'|'))
+            EXPECT_TRUE(text.contains(line + QStringLiteral("\r\n")))
+                << c.path << " " << line.toStdString();
     }
     const MessageTable messages;
     EXPECT_EQ(GedcomExportWarning(messages, 4),
-              QString::fromUtf8("При экспорте знаком «?» заменено символов, которых нет в "
-                                "кодировке файла: 4"));
+              QString::fromUtf8("При экспорте ближайшими буквами или знаком «?» заменено "
+                                "символов, которых нет в кодировке файла: 4"));
     EXPECT_EQ(GedcomExportWarning(messages, 0), QString());
 
     Document plain;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -8,6 +9,7 @@
 #include "persistence/html_report.h"
 #include "prompts/progress_display.h"
 #include "test_support.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -54,13 +56,19 @@ struct ReportCase {
 
 class HtmlReportTest : public ::testing::Test {
   protected:
+    // The page's Windows-1251 bytes as document text, so that the cases can
+    // spell what they expect in UTF-8; no byte is lost either way.
     std::string report(Document &doc, ProgressDisplay *progress = nullptr) {
+        return docTextFromCp1251(pageBytes(doc, progress).toStdString());
+    }
+
+    QByteArray pageBytes(Document &doc, ProgressDisplay *progress = nullptr) {
         const QString path = dir.filePath(QStringLiteral("report.htm"));
         const Status status = WriteHtmlReport(doc, path, progress);
         EXPECT_TRUE(status.ok()) << status.message().toStdString();
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll().toStdString();
+        return file.readAll();
     }
 
     QTemporaryDir dir;
@@ -190,6 +198,67 @@ TEST_F(HtmlReportTest, ProgressFollowsTheElementsThenTheNames) {
     report(doc, &log);
     EXPECT_EQ(log.steps, (QStringList{QString::fromUtf8("Подготовка.. 0..3"), "0", "1", "2",
                                       QString::fromUtf8("Создание.. 0..2"), "1", "hide"}));
+}
+
+// The page as a browser shows its text: Windows-1251, references resolved.
+QString shownText(const QByteArray &page) {
+    QString text = fromDocText(docTextFromCp1251(page.toStdString()));
+    static const QRegularExpression reference(QStringLiteral("&#x([0-9A-F]+);"));
+    QString shown;
+    qsizetype last = 0;
+    for (const QRegularExpressionMatch &match : reference.globalMatch(text)) {
+        shown += text.mid(last, match.capturedStart() - last);
+        const char32_t code = match.captured(1).toUInt(nullptr, 16);
+        shown += QString::fromUcs4(&code, 1);
+        last = match.capturedEnd();
+    }
+    return shown + text.mid(last);
+}
+
+TEST_F(HtmlReportTest, NamesOfEveryScriptReadBackFromTheWindows1251Page) {
+    const char *const names[] = {"Zoë Müller",  "Marie-Thérèse", "Łucja Wójcik", "Σωκράτης",
+                                 "Иван Петров", "אברהם",         "محمد",         "देवनागरी",
+                                 "李小龍",      "\U00010330"};
+    Document doc;
+    const int parent = addPerson(doc, 0, 0, -1, -1, std::string("Σωκράτης"));
+    for (const char *name : names) {
+        const int i = addPerson(doc, 0, 0, -1, parent, std::string(name));
+        doc.NodeTable[i].description = std::string("<B>") + name + "</B> & 𐌰";
+    }
+    const QByteArray page = pageBytes(doc);
+    EXPECT_TRUE(page.startsWith(kPageStart));
+    EXPECT_TRUE(page.contains("&#x3A3;&#x3C9;"));    // Σω
+    EXPECT_TRUE(page.contains("&#x10330;"));         // one reference, not two halves
+    EXPECT_TRUE(page.contains("\xC8\xE2\xE0\xED"));  // Cyrillic stays in the code page
+    const QString shown = shownText(page);
+    for (const char *name : names) {
+        const QString text = QString::fromUtf8(name);
+        EXPECT_TRUE(shown.contains(QStringLiteral("<b>") + text + QStringLiteral("</b></td>")))
+            << name;  // the heading
+        EXPECT_TRUE(shown.contains(QStringLiteral("<B>") + text + QStringLiteral("</B> &amp; ") +
+                                   QString::fromUtf8("𐌰")))
+            << name;  // the description
+        EXPECT_TRUE(shown.contains(QStringLiteral("</a> ") + text) ||
+                    shown.contains(QStringLiteral(">") + text + QStringLiteral("</a>")))
+            << name;  // the link from the parent
+    }
+}
+
+TEST_F(HtmlReportTest, NamesEqualButForCaseGoTogetherInEveryScript) {
+    Document doc;
+    for (const char *name : {"Σωκράτης", "Müller", "ΣΩΚΡΆΤΗΣ", "MÜLLER", "Łucja", "ŁUCJA"})
+        addPerson(doc, 0, 0, -1, -1, std::string(name));
+    const std::string page = report(doc);
+    std::vector<std::size_t> at;
+    for (int i = 0; i < 6; ++i)
+        at.push_back(page.find("<a name=" + std::to_string(i) + ">"));
+    // Each upper-case spelling's block follows right after the first spelling's.
+    const auto blockAfter = [&](int i) {
+        return page.find("</table><br><br>", at[std::size_t(i)]) + 16;
+    };
+    EXPECT_EQ(at[2], blockAfter(0)) << page;
+    EXPECT_EQ(at[3], blockAfter(1)) << page;
+    EXPECT_EQ(at[5], blockAfter(4)) << page;
 }
 
 TEST_F(HtmlReportTest, AColourThatIsNoNumberIsWrittenAsText) {

@@ -7,7 +7,8 @@
 #include "markup/markup_reader.h"
 #include "markup/plain_text_lines.h"
 #include "markup/rich_text_document.h"
-#include "text/cp1251.h"
+#include "text/cp1251_fallback.h"
+#include "text/doc_text.h"
 
 namespace kinvarro::test {
 namespace {
@@ -40,14 +41,9 @@ QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEn
     QString base = QFileInfo(path).fileName();
     if (base.contains(u'.'))
         base = base.left(base.lastIndexOf(u'.'));
-    QByteArray image = utf8 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
-    image += "0 HEAD\r\n1 SOUR Kinvarro\r\n2 NAME ";
-    image += utf8 ? base.toUtf8() : QByteArray::fromStdString(toCp1251(base));
-    image +=
-        utf8 ? "\r\n1 GEDC Kinvarro\r\n2 VERS 5.5.1\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR UTF-8\r\n"
-             : "\r\n1 GEDC Kinvarro\r\n2 VERS 5.5\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR ANSI\r\n";
-
-    std::string out;
+    std::string out = "0 HEAD\r\n1 SOUR Kinvarro\r\n2 NAME " + base.toStdString();
+    out += utf8 ? "\r\n1 GEDC Kinvarro\r\n2 VERS 5.5.1\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR UTF-8\r\n"
+                : "\r\n1 GEDC Kinvarro\r\n2 VERS 5.5\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR ANSI\r\n";
     PlainTextLines info = RichTextPlainLines(doc.info());
     while (!info.empty() && info.back().empty())
         info.pop_back();
@@ -67,10 +63,10 @@ QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEn
         if (t[p].kind != 0)
             continue;
         out += "0 @I" + std::to_string(p) + "@ INDI\r\n";
-        QString name = fromCp1251(t[p].name);
+        QString name = fromDocText(t[p].name);
         name.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         name.replace(u'\r', u' ').replace(u'\n', u' ');
-        out += "1 NAME " + toCp1251(name) + "\r\n";
+        out += "1 NAME " + name.toStdString() + "\r\n";
         if (t[p].sex == 1)
             out += "1 SEX M\r\n";
         if (t[p].sex == 2)
@@ -92,11 +88,10 @@ QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEn
             for (const auto &[link, label] :
                  {std::pair{t[p].fatherIndex, "отец"}, std::pair{t[p].motherIndex, "мать"}}) {
                 if (link >= 0 && link < n && !isPerson(link)) {
-                    QString name = fromCp1251(t[link].name);
+                    QString name = fromDocText(t[link].name);
                     name.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
                     name.replace(u'\r', u' ').replace(u'\n', u' ');
-                    out += "1 NOTE " + toCp1251(QString::fromUtf8(label)) + ": " + toCp1251(name) +
-                           "\r\n";
+                    out += "1 NOTE " + std::string(label) + ": " + name.toStdString() + "\r\n";
                 }
             }
         }
@@ -132,8 +127,9 @@ QByteArray LiteralGedcomImage(const Document &doc, const QString &path, GedcomEn
         }
     }
     out += "0 TRLR\r\n";
-    image += utf8 ? fromCp1251(out).toUtf8() : QByteArray::fromStdString(out);
-    return image;
+    if (utf8)
+        return "\xEF\xBB\xBF" + QByteArray::fromStdString(out);
+    return QByteArray::fromStdString(storeAsCp1251(fromDocText(out)));
 }
 
 }  // namespace kinvarro::test

@@ -1,5 +1,5 @@
 // Writes a chart for checking the GEDCOM export with another program: persons
-// in generations with Cyrillic and Latin names, multi-line names, formatted
+// in generations with names of many scripts, multi-line names, formatted
 // multi-line descriptions, one-parent families and a few historical events.
 // Usage: gedcom_peer_chart OUT.kvr [PERSONS]
 #include <QGuiApplication>
@@ -11,15 +11,19 @@
 #include "model/document.h"
 #include "persistence/native_format.h"
 #include "render/font_substitutes.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 
 namespace {
 
-const char *const kMenGiven[] = {"Иван", "Пётр", "Алексей", "Ёсиф", "John", "William", "Jean-Luc"};
-const char *const kWomenGiven[] = {"Мария", "Анна", "Екатерина", "Ольга", "Mary", "Elise", "Ann"};
-const char *const kSurnames[] = {"Петров", "Иванов", "Щербаков", "Smith", "O'Brien", "MacLeod"};
+const char *const kMenGiven[] = {"Иван",     "Пётр",     "Алексей", "Ёсиф", "John",   "William",
+                                 "Jean-Luc", "Σωκράτης", "אברהם",   "محمد", "李小龍", "\U00010330"};
+const char *const kWomenGiven[] = {"Мария", "Анна",          "Екатерина", "Ольга",
+                                   "Mary",  "Elise",         "Ann",       "Zoë",
+                                   "Łucja", "Marie-Thérèse", "देवनागरी",   "Σοφία"};
+const char *const kSurnames[] = {"Петров",  "Иванов",  "Щербаков", "Smith",
+                                 "O'Brien", "MacLeod", "Müller",   "Wójcik"};
 
 template <std::size_t N>
 std::string pick(const char *const (&list)[N], std::mt19937 &random) {
@@ -88,8 +92,8 @@ int main(int argc, char **argv) {
         node.id = i + 1;
         node.sex = std::uint8_t(random() % 7 == 0 ? kSexUnknown : 1 + i % 2);
         const QString name = QString::fromUtf8(nameFor(node.sex, random)).replace(u'\n', "\r\n");
-        node.name = toCp1251(name);
-        node.description = toCp1251(QString::fromUtf8(descriptionFor(i, random)));
+        node.name = toDocText(name);
+        node.description = descriptionFor(i, random);
         node.x = (i % kGeneration) * 120;
         node.y = (i / kGeneration) * 90;
         if (i >= kGeneration) {

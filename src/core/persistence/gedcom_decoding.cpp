@@ -9,7 +9,7 @@
 #include "persistence/gedcom_ansel.h"
 #include "text/ascii_upper.h"
 #include "text/cp1251.h"
-#include "text/cp1251_fallback.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -100,7 +100,7 @@ QString decodeUtf8(QByteArrayView bytes) {
     return text;
 }
 
-QString decodeUtf16(QByteArrayView bytes, bool bigEndian) {
+QString decodeUtf16(QByteArrayView bytes, bool bigEndian, long long &lost) {
     QString text;
     text.reserve(bytes.size() / 2 + 1);
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -117,12 +117,15 @@ QString decodeUtf16(QByteArrayView bytes, bool bigEndian) {
             text += QChar(unitAt(++i));
         } else if (QChar::isSurrogate(unit)) {
             text += QChar(char16_t(kNoCharacter));
+            ++lost;
         } else {
             text += QChar(unit);
         }
     }
-    if (bytes.size() % 2 != 0)
+    if (bytes.size() % 2 != 0) {
         text += QChar(char16_t(kNoCharacter));
+        ++lost;
+    }
     return text;
 }
 
@@ -202,7 +205,7 @@ bool hasHighBytes(QByteArrayView bytes) {
     return false;
 }
 
-QString decodeAnsel(QByteArrayView bytes, long long &dropped) {
+QString decodeAnsel(QByteArrayView bytes, long long &lost) {
     QString text;
     text.reserve(bytes.size());
     std::vector<char32_t> marks;  // diacritics waiting for their letter
@@ -213,16 +216,17 @@ QString decodeAnsel(QByteArrayView bytes, long long &dropped) {
             continue;
         }
         if (b == '\r' || b == '\n') {
-            dropped += qsizetype(marks.size());
+            lost += qsizetype(marks.size());
             marks.clear();
         }
         const char32_t c = anselCharacter(b);
         append(text, c == 0 ? kNoCharacter : c);
+        lost += c == 0;
         for (const char32_t mark : marks)
             append(text, mark);
         marks.clear();
     }
-    dropped += qsizetype(marks.size());
+    lost += qsizetype(marks.size());
     return text;
 }
 
@@ -260,16 +264,17 @@ bool isCodePageGuess(QByteArrayView bytes, GedcomEncoding encoding) {
     return encoding == GedcomEncoding::Windows1252 && hasHighBytes(bytes);
 }
 
-QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long long &dropped) {
+QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long long &lost) {
     switch (encoding) {
         case GedcomEncoding::Utf8:
             return decodeUtf8(startsWith(bytes, "\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
         case GedcomEncoding::Utf16LE:
-            return decodeUtf16(startsWith(bytes, "\xFF\xFE") ? bytes.sliced(2) : bytes, false);
+            return decodeUtf16(startsWith(bytes, "\xFF\xFE") ? bytes.sliced(2) : bytes, false,
+                               lost);
         case GedcomEncoding::Utf16BE:
-            return decodeUtf16(startsWith(bytes, "\xFE\xFF") ? bytes.sliced(2) : bytes, true);
+            return decodeUtf16(startsWith(bytes, "\xFE\xFF") ? bytes.sliced(2) : bytes, true, lost);
         case GedcomEncoding::Ansel:
-            return decodeAnsel(bytes, dropped);
+            return decodeAnsel(bytes, lost);
         case GedcomEncoding::Windows1252:
             return QStringDecoder("windows-1252")(bytes);
         case GedcomEncoding::Windows1251:
@@ -283,14 +288,14 @@ GedcomText decodeGedcomFile(QByteArrayView bytes) {
     result.encoding = detectGedcomEncoding(bytes);
     result.guessedCodePage = isCodePageGuess(bytes, result.encoding);
     if (result.encoding == GedcomEncoding::Windows1251) {
-        result.bytes.assign(bytes.data(), std::size_t(bytes.size()));
+        // Every Windows-1251 character is composed already.
+        result.text = docTextFromCp1251(std::string_view(bytes.data(), std::size_t(bytes.size())));
     } else {
-        const QString text = decodeGedcomText(bytes, result.encoding, result.replaced);
-        result.bytes = storeAsCp1251(text, &result.replaced);
+        result.text = toDocText(decodeGedcomText(bytes, result.encoding, result.replaced));
     }
     // A NUL or another control character would be invisible in a name and
     // stop every later save.
-    for (char &c : result.bytes) {
+    for (char &c : result.text) {
         const auto b = static_cast<unsigned char>(c);
         if ((b < 0x20 && c != '\t' && c != '\r' && c != '\n') || b == 0x7F) {
             c = '?';

@@ -21,22 +21,22 @@ bool isCodePageGuess(QByteArrayView bytes, GedcomEncoding encoding);
 
 /// The file's text in Unicode, without a byte-order mark. A byte or unit that
 /// stands for no character (an undefined ANSEL byte, an unpaired surrogate, a
-/// last odd byte of UTF-16) becomes U+FFFD; a diacritic with no letter after
-/// it on its line is dropped and counted in `dropped`. In UTF-8 a byte that
-/// starts no valid sequence is read as its Windows-1251 character.
-QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long long &dropped);
+/// last odd byte of UTF-16) becomes U+FFFD and a diacritic with no letter
+/// after it on its line is dropped; both are counted in `lost`. In UTF-8 a
+/// byte that starts no valid sequence is read as its Windows-1251 character.
+QString decodeGedcomText(QByteArrayView bytes, GedcomEncoding encoding, long long &lost);
 
 /// A GEDCOM file's text as the document stores it.
 struct GedcomText {
-    std::string bytes;       ///< Windows-1251
-    long long replaced = 0;  ///< characters changed or dropped on the way
+    std::string text;        ///< UTF-8 in Normalization Form C
+    long long replaced = 0;  ///< bytes or diacritics that stood for no character
     long long controls = 0;  ///< control characters replaced by "?"
     GedcomEncoding encoding = GedcomEncoding::Windows1251;
     bool guessedCodePage = false;  ///< see isCodePageGuess
 };
 
-/// Decodes a whole file image by its own encoding and stores it as
-/// Windows-1251 (a Windows-1251 file is taken as it is).
+/// Decodes a whole file image by its own encoding into document text: every
+/// character the file holds is kept.
 GedcomText decodeGedcomFile(QByteArrayView bytes);
 
 }  // namespace kinvarro

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextDocument>
+#include <array>
 #include <charconv>
 
 #include "markup/plain_text_lines.h"
@@ -10,7 +11,8 @@
 #include "persistence/gedcom_person_text.h"
 #include "persistence/gedcom_writer.h"
 #include "prompts/progress_display.h"
-#include "text/cp1251.h"
+#include "text/cp1251_fallback.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -23,15 +25,25 @@ QString baseNameOf(const QString &path) {
     return name;
 }
 
-QByteArray header(const QByteArray &baseName, GedcomEncoding encoding) {
+// The header without the UTF-8 type's byte-order mark.
+std::string header(const QString &baseName, GedcomEncoding encoding) {
     const bool utf8 = encoding == GedcomEncoding::Utf8;
-    QByteArray text = utf8 ? QByteArrayLiteral("\xEF\xBB\xBF") : QByteArray();
-    text += "0 HEAD\r\n1 SOUR Kinvarro\r\n2 NAME " + baseName + "\r\n1 GEDC Kinvarro\r\n2 VERS ";
+    std::string text = "0 HEAD\r\n1 SOUR Kinvarro\r\n2 NAME ";
+    text += toDocText(baseName);
+    text += "\r\n1 GEDC Kinvarro\r\n2 VERS ";
     text += utf8 ? "5.5.1" : "5.5";
     text += "\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR ";
     text += utf8 ? "UTF-8" : "ANSI";
     text += "\r\n";
     return text;
+}
+
+// The Windows-1251 bytes of the ANSI type: a character the code page lacks
+// becomes the nearest letters (or "?") and is counted in `replaced`.
+std::string ansiBytes(const std::string &text, long long *replaced) {
+    if (docTextFitsCp1251(text))
+        return docTextToCp1251(text);
+    return storeAsCp1251(fromDocText(text), replaced);
 }
 
 // A line break inside a value would start a line without a level number,
@@ -49,37 +61,42 @@ std::string oneLine(const std::string &name) {
 }
 
 // GEDCOM lines stay within 255 characters: longer note lines go on in CONC
-// lines, split between two letters so that no reader loses a blank.
+// lines after 200 characters, split between two letters so that no reader
+// loses a blank, and never inside a character or before a diacritic that
+// belongs to the letter in front of it.
 constexpr std::size_t kLongestValue = 200;
 
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Whether the character starting at `at` is a combining mark.
+bool startsWithMark(std::string_view text, std::size_t at) {
+    if (static_cast<unsigned char>(text[at]) < 0x80)
+        return false;
+    std::size_t end = at + 1;
+    while (end < text.size() && isContinuationByte(text[end]))
+        ++end;
+    const QString character = fromDocText(text.substr(at, end - at));
+    return !character.isEmpty() && character.at(0).isMark();
+}
+
 std::size_t splitPoint(std::string_view text) {
-    if (text.size() <= kLongestValue)
+    // Where each of the first characters starts.
+    std::array<std::size_t, kLongestValue + 1> starts;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size() && count < starts.size(); ++at) {
+        if (!isContinuationByte(text[at]))
+            starts[count++] = at;
+    }
+    if (count <= kLongestValue)
         return text.size();
-    for (std::size_t at = kLongestValue; at > kLongestValue / 2; --at) {
-        if (text[at - 1] != ' ' && text[at] != ' ')
+    for (std::size_t k = kLongestValue; k > kLongestValue / 2; --k) {
+        const std::size_t at = starts[k];
+        if (text[at - 1] != ' ' && text[at] != ' ' && !startsWithMark(text, at))
             return at;
     }
-    return kLongestValue;
-}
-
-// How many characters of `text` Windows-1251 lacks; a surrogate pair is one.
-long long charactersOutsideCp1251(QStringView text) {
-    long long count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        if (pair || !fitsCp1251(text.mid(i, 1)))
-            ++count;
-        if (pair)
-            ++i;
-    }
-    return count;
-}
-
-// Windows-1251 bytes of `text`; the characters written as "?" add to `replaced`.
-std::string countedCp1251(const QString &text, long long &replaced) {
-    replaced += charactersOutsideCp1251(text);
-    return toCp1251(text);
+    return starts[kLongestValue];
 }
 
 // Room for the records, so that the buffer seldom has to grow.
@@ -90,7 +107,7 @@ std::size_t estimatedSize(const ElementTable &table) {
     return size;
 }
 
-// The records after the header, in the document's Windows-1251 bytes.
+// The records after the header, in document text (UTF-8).
 class RecordWriter {
   public:
     RecordWriter(const Document &doc, bool standard, const QString &gedcomPath,
@@ -108,8 +125,6 @@ class RecordWriter {
           out_(out) {}
 
     void write();
-    /// Characters of the text that the records hold as "?".
-    long long replaced() const { return replaced_; }
 
   private:
     void line(std::string_view text) {
@@ -177,12 +192,10 @@ class RecordWriter {
     ProgressDisplay *progress_;
     std::string &out_;
     std::vector<int> spouseFamilyWrittenFor_;
-    long long replaced_ = 0;
 };
 
 void RecordWriter::write() {
     const PlainTextLines info = RichTextPlainLines(doc_.info());
-    replaced_ += charactersOutsideCp1251(doc_.info().toPlainText());
     std::size_t infoLines = info.size();
     while (infoLines > 0 && info[infoLines - 1].empty())
         --infoLines;
@@ -255,7 +268,7 @@ void RecordWriter::media(const std::vector<std::string> &entries) {
     for (const std::string &entry : entries) {
         if (entry.empty())
             continue;
-        QString path = fromCp1251(entry);
+        QString path = fromDocText(entry);
         path.replace(QLatin1Char('\\'), QLatin1Char('/'));
         const bool address = IsMediaAddress(path);
         if (!address && !QDir::isAbsolutePath(path) && !documentFolder_.isEmpty())
@@ -267,11 +280,11 @@ void RecordWriter::media(const std::vector<std::string> &entries) {
         }
         line("1 OBJE");
         out_ += "2 FILE ";
-        valueLine(countedCp1251(path, replaced_));
+        valueLine(toDocText(path));
         const QString format = QFileInfo(path).suffix().toLower();
         if (!format.isEmpty()) {
             out_ += standard_ ? "3 FORM " : "2 FORM ";
-            line(toCp1251(format));
+            line(toDocText(format));
         }
     }
 }
@@ -288,7 +301,7 @@ void RecordWriter::parent(const char *tag, Msg label, int index) {
     }
     if (standard_) {
         out_ += "1 NOTE ";
-        out_ += countedCp1251(doc_.messages().text(label), replaced_);
+        out_ += toDocText(doc_.messages().text(label));
         out_ += ": ";
         valueLine(oneLine(table_[index].name));
     }
@@ -311,25 +324,19 @@ QByteArray GedcomFileImage(const Document &doc, const QString &path, GedcomEncod
     ProgressHider hider(progress);
     if (progress)
         progress->show(doc.messages().text(Msg::mSavingGedcom), 0, doc.NodeTable.NodeCount() - 1);
-    std::string records;
-    records.reserve(estimatedSize(doc.NodeTable));
-    RecordWriter writer(doc, encoding == GedcomEncoding::Utf8, path, progress, records);
+    std::string text = header(baseNameOf(path), encoding);
+    text.reserve(text.size() + estimatedSize(doc.NodeTable));
+    RecordWriter writer(doc, encoding == GedcomEncoding::Utf8, path, progress, text);
     writer.write();
     hider.hide();
-    records += "0 TRLR\r\n";
-    long long lacking = writer.replaced();
+    text += "0 TRLR\r\n";
 
-    const QString baseName = baseNameOf(path);
-    if (encoding == GedcomEncoding::Utf8) {
-        if (replaced)
-            *replaced = lacking;
-        return header(baseName.toUtf8(), encoding) + cp1251ToUtf8(records);
-    }
-    QByteArray image =
-        header(QByteArray::fromStdString(countedCp1251(baseName, lacking)), encoding);
     if (replaced)
-        *replaced = lacking;
-    image.append(records.data(), qsizetype(records.size()));
+        *replaced = 0;
+    if (encoding == GedcomEncoding::Ansi)
+        return QByteArray::fromStdString(ansiBytes(text, replaced));
+    QByteArray image = QByteArrayLiteral("\xEF\xBB\xBF");
+    image.append(text.data(), qsizetype(text.size()));
     return image;
 }
 

@@ -20,7 +20,7 @@
 #include "persistence/gedcom_reader.h"
 #include "render/view_geometry.h"
 #include "text/ascii_upper.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -70,11 +70,11 @@ class IdDraw {
 // A relative path in a GEDCOM file names a file beside it; the chart has no
 // folder yet, so the entry becomes the full path.
 std::string mediaEntry(const std::string &path, const QString &gedcomFolder) {
-    QString file = fromCp1251(path);
+    QString file = fromDocText(path);
     file.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (gedcomFolder.isEmpty() || QDir::isAbsolutePath(file) || IsMediaAddress(file))
         return path;
-    return toCp1251(QDir::cleanPath(QDir(gedcomFolder).absoluteFilePath(file)));
+    return toDocText(QDir::cleanPath(QDir(gedcomFolder).absoluteFilePath(file)));
 }
 
 tnode personFor(const GedcomIndividual &person, int father, int mother, int index, IdDraw &ids,
@@ -147,13 +147,13 @@ std::optional<GedcomImportFailure> ImportGedcomData(const QByteArray &bytes, Doc
     if (bytes.size() > kLargestGedcomFile)
         return failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
     const GedcomText text = decodeGedcomFile(bytes);
-    if (bytes.size() < kSmallestGedcomFile && !startsWithHeader(text.bytes))
+    if (bytes.size() < kSmallestGedcomFile && !startsWithHeader(text.text))
         return failure(MessageIcon::Error, m.text(Msg::mKinvarro), m.text(Msg::mWrongFileSize));
 
     GedcomGauge gauge(progress, &m);
     gauge.show(m.text(Msg::mReadingGedcom), 0, 10000);
     GedcomRecords records;
-    switch (ReadGedcomRecords(text.bytes, m, records, &gauge)) {
+    switch (ReadGedcomRecords(text.text, m, records, &gauge)) {
         case GedcomReadOutcome::TooManyIndividuals:
             return failure(MessageIcon::None, m.text(Msg::mNotEnoughResources),
                            m.text(Msg::mTooManyIndi));

@@ -14,7 +14,7 @@ class ProgressDisplay;
 
 /// What an import changed or left out, for the one message after it.
 struct GedcomImportReport {
-    long long replacedCharacters = 0;  ///< not held by Windows-1251
+    long long replacedCharacters = 0;  ///< bytes that stood for no character
     int droppedIndividuals = 0;        ///< past the 10000th
     int ownAncestors = 0;              ///< on a cycle of parent links
     long long undefinedPointers = 0;   ///< to persons or notes the file lacks

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "settings/message_table.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -29,7 +29,7 @@ GedcomEventLabels::GedcomEventLabels(const MessageTable &messages) {
     const MessageTable builtIn;
     for (const EventLabel &label : kEventLabels) {
         for (const MessageTable *table : {&messages, &builtIn})
-            labels_.push_back({toCp1251(table->text(label.key)) + ": ", label.tag, label.isPlace});
+            labels_.push_back({toDocText(table->text(label.key)) + ": ", label.tag, label.isPlace});
     }
 }
 

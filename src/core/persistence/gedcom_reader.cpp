@@ -4,7 +4,7 @@
 #include "persistence/gedcom_lines.h"
 #include "settings/message_table.h"
 #include "text/ascii_upper.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -86,12 +86,12 @@ class RecordReader {
   public:
     RecordReader(const MessageTable &messages, GedcomRecords &records)
         : records_(records),
-          dateOfBirth_(toCp1251(messages.text(Msg::mDateOfBirth))),
-          dateOfDeath_(toCp1251(messages.text(Msg::mDateOfDeath))),
-          baptized_(toCp1251(messages.text(Msg::mBaptized))),
-          dateOfEndowment_(toCp1251(messages.text(Msg::mDateOfEndowment))),
-          placeOfBirth_(toCp1251(messages.text(Msg::mPlaceOfBirth))),
-          placeOfDeath_(toCp1251(messages.text(Msg::mPlaceOfDeath))) {}
+          dateOfBirth_(toDocText(messages.text(Msg::mDateOfBirth))),
+          dateOfDeath_(toDocText(messages.text(Msg::mDateOfDeath))),
+          baptized_(toDocText(messages.text(Msg::mBaptized))),
+          dateOfEndowment_(toDocText(messages.text(Msg::mDateOfEndowment))),
+          placeOfBirth_(toDocText(messages.text(Msg::mPlaceOfBirth))),
+          placeOfDeath_(toDocText(messages.text(Msg::mPlaceOfDeath))) {}
 
     /// `line` is trimmed; `untrimmed` keeps its trailing blanks.
     GedcomReadOutcome line(std::string_view line, std::string_view untrimmed) {

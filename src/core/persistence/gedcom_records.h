@@ -14,7 +14,7 @@ struct GedcomReference {
     std::string pointer;  ///< the record's identifier; empty for a text
 };
 
-/// One INDI record as read; texts are Windows-1251.
+/// One INDI record as read; texts are document text (UTF-8).
 struct GedcomIndividual {
     std::string id;
     std::string name;  ///< the first NAME: GEDCOM's preferred one

@@ -13,7 +13,8 @@ class ProgressDisplay;
 
 /// How a GEDCOM file stores its text.
 enum class GedcomEncoding {
-    /// The document's Windows-1251 bytes under "1 CHAR ANSI", GEDCOM 5.5.
+    /// Windows-1251 bytes under "1 CHAR ANSI", GEDCOM 5.5; a character the
+    /// code page lacks is written as the nearest letters or "?".
     Ansi,
     /// The same records in UTF-8 with a byte-order mark, GEDCOM 5.5.1.
     Utf8,
@@ -24,7 +25,8 @@ enum class GedcomEncoding {
 /// per parent pair, trailer. Trailing empty lines of the information text are
 /// left out. `progress` shows the caption and a gauge over the elements.
 /// `replaced`, when given, receives how many characters of the text the file's
-/// encoding lacks: they are written as "?".
+/// encoding lacks (none for UTF-8): they are written as the nearest letters
+/// (é as e, ß as ss) or "?".
 QByteArray GedcomFileImage(const Document &doc, const QString &path, GedcomEncoding encoding,
                            ProgressDisplay *progress = nullptr, long long *replaced = nullptr);
 

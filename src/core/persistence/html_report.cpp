@@ -2,6 +2,7 @@
 
 #include <QSaveFile>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -12,7 +13,7 @@
 #include "persistence/report_order.h"
 #include "prompts/progress_display.h"
 #include "settings/write_cause.h"
-#include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -55,7 +56,7 @@ void appendEscaped(std::string_view text, std::string &out) {
 }
 
 void appendEscaped(const QString &text, std::string &out) {
-    appendEscaped(toCp1251(text), out);
+    appendEscaped(toDocText(text), out);
 }
 
 // HTML of the conversion with every CR written as "<br>".
@@ -135,8 +136,51 @@ class PageWriter {
     std::string &out_;
 };
 
+// The length of the UTF-8 sequence that `lead` starts; 1 for a stray byte.
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead >= 0xF0)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    if (lead >= 0xC0)
+        return 2;
+    return 1;
+}
+
+// The page's Windows-1251 bytes: a character the code page lacks is written
+// as a numeric character reference, so that the browser still shows it.
+std::string pageBytes(const std::string &page) {
+    if (docTextFitsCp1251(page))
+        return docTextToCp1251(page);
+    std::string bytes;
+    bytes.reserve(page.size());
+    std::size_t start = 0;  // of the run that fits
+    for (std::size_t at = 0; at < page.size();) {
+        const auto lead = static_cast<unsigned char>(page[at]);
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        const std::size_t length = std::min(sequenceLength(lead), page.size() - at);
+        const std::string_view character(page.data() + at, length);
+        if (!docTextFitsCp1251(character)) {
+            bytes += docTextToCp1251(std::string_view(page).substr(start, at - start));
+            const QList<uint> code = fromDocText(character).toUcs4();
+            char reference[16];
+            std::snprintf(reference, sizeof reference, "&#x%X;",
+                          code.isEmpty() ? 0xFFFDu : code[0]);
+            bytes += reference;
+            start = at + length;
+        }
+        at += length;
+    }
+    bytes += docTextToCp1251(std::string_view(page).substr(start));
+    return bytes;
+}
+
 Status writeOut(QSaveFile &file, std::string &page, const MessageTable &messages) {
-    if (file.write(page.data(), qint64(page.size())) != qint64(page.size()))
+    const std::string bytes = pageBytes(page);
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
         return Status::failure(FileProblemText(messages, Msg::mCannotWrite, file.fileName(),
                                                WriteCause(messages, file)));
     page.clear();

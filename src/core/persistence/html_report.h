@@ -9,7 +9,8 @@ namespace kinvarro {
 class Document;
 class ProgressDisplay;
 
-/// Writes the chart as one HTML page in Windows-1251: the information text on
+/// Writes the chart as one HTML page in Windows-1251 (a character the code
+/// page lacks as a numeric character reference "&#x...;"): the information text on
 /// top, then one table per person, ordered by name (names equal but for
 /// letter case together, in table order), with links to the parents and the
 /// children. Names and the text of descriptions are escaped. Trailing empty
