@@ -13,8 +13,8 @@ int replaceControlChars(std::string &text) {
     for (char &c : text) {
         const auto byte = static_cast<unsigned char>(c);
         // Only the single-byte controls: 0x80..0x9F are letters in Windows-1251
-        // and parts of longer characters in UTF-8.
-        if (byte < 0x80 && isUnwantedControl(byte)) {
+        // and parts of longer characters in UTF-8. Most bytes fail the first test.
+        if ((byte < 0x20 || byte == 0x7F) && isUnwantedControl(byte)) {
             c = '?';
             ++replaced;
         }
