@@ -190,7 +190,10 @@ TEST_F(MarkupReaderTest, EveryCharacterButNulCrAndTagCharactersIsText) {
     MarkupToRichText(markup, doc);
     EXPECT_EQ(doc.plainText(), fromDocText(markup));
     // A byte that starts no UTF-8 character shows as the replacement character.
-    MarkupToRichText("a\xE9" "b", doc);
+    MarkupToRichText(
+        "a\xE9"
+        "b",
+        doc);
     EXPECT_EQ(doc.plainText(), QString::fromUtf16(u"a\uFFFDb"));
 }
 

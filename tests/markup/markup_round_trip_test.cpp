@@ -26,8 +26,8 @@ struct Generated {
 
 Generated generate(std::mt19937 &random) {
     static const std::vector<std::string> kText = {
-        "a",    "B",    "C",  "S",    "F",        "L",     "R", "U", "I",
-        "`",    "/",    ">",  "=",    " ",        "x",     "7", "-", std::string("Жёлтый"),
+        "a",      "B",  "C",  "S",    "F",        "L",     "R", "U", "I",
+        "`",      "/",  ">",  "=",    " ",        "x",     "7", "-", std::string("Жёлтый"),
         "\u00A0", "Σ😀", "\n", "\r\n", "\r\n\r\n", "word ", "$",
     };
     static const std::vector<std::string> kSwitch = {
