@@ -1,12 +1,14 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QTextDocument>
+#include <limits>
 
 #include "markup/markup_writer.h"
 #include "markup/rich_text_document.h"
 #include "model/document.h"
 #include "persistence/byte_writer.h"
 #include "persistence/native_format.h"
+#include "render/picture_limits.h"
 #include "text/doc_text.h"
 
 namespace kinvarro {
@@ -127,17 +129,28 @@ void writeHeader(ByteWriter &out, FieldWriter &f, const Document &doc, bool vers
     out.uint32(s.scalePercent());
 }
 
-// 24 bits per pixel, or 1 bit for a two-colour picture.
-Status encodePicture(const MessageTable &m, const QImage &picture, QByteArray &bmp) {
+// The picture's length and its BMP: 24 bits per pixel, or 1 bit for a
+// two-colour picture. The BMP is encoded straight into the file image, so a
+// large picture is not held twice as its encoding.
+Status appendPicture(const MessageTable &m, const QImage &picture, ByteWriter &out) {
     const bool monochrome = picture.depth() == 1;
     const QImage image = monochrome ? picture.convertToFormat(QImage::Format_Mono)
                                     : picture.convertToFormat(QImage::Format_RGB32);
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
+    QByteArray &bytes = out.bytes();
+    const qsizetype lengthAt = bytes.size();
+    out.int32(0);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly | QIODevice::Append);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(image)) {
         return Status::failure(m.text(Msg::mCannotStorePicture).arg(writer.errorString()));
     }
+    const qsizetype length = bytes.size() - lengthAt - 4;
+    if (length > std::numeric_limits<std::int32_t>::max()) {
+        return Status::failure(m.text(Msg::mCannotStorePicture).arg(PictureTooLargeText(m)));
+    }
+    for (int i = 0; i < 4; ++i)
+        bytes[lengthAt + i] = char(std::uint32_t(length) >> (8 * i));
     return Status::success();
 }
 
@@ -198,11 +211,8 @@ Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
     f.text(info);
 
     if (storedPictureMode(doc.settings) != PictureMode::None) {
-        QByteArray bmp;
-        if (Status st = encodePicture(m, doc.settings.backgroundPicture, bmp); !st)
+        if (Status st = appendPicture(m, doc.settings.backgroundPicture, out); !st)
             return st;
-        f.nonNegative(std::int32_t(bmp.size()));
-        out.raw(bmp);
     }
     const ElementTable &table = doc.NodeTable;
     for (int i = 0; i < table.NodeCount(); ++i) {
