@@ -17,8 +17,35 @@ bool isAscii(std::string_view text) {
     return true;
 }
 
-// The next code point of `utf8` from `at`, or -1 for a byte that starts no
-// valid sequence (then `at` moves past that one byte).
+// Windows-1251 byte of each code point below U+2200 that has one (0 for none
+// but U+0000), built once from the code page's own table.
+const std::array<unsigned char, 0x2200> &cp1251Bytes() {
+    static const std::array<unsigned char, 0x2200> table = [] {
+        std::array<unsigned char, 0x2200> bytes{};
+        for (int b = 1; b < 256; ++b) {
+            const char c = char(b);
+            const QString character = fromCp1251(std::string_view(&c, 1));
+            const char16_t code = character.at(0).unicode();
+            if (code < bytes.size())
+                bytes[code] = static_cast<unsigned char>(b);
+        }
+        return bytes;
+    }();
+    return table;
+}
+
+// The Windows-1251 byte of `code`, or -1 when the code page has none.
+int cp1251Byte(std::int32_t code) {
+    if (code == 0)
+        return 0;
+    if (code < 0 || code >= 0x2200)
+        return -1;
+    const unsigned char byte = cp1251Bytes()[std::size_t(code)];
+    return byte == 0 ? -1 : byte;
+}
+
+}  // namespace
+
 std::int32_t nextCodePoint(std::string_view utf8, std::size_t &at) {
     const auto lead = static_cast<unsigned char>(utf8[at++]);
     if (lead < 0x80)
@@ -48,35 +75,6 @@ std::int32_t nextCodePoint(std::string_view utf8, std::size_t &at) {
     at += std::size_t(length);
     return code;
 }
-
-// Windows-1251 byte of each code point below U+2200 that has one (0 for none
-// but U+0000), built once from the code page's own table.
-const std::array<unsigned char, 0x2200> &cp1251Bytes() {
-    static const std::array<unsigned char, 0x2200> table = [] {
-        std::array<unsigned char, 0x2200> bytes{};
-        for (int b = 1; b < 256; ++b) {
-            const char c = char(b);
-            const QString character = fromCp1251(std::string_view(&c, 1));
-            const char16_t code = character.at(0).unicode();
-            if (code < bytes.size())
-                bytes[code] = static_cast<unsigned char>(b);
-        }
-        return bytes;
-    }();
-    return table;
-}
-
-// The Windows-1251 byte of `code`, or -1 when the code page has none.
-int cp1251Byte(std::int32_t code) {
-    if (code == 0)
-        return 0;
-    if (code < 0 || code >= 0x2200)
-        return -1;
-    const unsigned char byte = cp1251Bytes()[std::size_t(code)];
-    return byte == 0 ? -1 : byte;
-}
-
-}  // namespace
 
 QString fromDocText(std::string_view utf8) {
     return QString::fromUtf8(QByteArrayView(utf8.data(), qsizetype(utf8.size())));

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,10 @@ std::string docTextToCp1251(std::string_view utf8);
 /// not copied) when it is valid: text read from a file keeps the document's
 /// promise that its texts are UTF-8.
 std::string validDocText(std::string utf8);
+
+/// The code point that starts at `at` in `utf8`, moving `at` past it; -1 for
+/// a byte that starts no valid sequence (then `at` moves past that one byte).
+std::int32_t nextCodePoint(std::string_view utf8, std::size_t &at);
 
 /// The Windows-1251 byte of the character that starts at `at` in `utf8`,
 /// moving `at` past it; -1 when the code page lacks the character or the bytes

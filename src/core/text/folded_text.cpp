@@ -3,37 +3,10 @@
 #include <QChar>
 #include <cstdint>
 
+#include "text/doc_text.h"
+
 namespace kinvarro {
 namespace {
-
-// The code point of the sequence at `at` and its length in bytes; length 0
-// for a byte that starts no valid sequence.
-std::pair<char32_t, std::size_t> decodeAt(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 0;
-    char32_t code = 0;
-    char32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, code = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, code = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, code = lead & 0x07, least = 0x10000;
-    } else {
-        return {0, 0};
-    }
-    if (text.size() - at < length)
-        return {0, 0};
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return {0, 0};
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {0, 0};
-    return {code, length};
-}
 
 void appendUtf8(char32_t code, std::string &out) {
     if (code < 0x80) {
@@ -72,18 +45,13 @@ void AppendFolded(std::string_view text, std::string &out) {
             at = end;
             continue;
         }
-        const auto [code, length] = decodeAt(text, at);
-        if (length == 0) {
-            out.push_back(text[at]);
-            ++at;
-            continue;
-        }
-        const char32_t folded = QChar::toCaseFolded(code);
-        if (folded == code)
-            out.append(text.substr(at, length));
+        const std::size_t start = at;
+        const std::int32_t code = nextCodePoint(text, at);
+        const char32_t folded = code < 0 ? 0 : QChar::toCaseFolded(char32_t(code));
+        if (code < 0 || folded == char32_t(code))
+            out.append(text.substr(start, at - start));
         else
             appendUtf8(folded, out);
-        at += length;
     }
 }
 
