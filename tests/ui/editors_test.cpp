@@ -177,6 +177,33 @@ TEST_F(EditorsTest, AnyLettersApplyWithoutAQuestion) {
     EXPECT_TRUE(prompts.told.isEmpty());
 }
 
+// Qt lays out a run without a place to break again for every line it wraps,
+// which took a minute for a megabyte of such a description.
+TEST_F(EditorsTest, ADescriptionWithoutBlanksWrapsAnywhereAndTheNextElementAtWords) {
+    const int blob = addPerson(doc, 0, 0, -1, -1, std::string(5000, 'n'));
+    doc.NodeTable[blob].description = std::string(1000000, 'x');
+    const int plain = addPerson(doc, 0, 0, -1, -1, std::string("Иван"));
+    doc.NodeTable[plain].description = "Родился в Твери";
+    TForm3 &editor = editors.personEditor();
+    QTextOption::WrapMode description{}, name{};
+    for (const auto &[element, expected] :
+         {std::pair{blob, QTextOption::WrapAnywhere},
+          std::pair{plain, QTextOption::WrapAtWordBoundaryOrAnywhere}}) {
+        whenShown(
+            editor,
+            [&] {
+                editor.descriptionField()->viewport()->repaint();
+                // The layout follows the document's option, not the field's own copy of it.
+                description = editor.descriptionField()->document()->defaultTextOption().wrapMode();
+                name = editor.nameField()->document()->defaultTextOption().wrapMode();
+            },
+            false);
+        editors.NModifyClick(element, false);
+        EXPECT_EQ(description, expected);
+        EXPECT_EQ(name, expected);
+    }
+}
+
 TEST_F(EditorsTest, MediaTabAddsRelativeEntriesToListAndTree) {
     doc.CurrentFileName = "/home/u/family/tree.kvr";
     const int i = addPerson(doc, 0, 0);

@@ -1,5 +1,6 @@
 #include "editors/element_editor_base.h"
 #include "editors/control_char_filter.h"
+#include "editors/long_run_wrap.h"
 
 #include "editors/apply_cancel_buttons.h"
 
@@ -42,6 +43,8 @@ ElementEditorBase::ElementEditorBase(DocumentSession &session, Prompts &prompts,
     eDescription_->setObjectName(QStringLiteral("eDescription"));
     keepControlCharsOut(*eName_->document());
     keepControlCharsOut(*eDescription_->document());
+    keepLongRunsWrapping(*eName_->document());
+    keepLongRunsWrapping(*eDescription_->document());
     InstallClipboardMenu(eDescription_);
     auto *descriptionPage = new QWidget(this);
     descriptionPage->setObjectName(QStringLiteral("TabSheet1"));
@@ -68,6 +71,8 @@ bool ElementEditorBase::edit(int index) {
     index_ = index;
     LoadElement(doc_, index, fields_, *eDescription_->document());
     eName_->setPlainText(fields_.name);
+    fitWrapModeToText(*eName_->document());
+    fitWrapModeToText(*eDescription_->document());
     media_->load(fields_.media);
     eDescription_->moveCursor(QTextCursor::Start);
     showOptions();

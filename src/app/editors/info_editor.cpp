@@ -1,5 +1,6 @@
 #include "editors/info_editor.h"
 #include "editors/control_char_filter.h"
+#include "editors/long_run_wrap.h"
 
 #include "editors/apply_cancel_buttons.h"
 
@@ -29,6 +30,7 @@ TForm7::TForm7(DocumentSession &session, QWidget *parent)
     RichEdit1_->setObjectName(QStringLiteral("RichEdit1"));
     SetInfoFieldDefaults(*RichEdit1_->document());
     keepControlCharsOut(*RichEdit1_->document());
+    keepLongRunsWrapping(*RichEdit1_->document());
     RichEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = RichEdit1_->palette();
     palette.setColor(QPalette::Text, ToQColor(DefaultTextColour(*RichEdit1_->document())));
@@ -45,6 +47,7 @@ TForm7::TForm7(DocumentSession &session, QWidget *parent)
 
 bool TForm7::N51Click() {
     OpenInfoText(doc_, *RichEdit1_->document());
+    fitWrapModeToText(*RichEdit1_->document());
     RichEdit1_->moveCursor(QTextCursor::Start);
     if (exec() != QDialog::Accepted)
         return false;
