@@ -257,6 +257,42 @@ TEST(CanvasPainter, EachCharacterIsDrawnAtTheSumOfTheAdvancesBeforeIt) {
     }
 }
 
+// Only the glyphs that reach into the canvas are drawn, as a megabyte-long
+// name is drawn again for every tile of a diagram; the tile's pixels are those
+// of the same stretch of the line drawn whole.
+TEST(CanvasPainter, ALongLineDrawsOnATileExactlyTheStretchThatShows) {
+    struct Case {
+        const char *what;
+        std::string word;
+        std::uint8_t style;
+    };
+    const Case cases[] = {
+        {"from the table", "Иванов-Петров ", 0},
+        {"underlined, through the text layout", "Walter Ёж ", kStyleUnderline},
+        {"shaped", "李家 Zoë ", 0},
+    };
+    for (const Case &c : cases) {
+        std::string line;
+        while (line.size() < 3000)
+            line += c.word;
+        const tmyfont font{"Arial", 10, 204, kInk, c.style};
+        const int width = AdvanceTable::of(font)->lineWidth(line);
+        ChartCanvas whole = filledCanvas(QSize(width + 20, 30), kPaper);
+        ChartCanvas tile = filledCanvas(QSize(300, 30), kPaper);
+        const int tileLeft = width / 2;
+        {
+            CanvasPainter painter(whole);
+            painter.setFont(font);
+            painter.textOut(5, 6, line, width);
+            CanvasPainter tilePainter(tile);
+            tilePainter.setFont(font);
+            tilePainter.textOut(5 - tileLeft, 6, line, width);
+        }
+        EXPECT_EQ(tile.image(), whole.image().copy(tileLeft, 0, 300, 30)) << c.what;
+        EXPECT_GT(inkPixels(tile, kPaper).size(), 100u) << c.what;
+    }
+}
+
 TEST(CanvasPainter, AHighDensityCanvasScalesEveryLogicalPixel) {
     ChartCanvas canvas(QSize(20, 10), 2.0);
     canvas.image().fill(toQRgb(kPaper));

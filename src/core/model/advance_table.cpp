@@ -57,10 +57,20 @@ SharedTables &sharedTables() {
     return *shared;
 }
 
-// Laid-out lines kept by all tables together: some tens of megabytes at most,
-// room for every line of a large chart at a zoom level or two.
-constexpr std::size_t kMaxShapedLines = 65536;
-std::size_t shapedLineCount = 0;
+// Laid-out lines kept by all tables together, counted in bytes so that a
+// crafted chart of megabyte-long names cannot grow it without end: room for
+// every line of a large chart at a zoom level or two.
+constexpr std::size_t kShapedLinesBudget = std::size_t(64) << 20;
+std::size_t shapedLinesBytes = 0;
+
+// What a kept line costs: its text, and an index and a position per glyph.
+std::size_t keptBytes(const std::string &text, const ShapedLine &shaped) {
+    std::size_t bytes = sizeof(ShapedLine) + 2 * text.size();
+    for (const QGlyphRun &run : shaped.glyphRuns)
+        bytes += sizeof(QGlyphRun) +
+                 std::size_t(run.glyphIndexes().size()) * (sizeof(quint32) + sizeof(QPointF));
+    return bytes;
+}
 
 std::string withoutLineFeeds(std::string_view line) {
     std::string kept;
@@ -210,15 +220,18 @@ ShapedLine AdvanceTable::shapedLine(std::string_view line) const {
     std::string text = withoutLineFeeds(line);
     if (const auto found = shapedLines_.find(text); found != shapedLines_.end())
         return found->second;
-    if (shapedLineCount >= kMaxShapedLines) {
+    ShapedLine shaped = layOutWithGlyphs(fromDocText(text), shapingFont_);
+    const std::size_t bytes = keptBytes(text, shaped);
+    if (bytes > kShapedLinesBudget)
+        return shaped;  // laid out again when needed rather than crowd out the rest
+    if (shapedLinesBytes + bytes > kShapedLinesBudget) {
         for (const auto &[key, table] : sharedTables().tables)
             table->forgetShapedLines();
         forgetShapedLines();
-        shapedLineCount = 0;
+        shapedLinesBytes = 0;
     }
-    ShapedLine shaped = layOutWithGlyphs(fromDocText(text), shapingFont_);
     shapedLines_.emplace(std::move(text), shaped);
-    ++shapedLineCount;
+    shapedLinesBytes += bytes;
     return shaped;
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 
 #include "model/tnode.h"
@@ -59,13 +60,19 @@ class AdvanceTable {
     template <class Visit>
     static bool forEachCp1251Byte(std::string_view line, Visit &&visit) {
         for (std::size_t at = 0; at < line.size();) {
+            const std::size_t start = at;
             int byte = static_cast<unsigned char>(line[at]);
             if (byte < 0x80) {
                 ++at;
             } else if ((byte = nextCp1251Byte(line, at)) < 0) {
                 return false;
             }
-            visit(static_cast<unsigned char>(byte));
+            // A visitor may also take where the character starts and ends in `line`.
+            if constexpr (std::is_invocable_v<Visit, unsigned char, std::size_t, std::size_t>) {
+                visit(static_cast<unsigned char>(byte), start, at);
+            } else {
+                visit(static_cast<unsigned char>(byte));
+            }
         }
         return true;
     }

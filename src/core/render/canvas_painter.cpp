@@ -11,6 +11,10 @@
 namespace kinvarro {
 namespace {
 
+// Lines longer than this, in bytes, are far wider than any canvas: only the
+// part that shows is handed to Qt.
+constexpr std::size_t kLongLine = 1024;
+
 // Qt's raster engine works in fixed point and cuts paths beyond 2^23 pixels.
 constexpr double kQtExactRange = double(1 << 22);
 
@@ -71,17 +75,26 @@ void CanvasPainter::textOut(Coord x, Coord y, std::string_view line, int lineWid
     if (!prepareText(x, y, lineWidth))
         return;
     const QPointF baseline(double(x), double(y + advances().ascent()));
-    switch (drawFromTable(baseline, line)) {
+    // Glyphs overhang their cells a little; a line height of margin is ample.
+    const double margin = advances().lineHeight();
+    const ShownRange shown{-baseline.x() - margin, width() - baseline.x() + margin};
+    switch (drawFromTable(baseline, line, shown)) {
         case TableDrawing::Drawn:
             break;
         case TableDrawing::NeedsTextLayout:
-            painter_.drawText(baseline, fromDocText(line));
+            // Cut only where it pays: the layout may place a cut line a pixel apart.
+            if (line.size() <= kLongLine) {
+                painter_.drawText(baseline, fromDocText(line));
+            } else {
+                painter_.drawText(baseline + QPointF(shownPartX_, 0.0), fromDocText(shownPart_));
+            }
             break;
         case TableDrawing::NeedsShaping: {
             // The very glyph runs the line was measured by, so the box fits.
             const ShapedLine shaped = advances().shapedLine(line);
+            const bool whole = line.size() <= kLongLine;
             for (const QGlyphRun &run : shaped.glyphRuns)
-                painter_.drawGlyphRun(baseline, run);
+                painter_.drawGlyphRun(baseline, whole ? run : shownGlyphs(run, shown));
             break;
         }
     }
@@ -98,18 +111,35 @@ bool CanvasPainter::prepareText(Coord x, Coord y, int lineWidth) {
     return true;
 }
 
-CanvasPainter::TableDrawing CanvasPainter::drawFromTable(QPointF baseline, std::string_view line) {
+CanvasPainter::TableDrawing CanvasPainter::drawFromTable(QPointF baseline, std::string_view line,
+                                                         ShownRange shown) {
     glyphs_.clear();
     glyphPositions_.clear();
     std::int64_t at = 0;
     bool ownGlyphs = true;
-    const bool inTable = AdvanceTable::forEachCp1251Byte(line, [&](unsigned char byte) {
-        const quint32 glyph = advances().glyph(byte);
-        ownGlyphs = ownGlyphs && glyph != 0;
-        glyphs_.append(glyph);
-        glyphPositions_.append(QPointF(double(at), 0.0));
-        at += advances().advance(byte);
-    });
+    std::size_t shownFrom = line.size();
+    std::size_t shownEnd = 0;
+    shownPartX_ = 0.0;
+    // Only the glyphs that reach into the canvas are handed to Qt: a name may
+    // be a megabyte long, drawn again for every strip of a large picture.
+    const bool inTable = AdvanceTable::forEachCp1251Byte(
+        line, [&](unsigned char byte, std::size_t start, std::size_t end) {
+            const quint32 glyph = advances().glyph(byte);
+            const std::int32_t advance = advances().advance(byte);
+            ownGlyphs = ownGlyphs && glyph != 0;
+            if (double(at + advance) >= shown.from && double(at) <= shown.to) {
+                glyphs_.append(glyph);
+                glyphPositions_.append(QPointF(double(at), 0.0));
+                if (shownFrom == line.size()) {
+                    shownFrom = start;
+                    shownPartX_ = double(at);
+                }
+                shownEnd = end;
+            }
+            at += advance;
+        });
+    shownPart_ =
+        shownFrom < shownEnd ? line.substr(shownFrom, shownEnd - shownFrom) : std::string_view();
     if (!inTable)
         return TableDrawing::NeedsShaping;
     // Decorations are left to the text layout, which draws them.
@@ -123,6 +153,23 @@ CanvasPainter::TableDrawing CanvasPainter::drawFromTable(QPointF baseline, std::
     run.setPositions(glyphPositions_);
     painter_.drawGlyphRun(baseline, run);
     return TableDrawing::Drawn;
+}
+
+QGlyphRun CanvasPainter::shownGlyphs(const QGlyphRun &run, ShownRange shown) {
+    const QList<quint32> indexes = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    glyphs_.clear();
+    glyphPositions_.clear();
+    for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+        if (positions[i].x() >= shown.from && positions[i].x() <= shown.to) {
+            glyphs_.append(indexes[i]);
+            glyphPositions_.append(positions[i]);
+        }
+    }
+    QGlyphRun part = run;
+    part.setGlyphIndexes(glyphs_);
+    part.setPositions(glyphPositions_);
+    return part;
 }
 
 void CanvasPainter::strokeTo(Coord x, Coord y) {

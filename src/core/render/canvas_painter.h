@@ -37,9 +37,18 @@ class CanvasPainter final : public ChartPainter {
     /// Fills the text cell and tells whether any of the text can show.
     bool prepareText(Coord x, Coord y, int lineWidth);
     enum class TableDrawing { Drawn, NeedsTextLayout, NeedsShaping };
-    /// Draws the glyphs of `line` from the advance table, unless a character
-    /// needs the text layout or is beyond the table.
-    TableDrawing drawFromTable(QPointF baseline, std::string_view line);
+    /// The stretch of a line, from its left edge, that can show on the canvas.
+    struct ShownRange {
+        double from = 0.0;
+        double to = 0.0;
+    };
+    /// Draws the shown glyphs of `line` from the advance table, unless a
+    /// character needs the text layout (then `shownPart_` is the part of the
+    /// line that shows, starting `shownPartX_` from its left edge) or is
+    /// beyond the table.
+    TableDrawing drawFromTable(QPointF baseline, std::string_view line, ShownRange shown);
+    /// The glyphs of `run` that start within `shown`.
+    QGlyphRun shownGlyphs(const QGlyphRun &run, ShownRange shown);
 
     QPainter painter_;
     QRgb *bits_;
@@ -47,6 +56,8 @@ class CanvasPainter final : public ChartPainter {
     qreal ratio_;
     QList<quint32> glyphs_;
     QList<QPointF> glyphPositions_;
+    std::string_view shownPart_;
+    double shownPartX_ = 0.0;
 };
 
 }  // namespace kinvarro
