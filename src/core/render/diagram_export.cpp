@@ -56,10 +56,8 @@ Status checkSize(const MessageTable &m, const TileGrid &grid, DiagramFormat form
                                    .arg(megabytes(bitmapBytes)));
     const std::int64_t limit = std::numeric_limits<std::int32_t>::max();
     if (grid.imageWidth() > limit || grid.imageHeight() > limit)
-        return Status::failure(QStringLiteral("The diagram would be %1 x %2 pixels, more than a "
-                                              "picture file holds. Zoom out and try again.")
-                                   .arg(grid.imageWidth())
-                                   .arg(grid.imageHeight()));
+        return Status::failure(
+            m.text(Msg::mDiagramTooWide).arg(grid.imageWidth()).arg(grid.imageHeight()));
     return Status::success();
 }
 

@@ -46,6 +46,8 @@ RowsResult writeRows(png_structp png, png_infop info, TileFileReader &tiles, std
                      std::vector<char> &run) {
     if (setjmp(png_jmpbuf(png)))
         return RowsResult::PngFailed;
+    // libpng's own limit of a million pixels guards its reader; a PNG holds 2^31 - 1.
+    png_set_user_limits(png, 0x7fffffff, 0x7fffffff);
     png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, kCompressionLevel);

@@ -200,6 +200,8 @@ enum class Msg {
     // What a GEDCOM export replaced; a language kvrtool was asked for but lacks.
     mExportReplacedCharacters,
     mUnknownLanguage,
+    // A diagram wider or taller than a picture file can be.
+    mDiagramTooWide,
     // Not a message: the number of them. New messages go above.
     Count
 };
