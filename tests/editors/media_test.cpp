@@ -14,6 +14,7 @@
 #include "media/media_paths.h"
 #include "scripted_prompts.h"
 #include "test_support.h"
+#include "text/doc_text.h"
 
 using namespace kinvarro;
 using kinvarro::test::addPerson;
@@ -21,8 +22,9 @@ using kinvarro::test::ScriptedPrompts;
 
 namespace {
 
+// As written: a leading U+FEFF stays a character.
 QString U(const char *utf8) {
-    return QString::fromUtf8(utf8);
+    return textFromUtf8(utf8);
 }
 
 TEST(MediaPaths, EntriesAreRelativeOnlyBelowTheExactDocumentFolder) {

@@ -8,6 +8,7 @@
 #include "settings/message_table.h"
 #include "settings/write_cause.h"
 #include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 
@@ -47,7 +48,7 @@ QByteArrayView withoutCutSequence(QByteArrayView bytes) {
 
 QString decodeComment(QByteArrayView bytes, bool cut) {
     if (bytes.startsWith(kUtf8Bom))
-        return QString::fromUtf8(bytes.sliced(kUtf8Bom.size()));
+        return textFromUtf8(bytes.sliced(kUtf8Bom.size()));
     // Another program may write UTF-8 without the mark.
     const QByteArrayView whole = cut ? withoutCutSequence(bytes) : bytes;
     if (isUtf8Text(whole))

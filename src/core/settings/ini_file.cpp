@@ -8,6 +8,7 @@
 
 #include "settings/write_cause.h"
 #include "text/cp1251.h"
+#include "text/doc_text.h"
 
 namespace kinvarro {
 namespace {
@@ -63,7 +64,7 @@ IniFile IniFile::fromBytes(QByteArrayView bytes) {
     IniFile ini;
     ini.utf8_ = bytes.startsWith(kUtf8Bom);
     const QString text =
-        ini.utf8_ ? QString::fromUtf8(bytes.sliced(kUtf8Bom.size()))
+        ini.utf8_ ? textFromUtf8(bytes.sliced(kUtf8Bom.size()))
                   : fromCp1251(std::string_view(bytes.data(), std::size_t(bytes.size())));
 
     ini.lines_ = text.split(u'\n');

@@ -77,7 +77,14 @@ std::int32_t nextCodePoint(std::string_view utf8, std::size_t &at) {
 }
 
 QString fromDocText(std::string_view utf8) {
-    return QString::fromUtf8(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
+    return textFromUtf8(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
+}
+
+QString textFromUtf8(QByteArrayView utf8) {
+    constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+    if (!utf8.startsWith(kByteOrderMark))
+        return QString::fromUtf8(utf8);
+    return QChar(0xFEFF) + QString::fromUtf8(utf8.sliced(kByteOrderMark.size()));
 }
 
 std::string toDocText(QStringView text) {

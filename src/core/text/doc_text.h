@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <cstdint>
@@ -11,6 +12,11 @@ namespace kinvarro {
 /// Document text is UTF-8 in std::string; these are the one conversion at the
 /// Qt boundary. Invalid UTF-8 bytes become U+FFFD rather than being dropped.
 QString fromDocText(std::string_view utf8);
+
+/// UTF-8 bytes as they stand. QString::fromUtf8 drops a leading U+FEFF as a
+/// byte order mark; here it stays a character, as the file's own mark has
+/// been taken off before, and a text may begin with one.
+QString textFromUtf8(QByteArrayView utf8);
 
 /// The UTF-8 bytes of `text` in Normalization Form C, so that the same letter
 /// typed, pasted or imported is stored, compared and searched the same way.
