@@ -98,4 +98,40 @@ TEST(ControlChars, TheNativeReaderReplacesAndCountsThem) {
     EXPECT_TRUE(warnings.last().contains(QStringLiteral(": 3"))) << warnings.last().toStdString();
 }
 
+// The reader looks at texts eight bytes at a time: a control character, or a
+// letter beyond ASCII, is found at every place in and after the words.
+TEST(ControlChars, TheNativeReaderFindsThemAtEveryPlaceOfAText) {
+    const std::string plain = "Anna\tMaria\r\nKarlsson";
+    for (const char control : {'\x01', '\x1f', '\x7f'}) {
+        for (std::size_t at = 0; at <= plain.size(); ++at) {
+            for (const bool cyrillic : {false, true}) {
+                Document doc;
+                std::string name = plain;
+                name.insert(at, 1, control);
+                if (cyrillic)
+                    name += "Ёж";
+                test::addPerson(doc, 0, 0, -1, -1, name);
+                QByteArray bytes;
+                ASSERT_TRUE(writeNativeDocument(doc, bytes).ok());
+                Document read;
+                QStringList warnings;
+                ASSERT_TRUE(readNativeDocument(bytes, read, &warnings).ok());
+                std::string expected = name;
+                expected[at] = '?';
+                EXPECT_EQ(read.NodeTable[0].name, expected) << at << " " << int(control);
+                EXPECT_EQ(warnings.size(), 1) << at;
+            }
+        }
+    }
+    Document doc;
+    test::addPerson(doc, 0, 0, -1, -1, plain);
+    QByteArray bytes;
+    ASSERT_TRUE(writeNativeDocument(doc, bytes).ok());
+    Document read;
+    QStringList warnings;
+    ASSERT_TRUE(readNativeDocument(bytes, read, &warnings).ok());
+    EXPECT_EQ(read.NodeTable[0].name, plain);
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
 }  // namespace

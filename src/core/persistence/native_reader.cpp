@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QTextDocument>
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 #include "markup/markup_reader.h"
@@ -31,13 +32,64 @@ constexpr std::uint32_t kLargestZoom = 200;
 /// How the texts of a file are encoded: Windows-1251 up to version 2, UTF-8 from version 3.
 enum class FileText { Cp1251, Utf8 };
 
-/// `text` as read from the file made document text.
-void makeDocText(std::string &text, FileText encoding) {
-    const bool ascii = std::all_of(text.begin(), text.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
-        return;
-    text = encoding == FileText::Cp1251 ? docTextFromCp1251(text) : validDocText(std::move(text));
+struct RawText {
+    bool beyondAscii = false;
+    bool control = false;  ///< a control character other than tab, LF and CR
+};
+
+bool isControlByte(unsigned char byte) {
+    return byte == 0x7F || (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r');
+}
+
+// Eight bytes at a time: a chart's texts are megabytes, and most words hold
+// neither a letter beyond ASCII nor a control character.
+RawText scanRawText(std::string_view raw) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHigh = 0x8080808080808080u;
+    RawText found;
+    std::uint64_t high = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= raw.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, raw.data() + at, sizeof word);
+        high |= word;
+        // Some byte below 0x20, or some byte equal to 0x7F (exact as to whether any is).
+        const std::uint64_t below = (word - 0x20 * kOnes) & ~word & kHigh;
+        const std::uint64_t del = ((word ^ 0x7F * kOnes) - kOnes) & ~(word ^ 0x7F * kOnes) & kHigh;
+        if ((below | del) != 0 && !found.control) {
+            for (std::size_t i = at; i < at + 8; ++i)
+                found.control = found.control || isControlByte(static_cast<unsigned char>(raw[i]));
+        }
+    }
+    for (; at < raw.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(raw[at]);
+        high |= byte;
+        found.control = found.control || isControlByte(byte);
+    }
+    found.beyondAscii = (high & kHigh) != 0;
+    return found;
+}
+
+/// `raw`, as read from the file, made document text in `text`; true when it
+/// holds a control character (replaceControlChars takes them out).
+bool assignDocText(std::string &text, std::string_view raw, FileText encoding) {
+    const RawText kind = scanRawText(raw);
+    const bool ascii = !kind.beyondAscii;
+    const bool control = kind.control;
+    if (ascii) {
+        text.assign(raw);
+    } else if (encoding == FileText::Cp1251) {
+        text = docTextFromCp1251(raw);
+    } else {
+        text.assign(raw);
+        text = validDocText(std::move(text));
+    }
+    return control;
+}
+
+// A control character is invisible on the chart and would stop every later save.
+int assignWithoutControls(std::string &text, std::string_view raw, FileText encoding) {
+    return assignDocText(text, raw, encoding) ? replaceControlChars(text) : 0;
 }
 
 /// Where in the file the reader is: the part and, for elements and media
@@ -92,9 +144,12 @@ class FieldReader {
     }
     void text(std::string &value) {
         mark();
-        if (in_.readZString(value))
-            makeDocText(value, encoding_);
+        std::string_view raw;
+        if (in_.readZString(raw))
+            controlsReplaced_ += assignWithoutControls(value, raw, encoding_);
     }
+    /// Control characters replaced in the texts read so far.
+    int controlsReplaced() const { return controlsReplaced_; }
 
     /// The first problem met, or success.
     Status status() const {
@@ -119,6 +174,7 @@ class FieldReader {
     QString error_;
     qsizetype fieldOffset_ = 0;
     qsizetype errorOffset_ = 0;
+    int controlsReplaced_ = 0;
 };
 
 // The four flags form one group of exclusive choices: a set flag selects its
@@ -142,7 +198,7 @@ PictureMode readPictureMode(bool stretch, bool tile, bool asIs, bool none) {
 }
 
 Status readHeader(ByteReader &in, Document &doc, FileText encoding, std::int32_t &count,
-                  QStringList *warnings) {
+                  int &controlsReplaced, QStringList *warnings) {
     DocumentSettings &s = doc.settings;
     const MessageTable &m = doc.messages();
     const Place header{Msg::mStoppedInHeader};
@@ -193,6 +249,7 @@ Status readHeader(ByteReader &in, Document &doc, FileText encoding, std::int32_t
     f.int32(percent);
     if (Status st = f.status(); !st)
         return st;
+    controlsReplaced += f.controlsReplaced();
 
     s.pictureMode = readPictureMode(stretch, tile, asIs, none);
     if (lineWidth <= 3)
@@ -211,14 +268,14 @@ Status readHeader(ByteReader &in, Document &doc, FileText encoding, std::int32_t
 
 Status readInformationText(ByteReader &in, Document &doc, FileText encoding,
                            int &controlsReplaced) {
-    std::string markup;
+    std::string_view raw;
     const qsizetype start = in.offset();
-    if (!in.readZString(markup)) {
+    if (!in.readZString(raw)) {
         const MessageTable &m = doc.messages();
         return failureAt(m, m.text(Msg::mFileEndsEarly), {Msg::mStoppedInInfo}, start);
     }
-    makeDocText(markup, encoding);
-    controlsReplaced += replaceControlChars(markup);
+    std::string markup;
+    controlsReplaced += assignWithoutControls(markup, raw, encoding);
     RichTextDocument rich(doc.info());
     MarkupToRichText(markup, rich);
     return Status::success();
@@ -254,7 +311,7 @@ Status readPicture(ByteReader &in, Document &doc) {
 }
 
 Status readElement(ByteReader &in, const MessageTable &m, FileText encoding, int index, int count,
-                   tnode &node) {
+                   tnode &node, int &controlsReplaced) {
     FieldReader f(in, m, {Msg::mStoppedAtElement, index + 1, count}, encoding);
     f.int32(node.id);
     f.byte(node.kind);
@@ -274,6 +331,7 @@ Status readElement(ByteReader &in, const MessageTable &m, FileText encoding, int
     f.int32(node.y);
     f.byte(node.fatherImportance);
     f.byte(node.motherImportance);
+    controlsReplaced += f.controlsReplaced();
     return f.status();
 }
 
@@ -315,20 +373,22 @@ bool parseHexId(std::string_view text, std::int32_t &id) {
 }
 
 Status readMediaTrailer(ByteReader &in, const MessageTable &m, FileText encoding,
-                        ElementTable &table) {
+                        ElementTable &table, int &controlsReplaced) {
     // Ids are unique in a chart the program wrote, so most lists find one element.
     std::unordered_multimap<std::int32_t, int> elementsById;
     elementsById.reserve(std::size_t(table.NodeCount()));
     for (int i = 0; i < table.NodeCount(); ++i)
         elementsById.emplace(table[i].id, i);
     std::string text;
+    std::string_view raw;
     std::vector<std::string_view> parts;
+    std::vector<int> withControls;
     for (int entry = 1; !in.atEnd(); ++entry) {
         const qsizetype start = in.offset();
         const Place list{Msg::mStoppedInMedia, entry};
-        if (!in.readZString(text))
+        if (!in.readZString(raw))
             return failureAt(m, m.text(Msg::mFileEndsEarly), list, start);
-        makeDocText(text, encoding);
+        const bool controls = assignDocText(text, raw, encoding);
         if (text.size() <= 8)
             continue;
         parts.clear();
@@ -354,7 +414,16 @@ Status readMediaTrailer(ByteReader &in, const MessageTable &m, FileText encoding
             if (media.size() < parts.size() - 1)
                 media.resize(parts.size() - 1);
             std::copy(parts.begin() + 1, parts.end(), media.begin());
+            if (controls)
+                withControls.push_back(it->second);
         }
+    }
+    // Counted once per entry the elements keep, as a later list may overwrite one.
+    std::sort(withControls.begin(), withControls.end());
+    withControls.erase(std::unique(withControls.begin(), withControls.end()), withControls.end());
+    for (const int element : withControls) {
+        for (std::string &entry : table[element].media)
+            controlsReplaced += replaceControlChars(entry);
     }
     return Status::success();
 }
@@ -374,9 +443,9 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
     }
     const FileText encoding = signature == kSignatureV3 ? FileText::Utf8 : FileText::Cp1251;
     std::int32_t count = 0;
-    if (Status st = readHeader(in, doc, encoding, count, warnings); !st)
-        return st;
     int controlsReplaced = 0;
+    if (Status st = readHeader(in, doc, encoding, count, controlsReplaced, warnings); !st)
+        return st;
     if (Status st = readInformationText(in, doc, encoding, controlsReplaced); !st)
         return st;
     if (doc.settings.pictureMode != PictureMode::None) {
@@ -388,20 +457,13 @@ Status readNativeDocument(const QByteArray &bytes, Document &doc, QStringList *w
     table.reserve(count);
     for (int i = 0; i < count; ++i) {
         tnode node;
-        if (Status st = readElement(in, doc.messages(), encoding, i, count, node); !st)
+        if (Status st = readElement(in, doc.messages(), encoding, i, count, node, controlsReplaced);
+            !st)
             return st;
         table.append(std::move(node));
     }
-    if (Status st = readMediaTrailer(in, doc.messages(), encoding, table); !st)
+    if (Status st = readMediaTrailer(in, doc.messages(), encoding, table, controlsReplaced); !st)
         return st;
-    // A control character is invisible on the chart and would stop every later save.
-    for (int i = 0; i < table.NodeCount(); ++i) {
-        tnode &node = table[i];
-        controlsReplaced += replaceControlChars(node.name) + replaceControlChars(node.description) +
-                            replaceControlChars(node.font.name);
-        for (std::string &entry : node.media)
-            controlsReplaced += replaceControlChars(entry);
-    }
     if (controlsReplaced > 0 && warnings)
         warnings->append(doc.messages().text(Msg::mControlCharsReplaced).arg(controlsReplaced));
     repairLinks(table, doc.messages(), warnings);

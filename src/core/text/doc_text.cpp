@@ -102,10 +102,7 @@ std::string toDocText(QStringView text) {
 }
 
 std::string docTextFromCp1251(std::string_view bytes) {
-    if (isAscii(bytes))
-        return std::string(bytes);
-    const QByteArray utf8 = cp1251ToUtf8(bytes);
-    return std::string(utf8.constData(), std::size_t(utf8.size()));
+    return cp1251ToUtf8String(bytes);
 }
 
 bool docTextFitsCp1251(std::string_view utf8) {
