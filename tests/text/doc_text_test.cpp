@@ -19,7 +19,7 @@ TEST(DocText, NamesOfManyScriptsRoundTripAsUtf8) {
         u"\uFEFF\uFEFFtwo marks",
     };
     for (const char16_t *name : names) {
-        const QString text = QString::fromUtf16(name);
+        const QString text = QStringView(name).toString();  // fromUtf16 would drop a mark too
         const std::string stored = toDocText(text);
         EXPECT_EQ(QByteArray::fromStdString(stored), text.toUtf8()) << text.toStdString();
         EXPECT_EQ(fromDocText(stored), text) << stored;

@@ -1,6 +1,7 @@
 #include "text/doc_text.h"
 
 #include <QByteArrayView>
+#include <QStringDecoder>
 #include <array>
 #include <cstdint>
 
@@ -84,7 +85,8 @@ QString textFromUtf8(QByteArrayView utf8) {
     constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
     if (!utf8.startsWith(kByteOrderMark))
         return QString::fromUtf8(utf8);
-    return QChar(0xFEFF) + QString::fromUtf8(utf8.sliced(kByteOrderMark.size()));
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(utf8);
 }
 
 std::string toDocText(QStringView text) {
