@@ -21,41 +21,55 @@ class FieldWriter {
     /// `cp1251`: texts are written as Windows-1251 bytes (the file every
     /// version reads), else as the document's own UTF-8.
     FieldWriter(ByteWriter &out, const MessageTable &messages, bool cp1251)
-        : out_(out),
-          messages_(messages),
-          cp1251_(cp1251),
-          part_(messages.text(Msg::mSavingStoppedInHeader)) {}
+        : out_(out), messages_(messages), cp1251_(cp1251) {}
 
     /// The fields after the header name their problem themselves.
-    void leaveHeader() {
-        if (error_.isEmpty())
-            part_.clear();
-    }
+    void leaveHeader() { part_ = Part::Body; }
+    // Only an index: the place is put in words when a problem is met.
     void setElement(int index) {
-        if (error_.isEmpty())
-            part_ = messages_.text(Msg::mSavingStoppedAtElement).arg(index + 1);
+        part_ = Part::Element;
+        element_ = index;
     }
     void nonNegative(std::int32_t value) {
         if (value < 0)
             fail(messages_.text(Msg::mCannotStoreNegative).arg(value));
         out_.int32(value);
     }
-    void text(const std::string &value) {
-        if (value.find('\0') != std::string::npos)
+    void text(std::string_view value) {
+        if (value.find('\0') != std::string_view::npos)
             fail(messages_.text(Msg::mCannotStoreNul));
-        out_.zstring(cp1251_ ? docTextToCp1251(value) : value);
+        if (cp1251_) {
+            out_.zstringCp1251(value);
+        } else {
+            out_.zstring(value);
+        }
     }
     void fail(const QString &message) {
-        if (error_.isEmpty())
-            error_ = part_.isEmpty() ? message : message + QLatin1Char('\n') + part_;
+        if (!error_.isEmpty())
+            return;
+        switch (part_) {
+            case Part::Header:
+                error_ = message + QLatin1Char('\n') + messages_.text(Msg::mSavingStoppedInHeader);
+                break;
+            case Part::Body:
+                error_ = message;
+                break;
+            case Part::Element:
+                error_ = message + QLatin1Char('\n') +
+                         messages_.text(Msg::mSavingStoppedAtElement).arg(element_ + 1);
+                break;
+        }
     }
     Status status() const { return error_.isEmpty() ? Status::success() : Status::failure(error_); }
 
   private:
+    enum class Part { Header, Body, Element };
+
     ByteWriter &out_;
     const MessageTable &messages_;
     bool cp1251_;
-    QString part_;
+    Part part_ = Part::Header;
+    int element_ = 0;
     QString error_;
 };
 
@@ -88,6 +102,17 @@ bool fitsVersion2(const Document &doc, const std::string &info) {
     forEachText(doc, info,
                 [&](const std::string &text) { fits = fits && docTextFitsCp1251(text); });
     return fits;
+}
+
+// Room for the whole file at once, so that the image is not copied as it grows.
+qsizetype expectedFileSize(const Document &doc, const std::string &info) {
+    constexpr qsizetype kFieldsPerElement = 64;  // numbers, NULs, the media list's id
+    qsizetype size = 256 + qsizetype(doc.NodeTable.NodeCount()) * kFieldsPerElement;
+    forEachText(doc, info, [&](const std::string &text) { size += qsizetype(text.size()) + 1; });
+    const QImage &picture = doc.settings.backgroundPicture;
+    if (storedPictureMode(doc.settings) != PictureMode::None)
+        size += qsizetype(picture.width()) * picture.height() * 3 + 1024;
+    return size;
 }
 
 void writeHeader(ByteWriter &out, FieldWriter &f, const Document &doc, bool version2) {
@@ -176,13 +201,14 @@ void writeElement(ByteWriter &out, FieldWriter &f, const tnode &node) {
 }
 
 void writeMediaTrailer(FieldWriter &f, const MessageTable &m, const ElementTable &table) {
+    std::string text;
     for (int i = 0; i < table.NodeCount(); ++i) {
         const tnode &node = table[i];
         f.setElement(i);
-        std::string text = QStringLiteral("%1")
-                               .arg(quint32(node.id), 8, 16, QLatin1Char('0'))
-                               .toUpper()
-                               .toStdString();
+        // The id as eight upper-case hexadecimal digits.
+        text.clear();
+        for (int shift = 28; shift >= 0; shift -= 4)
+            text += "0123456789ABCDEF"[(std::uint32_t(node.id) >> shift) & 0xF];
         for (const std::string &entry : node.media) {
             if (entry.empty())
                 continue;
@@ -205,6 +231,7 @@ Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
     const std::string info = RichTextToMarkup(richInfo);
     const bool version2 = fitsVersion2(doc, info);
     ByteWriter out;
+    out.bytes().reserve(expectedFileSize(doc, info));
     FieldWriter f(out, m, version2);
     writeHeader(out, f, doc, version2);
     f.leaveHeader();
