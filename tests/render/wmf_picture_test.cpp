@@ -60,7 +60,7 @@ TEST(WmfPicture, MalformedMetafilesGiveNoPicture) {
 // words, then a bitmap header claiming `width` x `height` pixels of `bits` bits
 // in `compression`, then `pixelWords` words of pixels.
 QByteArray WithBitmapRecord(int function, std::vector<int> fixed, int width, int height, int bits,
-                            int compression, int pixelWords) {
+                            int compression, int pixelWords, quint32 colours = 0) {
     std::vector<int> words = std::move(fixed);
     const int header[] = {40,
                           0,
@@ -78,13 +78,17 @@ QByteArray WithBitmapRecord(int function, std::vector<int> fixed, int width, int
                           0,
                           0,
                           0,
-                          0,
-                          0,
+                          int(colours & 0xFFFF),
+                          int(colours >> 16),
                           0,
                           0};
     words.insert(words.end(), std::begin(header), std::end(header));
-    if (bits <= 8)
-        words.insert(words.end(), std::size_t(2) << bits, 0);  // the colour table
+    // The colour table: the colours the header names (unless it claims more
+    // than a palette holds), else a full palette below 16 bits a pixel.
+    if (colours != 0 && colours <= 256)
+        words.insert(words.end(), std::size_t(2) * colours, 0);
+    else if (bits <= 8)
+        words.insert(words.end(), std::size_t(2) << bits, 0);
     words.insert(words.end(), std::size_t(pixelWords), 0x5555);
     WmfBytes wmf;
     wmf.record(0x020B, {0, 0});
@@ -120,6 +124,13 @@ TEST(WmfPicture, BitmapsInsideRecordsAreBoundedBeforeDecoding) {
          WithBitmapRecord(kStretchBlt, stretchBlt, 30000, 30000, 8, 1, 4), false},
         {"pixels past the record", WithBitmapRecord(kBrush, brush, 8, 8, 24, 0, 95), false},
         {"no bitmap width", WithBitmapRecord(kBrush, brush, 0, 8, 24, 0, 96), false},
+        {"24 bits with a table of 2 colours", WithBitmapRecord(kBrush, brush, 8, 8, 24, 0, 96, 2),
+         true},
+        // The drawing library reads as many colours as the header names, at any depth.
+        {"24 bits naming 1107296256 colours",
+         WithBitmapRecord(kBrush, brush, 8, 8, 24, 1, 96, 0x42000000), false},
+        {"8 bits naming 1107296256 colours",
+         WithBitmapRecord(kBrush, brush, 8, 8, 8, 0, 32, 0x42000000), false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(!RenderWmf(c.bytes).isNull(), c.drawn) << c.what;

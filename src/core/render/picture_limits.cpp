@@ -48,12 +48,13 @@ bool ReadHeader(QByteArrayView bytes, BitmapHeader &h) {
         h.height = std::llabs(qint64(qint32(DoubleWord(bytes, 8))));
         h.bitCount = Word(bytes, 14);
         h.compression = DoubleWord(bytes, 16);
+        // As many colours as the header names follow it, at any depth: a
+        // reader takes them all, so a forged count must find its bytes there.
         const quint32 used = DoubleWord(bytes, 32);
-        if (h.bitCount <= 8)
-            h.colourBytes =
-                4LL * (used != 0 && used < (1u << h.bitCount) ? used : 1u << h.bitCount);
+        const qint64 colours = used != 0 ? qint64(used) : h.bitCount <= 8 ? 1LL << h.bitCount : 0;
+        h.colourBytes = 4 * colours;
         if (h.size == kInfoHeaderSize && h.compression == kBitFields)
-            h.colourBytes = 12;
+            h.colourBytes += 12;
     } else {
         return false;
     }
