@@ -104,17 +104,6 @@ bool fitsVersion2(const Document &doc, const std::string &info) {
     return fits;
 }
 
-// Room for the whole file at once, so that the image is not copied as it grows.
-qsizetype expectedFileSize(const Document &doc, const std::string &info) {
-    constexpr qsizetype kFieldsPerElement = 64;  // numbers, NULs, the media list's id
-    qsizetype size = 256 + qsizetype(doc.NodeTable.NodeCount()) * kFieldsPerElement;
-    forEachText(doc, info, [&](const std::string &text) { size += qsizetype(text.size()) + 1; });
-    const QImage &picture = doc.settings.backgroundPicture;
-    if (storedPictureMode(doc.settings) != PictureMode::None)
-        size += qsizetype(picture.width()) * picture.height() * 3 + 1024;
-    return size;
-}
-
 void writeHeader(ByteWriter &out, FieldWriter &f, const Document &doc, bool version2) {
     const DocumentSettings &s = doc.settings;
     const PictureMode pictureMode = storedPictureMode(s);
@@ -231,7 +220,6 @@ Status writeNativeDocument(const Document &doc, QByteArray &bytes) {
     const std::string info = RichTextToMarkup(richInfo);
     const bool version2 = fitsVersion2(doc, info);
     ByteWriter out;
-    out.bytes().reserve(expectedFileSize(doc, info));
     FieldWriter f(out, m, version2);
     writeHeader(out, f, doc, version2);
     f.leaveHeader();
