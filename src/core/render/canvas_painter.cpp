@@ -93,8 +93,10 @@ void CanvasPainter::textOut(Coord x, Coord y, std::string_view line, int lineWid
             // The very glyph runs the line was measured by, so the box fits.
             const ShapedLine shaped = advances().shapedLine(line);
             const bool whole = line.size() <= kLongLine;
+            // Only where glyphs start is known here: a wide one may start further left.
+            const ShownRange starts{shown.from - 4 * margin, shown.to};
             for (const QGlyphRun &run : shaped.glyphRuns)
-                painter_.drawGlyphRun(baseline, whole ? run : shownGlyphs(run, shown));
+                painter_.drawGlyphRun(baseline, whole ? run : shownGlyphs(run, starts));
             break;
         }
     }
