@@ -34,7 +34,8 @@ TEST(Cp1251, ConvertsStraightToUtf8) {
     std::string every;
     for (int b = 0; b < 256; ++b)
         every += char(b);
-    EXPECT_EQ(cp1251ToUtf8(every), fromCp1251(every).toUtf8());
-    EXPECT_EQ(cp1251ToUtf8("\xB9 \xC8\x88"), QByteArray("\xE2\x84\x96 \xD0\x98\xE2\x82\xAC"));
-    EXPECT_TRUE(cp1251ToUtf8("").isEmpty());
+    EXPECT_EQ(QByteArray::fromStdString(cp1251ToUtf8(every)), fromCp1251(every).toUtf8());
+    EXPECT_EQ(QByteArray::fromStdString(cp1251ToUtf8("\xB9 \xC8\x88")),
+              QByteArray("\xE2\x84\x96 \xD0\x98\xE2\x82\xAC"));
+    EXPECT_TRUE(cp1251ToUtf8("").empty());
 }

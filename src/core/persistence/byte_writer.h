@@ -27,21 +27,10 @@ class ByteWriter {
     /// the code page lacks becomes '?'.
     void zstringCp1251(std::string_view utf8) {
         const qsizetype start = bytes_.size();
-        // A Windows-1251 text is never longer than its UTF-8.
         bytes_.resize(start + qsizetype(utf8.size()) + 1);
-        char *out = bytes_.data() + start;
-        for (std::size_t at = 0; at < utf8.size();) {
-            const auto c = static_cast<unsigned char>(utf8[at]);
-            if (c < 0x80) {
-                *out++ = char(c);
-                ++at;
-                continue;
-            }
-            const int byte = nextCp1251Byte(utf8, at);
-            *out++ = byte < 0 ? '?' : char(byte);
-        }
-        *out++ = '\0';
-        bytes_.resize(out - bytes_.constData());
+        char *end = writeDocTextAsCp1251(utf8, bytes_.data() + start);
+        *end++ = '\0';
+        bytes_.resize(end - bytes_.constData());
     }
     void raw(const QByteArray &value) { bytes_.append(value); }
 

@@ -74,9 +74,7 @@ RawText scanRawText(std::string_view raw) {
 /// holds a control character (replaceControlChars takes them out).
 bool assignDocText(std::string &text, std::string_view raw, FileText encoding) {
     const RawText kind = scanRawText(raw);
-    const bool ascii = !kind.beyondAscii;
-    const bool control = kind.control;
-    if (ascii) {
+    if (!kind.beyondAscii) {
         text.assign(raw);
     } else if (encoding == FileText::Cp1251) {
         text = docTextFromCp1251(raw);
@@ -84,7 +82,7 @@ bool assignDocText(std::string &text, std::string_view raw, FileText encoding) {
         text.assign(raw);
         text = validDocText(std::move(text));
     }
-    return control;
+    return kind.control;
 }
 
 // A control character is invisible on the chart and would stop every later save.

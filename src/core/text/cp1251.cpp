@@ -68,7 +68,7 @@ std::string toCp1251(QStringView text, QString *unmappable) {
     return bytes;
 }
 
-std::string cp1251ToUtf8String(std::string_view bytes) {
+std::string cp1251ToUtf8(std::string_view bytes) {
     // Measured first, so that the text takes one allocation of its exact size.
     std::size_t length = 0;
     for (char b : bytes) {
@@ -90,26 +90,6 @@ std::string cp1251ToUtf8String(std::string_view bytes) {
             *out++ = char(0x80 | (c & 0x3F));
         }
     }
-    return utf8;
-}
-
-QByteArray cp1251ToUtf8(std::string_view bytes) {
-    QByteArray utf8(qsizetype(bytes.size() * 3), Qt::Uninitialized);
-    char *out = utf8.data();
-    for (char b : bytes) {
-        const char16_t c = toUnicode(static_cast<unsigned char>(b));
-        if (c < 0x80) {
-            *out++ = char(c);
-        } else if (c < 0x800) {
-            *out++ = char(0xC0 | (c >> 6));
-            *out++ = char(0x80 | (c & 0x3F));
-        } else {
-            *out++ = char(0xE0 | (c >> 12));
-            *out++ = char(0x80 | ((c >> 6) & 0x3F));
-            *out++ = char(0x80 | (c & 0x3F));
-        }
-    }
-    utf8.truncate(out - utf8.constData());
     return utf8;
 }
 

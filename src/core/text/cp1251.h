@@ -15,10 +15,8 @@ QString fromCp1251(std::string_view bytes);
 std::string toCp1251(QStringView text, QString *unmappable = nullptr);
 
 /// The UTF-8 bytes of Windows-1251 text, converted byte by byte without a
-/// detour through QString.
-QByteArray cp1251ToUtf8(std::string_view bytes);
-/// The same as a std::string of its exact length.
-std::string cp1251ToUtf8String(std::string_view bytes);
+/// detour through QString, in a string of their exact length.
+std::string cp1251ToUtf8(std::string_view bytes);
 
 /// True when every character of `text` has a Windows-1251 byte.
 bool fitsCp1251(QStringView text);

@@ -104,7 +104,7 @@ std::string toDocText(QStringView text) {
 }
 
 std::string docTextFromCp1251(std::string_view bytes) {
-    return cp1251ToUtf8String(bytes);
+    return cp1251ToUtf8(bytes);
 }
 
 bool docTextFitsCp1251(std::string_view utf8) {
@@ -123,14 +123,23 @@ bool docTextFitsCp1251(std::string_view utf8) {
 std::string docTextToCp1251(std::string_view utf8) {
     if (isAscii(utf8))
         return std::string(utf8);
-    std::string bytes;
-    bytes.reserve(utf8.size());
-    std::size_t at = 0;
-    while (at < utf8.size()) {
-        const int byte = cp1251Byte(nextCodePoint(utf8, at));
-        bytes.push_back(byte < 0 ? '?' : char(byte));
-    }
+    std::string bytes(utf8.size(), '\0');
+    bytes.resize(std::size_t(writeDocTextAsCp1251(utf8, bytes.data()) - bytes.data()));
     return bytes;
+}
+
+char *writeDocTextAsCp1251(std::string_view utf8, char *out) {
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[at]);
+        if (c < 0x80) {
+            *out++ = char(c);
+            ++at;
+            continue;
+        }
+        const int byte = cp1251Byte(nextCodePoint(utf8, at));
+        *out++ = byte < 0 ? '?' : char(byte);
+    }
+    return out;
 }
 
 std::string validDocText(std::string utf8) {

@@ -33,6 +33,9 @@ bool docTextFitsCp1251(std::string_view utf8);
 /// (or an invalid byte) becomes '?'. Check docTextFitsCp1251 first where
 /// nothing may be lost.
 std::string docTextToCp1251(std::string_view utf8);
+/// The same written at `out`, which has room for utf8.size() bytes (a
+/// Windows-1251 text is never longer than its UTF-8); returns its end.
+char *writeDocTextAsCp1251(std::string_view utf8, char *out);
 
 /// `utf8` with every invalid byte sequence replaced by U+FFFD, unchanged (and
 /// not copied) when it is valid: text read from a file keeps the document's
