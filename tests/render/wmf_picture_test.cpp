@@ -136,6 +136,48 @@ TEST(WmfPicture, BitmapsInsideRecordsAreBoundedBeforeDecoding) {
         EXPECT_EQ(!RenderWmf(c.bytes).isNull(), c.drawn) << c.what;
 }
 
+// A frame of `side` units at 96 per inch, a solid pen `pen` units wide, then
+// `rectangles` rectangles over the whole frame.
+QByteArray Rectangles(int side, int pen, int rectangles) {
+    WmfBytes wmf;
+    wmf.record(0x020B, {0, 0});
+    wmf.record(0x020C, {side, side});
+    wmf.record(0x02FA, {0, pen, 0, 0, 0});  // solid black pen, object 0
+    wmf.record(0x012D, {0});
+    for (int i = 0; i < rectangles; ++i)
+        wmf.record(0x041B, {side, side, 0, 0});
+    return wmf.placeable(side, side, 96);
+}
+
+// The drawing library stamps a pen-sized image at every pixel of a line and
+// fills pixel by pixel: a picture asking for billions of pixel writes is
+// refused at once instead of holding the editor for seconds or minutes.
+TEST(WmfPicture, DrawingWorkIsBounded) {
+    // Two rectangles drawn 100 x 50 units large in a frame of 6.25 x 12 inches
+    // (found by the fuzzer): the default pen becomes 133 x 425 pixels.
+    WmfBytes stretched;
+    stretched.record(0x020B, {0, 0});
+    stretched.record(0x000C, {0, 762});  // not a record the library knows
+    stretched.record(0x041B, {49, 100, 0, 0});
+    stretched.record(0x02FC, {0, 255, 0, 0});
+    stretched.record(0x012D, {2});
+    stretched.record(0x041B, {40, 50, 10, 0});
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        bool drawn;
+    } cases[] = {
+        {"a pen 8 pixels wide", Rectangles(1000, 8, 1), true},
+        {"ten rectangles over the picture", Rectangles(2000, 1, 10), true},
+        {"a pen half as wide as the picture", Rectangles(1000, 500, 1), false},
+        {"a thousand rectangles over the picture", Rectangles(2000, 1, 1000), false},
+        {"a small drawing stretched over a large frame", stretched.placeable(12800, 24676, 2048),
+         false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(!RenderWmf(c.bytes).isNull(), c.drawn) << c.what;
+}
+
 TEST(WmfPicture, PictureFilesAreReadByContent) {
     QTemporaryDir dir;
     const QString wmf = dir.filePath("a.wmf");

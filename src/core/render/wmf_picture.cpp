@@ -8,9 +8,9 @@
 
 #include "render/little_endian.h"
 #include "render/picture_limits.h"
+#include "render/wmf_work_budget.h"
 
 // libwmf defines U8, U16 and U32: its headers come after all Qt headers.
-#include <libwmf/api.h>
 #include <libwmf/gd.h>
 
 namespace kinvarro {
@@ -170,7 +170,9 @@ QImage RenderWmf(const QByteArray &bytes, int maxSide) {
     device->bbox = bbox;
     device->sink.context = &png;
     device->sink.function = AppendBytes;
-    if (wmf_play(api.get(), 0, &bbox) != wmf_E_None)
+    // A drawing that would take more than the budget is refused, not drawn in part.
+    const WmfWorkBudget budget(api.get(), bbox, width, height);
+    if (wmf_play(api.get(), 0, &bbox) != wmf_E_None || budget.exceeded())
         return {};
     QImage image;
     if (!image.loadFromData(png, "PNG") || image.size() != QSize(int(width), int(height)))
