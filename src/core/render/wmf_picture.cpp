@@ -8,9 +8,9 @@
 
 #include "render/little_endian.h"
 #include "render/picture_limits.h"
-#include "render/wmf_work_budget.h"
 
 // libwmf defines U8, U16 and U32: its headers come after all Qt headers.
+#include "render/wmf_work_budget.h"
 #include <libwmf/gd.h>
 
 namespace kinvarro {
