@@ -4,6 +4,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "markup/rich_text_document.h"
+
 namespace kinvarro {
 
 QColor ToQColor(TColor colour) {
@@ -53,7 +55,7 @@ QTextCharFormat StyleFormat(FontStyleBit style, bool on) {
 
 QTextCharFormat FaceFormat(const QString &face) {
     QTextCharFormat format;
-    format.setFontFamilies({face});
+    RichTextDocument::SetFace(format, face);
     return format;
 }
 

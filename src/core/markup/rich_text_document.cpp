@@ -70,7 +70,7 @@ QTextCharFormat toFormat(const CharAttributes &attributes) {
     format.setFontWeight(attributes.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(attributes.italic);
     format.setFontUnderline(attributes.underline);
-    format.setFontFamilies(QStringList(attributes.face));
+    RichTextDocument::SetFace(format, attributes.face);
     if (attributes.size >= 1 && attributes.size <= RichTextDocument::kMaxDisplaySize)
         format.setFontPointSize(attributes.size);
     else
@@ -82,6 +82,11 @@ QTextCharFormat toFormat(const CharAttributes &attributes) {
 }
 
 }  // namespace
+
+void RichTextDocument::SetFace(QTextCharFormat &format, const QString &face) {
+    format.setFontFamilies(QStringList(face));
+    format.setProperty(kFaceProperty, face);
+}
 
 RichTextDocument::RichTextDocument(QTextDocument &document) : document_(document) {
     changed_ = QObject::connect(&document_, &QTextDocument::contentsChange,

@@ -71,8 +71,15 @@ class RichTextDocument {
     static constexpr int kRawSizeProperty = QTextFormat::UserProperty + 0x5101;
     /// Raw markup colour kept when it has bits above the low 24.
     static constexpr int kRawColourProperty = QTextFormat::UserProperty + 0x5102;
+    /// The face again, as a plain string: see `SetFace`.
+    static constexpr int kFaceProperty = QTextFormat::UserProperty + 0x5103;
     /// Largest size shown as given; larger or non-positive sizes are kept raw.
     static constexpr int kMaxDisplaySize = 1638;
+
+    /// Gives `format` the face. Qt hashes a family list by its length only, so
+    /// each new format of a text in thousands of faces was compared with every
+    /// earlier one; the face is kept a second time as a string, which Qt hashes whole.
+    static void SetFace(QTextCharFormat &format, const QString &face);
 
     explicit RichTextDocument(QTextDocument &document);
     ~RichTextDocument();
