@@ -20,6 +20,20 @@ TEST_F(RichTextDocumentTest, EmptyDocumentHasNoCharacters) {
     EXPECT_EQ(qdoc.blockCount(), 1);
 }
 
+// A text read from markup is where the user's editing starts: undo in the
+// field must not take the read runs away again.
+TEST_F(RichTextDocumentTest, ReadTextLeavesNothingToUndo) {
+    QTextCursor(&qdoc).insertText(QStringLiteral("typed before"));
+    ASSERT_TRUE(qdoc.isUndoAvailable());
+    doc.clear();
+    doc.appendRun(Alignment::Left, u"one\r\n", plain());
+    doc.appendRun(Alignment::Right, u"two", plain());
+    EXPECT_FALSE(qdoc.isUndoAvailable());
+    EXPECT_TRUE(qdoc.isUndoRedoEnabled());
+    QTextCursor(&qdoc).insertText(QStringLiteral("typed after"));
+    EXPECT_TRUE(qdoc.isUndoAvailable());
+}
+
 TEST_F(RichTextDocumentTest, CrLfOpensParagraphsLoneLfStaysInsideLoneCrIsDropped) {
     doc.appendRun(Alignment::Centre, u"one\r\ntwo\nthree\rfour\r\n", plain());
     EXPECT_EQ(doc.plainText(), QStringLiteral("one\r\ntwo\nthreefour\r\n"));

@@ -130,6 +130,10 @@ qsizetype RichTextDocument::length() const {
 
 void RichTextDocument::appendRun(Alignment alignment, QStringView text,
                                  const CharAttributes &attributes) {
+    // A text read from markup is where editing starts, not a step to undo; undo
+    // steps for every run would also cost more than the reading itself.
+    const bool undo = document_.isUndoRedoEnabled();
+    document_.setUndoRedoEnabled(false);
     QTextCursor cursor(&document_);
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
@@ -165,6 +169,7 @@ void RichTextDocument::appendRun(Alignment alignment, QStringView text,
     }
     flush();
     cursor.endEditBlock();
+    document_.setUndoRedoEnabled(undo);
     invalidate();
 }
 

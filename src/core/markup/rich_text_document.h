@@ -98,7 +98,7 @@ class RichTextDocument {
     /// `attributes`. In `text` CR LF opens a new paragraph (which keeps the
     /// alignment), a lone LF is a line break inside the paragraph and a lone
     /// CR is dropped; U+2029, U+FDD0 and U+FDD1, which QTextDocument takes as
-    /// paragraph or frame breaks, become U+FFFD.
+    /// paragraph or frame breaks, become U+FFFD. Leaves nothing to undo.
     void appendRun(Alignment alignment, QStringView text, const CharAttributes &attributes);
 
     /// Attributes of the character at `position` (0 <= position < length())
