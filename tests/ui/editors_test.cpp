@@ -296,6 +296,31 @@ TEST_F(EditorsTest, FormattingBarAndCutKeyActOnTheDescriptionSelection) {
     EXPECT_EQ(stored.find("one"), std::string::npos) << stored;
 }
 
+// The read description is where editing starts: undo at once takes nothing away.
+TEST_F(EditorsTest, UndoRightAfterOpeningKeepsTheDescription) {
+    const int i = addPerson(doc, 0, 0);
+    doc.NodeTable[i].description = "one <B>two</B>\r\nthree";
+    TForm3 &editor = editors.personEditor();
+    std::string applied[2];
+    for (const bool undo : {false, true}) {
+        whenShown(
+            editor,
+            [&] {
+                if (!undo)
+                    return;
+                QTextEdit *field = editor.descriptionField();
+                field->setFocus();
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+                QApplication::sendEvent(field, &key);
+            },
+            true);
+        EXPECT_TRUE(editors.NModifyClick(i, false));
+        applied[undo] = doc.NodeTable[i].description;
+    }
+    EXPECT_NE(applied[0].find("three"), std::string::npos) << applied[0];
+    EXPECT_EQ(applied[1], applied[0]);
+}
+
 TEST_F(EditorsTest, TypedSizeAppliesOnlyOnceComplete) {
     const int i = addPerson(doc, 0, 0);
     doc.NodeTable[i].description = "one two";
