@@ -370,16 +370,16 @@ TEST(IntervalDialog, ReadsAWholeNumberOrZero) {
 
 TEST(IntervalDialog, ApplyAndEnterCloseWithTheValueAndClosingCancels) {
     TForm4 dialog;
-    QTimer::singleShot(0, [&] { dialog.BitBtn1->click(); });
+    QTimer::singleShot(0, &dialog, [&] { dialog.BitBtn1->click(); });
     EXPECT_EQ(dialog.askInterval(25), 25);
 
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &dialog, [&] {
         dialog.SpinEdit1->setValue(7);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(dialog.SpinEdit1, &release);
     });
     EXPECT_EQ(dialog.askInterval(25), 7);
 
-    QTimer::singleShot(0, [&] { dialog.close(); });
+    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
     EXPECT_EQ(dialog.askInterval(25), std::nullopt);
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
+#include <QTimer>
 #include <QWindow>
 
 #include "persistence/native_format.h"
@@ -140,6 +141,10 @@ TEST_F(MainWindowTest, ClosingOrExitAsksAboutChangesAndStoresOnlyANormalPlacemen
     window->menus().N1->trigger();
     EXPECT_EQ(store->placement().x, 55);
     EXPECT_EQ(store->placement().width, 700);
+    // Exit ends every event loop from now on, so a later test's dialog would
+    // return at once: the application's own loop runs once to take that back.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
 
 TEST_F(MainWindowTest, EveryMenuItemHasItsCaptionAndShortcut) {

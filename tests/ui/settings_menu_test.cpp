@@ -125,7 +125,7 @@ TEST(FontDialog, AcceptingUnchangedKeepsTheAskedFaceAndTakesTheChosenColour) {
     TfFont dialog([](TColor) { return std::optional<TColor>(0x00FF00); });
     QFont asked(QStringLiteral("Arial Cyr"));
     asked.setPointSize(10);
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &dialog, [&] {
         EXPECT_EQ(dialog.lbFaces->currentItem()->text(), "Arial Cyr");
         dialog.bColour->click();
         dialog.cbUnderline->click();
@@ -138,7 +138,7 @@ TEST(FontDialog, AcceptingUnchangedKeepsTheAskedFaceAndTakesTheChosenColour) {
     EXPECT_TRUE(chosen->font.underline());
     EXPECT_EQ(chosen->colour, 0x00FF00);
 
-    QTimer::singleShot(0, [&] { dialog.reject(); });
+    QTimer::singleShot(0, &dialog, [&] { dialog.reject(); });
     EXPECT_FALSE(dialog.choose(FontChoice{asked, 0}));
 }
 
@@ -146,7 +146,7 @@ TEST(ColourDialog, TheShortFormWidensOnRequest) {
     TfColour dialog;
     auto *widen = dialog.findChild<QPushButton *>(QStringLiteral("bDefineColours"));
     ASSERT_NE(widen, nullptr);
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &dialog, [&] {
         EXPECT_FALSE(dialog.isFull());
         EXPECT_TRUE(widen->isVisible());
         widen->click();
@@ -156,7 +156,7 @@ TEST(ColourDialog, TheShortFormWidensOnRequest) {
     });
     EXPECT_EQ(dialog.choose(0x123456, ColourDialogForm::Short), 0x123456);
 
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &dialog, [&] {
         EXPECT_TRUE(dialog.isFull());
         EXPECT_FALSE(widen->isVisible());
         dialog.reject();
