@@ -148,8 +148,7 @@ void Wrap(Function &slot, Wrapper wrapper) {
 
 }  // namespace
 
-WmfWorkBudget::WmfWorkBudget(wmfAPI *api, const wmfD_Rect &bbox, unsigned width, unsigned height,
-                             double pixelWrites)
+WmfWorkBudget::WmfWorkBudget(wmfAPI *api, const wmfD_Rect &bbox, unsigned width, unsigned height)
     : api_(api),
       device_(*static_cast<wmfFunctionReference *>(api->function_reference)),
       // The device stretches the drawing's rectangle over the whole picture.
@@ -157,7 +156,7 @@ WmfWorkBudget::WmfWorkBudget(wmfAPI *api, const wmfD_Rect &bbox, unsigned width,
       unitsY_(height / double(bbox.BR.y - bbox.TL.y)),
       width_(width),
       height_(height),
-      left_(pixelWrites) {
+      left_(kPixelWrites) {
     api->user_data = this;
     auto &live = *static_cast<wmfFunctionReference *>(api->function_reference);
     Wrap(live.draw_line, DrawLine);

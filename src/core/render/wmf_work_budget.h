@@ -14,14 +14,13 @@ namespace kinvarro {
 /// shape that would pass the budget is not drawn and the playing stops.
 class WmfWorkBudget {
   public:
-    /// About half a second of the library's drawing: sixteen times over a
-    /// picture of 2048 x 2048 pixels, far more than a real picture asks.
-    static constexpr double kPixelWrites = 64.0 * 1024 * 1024;
+    /// About a tenth of a second of the library's drawing: six times over a
+    /// picture of 2048 x 2048 pixels, more than a real picture asks.
+    static constexpr double kPixelWrites = 24.0 * 1024 * 1024;
 
     /// The device draws the rectangle `bbox` (device units) on `width` x
     /// `height` pixels.
-    WmfWorkBudget(wmfAPI *api, const wmfD_Rect &bbox, unsigned width, unsigned height,
-                  double pixelWrites = kPixelWrites);
+    WmfWorkBudget(wmfAPI *api, const wmfD_Rect &bbox, unsigned width, unsigned height);
     ~WmfWorkBudget();
     WmfWorkBudget(const WmfWorkBudget &) = delete;
     WmfWorkBudget &operator=(const WmfWorkBudget &) = delete;
