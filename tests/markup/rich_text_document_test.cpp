@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <algorithm>
 
+#include "markup/markup_reader.h"
 #include "markup/markup_test_support.h"
 
 using namespace kinvarro;
@@ -25,13 +27,29 @@ TEST_F(RichTextDocumentTest, EmptyDocumentHasNoCharacters) {
 TEST_F(RichTextDocumentTest, ReadTextLeavesNothingToUndo) {
     QTextCursor(&qdoc).insertText(QStringLiteral("typed before"));
     ASSERT_TRUE(qdoc.isUndoAvailable());
-    doc.clear();
-    doc.appendRun(Alignment::Left, u"one\r\n", plain());
-    doc.appendRun(Alignment::Right, u"two", plain());
+    MarkupToRichText("one\r\n<R>two", doc);
+    EXPECT_EQ(doc.plainText(), QStringLiteral("one\r\ntwo"));
     EXPECT_FALSE(qdoc.isUndoAvailable());
     EXPECT_TRUE(qdoc.isUndoRedoEnabled());
     QTextCursor(&qdoc).insertText(QStringLiteral("typed after"));
     EXPECT_TRUE(qdoc.isUndoAvailable());
+}
+
+// An editing field lays out and checks what changed: a text of thousands of
+// runs reported run by run made it lay out its paragraph again for each.
+TEST_F(RichTextDocumentTest, ReadTextIsReportedAsOneChange) {
+    (void)qdoc.documentLayout();  // a document reports changes once it has a layout
+    int changes = 0;
+    QObject::connect(&qdoc, &QTextDocument::contentsChange, [&] { ++changes; });
+    const auto changesReading = [&](int runs) {
+        std::string markup;
+        for (int i = 0; i < runs; ++i)
+            markup += i % 2 ? "<B>bold</B>\r\n" : "<`F=Face" + std::to_string(i) + ">face ";
+        changes = 0;
+        MarkupToRichText(markup, doc);
+        return changes;
+    };
+    EXPECT_EQ(changesReading(300), changesReading(3));
 }
 
 TEST_F(RichTextDocumentTest, CrLfOpensParagraphsLoneLfStaysInsideLoneCrIsDropped) {

@@ -176,6 +176,7 @@ void MarkupToRichText(std::string_view markup, RichTextDocument &doc) {
     doc.clear();
     if (const std::size_t nul = markup.find('\0'); nul != std::string_view::npos)
         markup = markup.substr(0, nul);
+    const RichTextDocument::Load load(doc);
     Reader(doc).read(markup);
 }
 

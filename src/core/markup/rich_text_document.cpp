@@ -88,6 +88,17 @@ void RichTextDocument::SetFace(QTextCharFormat &format, const QString &face) {
     format.setProperty(kFaceProperty, face);
 }
 
+RichTextDocument::Load::Load(RichTextDocument &doc)
+    : document_(doc.document_), undo_(document_.isUndoRedoEnabled()), cursor_(&document_) {
+    document_.setUndoRedoEnabled(false);
+    cursor_.beginEditBlock();
+}
+
+RichTextDocument::Load::~Load() {
+    cursor_.endEditBlock();
+    document_.setUndoRedoEnabled(undo_);
+}
+
 RichTextDocument::RichTextDocument(QTextDocument &document) : document_(document) {
     changed_ = QObject::connect(&document_, &QTextDocument::contentsChange,
                                 [this](int, int, int) { invalidate(); });
@@ -130,10 +141,6 @@ qsizetype RichTextDocument::length() const {
 
 void RichTextDocument::appendRun(Alignment alignment, QStringView text,
                                  const CharAttributes &attributes) {
-    // A text read from markup is where editing starts, not a step to undo; undo
-    // steps for every run would also cost more than the reading itself.
-    const bool undo = document_.isUndoRedoEnabled();
-    document_.setUndoRedoEnabled(false);
     QTextCursor cursor(&document_);
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
@@ -169,7 +176,6 @@ void RichTextDocument::appendRun(Alignment alignment, QStringView text,
     }
     flush();
     cursor.endEditBlock();
-    document_.setUndoRedoEnabled(undo);
     invalidate();
 }
 

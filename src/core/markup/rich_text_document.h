@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QString>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextFormat>
 #include <cstdint>
 
@@ -86,6 +87,23 @@ class RichTextDocument {
     RichTextDocument(const RichTextDocument &) = delete;
     RichTextDocument &operator=(const RichTextDocument &) = delete;
 
+    /// While a load lives, the runs appended to the document are one edit: it
+    /// reports one change, so its layout and its watchers see the text once
+    /// instead of once per run, and it keeps nothing to undo, as a text read
+    /// from markup is where editing starts.
+    class Load {
+      public:
+        explicit Load(RichTextDocument &doc);
+        ~Load();
+        Load(const Load &) = delete;
+        Load &operator=(const Load &) = delete;
+
+      private:
+        QTextDocument &document_;
+        bool undo_;
+        QTextCursor cursor_;
+    };
+
     /// Removes all content (and the undo history).
     void clear();
 
@@ -98,7 +116,7 @@ class RichTextDocument {
     /// `attributes`. In `text` CR LF opens a new paragraph (which keeps the
     /// alignment), a lone LF is a line break inside the paragraph and a lone
     /// CR is dropped; U+2029, U+FDD0 and U+FDD1, which QTextDocument takes as
-    /// paragraph or frame breaks, become U+FFFD. Leaves nothing to undo.
+    /// paragraph or frame breaks, become U+FFFD.
     void appendRun(Alignment alignment, QStringView text, const CharAttributes &attributes);
 
     /// Attributes of the character at `position` (0 <= position < length())
