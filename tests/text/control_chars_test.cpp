@@ -60,6 +60,7 @@ TEST(ControlChars, TheEditorsDropThemFromTypingAndPasting) {
         {QString(QChar(0)) + QStringLiteral("name"), QStringLiteral("name")},
         {QStringLiteral("two\nlines"), QStringLiteral("two\nlines")},
         {QStringLiteral("\x7f\x80"), QString()},
+        {QStringLiteral("x\x01\ny\x02\nz"), QStringLiteral("x\ny\nz")},
     };
     for (const Case &c : cases) {
         QTextDocument doc;
