@@ -47,36 +47,6 @@ int cp1251Byte(std::int32_t code) {
 
 }  // namespace
 
-std::int32_t nextCodePoint(std::string_view utf8, std::size_t &at) {
-    const auto lead = static_cast<unsigned char>(utf8[at++]);
-    if (lead < 0x80)
-        return lead;
-    int length = 0;
-    std::int32_t code = 0;
-    std::int32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 1, code = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 2, code = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 3, code = lead & 0x07, least = 0x10000;
-    } else {
-        return -1;
-    }
-    if (utf8.size() - at < std::size_t(length))
-        return -1;
-    for (int i = 0; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(utf8[at + std::size_t(i)]);
-        if ((next & 0xC0) != 0x80)
-            return -1;
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return -1;
-    at += std::size_t(length);
-    return code;
-}
-
 QString fromDocText(std::string_view utf8) {
     return textFromUtf8(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
 }

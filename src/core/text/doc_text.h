@@ -44,7 +44,36 @@ std::string validDocText(std::string utf8);
 
 /// The code point that starts at `at` in `utf8`, moving `at` past it; -1 for
 /// a byte that starts no valid sequence (then `at` moves past that one byte).
-std::int32_t nextCodePoint(std::string_view utf8, std::size_t &at);
+/// Inline: every text of a chart read from a file goes through it.
+inline std::int32_t nextCodePoint(std::string_view utf8, std::size_t &at) {
+    const auto lead = static_cast<unsigned char>(utf8[at++]);
+    if (lead < 0x80)
+        return lead;
+    int length = 0;
+    std::int32_t code = 0;
+    std::int32_t least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 1, code = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 2, code = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 3, code = lead & 0x07, least = 0x10000;
+    } else {
+        return -1;
+    }
+    if (utf8.size() - at < std::size_t(length))
+        return -1;
+    for (int i = 0; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(utf8[at + std::size_t(i)]);
+        if ((next & 0xC0) != 0x80)
+            return -1;
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return -1;
+    at += std::size_t(length);
+    return code;
+}
 
 /// The Windows-1251 byte of the character that starts at `at` in `utf8`,
 /// moving `at` past it; -1 when the code page lacks the character or the bytes
