@@ -186,6 +186,7 @@ TEST(WmfPicture, PictureFilesAreReadByContent) {
     file.write(RedLeftHalf());
     file.close();
     EXPECT_EQ(ReadPictureFile(wmf).pixel(10, 25), qRgb(255, 0, 0));
+    EXPECT_EQ(ReadPictureFile(wmf, 20).size(), QSize(20, 10));
     QImage green(4, 4, QImage::Format_RGB32);
     green.fill(Qt::green);
     ASSERT_TRUE(green.save(dir.filePath("b.bmp")));

@@ -163,6 +163,22 @@ TEST_F(HintWindowsTest, AMetafilePictureShowsInItsProportions) {
     timerRunsOut();
     ASSERT_TRUE(hints().pictureWindow().isVisible());
     EXPECT_EQ(hints().pictureWindow().size(), QSize(300, 150));
+
+    // One larger than the hint is drawn at the hint's size, in the same proportions.
+    kinvarro::test::WmfBytes large;
+    large.record(0x020B, {0, 0});
+    large.record(0x020C, {1500, 3000});
+    large.record(0x041B, {1500, 1500, 0, 0});
+    QFile largeFile(dir.filePath("large.wmf"));
+    ASSERT_TRUE(largeFile.open(QIODevice::WriteOnly));
+    largeFile.write(large.placeable(3000, 1500, 96));
+    largeFile.close();
+    chart.NodeTable[i].media = {largeFile.fileName().toStdString()};
+    restAt({600, 400});  // off every element: a fresh hover state
+    restAt({105, 105});
+    timerRunsOut();
+    ASSERT_TRUE(hints().pictureWindow().isVisible());
+    EXPECT_EQ(hints().pictureWindow().size(), QSize(300, 150));
 }
 
 TEST_F(HintWindowsTest, PointerOutsideTheChartWhenTheTimerRunsOutShowsNothing) {

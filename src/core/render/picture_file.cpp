@@ -17,14 +17,14 @@ constexpr qint64 kMaxMetafileBytes = 64 * 1024 * 1024;
 
 }  // namespace
 
-QImage ReadPictureFile(const QString &path) {
+QImage ReadPictureFile(const QString &path, int metafileSide) {
     QFile file;
     if (!OpenRegularFile(path, file))
         return {};
     if (LooksLikeWmf(file.peek(32))) {
         if (file.size() > kMaxMetafileBytes)
             return {};
-        return RenderWmf(file.readAll());
+        return RenderWmf(file.readAll(), metafileSide);
     }
     const QByteArray head = file.peek(4096);
     if (head.startsWith("BM") && CheckBmpFile(head, file.size()) != BitmapCheck::Fits)
