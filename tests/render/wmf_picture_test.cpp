@@ -137,15 +137,15 @@ TEST(WmfPicture, BitmapsInsideRecordsAreBoundedBeforeDecoding) {
 }
 
 // A frame of `side` units at 96 per inch, a solid pen `pen` units wide, then
-// `rectangles` rectangles over the whole frame.
-QByteArray Rectangles(int side, int pen, int rectangles) {
+// `rectangles` rectangles (or other shapes of a bounding box) over the whole frame.
+QByteArray Rectangles(int side, int pen, int rectangles, int function = 0x041B) {
     WmfBytes wmf;
     wmf.record(0x020B, {0, 0});
     wmf.record(0x020C, {side, side});
     wmf.record(0x02FA, {0, pen, 0, 0, 0});  // solid black pen, object 0
     wmf.record(0x012D, {0});
     for (int i = 0; i < rectangles; ++i)
-        wmf.record(0x041B, {side, side, 0, 0});
+        wmf.record(function, {side, side, 0, 0});
     return wmf.placeable(side, side, 96);
 }
 
@@ -153,6 +153,7 @@ QByteArray Rectangles(int side, int pen, int rectangles) {
 // fills pixel by pixel: a picture asking for billions of pixel writes is
 // refused at once instead of holding the editor for seconds or minutes.
 TEST(WmfPicture, DrawingWorkIsBounded) {
+    constexpr int kEllipse = 0x0418;
     // Two rectangles drawn 100 x 50 units large in a frame of 6.25 x 12 inches
     // (found by the fuzzer): the default pen becomes 133 x 425 pixels.
     WmfBytes stretched;
@@ -170,6 +171,9 @@ TEST(WmfPicture, DrawingWorkIsBounded) {
         {"a pen 8 pixels wide", Rectangles(1000, 8, 1), true},
         {"five rectangles over the picture", Rectangles(2000, 1, 5), true},
         {"a pen half as wide as the picture", Rectangles(1000, 500, 1), false},
+        {"an ellipse with a pen 8 pixels wide", Rectangles(1000, 8, 1, kEllipse), true},
+        {"an ellipse with a pen half as wide as the picture", Rectangles(1000, 500, 1, kEllipse),
+         false},
         {"a thousand rectangles over the picture", Rectangles(2000, 1, 1000), false},
         {"a small drawing stretched over a large frame", stretched.placeable(12800, 24676, 2048),
          false},

@@ -66,24 +66,12 @@ double ArcCost(const WmfWorkBudget &budget, const wmfDrawArc_t *arc, bool filled
     return outline * budget.penStamp(arc->dc) + (filled ? budget.area(arc->TL, arc->BR) : 0.0);
 }
 
-void DrawArc(wmfAPI *api, wmfDrawArc_t *arc) {
-    const WmfWorkBudget &budget = BudgetOf(api);
-    DrawWithin(api, arc, ArcCost(budget, arc, false), &wmfFunctionReference::draw_arc);
-}
+using ArcFunction = void (*wmfFunctionReference::*)(wmfAPI *, wmfDrawArc_t *);
 
-void DrawPie(wmfAPI *api, wmfDrawArc_t *arc) {
-    const WmfWorkBudget &budget = BudgetOf(api);
-    DrawWithin(api, arc, ArcCost(budget, arc, true), &wmfFunctionReference::draw_pie);
-}
-
-void DrawChord(wmfAPI *api, wmfDrawArc_t *arc) {
-    const WmfWorkBudget &budget = BudgetOf(api);
-    DrawWithin(api, arc, ArcCost(budget, arc, true), &wmfFunctionReference::draw_chord);
-}
-
-void DrawEllipse(wmfAPI *api, wmfDrawArc_t *arc) {
-    const WmfWorkBudget &budget = BudgetOf(api);
-    DrawWithin(api, arc, ArcCost(budget, arc, true), &wmfFunctionReference::draw_ellipse);
+// Arcs, pies, chords and ellipses.
+template <ArcFunction function, bool filled>
+void DrawArcShape(wmfAPI *api, wmfDrawArc_t *arc) {
+    DrawWithin(api, arc, ArcCost(BudgetOf(api), arc, filled), function);
 }
 
 void DrawPixel(wmfAPI *api, wmfDrawPixel_t *pixel) {
@@ -92,14 +80,10 @@ void DrawPixel(wmfAPI *api, wmfDrawPixel_t *pixel) {
                &wmfFunctionReference::draw_pixel);
 }
 
-void FloodInterior(wmfAPI *api, wmfFlood_t *flood) {
-    const WmfWorkBudget &budget = BudgetOf(api);
-    DrawWithin(api, flood, budget.wholePicture(), &wmfFunctionReference::flood_interior);
-}
-
-void FloodExterior(wmfAPI *api, wmfFlood_t *flood) {
-    const WmfWorkBudget &budget = BudgetOf(api);
-    DrawWithin(api, flood, budget.wholePicture(), &wmfFunctionReference::flood_exterior);
+// A flood may fill the whole picture.
+template <void (*wmfFunctionReference::*function)(wmfAPI *, wmfFlood_t *)>
+void Flood(wmfAPI *api, wmfFlood_t *flood) {
+    DrawWithin(api, flood, BudgetOf(api).wholePicture(), function);
 }
 
 void RopDraw(wmfAPI *api, wmfROP_Draw_t *rop) {
@@ -164,13 +148,13 @@ WmfWorkBudget::WmfWorkBudget(wmfAPI *api, const wmfD_Rect &bbox, unsigned width,
     Wrap(live.draw_polygon, DrawPolygon);
     Wrap(live.draw_polypolygon, DrawPolyPolygon);
     Wrap(live.draw_rectangle, DrawRectangle);
-    Wrap(live.draw_arc, DrawArc);
-    Wrap(live.draw_pie, DrawPie);
-    Wrap(live.draw_chord, DrawChord);
-    Wrap(live.draw_ellipse, DrawEllipse);
+    Wrap(live.draw_arc, DrawArcShape<&wmfFunctionReference::draw_arc, false>);
+    Wrap(live.draw_pie, DrawArcShape<&wmfFunctionReference::draw_pie, true>);
+    Wrap(live.draw_chord, DrawArcShape<&wmfFunctionReference::draw_chord, true>);
+    Wrap(live.draw_ellipse, DrawArcShape<&wmfFunctionReference::draw_ellipse, true>);
     Wrap(live.draw_pixel, DrawPixel);
-    Wrap(live.flood_interior, FloodInterior);
-    Wrap(live.flood_exterior, FloodExterior);
+    Wrap(live.flood_interior, Flood<&wmfFunctionReference::flood_interior>);
+    Wrap(live.flood_exterior, Flood<&wmfFunctionReference::flood_exterior>);
     Wrap(live.rop_draw, RopDraw);
     Wrap(live.bmp_draw, BitmapDraw);
     Wrap(live.draw_text, DrawText);
