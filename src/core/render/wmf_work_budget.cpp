@@ -136,8 +136,8 @@ WmfWorkBudget::WmfWorkBudget(wmfAPI *api, const wmfD_Rect &bbox, unsigned width,
     : api_(api),
       device_(*static_cast<wmfFunctionReference *>(api->function_reference)),
       // The device stretches the drawing's rectangle over the whole picture.
-      unitsX_(width / double(bbox.BR.x - bbox.TL.x)),
-      unitsY_(height / double(bbox.BR.y - bbox.TL.y)),
+      pixelsPerUnitX_(width / double(bbox.BR.x - bbox.TL.x)),
+      pixelsPerUnitY_(height / double(bbox.BR.y - bbox.TL.y)),
       width_(width),
       height_(height),
       left_(kPixelWrites) {
@@ -168,7 +168,7 @@ WmfWorkBudget::~WmfWorkBudget() {
 }
 
 double WmfWorkBudget::span(const wmfD_Coord &from, const wmfD_Coord &to) const {
-    return std::hypot((to.x - from.x) * unitsX_, (to.y - from.y) * unitsY_) + 1;
+    return std::hypot((to.x - from.x) * pixelsPerUnitX_, (to.y - from.y) * pixelsPerUnitY_) + 1;
 }
 
 double WmfWorkBudget::area(const wmfD_Coord &tl, const wmfD_Coord &br) const {
@@ -176,11 +176,13 @@ double WmfWorkBudget::area(const wmfD_Coord &tl, const wmfD_Coord &br) const {
 }
 
 double WmfWorkBudget::frame(const wmfD_Coord &tl, const wmfD_Coord &br) const {
-    return 2 * (std::abs(br.x - tl.x) * unitsX_ + std::abs(br.y - tl.y) * unitsY_) + 4;
+    return 2 * (std::abs(br.x - tl.x) * pixelsPerUnitX_ + std::abs(br.y - tl.y) * pixelsPerUnitY_) +
+           4;
 }
 
 double WmfWorkBudget::stamp(double width, double height) const {
-    return (std::ceil(std::abs(width) * unitsX_) + 1) * (std::ceil(std::abs(height) * unitsY_) + 1);
+    return (std::ceil(std::abs(width) * pixelsPerUnitX_) + 1) *
+           (std::ceil(std::abs(height) * pixelsPerUnitY_) + 1);
 }
 
 double WmfWorkBudget::penStamp(const wmfDC *dc) const {
@@ -205,14 +207,13 @@ double WmfWorkBudget::polygon(const wmfD_Coord *points, unsigned count, const wm
         high.x = std::max(high.x, points[i].x);
         high.y = std::max(high.y, points[i].y);
     }
-    const double rows = std::ceil((high.y - low.y) * unitsY_) + 1;
+    const double rows = std::ceil((high.y - low.y) * pixelsPerUnitY_) + 1;
     return outline * penStamp(dc) + area(low, high) + rows * count;
 }
 
 bool WmfWorkBudget::spend(double cost) {
     // A cost that is not a number is refused as well.
-    if (exceeded_ || !(cost <= left_)) {
-        exceeded_ = true;
+    if (api_->err != wmf_E_None || !(cost <= left_)) {
         api_->err = wmf_E_UserExit;
         return false;
     }

@@ -11,7 +11,8 @@ namespace kinvarro {
 /// pen-sized image at every pixel of a line, so a metafile of a hundred bytes
 /// can ask for billions of pixel writes. While a budget is installed on an API,
 /// each shape's pixel writes are counted, from above, before it is drawn; a
-/// shape that would pass the budget is not drawn and the playing stops.
+/// shape that would pass the budget is not drawn and the playing stops with
+/// an error, so that the picture is refused rather than drawn in part.
 class WmfWorkBudget {
   public:
     /// About a tenth of a second of the library's drawing: six times over a
@@ -24,9 +25,6 @@ class WmfWorkBudget {
     ~WmfWorkBudget();
     WmfWorkBudget(const WmfWorkBudget &) = delete;
     WmfWorkBudget &operator=(const WmfWorkBudget &) = delete;
-
-    /// Whether a shape was refused.
-    bool exceeded() const { return exceeded_; }
 
     // What each shape costs, in pixel writes.
     double span(const wmfD_Coord &from, const wmfD_Coord &to) const;
@@ -45,12 +43,11 @@ class WmfWorkBudget {
   private:
     wmfAPI *api_;
     wmfFunctionReference device_;
-    double unitsX_;
-    double unitsY_;
+    double pixelsPerUnitX_;
+    double pixelsPerUnitY_;
     unsigned width_;
     unsigned height_;
     double left_;
-    bool exceeded_ = false;
 };
 
 }  // namespace kinvarro
